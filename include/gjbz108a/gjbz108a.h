@@ -1,0 +1,8 @@
+/* The non-operating failure-rate method as a plug-in: every C export. */
+#ifndef GJBZ108A_H
+#define GJBZ108A_H
+
+#include <gjbz108a/records.h>
+#include <gjbz108a/calc.h>
+
+#endif

@@ -1,0 +1,34 @@
+// Part categories (ItemCode), environments and the marker triple.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace gjbz108a {
+
+// One supported part category. The name is the title of its editing dialog.
+struct Category {
+    std::uint8_t item_code;
+    std::string_view name;
+};
+
+// The 28 supported categories, in ascending ItemCode order.
+std::span<const Category> categories() noexcept;
+
+// The category of `item_code`, or nullptr for the codes that are not supported
+// (0, 4, 17, 23, 26, 32 and above 33).
+const Category* find_category(unsigned item_code) noexcept;
+
+// EnvironmentCodes accepted by calc_item; the models support 19 of them.
+constexpr unsigned kLastEnvironmentCode = 27;
+constexpr unsigned kEnvironmentColumns = 19;
+
+// The environment-factor column of an EnvironmentCode 0..27, or -1 when the
+// models do not support it. Codes above 27 give -1 as well.
+int environment_column(unsigned environment_code) noexcept;
+
+// Header bytes 44..46 equal to 1, 0x20, 1.
+bool marker_triple_set(const std::uint8_t* record) noexcept;
+
+}  // namespace gjbz108a

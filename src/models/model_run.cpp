@@ -1,0 +1,63 @@
+#include "models/model_run.h"
+
+#include "method/message.h"
+
+#include <cstring>
+
+namespace gjbz108a {
+
+bool ModelRun::open(unsigned owned_slots, std::initializer_list<std::size_t> selection_offsets) noexcept {
+    std::memset(record_ + item_slot(0), 0, 4 * std::size_t{owned_slots});
+    for (std::size_t offset : selection_offsets) --record_[offset];
+
+    const int column = gjbz108a::environment_column(record_[GJBZ108A_ENVIRONMENT_CODE]);
+    if (column < 0) {
+        append_line(cursor_, " Environment not supported\n");
+        return false;
+    }
+    column_ = static_cast<unsigned>(column);
+    return true;
+}
+
+int ModelRun::answer_marker_triple() noexcept { return close(0.0f); }
+
+bool ModelRun::choose(std::size_t offset, unsigned size, const char* field, unsigned& index) noexcept {
+    index = record_[offset];
+    if (index < size) return true;
+    // The record holds the decremented code; the user chose one higher.
+    const unsigned code = (index + 1) & 0xFFu;
+    append_line(cursor_, " %s code %u is not in the list 1..%u\n", field, code, size);
+    return false;
+}
+
+bool ModelRun::lookup(Curve curve, float x, const char* name, float& factor) noexcept {
+    factor = lookup_curve(curve, x, name);
+    switch (validity_status()) {
+    case Validity::valid:
+        return true;
+    case Validity::may_be_invalid:
+        append_line(cursor_, "%s\n", validity_message());
+        warned_ = true;
+        return true;
+    case Validity::invalid:
+        append_line(cursor_, "%s\n", validity_message());
+        return false;
+    }
+    return false;
+}
+
+int ModelRun::refuse(const char* format, ...) noexcept {
+    std::va_list args;
+    va_start(args, format);
+    append_line_v(cursor_, format, args);
+    va_end(args);
+    return kNotComputed;
+}
+
+int ModelRun::close(float failure_rate) noexcept {
+    store(0, failure_rate);
+    gjbz108a::store(record_, GJBZ108A_FAILURE_RATE, failure_rate);
+    return warned_ ? kComputedWithWarnings : kComputed;
+}
+
+}  // namespace gjbz108a
