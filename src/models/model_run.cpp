@@ -6,10 +6,12 @@
 
 namespace gjbz108a {
 
-bool ModelRun::open(unsigned owned_slots, std::initializer_list<std::size_t> selection_offsets) noexcept {
+void ModelRun::prepare(unsigned owned_slots, std::initializer_list<std::size_t> selection_offsets) noexcept {
     std::memset(record_ + item_slot(0), 0, 4 * std::size_t{owned_slots});
     for (std::size_t offset : selection_offsets) --record_[offset];
+}
 
+bool ModelRun::map_environment() noexcept {
     const int column = gjbz108a::environment_column(record_[GJBZ108A_ENVIRONMENT_CODE]);
     if (column < 0) {
         append_line(cursor_, " Environment not supported\n");

@@ -47,7 +47,15 @@ public:
     // from the selection code at every given record offset (0 becomes 255; the
     // record keeps the new values on every path) and maps the environment. False
     // when the models do not support the environment: the line is appended.
-    bool open(unsigned owned_slots, std::initializer_list<std::size_t> selection_offsets) noexcept;
+    bool open(unsigned owned_slots, std::initializer_list<std::size_t> selection_offsets) noexcept {
+        prepare(owned_slots, selection_offsets);
+        return map_environment();
+    }
+
+    // The opening steps in two halves, for the models that store a factor
+    // before the environment is looked at.
+    void prepare(unsigned owned_slots, std::initializer_list<std::size_t> selection_offsets) noexcept;
+    bool map_environment() noexcept;
 
     bool marker_triple_set() const noexcept { return gjbz108a::marker_triple_set(record_); }
 
