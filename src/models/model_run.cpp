@@ -23,6 +23,21 @@ bool ModelRun::map_environment() noexcept {
 
 int ModelRun::answer_marker_triple() noexcept { return close(0.0f); }
 
+std::optional<int> ModelRun::opening_steps(unsigned owned_slots,
+                                           std::initializer_list<std::size_t> selection_offsets) noexcept {
+    if (!open(owned_slots, selection_offsets)) return kNotComputed;
+    if (marker_triple_set()) return answer_marker_triple();
+    return std::nullopt;
+}
+
+bool ModelRun::quality_step(QualityField field, std::span<const std::int32_t> table, float divisor,
+                            unsigned slot, float& factor) noexcept {
+    unsigned index = 0;
+    if (!choose(field.code, static_cast<unsigned>(table.size()) + 1, field.name, index)) return false;
+    factor = store(slot, quality_factor(index, table, divisor, field.user_factor));
+    return true;
+}
+
 bool ModelRun::choose(std::size_t offset, unsigned size, const char* field, unsigned& index) noexcept {
     index = record_[offset];
     if (index < size) return true;

@@ -11,6 +11,17 @@
 //     ...
 //     return run.close(rate);
 //
+// Every category model but the integrated circuits answers the marker triple the
+// same way and reads its factors in the same few steps, so such a model reads
+// as its tables plus its formula:
+//
+//     if (auto done = run.opening_steps(6, {kStyle, kQuality})) return *done;
+//     const float pi_e = run.environment_step(kPiE, kEnvironment);
+//     float pi_q, pi_t;
+//     if (!run.quality_step(kQuality, kQualityTable, 100.0f, kPiQ, pi_q)) return run.refused();
+//     if (!run.curve_step(kPiT, kCurve, temperature, "Temperature", pi_t)) return run.refused();
+//     return run.close(pi_e * pi_q * pi_t);
+//
 // Refusals append one line to the host's message buffer and return 1; curve
 // warnings append the validity message and make the result 2.
 #pragma once
@@ -23,6 +34,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
+#include <span>
 
 namespace gjbz108a {
 
@@ -38,6 +51,15 @@ using EnvironmentTable = std::array<std::int32_t, kEnvironmentColumns>;
 constexpr float scaled(std::int32_t stored, float divisor) noexcept {
     return static_cast<float>(stored) / divisor;
 }
+
+// Where a category keeps its quality level: the SelectionCode byte, and the f32
+// user factor that the list's last entry "User" selects. `name` names the field
+// when its code is refused.
+struct QualityField {
+    std::size_t code;
+    std::size_t user_factor;
+    const char* name = "Quality";
+};
 
 class ModelRun {
 public:
@@ -78,18 +100,50 @@ public:
     // Step Q: the user quality factor (f32 at `user_factor_offset`) when `index`
     // is the list's last entry "User", else the table entry scaled. `index` must
     // come from choose() with the list size table.size() + 1.
-    template <std::size_t N>
-    float quality_factor(unsigned index, const std::array<std::int32_t, N>& table, float divisor,
+    float quality_factor(unsigned index, std::span<const std::int32_t> table, float divisor,
                          std::size_t user_factor_offset) const noexcept {
-        return index == N ? load_f32(record_, user_factor_offset) : scaled(table[index], divisor);
+        return index == table.size() ? load_f32(record_, user_factor_offset)
+                                     : scaled(table[index], divisor);
     }
 
-    void store(unsigned slot, float value) noexcept { gjbz108a::store(record_, item_slot(slot), value); }
+    // Writes a factor into its result slot and gives it back.
+    float store(unsigned slot, float value) noexcept {
+        gjbz108a::store(record_, item_slot(slot), value);
+        return value;
+    }
 
     // lookup_curve with the frame's handling of its status: a warning is appended
     // and remembered; an invalid value is appended and false returned, and the
     // model returns refused() at once.
     bool lookup(Curve curve, float x, const char* name, float& factor) noexcept;
+
+    // The steps shared by the category models (every model but the integrated
+    // circuits).
+
+    // Opening steps: open(), then the marker triple, whose answer is failure
+    // rate 0 with every factor 0. Holds the model's result when it is done
+    // already (1 for an unsupported environment, 3 for the marker triple).
+    std::optional<int> opening_steps(unsigned owned_slots,
+                                     std::initializer_list<std::size_t> selection_offsets) noexcept;
+
+    // Step E: the environment factor, stored in `slot`.
+    float environment_step(unsigned slot, const EnvironmentTable& table, float divisor = 10.0f) noexcept {
+        return store(slot, environment_factor(table, divisor));
+    }
+
+    // Step Q: the quality level chosen from the table's levels plus "User",
+    // its factor stored in `slot`. False when the code is not in the list (the
+    // line is appended; nothing is stored).
+    bool quality_step(QualityField field, std::span<const std::int32_t> table, float divisor,
+                      unsigned slot, float& factor) noexcept;
+
+    // A curve factor: lookup() and, unless the model is invalid for x, the
+    // factor stored in `slot`.
+    bool curve_step(unsigned slot, Curve curve, float x, const char* name, float& factor) noexcept {
+        if (!lookup(curve, x, name, factor)) return false;
+        store(slot, factor);
+        return true;
+    }
 
     // Appends one formatted line and gives the refusal result.
     [[gnu::format(printf, 2, 3)]] int refuse(const char* format, ...) noexcept;

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace gjbz108a {
@@ -81,6 +82,71 @@ TEST(ModelRun, QualityFactorTakesTheUserValueAfterTheTable) {
     constexpr std::array<std::int32_t, 2> table{7, 12};
     EXPECT_EQ(r.run.quality_factor(1, table, 100.0f, 158), 0.12f);
     EXPECT_EQ(r.run.quality_factor(2, table, 100.0f, 158), 0.33f);
+}
+
+TEST(ModelRun, OpeningStepsAnswerTheMarkerTripleAfterTheEnvironment) {
+    ItemRecord marked(11, 26);  // column 17, large factors everywhere
+    marked.marker_triple().u8(kStyle, 0).f32(GJBZ108A_FAILURE_RATE, 5.0f);
+    for (unsigned slot = 0; slot < 6; ++slot) marked.f32(GJBZ108A_ITEM_RESULTS + 4 * slot, 9.0f);
+    Harness r(marked);
+    EXPECT_EQ(r.run.opening_steps(6, {kStyle}), std::optional<int>{kComputed});
+    EXPECT_EQ(marked.failure_rate(), 0.0f);
+    for (unsigned slot = 0; slot < 6; ++slot) EXPECT_EQ(marked.slot(slot), 0.0f) << slot;
+    EXPECT_EQ(marked.u8_at(kStyle), 255);
+    EXPECT_EQ(r.text(), "");
+
+    ItemRecord unsupported(11, 14);
+    unsupported.marker_triple();
+    Harness u(unsupported);
+    EXPECT_EQ(u.run.opening_steps(6, {}), std::optional<int>{kNotComputed});
+    EXPECT_EQ(u.text(), " Environment not supported\n");
+
+    ItemRecord plain(11, 2);
+    Harness p(plain);
+    EXPECT_EQ(p.run.opening_steps(6, {}), std::nullopt);
+    EXPECT_EQ(p.run.environment_column(), 1u);
+}
+
+TEST(ModelRun, StepsStoreTheirFactors) {
+    ItemRecord record(11, 26);  // column 17
+    record.u8(kQuality, 3).f32(158, 0.33f);
+    Harness r(record);
+    ASSERT_EQ(r.run.opening_steps(7, {kQuality}), std::nullopt);
+
+    EnvironmentTable environment{};
+    environment[17] = 785;
+    EXPECT_EQ(r.run.environment_step(2, environment, 100.0f), 7.85f);
+    EXPECT_EQ(record.slot(2), 7.85f);
+
+    constexpr std::array<std::int32_t, 2> levels{7, 12};
+    const QualityField quality{kQuality, 158};
+    float factor = 0;
+    EXPECT_TRUE(r.run.quality_step(quality, levels, 100.0f, 3, factor));  // code 3: "User"
+    EXPECT_EQ(factor, 0.33f);
+    EXPECT_EQ(record.slot(3), 0.33f);
+    record.u8(kQuality, 1);
+    EXPECT_TRUE(r.run.quality_step(quality, levels, 100.0f, 3, factor));
+    EXPECT_EQ(record.slot(3), 0.12f);
+
+    EXPECT_TRUE(r.run.curve_step(4, kCurve, 25, "Temperature", factor));
+    EXPECT_EQ(record.slot(4), 1.5f);
+    EXPECT_EQ(r.text(), "");
+}
+
+TEST(ModelRun, FailedStepsStoreNothing) {
+    ItemRecord record(11);
+    record.u8(kQuality, 4).f32(GJBZ108A_ITEM_RESULTS + 12, 9.0f);
+    Harness r(record);
+    ASSERT_EQ(r.run.opening_steps(3, {kQuality}), std::nullopt);
+    float factor = 0;
+    constexpr std::array<std::int32_t, 2> levels{7, 12};
+    EXPECT_FALSE(r.run.quality_step({kQuality, 158, "Qual"}, levels, 100.0f, 3, factor));
+    EXPECT_FALSE(r.run.curve_step(1, kCurve, -std::numeric_limits<float>::infinity(), "Temperature", factor));
+    EXPECT_EQ(r.text(),
+              " Qual code 4 is not in the list 1..3\n"
+              " For Temperature = -inf the model is invalid\n\n");
+    EXPECT_EQ(record.slot(1), 0.0f);
+    EXPECT_EQ(record.slot(3), 9.0f);  // beyond the owned slots, untouched
 }
 
 TEST(ModelRun, AWarningThenAFailureAppendsBothLines) {
