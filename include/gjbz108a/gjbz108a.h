@@ -4,5 +4,7 @@
 
 #include <gjbz108a/records.h>
 #include <gjbz108a/calc.h>
+#include <gjbz108a/check.h>
+#include <gjbz108a/screen.h>
 
 #endif
