@@ -43,7 +43,8 @@ enum ModelResult : int { kNotComputed = 1, kComputedWithWarnings = 2, kComputed 
 
 using Model = int (*)(std::uint8_t* record, char** cursor);
 
-// Environment factors, one stored integer per environment column.
+// Environment factors, one stored integer per environment column. The columns
+// hold, in order, EnvironmentCodes 1 2 3 10 4 13 5 6 7 9 8 16 21 12 17 11 22 26 23.
 using EnvironmentTable = std::array<std::int32_t, kEnvironmentColumns>;
 
 // Factor tables are stored as scaled integers; reading one is a single-precision
