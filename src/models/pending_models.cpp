@@ -26,8 +26,6 @@ int calc_optoelectronic(std::uint8_t* record, char** cursor) noexcept { return n
 int calc_resistor(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
 int calc_var_resistor(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
 int calc_capacitor(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
-int calc_connection(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
-int calc_pwb(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
 int calc_gas_laser(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
 int calc_inductive(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
 int calc_rotating(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }

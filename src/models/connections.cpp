@@ -1,0 +1,95 @@
+// Connections and printed wiring boards. Neither reads a curve, so neither
+// warns.
+#include "models/model_run.h"
+#include "models/models.h"
+
+#include <array>
+
+namespace gjbz108a {
+namespace {
+
+// Environment tables, one stored integer per environment column, in tenths.
+//   E1   E2   E3  E10   E4  E13   E5   E6   E7   E9   E8  E16  E21  E12  E17  E11  E22  E26  E23
+constexpr EnvironmentTable kConnectionEnvironment{
+     10,  11,  17,  35,  40,  70,  55,  38,  30,  50, 100,  60,  80,  40,  60, 120,  10, 250, 120};
+constexpr EnvironmentTable kBoardEnvironment{
+     10,  13,  20,  40,  40,  80,  70,  45,  35,  60, 130,  90, 200,  50, 100, 220,  10, 300, 150};
+
+// ---- Connections ----
+
+// One record counts every joint of an assembly by joining technique: a u16
+// count per technique, at consecutive record offsets, and its rate per joint.
+struct JoiningTechnique {
+    std::size_t count_offset;
+    float rate;
+};
+constexpr std::array<JoiningTechnique, 8> kJoiningTechniques{{
+    {152, 0.000009f},   // reflow soldering (printed board)
+    {154, 0.000027f},   // wave soldering (printed board)
+    {156, 0.00001f},    // wire-wrap soldering-iron soldering
+    {158, 0.000065f},   // non-wire-wrap soldering-iron soldering
+    {160, 0.0000085f},  // soldering welding
+    {162, 0.0000012f},  // wire-wrap connection
+    {164, 0.000035f},   // pressure welding
+    {166, 0.000017f},   // clamp welding
+}};
+
+}  // namespace
+
+// The environment factor goes into slot 1, where other categories keep their
+// base rate.
+int calc_connection(std::uint8_t* record, char** cursor) noexcept {
+    ModelRun run(record, cursor);
+    if (!run.open(2, {})) return run.refused();
+    if (run.marker_triple_set()) return run.answer_marker_triple();
+
+    const float environment = run.environment_factor(kConnectionEnvironment);
+    run.store(1, environment);
+
+    // Summed in single precision in the order of the table.
+    float joints = 0.0f;
+    for (const JoiningTechnique& technique : kJoiningTechniques) {
+        joints = joints + static_cast<float>(load_u16(record, technique.count_offset)) * technique.rate;
+    }
+    return run.close(environment * joints);
+}
+
+namespace {
+
+// ---- Printed wiring boards ----
+
+constexpr std::size_t kBoardQuality = 152;
+constexpr std::size_t kPlatedHoles = 154;  // u16
+constexpr std::size_t kBoardUserQuality = 156;
+
+// Quality "A", "B", "C" in tenths; "User" follows.
+constexpr std::array<std::int32_t, 3> kBoardQualityFactor{3, 10, 30};
+
+// Rate per plated-through hole and of the board itself.
+constexpr float kRatePerHole = 0.000012f;
+constexpr float kRatePerBoard = 0.00011f;
+
+}  // namespace
+
+int calc_pwb(std::uint8_t* record, char** cursor) noexcept {
+    ModelRun run(record, cursor);
+    if (!run.open(5, {kBoardQuality})) return run.refused();
+    if (run.marker_triple_set()) return run.answer_marker_triple();
+
+    const float environment = run.environment_factor(kBoardEnvironment);
+    run.store(3, environment);
+
+    unsigned quality_index = 0;
+    if (!run.choose(kBoardQuality, kBoardQualityFactor.size() + 1, "Quality", quality_index)) {
+        return run.refused();
+    }
+    const float quality = run.quality_factor(quality_index, kBoardQualityFactor, 10.0f, kBoardUserQuality);
+    run.store(4, quality);
+
+    run.store(1, kRatePerHole);
+    run.store(2, kRatePerBoard);
+    const float holes = load_u16(record, kPlatedHoles);
+    return run.close((holes * kRatePerHole + kRatePerBoard) * environment * quality);
+}
+
+}  // namespace gjbz108a
