@@ -26,11 +26,6 @@ int calc_optoelectronic(std::uint8_t* record, char** cursor) noexcept { return n
 int calc_resistor(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
 int calc_var_resistor(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
 int calc_capacitor(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
-int calc_gas_laser(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
-int calc_inductive(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
-int calc_rotating(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
-int calc_quartz(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
-int calc_tube(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
 int calc_meter(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
 int calc_fuse(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
 int calc_saw(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
