@@ -14,9 +14,6 @@ int not_computed_yet(std::uint8_t* record, char** cursor) noexcept {
 
 }  // namespace
 
-int calc_ic_memory(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
-int calc_ic_analog(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
-int calc_ic_digital(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
 int calc_hybrid(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
 int calc_lf_diode(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
 int calc_lf_transistor(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
