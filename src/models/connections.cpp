@@ -40,11 +40,8 @@ constexpr std::array<JoiningTechnique, 8> kJoiningTechniques{{
 // base rate.
 int calc_connection(std::uint8_t* record, char** cursor) noexcept {
     ModelRun run(record, cursor);
-    if (!run.open(2, {})) return run.refused();
-    if (run.marker_triple_set()) return run.answer_marker_triple();
-
-    const float environment = run.environment_factor(kConnectionEnvironment);
-    run.store(1, environment);
+    if (auto done = run.opening_steps(2, {})) return *done;
+    const float environment = run.environment_step(1, kConnectionEnvironment);
 
     // Summed in single precision in the order of the table.
     float joints = 0.0f;
@@ -73,19 +70,13 @@ constexpr float kRatePerBoard = 0.00011f;
 
 int calc_pwb(std::uint8_t* record, char** cursor) noexcept {
     ModelRun run(record, cursor);
-    if (!run.open(5, {kBoardQuality})) return run.refused();
-    if (run.marker_triple_set()) return run.answer_marker_triple();
+    if (auto done = run.opening_steps(5, {kBoardQuality})) return *done;
 
-    const float environment = run.environment_factor(kBoardEnvironment);
-    run.store(3, environment);
-
-    unsigned quality_index = 0;
-    if (!run.choose(kBoardQuality, kBoardQualityFactor.size() + 1, "Quality", quality_index)) {
+    const float environment = run.environment_step(3, kBoardEnvironment);
+    float quality = 0;
+    if (!run.quality_step({kBoardQuality, kBoardUserQuality}, kBoardQualityFactor, 10.0f, 4, quality)) {
         return run.refused();
     }
-    const float quality = run.quality_factor(quality_index, kBoardQualityFactor, 10.0f, kBoardUserQuality);
-    run.store(4, quality);
-
     run.store(1, kRatePerHole);
     run.store(2, kRatePerBoard);
     const float holes = load_u16(record, kPlatedHoles);

@@ -55,20 +55,16 @@ constexpr std::array<std::int32_t, 4> kSwitchQuality{35, 70, 100, 400};
 int calc_switch(std::uint8_t* record, char** cursor) noexcept {
     // The switch type is decremented with the others but never enters the rate.
     ModelRun run(record, cursor);
-    if (!run.open(4, {kStyle, kQuality})) return run.refused();
-    if (run.marker_triple_set()) return run.answer_marker_triple();
+    if (auto done = run.opening_steps(4, {kStyle, kQuality})) return *done;
 
-    const float environment = run.environment_factor(kSwitchEnvironment);
-    run.store(kEnvironmentSlot, environment);
-
-    unsigned quality_index = 0;
-    if (!run.choose(kQuality, kSwitchQuality.size() + 1, "Quality", quality_index)) return run.refused();
-    const float quality = run.quality_factor(quality_index, kSwitchQuality, 100.0f, kSwitchUserQuality);
-    run.store(kQualitySlot, quality);
-
+    const float environment = run.environment_step(kEnvironmentSlot, kSwitchEnvironment);
+    float quality = 0;
+    if (!run.quality_step({kQuality, kSwitchUserQuality}, kSwitchQuality, 100.0f, kQualitySlot, quality)) {
+        return run.refused();
+    }
     // A voltage that does not compare (NaN) falls to the higher-voltage rate.
-    const float base_rate = load_f32(record, kContactVoltage) <= kDryCircuitMillivolts ? 0.069f : 0.033f;
-    run.store(kBaseRateSlot, base_rate);
+    const bool dry_circuit = load_f32(record, kContactVoltage) <= kDryCircuitMillivolts;
+    const float base_rate = run.store(kBaseRateSlot, dry_circuit ? 0.069f : 0.033f);
 
     return run.close(environment * base_rate * quality);
 }
@@ -93,26 +89,22 @@ constexpr std::array<std::int32_t, 3> kRelaySealRate{20, 61, 140};
 
 int calc_relay(std::uint8_t* record, char** cursor) noexcept {
     ModelRun run(record, cursor);
-    if (!run.open(4, {kStyle, kRelaySeal, kQuality})) return run.refused();
-    if (run.marker_triple_set()) return run.answer_marker_triple();
+    if (auto done = run.opening_steps(4, {kStyle, kRelaySeal, kQuality})) return *done;
 
-    const float environment = run.environment_factor(kRelayEnvironment);
-    run.store(kEnvironmentSlot, environment);
+    const float environment = run.environment_step(kEnvironmentSlot, kRelayEnvironment);
 
     // The construction is only compared, never used as an index: the quality
     // step asks "electromechanical?", the base-rate step asks "fixed?", and any
     // other code answers no to both.
     const unsigned construction = record[kStyle];
 
-    unsigned quality_index = 0;
-    if (!run.choose(kQuality, kElectromechanicalQuality.size() + 1, "Quality", quality_index)) {
+    float quality = 0;
+    const bool electromechanical = construction == kElectromechanical;
+    if (!run.quality_step({kQuality, kRelayUserQuality},
+                          electromechanical ? kElectromechanicalQuality : kFixedQuality,
+                          electromechanical ? 100.0f : 10.0f, kQualitySlot, quality)) {
         return run.refused();
     }
-    const float quality =
-        construction == kElectromechanical
-            ? run.quality_factor(quality_index, kElectromechanicalQuality, 100.0f, kRelayUserQuality)
-            : run.quality_factor(quality_index, kFixedQuality, 10.0f, kRelayUserQuality);
-    run.store(kQualitySlot, quality);
 
     float base_rate = 0.021f;  // a fixed relay, whatever its seal
     if (construction != kFixed) {
@@ -153,42 +145,36 @@ constexpr std::array<CurvePoint, 7> kFibreCores{{
 // its quality code is not read and its quality slot stays 0.
 int fibre_connector(ModelRun& run, float environment) noexcept {
     float base_rate = 0;
+    float linkage = 0;
     const float cores = load_u8(run.record(), kCores);
-    if (!run.lookup(kFibreCores, cores, "Number of core N", base_rate)) return run.refused();
-    run.store(kBaseRateSlot, base_rate);
-
-    unsigned linkage = 0;
-    if (!run.choose(kLinkage, kLinkageFactor.size(), "Linkage", linkage)) return run.refused();
-    const float linkage_factor = scaled(kLinkageFactor[linkage], 10.0f);
-    run.store(kLinkageSlot, linkage_factor);
-
-    return run.close(linkage_factor * base_rate * environment);
+    if (!run.curve_step(kBaseRateSlot, kFibreCores, cores, "Number of core N", base_rate) ||
+        !run.table_step(kLinkage, "Linkage", kLinkageFactor, 10.0f, kLinkageSlot, linkage)) {
+        return run.refused();
+    }
+    return run.close(linkage * base_rate * environment);
 }
 
 }  // namespace
 
 int calc_connector(std::uint8_t* record, char** cursor) noexcept {
     ModelRun run(record, cursor);
-    if (!run.open(5, {kStyle, kQuality, kLinkage})) return run.refused();
-    if (run.marker_triple_set()) return run.answer_marker_triple();
+    if (auto done = run.opening_steps(5, {kStyle, kQuality, kLinkage})) return *done;
 
     // IC sockets: the rate comes straight from their table, no factor is stored.
     if (record[kStyle] == kIcSockets) return run.close(run.environment_factor(kIcSocketRate, 10000.0f));
 
-    const float environment = run.environment_factor(kConnectorEnvironment);
-    run.store(kEnvironmentSlot, environment);
+    const float environment = run.environment_step(kEnvironmentSlot, kConnectorEnvironment);
 
     unsigned configuration = 0;
     if (!run.choose(kStyle, kConfigurations, "Configuration", configuration)) return run.refused();
     if (configuration == kFiber) return fibre_connector(run, environment);
 
-    unsigned quality_index = 0;
-    if (!run.choose(kQuality, kConnectorQuality.size() + 1, "Quality", quality_index)) return run.refused();
-    const float quality = run.quality_factor(quality_index, kConnectorQuality, 100.0f, kConnectorUserQuality);
-    run.store(kQualitySlot, quality);
-
-    const float base_rate = scaled(kConnectorRate[configuration], 10000.0f);
-    run.store(kBaseRateSlot, base_rate);
+    float quality = 0;
+    if (!run.quality_step({kQuality, kConnectorUserQuality}, kConnectorQuality, 100.0f, kQualitySlot,
+                          quality)) {
+        return run.refused();
+    }
+    const float base_rate = run.store(kBaseRateSlot, scaled(kConnectorRate[configuration], 10000.0f));
 
     return run.close(base_rate * environment * quality);
 }

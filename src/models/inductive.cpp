@@ -5,6 +5,7 @@
 #include "models/models.h"
 
 #include <array>
+#include <span>
 
 namespace gjbz108a {
 namespace {
@@ -73,57 +74,42 @@ constexpr std::array<CurvePoint, 10> kSheetCoilCycling{{
 // What each group reads, in the order of the Group enumerators.
 struct GroupTables {
     const EnvironmentTable* environment;
+    QualityField quality;
+    std::span<const std::int32_t> quality_factors;
+    float quality_divisor;
     Curve cycling;
 };
 constexpr std::array<GroupTables, 3> kGroupTables{{
-    {&kTransformerEnvironment, kTransformerCycling},
-    {&kCoilEnvironment, kCoilCycling},
-    {&kSheetCoilEnvironment, kSheetCoilCycling},
+    {&kTransformerEnvironment, {kTransformerQuality, kUserQuality, "Quality (TRANSFORMERS)"},
+     kTransformerQualityFactor, 100.0f, kTransformerCycling},
+    {&kCoilEnvironment, {kCoilQuality, kUserQuality, "Quality (COILS)"}, kCoilQualityFactor, 100.0f,
+     kCoilCycling},
+    {&kSheetCoilEnvironment, {kCoilQuality, kUserQuality, "Quality (COILS)"}, kSheetCoilQualityFactor, 10.0f,
+     kSheetCoilCycling},
 }};
 
 }  // namespace
 
 int calc_inductive(std::uint8_t* record, char** cursor) noexcept {
     ModelRun run(record, cursor);
-    if (!run.open(5, {kFamilyType, kTransformerQuality, kCoilQuality})) return run.refused();
-    if (run.marker_triple_set()) return run.answer_marker_triple();
+    if (auto done = run.opening_steps(5, {kFamilyType, kTransformerQuality, kCoilQuality})) return *done;
 
     unsigned type_index = 0;
     if (!run.choose(kFamilyType, kFamilyTypes.size(), "Type", type_index)) return run.refused();
     const FamilyType& type = kFamilyTypes[type_index];
     const GroupTables& group = kGroupTables[static_cast<std::size_t>(type.group)];
 
-    const float environment = run.environment_factor(*group.environment);
-    run.store(2, environment);
-
+    const float environment = run.environment_step(2, *group.environment);
     float quality = 0;
-    unsigned quality_index = 0;
-    if (type.group == Group::transformer) {
-        if (!run.choose(kTransformerQuality, kTransformerQualityFactor.size() + 1, "Quality (TRANSFORMERS)",
-                        quality_index)) {
-            return run.refused();
-        }
-        quality = run.quality_factor(quality_index, kTransformerQualityFactor, 100.0f, kUserQuality);
-    } else {
-        if (!run.choose(kCoilQuality, kCoilQualityFactor.size() + 1, "Quality (COILS)", quality_index)) {
-            return run.refused();
-        }
-        quality = type.group == Group::coil
-                      ? run.quality_factor(quality_index, kCoilQualityFactor, 100.0f, kUserQuality)
-                      : run.quality_factor(quality_index, kSheetCoilQualityFactor, 10.0f, kUserQuality);
-    }
-    run.store(3, quality);
-
-    const float base_rate = scaled(type.base_rate, 10000.0f);
-    run.store(1, base_rate);
-
-    float cycling = 0;
-    const float cycling_rate = load_f32(record, GJBZ108A_CYCLING_RATE);
-    if (!run.lookup(group.cycling, cycling_rate, " Circulation rate/1000 hours", cycling)) {
+    if (!run.quality_step(group.quality, group.quality_factors, group.quality_divisor, 3, quality)) {
         return run.refused();
     }
-    run.store(4, cycling);
-
+    const float base_rate = run.store(1, scaled(type.base_rate, 10000.0f));
+    float cycling = 0;
+    const float cycling_rate = load_f32(record, GJBZ108A_CYCLING_RATE);
+    if (!run.curve_step(4, group.cycling, cycling_rate, " Circulation rate/1000 hours", cycling)) {
+        return run.refused();
+    }
     return run.close(base_rate * environment * quality * cycling);
 }
 

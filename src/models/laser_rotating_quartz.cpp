@@ -40,23 +40,15 @@ constexpr std::array<std::int32_t, 3> kLearningFactor{10, 25, 50};
 
 int calc_gas_laser(std::uint8_t* record, char** cursor) noexcept {
     ModelRun run(record, cursor);
-    if (!run.open(4, {kType, kSecondCode})) return run.refused();
-    if (run.marker_triple_set()) return run.answer_marker_triple();
+    if (auto done = run.opening_steps(4, {kType, kSecondCode})) return *done;
 
-    const float environment = run.environment_factor(kLaserEnvironment);
-    run.store(kEnvironmentSlot, environment);
-
-    unsigned learning_index = 0;
-    if (!run.choose(kSecondCode, kLearningFactor.size(), "Learning factor", learning_index)) {
+    const float environment = run.environment_step(kEnvironmentSlot, kLaserEnvironment);
+    float learning = 0;
+    float base_rate = 0;
+    if (!run.table_step(kSecondCode, "Learning factor", kLearningFactor, 10.0f, kThirdFactorSlot, learning) ||
+        !run.table_step(kType, "Type", kLaserRate, 100.0f, kBaseRateSlot, base_rate)) {
         return run.refused();
     }
-    const float learning = scaled(kLearningFactor[learning_index], 10.0f);
-    run.store(kThirdFactorSlot, learning);
-
-    unsigned type = 0;
-    if (!run.choose(kType, kLaserRate.size(), "Type", type)) return run.refused();
-    const float base_rate = scaled(kLaserRate[type], 100.0f);
-    run.store(kBaseRateSlot, base_rate);
 
     return run.close(base_rate * environment * learning);
 }
@@ -76,21 +68,15 @@ constexpr std::array<std::int32_t, 4> kRotatingQuality{60, 85, 100, 200};
 
 int calc_rotating(std::uint8_t* record, char** cursor) noexcept {
     ModelRun run(record, cursor);
-    if (!run.open(4, {kType, kSecondCode})) return run.refused();
-    if (run.marker_triple_set()) return run.answer_marker_triple();
+    if (auto done = run.opening_steps(4, {kType, kSecondCode})) return *done;
 
-    const float environment = run.environment_factor(kRotatingEnvironment);
-    run.store(kEnvironmentSlot, environment);
-
-    unsigned quality_index = 0;
-    if (!run.choose(kSecondCode, kRotatingQuality.size() + 1, "Quality", quality_index)) return run.refused();
-    const float quality = run.quality_factor(quality_index, kRotatingQuality, 100.0f, kUserQuality);
-    run.store(kThirdFactorSlot, quality);
-
-    unsigned type = 0;
-    if (!run.choose(kType, kRotatingRate.size(), "Type", type)) return run.refused();
-    const float base_rate = scaled(kRotatingRate[type], 100.0f);
-    run.store(kBaseRateSlot, base_rate);
+    const float environment = run.environment_step(kEnvironmentSlot, kRotatingEnvironment);
+    float quality = 0;
+    float base_rate = 0;
+    if (!run.quality_step({kSecondCode, kUserQuality}, kRotatingQuality, 100.0f, kThirdFactorSlot, quality) ||
+        !run.table_step(kType, "Type", kRotatingRate, 100.0f, kBaseRateSlot, base_rate)) {
+        return run.refused();
+    }
 
     return run.close(base_rate * environment * quality);
 }
@@ -110,25 +96,19 @@ constexpr std::array<std::int32_t, 4> kQuartzQuality{20, 35, 100, 350};
 
 int calc_quartz(std::uint8_t* record, char** cursor) noexcept {
     ModelRun run(record, cursor);
-    if (!run.open(4, {kType, kSecondCode})) return run.refused();
-    if (run.marker_triple_set()) return run.answer_marker_triple();
+    if (auto done = run.opening_steps(4, {kType, kSecondCode})) return *done;
 
     // The environment table is chosen by comparing the type with "Resonator";
-    // the type indexes a table only for the base rate below.
+    // the type indexes a table only for the base rate, after the quality.
     const bool resonator = record[kType] == kResonator;
     const float environment =
-        run.environment_factor(resonator ? kResonatorEnvironment : kOscillatorEnvironment);
-    run.store(kEnvironmentSlot, environment);
-
-    unsigned quality_index = 0;
-    if (!run.choose(kSecondCode, kQuartzQuality.size() + 1, "Quality", quality_index)) return run.refused();
-    const float quality = run.quality_factor(quality_index, kQuartzQuality, 100.0f, kUserQuality);
-    run.store(kThirdFactorSlot, quality);
-
-    unsigned type = 0;
-    if (!run.choose(kType, kQuartzRate.size(), "Type", type)) return run.refused();
-    const float base_rate = scaled(kQuartzRate[type], 1000.0f);
-    run.store(kBaseRateSlot, base_rate);
+        run.environment_step(kEnvironmentSlot, resonator ? kResonatorEnvironment : kOscillatorEnvironment);
+    float quality = 0;
+    float base_rate = 0;
+    if (!run.quality_step({kSecondCode, kUserQuality}, kQuartzQuality, 100.0f, kThirdFactorSlot, quality) ||
+        !run.table_step(kType, "Type", kQuartzRate, 1000.0f, kBaseRateSlot, base_rate)) {
+        return run.refused();
+    }
 
     return run.close(base_rate * environment * quality);
 }

@@ -38,6 +38,14 @@ bool ModelRun::quality_step(QualityField field, std::span<const std::int32_t> ta
     return true;
 }
 
+bool ModelRun::table_step(std::size_t code_offset, const char* name, std::span<const std::int32_t> table,
+                          float divisor, unsigned slot, float& factor) noexcept {
+    unsigned index = 0;
+    if (!choose(code_offset, static_cast<unsigned>(table.size()), name, index)) return false;
+    factor = store(slot, scaled(table[index], divisor));
+    return true;
+}
+
 bool ModelRun::choose(std::size_t offset, unsigned size, const char* field, unsigned& index) noexcept {
     index = record_[offset];
     if (index < size) return true;

@@ -138,6 +138,12 @@ public:
     bool quality_step(QualityField field, std::span<const std::int32_t> table, float divisor,
                       unsigned slot, float& factor) noexcept;
 
+    // A factor read from a table by the selection code at `code_offset`,
+    // scaled and stored in `slot`. False when the code is not in the table's
+    // list, which `name` names (the line is appended; nothing is stored).
+    bool table_step(std::size_t code_offset, const char* name, std::span<const std::int32_t> table,
+                    float divisor, unsigned slot, float& factor) noexcept;
+
     // A curve factor: lookup() and, unless the model is invalid for x, the
     // factor stored in `slot`.
     bool curve_step(unsigned slot, Curve curve, float x, const char* name, float& factor) noexcept {

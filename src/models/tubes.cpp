@@ -61,21 +61,15 @@ constexpr std::array<std::int32_t, 4> kTubeQuality{3, 7, 10, 25};
 
 int calc_tube(std::uint8_t* record, char** cursor) noexcept {
     ModelRun run(record, cursor);
-    if (!run.open(4, {kType, kQuality})) return run.refused();
-    if (run.marker_triple_set()) return run.answer_marker_triple();
+    if (auto done = run.opening_steps(4, {kType, kQuality})) return *done;
 
-    const float environment = run.environment_factor(kTubeEnvironment);
-    run.store(2, environment);
-
-    unsigned quality_index = 0;
-    if (!run.choose(kQuality, kTubeQuality.size() + 1, "Quality", quality_index)) return run.refused();
-    const float quality = run.quality_factor(quality_index, kTubeQuality, 10.0f, kUserQuality);
-    run.store(3, quality);
-
-    unsigned type = 0;
-    if (!run.choose(kType, kTubeRate.size(), "Type", type)) return run.refused();
-    const float base_rate = scaled(kTubeRate[type], 1000.0f);
-    run.store(1, base_rate);
+    const float environment = run.environment_step(2, kTubeEnvironment);
+    float quality = 0;
+    float base_rate = 0;
+    if (!run.quality_step({kQuality, kUserQuality}, kTubeQuality, 10.0f, 3, quality) ||
+        !run.table_step(kType, "Type", kTubeRate, 1000.0f, 1, base_rate)) {
+        return run.refused();
+    }
 
     return run.close(base_rate * environment * quality);
 }
