@@ -3,6 +3,9 @@
 
 #include "support/item_record.h"
 
+#include <gtest/gtest.h>
+
+#include <array>
 #include <cstddef>
 
 namespace gjbz108a::test {
@@ -39,6 +42,12 @@ inline ItemRecord ic_part(unsigned item_code, unsigned environment = 1) {
     if (item_code == kIcAnalog) part.i32(ic_field::size, 100).u8(ic_field::seal, 1);
     if (item_code == kIcDigital) part.u32(ic_field::size, 1000);
     return part;
+}
+
+// Lbase, PI e, PI q, PI t, PI f, PI cyc and PI l, exactly.
+inline void expect_factors(const ItemRecord& part, const std::array<float, 7>& factors) {
+    for (unsigned slot = kLbase; slot <= kPiL; ++slot)
+        EXPECT_EQ(part.slot(slot), factors[slot - 1]) << "slot " << slot;
 }
 
 }  // namespace gjbz108a::test

@@ -14,13 +14,7 @@ TEST(IcModels, WorkedExampleDigitalLogic) {
     const Calculation calc = calculate(part);
     EXPECT_EQ(calc.result, 3);
     EXPECT_TRUE(calc.buffer_untouched);
-    EXPECT_EQ(part.slot(kLbase), 0.0054f);
-    EXPECT_EQ(part.slot(kPiE), 1.0f);
-    EXPECT_EQ(part.slot(kPiQ), 1.0f);
-    EXPECT_EQ(part.slot(kPiT), 0.87f);
-    EXPECT_EQ(part.slot(kPiF), 0.0846f);
-    EXPECT_EQ(part.slot(kPiCyc), 1.0f);
-    EXPECT_EQ(part.slot(kPiL), 1.0f);
+    expect_factors(part, {0.0054f, 1, 1, 0.87f, 0.0846f, 1, 1});
     // 0.0054 x (0.87 + 0.0846)
     EXPECT_EQ(part.slot(kRate), 0.00515484f);
     EXPECT_EQ(part.failure_rate(), 0.00515484f);
@@ -32,13 +26,7 @@ TEST(IcModels, WorkedExampleMemoryMultipliesLeftToRightInSinglePrecision) {
     const Calculation calc = calculate(part);
     EXPECT_EQ(calc.result, 3);
     EXPECT_TRUE(calc.buffer_untouched);
-    EXPECT_EQ(part.slot(kLbase), 0.009602f);
-    EXPECT_EQ(part.slot(kPiE), 2.0f);
-    EXPECT_EQ(part.slot(kPiQ), 0.15f);
-    EXPECT_EQ(part.slot(kPiT), 2.64f);
-    EXPECT_EQ(part.slot(kPiF), 0.11f);
-    EXPECT_EQ(part.slot(kPiCyc), 1.1f);
-    EXPECT_EQ(part.slot(kPiL), 5.0f);
+    expect_factors(part, {0.009602f, 2, 0.15f, 2.64f, 0.11f, 1.1f, 5});
     EXPECT_NEAR(part.slot(kRate), 0.0435691, 5e-8);
     // The single-precision product in the documented order; multiplying the
     // other way round gives 0.04356908.
