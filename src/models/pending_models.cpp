@@ -22,11 +22,5 @@ int calc_optoelectronic(std::uint8_t* record, char** cursor) noexcept { return n
 int calc_resistor(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
 int calc_var_resistor(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
 int calc_capacitor(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
-int calc_meter(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
-int calc_fuse(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
-int calc_saw(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
-int calc_lamp(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
-int calc_misc(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
-int calc_filter(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
 
 }  // namespace gjbz108a

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <limits>
+#include <utility>
 
 namespace gjbz108a {
 namespace {
@@ -254,6 +255,16 @@ TEST(Connector, FibreReadsTheCoreCurveAndTheLinkageInsteadOfTheQuality) {
     EXPECT_EQ(many.slot(4), 1.1f);
     EXPECT_EQ(fc.slot(4), 1.0f);
     EXPECT_EQ(fc.failure_rate(), 0.019f);
+}
+
+TEST(Connector, EveryPointOfTheFibreCurve) {
+    constexpr std::array<std::pair<unsigned, float>, 6> points{{
+        {1, 0.011f}, {2, 0.0117f}, {4, 0.0132f}, {6, 0.0149f}, {8, 0.0163f}, {10, 0.019f}}};
+    for (auto [cores, base_rate] : points) {
+        ItemRecord r = fibre(1, cores, 1);
+        EXPECT_EQ(calculate(r).result, 3) << cores;
+        EXPECT_EQ(r.slot(1), base_rate) << cores;
+    }
 }
 
 TEST(Connector, NoCoresWarnsAndGivesZero) {
