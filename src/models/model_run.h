@@ -152,6 +152,15 @@ public:
         return true;
     }
 
+    // The cycling factor of every category model but the integrated circuits:
+    // the record's cycling rate on `curve`, named as these models name it.
+    bool cycling_step(unsigned slot, Curve curve, float& factor) noexcept {
+        return curve_step(slot, curve, cycling_rate(), " Circulation rate/1000 hours", factor);
+    }
+
+    float temperature() const noexcept { return load_f32(record_, GJBZ108A_TEMPERATURE); }
+    float cycling_rate() const noexcept { return load_f32(record_, GJBZ108A_CYCLING_RATE); }
+
     // Appends one formatted line and gives the refusal result.
     [[gnu::format(printf, 2, 3)]] int refuse(const char* format, ...) noexcept;
     int refused() const noexcept { return kNotComputed; }

@@ -133,6 +133,18 @@ TEST(ModelRun, StepsStoreTheirFactors) {
     EXPECT_EQ(r.text(), "");
 }
 
+TEST(ModelRun, CyclingStepReadsTheRecordsRateUnderItsName) {
+    ItemRecord record(11);
+    record.cycling_rate(55).temperature(-3);
+    Harness r(record);
+    ASSERT_EQ(r.run.opening_steps(6, {}), std::nullopt);
+    EXPECT_EQ(r.run.temperature(), -3.0f);
+    float factor = 0;
+    EXPECT_TRUE(r.run.cycling_step(5, kCurve, factor));
+    EXPECT_EQ(record.slot(5), 2.1f);  // 2 + (2 - 1) * 5 / 50
+    EXPECT_EQ(r.text(), " For  Circulation rate/1000 hours > 50 the model may be invalid\n\n");
+}
+
 TEST(ModelRun, FailedStepsStoreNothing) {
     ItemRecord record(11);
     record.u8(kQuality, 4).f32(GJBZ108A_ITEM_RESULTS + 12, 9.0f);
