@@ -14,11 +14,6 @@ int not_computed_yet(std::uint8_t* record, char** cursor) noexcept {
 
 }  // namespace
 
-int calc_lf_diode(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
-int calc_lf_transistor(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
-int calc_hf_diode(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
-int calc_hf_transistor(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
-int calc_optoelectronic(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
 int calc_resistor(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
 int calc_var_resistor(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
 int calc_capacitor(std::uint8_t* record, char** cursor) noexcept { return not_computed_yet(record, cursor); }
