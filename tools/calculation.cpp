@@ -1,0 +1,45 @@
+#include "tools/calculation.h"
+
+#include "method/record.h"
+
+#include <cstring>
+
+namespace gjbz108a::cli {
+namespace {
+
+// Until the defaults of a host library are applied, what the user entered is
+// what the model uses.
+void build_effective_block(std::uint8_t* edit_record) {
+    std::memcpy(edit_record + GJBZ108A_EDIT_EFFECTIVE_BLOCK, edit_record + GJBZ108A_EDIT_ENTERED_BLOCK,
+                GJBZ108A_BLOCK_SIZE);
+}
+
+void derive_item_record(const std::uint8_t* edit_record, std::uint8_t* item_record) {
+    std::memcpy(item_record, edit_record, GJBZ108A_HEADER_SIZE);
+    std::memcpy(item_record + GJBZ108A_ITEM_BLOCK, edit_record + GJBZ108A_EDIT_EFFECTIVE_BLOCK,
+                GJBZ108A_BLOCK_SIZE);
+    std::memcpy(item_record + GJBZ108A_ITEM_RESULTS, edit_record + GJBZ108A_EDIT_RESULTS,
+                GJBZ108A_BLOCK_SIZE);
+}
+
+// The header (failure rate and calc_item's reset values) and the result block
+// go back. The parameter block does not: the model has turned its selection
+// codes into 0-based indexes in place, and the stored part keeps the codes.
+void copy_results_back(const std::uint8_t* item_record, std::uint8_t* edit_record) {
+    std::memcpy(edit_record, item_record, GJBZ108A_HEADER_SIZE);
+    std::memcpy(edit_record + GJBZ108A_EDIT_RESULTS, item_record + GJBZ108A_ITEM_RESULTS,
+                GJBZ108A_BLOCK_SIZE);
+}
+
+}  // namespace
+
+Outcome Calculator::calculate(std::uint8_t* edit_record) {
+    build_effective_block(edit_record);
+    derive_item_record(edit_record, item_.data());
+    messages_[0] = '\0';  // calc_item writes nothing, not even a NUL, when it has nothing to say
+    const int result = calculate_(messages_.data(), item_.data());
+    copy_results_back(item_.data(), edit_record);
+    return {result, load_f32(edit_record, GJBZ108A_EDIT_RESULTS), messages_.data()};
+}
+
+}  // namespace gjbz108a::cli

@@ -1,0 +1,69 @@
+#include "tools/columns.h"
+
+#include "method/item_codes.h"
+#include "tools/cell_values.h"
+#include "tools/csv_reader.h"
+
+namespace gjbz108a::cli {
+namespace {
+
+constexpr std::size_t kMissing = static_cast<std::size_t>(-1);
+
+bool is_parameter_key(std::string_view name) {
+    for (const Category& category : categories())
+        for (const ParameterField& field : category_fields(category.item_code))
+            if (same_text(field.key, name)) return true;
+    return false;
+}
+
+ColumnKind kind_of(std::string_view name) {
+    if (name.empty()) return ColumnKind::unnamed;
+    if (name.front() == '#') return ColumnKind::comment;
+    for (std::size_t i = 0; i < kGeneralColumns.size(); ++i)
+        if (same_text(name, kGeneralColumns[i])) return static_cast<ColumnKind>(i);
+    return is_parameter_key(name) ? ColumnKind::parameter : ColumnKind::unknown;
+}
+
+}  // namespace
+
+ColumnLayout::ColumnLayout(const CsvReader& header, std::vector<HeaderProblem>& problems) {
+    general_.fill(kMissing);
+    if (!header.syntax_error().empty())
+        problems.push_back({"", std::string(header.syntax_error()), true});
+
+    for (std::size_t column = 0; column < header.size(); ++column) {
+        const std::string_view name = trimmed(header.cell(column));
+        const ColumnKind kind = kind_of(name);
+        if (kind <= ColumnKind::parameter) {  // names that must be unique
+            for (std::size_t earlier = 0; earlier < column; ++earlier) {
+                if (same_text(names_[earlier], name))
+                    problems.push_back({std::string(name),
+                                        "the column appears twice (also column " +
+                                            std::to_string(earlier + 1) + ")",
+                                        true});
+            }
+        }
+        if (kind < ColumnKind::parameter) general_[static_cast<std::size_t>(kind)] = column;
+        if (kind == ColumnKind::unknown)
+            problems.push_back({std::string(name),
+                                "no category has this field; a part with a value in it is refused",
+                                false});
+        names_.emplace_back(name);
+        kinds_.push_back(kind);
+    }
+    for (std::size_t i = 0; i < kGeneralColumns.size(); ++i)
+        if (general_[i] == kMissing)
+            problems.push_back({std::string(kGeneralColumns[i]), "the column is missing", true});
+
+    const auto all = categories();
+    fields_.assign(all.size() * size(), nullptr);
+    for (std::size_t c = 0; c < all.size(); ++c) {
+        for (std::size_t column = 0; column < size(); ++column) {
+            if (kinds_[column] != ColumnKind::parameter) continue;
+            for (const ParameterField& field : category_fields(all[c].item_code))
+                if (same_text(field.key, names_[column])) fields_[c * size() + column] = &field;
+        }
+    }
+}
+
+}  // namespace gjbz108a::cli

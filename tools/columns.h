@@ -1,0 +1,68 @@
+// The columns of a parts list, as its header row names them: the general
+// columns of every part, the parameter columns named by the keys of the
+// category field tables, and for every category which parameter field each
+// column fills.
+#pragma once
+
+#include "method/category_fields.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace gjbz108a::cli {
+
+class CsvReader;
+
+enum class ColumnKind : std::uint8_t {
+    ref,           // reference designator
+    qty,           // quantity
+    category,      // ItemCode or category name
+    environment,   // EnvironmentCode
+    temperature,   // degrees Celsius
+    cycling_rate,  // on/off cycles per 1000 hours
+    parameter,     // a key of the category field tables
+    comment,       // a name starting with '#': notes that the tool ignores
+    unnamed,       // an empty name; its cells must be empty
+    unknown,       // a name that is none of the above; its cells must be empty
+};
+
+// The general columns, all required, in the order of ColumnKind.
+inline constexpr std::array<std::string_view, 6> kGeneralColumns{
+    "ref", "qty", "category", "environment", "temperature", "cycling_rate"};
+
+struct HeaderProblem {
+    std::string column;  // the column's name
+    std::string why;
+    bool fatal;          // the list cannot be read with this header
+};
+
+class ColumnLayout {
+public:
+    // Reads the header record; its problems are appended to `problems`.
+    ColumnLayout(const CsvReader& header, std::vector<HeaderProblem>& problems);
+
+    std::size_t size() const noexcept { return kinds_.size(); }
+    ColumnKind kind(std::size_t column) const noexcept { return kinds_[column]; }
+    std::string_view name(std::size_t column) const noexcept { return names_[column]; }
+
+    // Index of a general column (all are present when no fatal problem was found).
+    std::size_t general(ColumnKind kind) const noexcept { return general_[static_cast<std::size_t>(kind)]; }
+
+    // The field that `column` fills in the category at `category_index` (its
+    // position in categories()), or nullptr when that category has no such field.
+    const ParameterField* field(std::size_t category_index, std::size_t column) const noexcept {
+        return fields_[category_index * size() + column];
+    }
+
+private:
+    std::vector<std::string> names_;
+    std::vector<ColumnKind> kinds_;
+    std::array<std::size_t, kGeneralColumns.size()> general_;
+    std::vector<const ParameterField*> fields_;  // category-major
+};
+
+}  // namespace gjbz108a::cli

@@ -1,0 +1,63 @@
+// A streaming reader of comma-separated values, one record at a time.
+//
+// It reads the common dialect: cells separated by commas, records by LF, CRLF
+// or a lone CR; a cell in double quotes may hold commas, line breaks and doubled
+// quotes; a UTF-8 byte-order mark before the first record is skipped. The input
+// is read in large blocks and the cells of a record live in buffers that are
+// reused for the next record, so memory does not grow with the file.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <istream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace gjbz108a::cli {
+
+class CsvReader {
+public:
+    explicit CsvReader(std::istream& input);
+
+    // Reads the next record; false at the end of the input. The cells stay valid
+    // until the next call.
+    bool next();
+
+    std::size_t size() const noexcept { return cell_ends_.size(); }
+    std::string_view cell(std::size_t index) const noexcept;
+
+    // True when every cell is empty or holds only blanks, tabs and line breaks.
+    bool blank() const noexcept { return text_.find_first_not_of(" \t\n") == std::string::npos; }
+
+    // The line on which the record starts, counting from 1.
+    unsigned long line() const noexcept { return record_line_; }
+
+    // A record whose quoting is broken still gives its cells as well as they can
+    // be read; syntax_error() then says why and syntax_error_cell() names the
+    // 0-based cell. Empty when the record is well formed.
+    std::string_view syntax_error() const noexcept { return syntax_error_; }
+    std::size_t syntax_error_cell() const noexcept { return syntax_error_cell_; }
+
+private:
+    static constexpr int kEnd = -1;
+    int get();
+    int peek();
+    void end_cell() { cell_ends_.push_back(text_.size()); }
+    void fail(const char* why);
+
+    std::istream& input_;
+    std::array<char, 1 << 16> block_;
+    std::size_t block_pos_ = 0;
+    std::size_t block_size_ = 0;
+    bool started_ = false;
+
+    std::string text_;                    // the record's cells, back to back
+    std::vector<std::size_t> cell_ends_;  // end of each cell in text_
+    unsigned long next_line_ = 1;
+    unsigned long record_line_ = 0;
+    std::string_view syntax_error_;
+    std::size_t syntax_error_cell_ = 0;
+};
+
+}  // namespace gjbz108a::cli

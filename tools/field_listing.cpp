@@ -1,0 +1,40 @@
+#include "tools/field_listing.h"
+
+#include "method/category_fields.h"
+#include "method/item_codes.h"
+#include "tools/cell_values.h"
+
+namespace gjbz108a::cli {
+namespace {
+
+void describe_values(std::ostream& out, const ParameterField& field) {
+    if (field.type == FieldType::selection) {
+        for (std::size_t i = 0; i < field.entries.size(); ++i)
+            out << (i ? ", " : "") << i + 1 << " `" << field.entries[i] << '`';
+        return;
+    }
+    const FieldRange range = field_range(field.type);
+    if (range.real)
+        out << "number, 0 or more";
+    else
+        out << "whole number, 0 to " << range.max;
+}
+
+}  // namespace
+
+void list_fields(std::ostream& out) {
+    bool first = true;
+    for (const Category& category : categories()) {
+        out << (first ? "" : "\n") << "#### " << static_cast<unsigned>(category.item_code) << ' '
+            << category.name << "\n\n";
+        first = false;
+        out << "| Key | Field | Values |\n|---|---|---|\n";
+        for (const ParameterField& field : category_fields(category.item_code)) {
+            out << "| `" << field.key << "` | " << field.title << " | ";
+            describe_values(out, field);
+            out << " |\n";
+        }
+    }
+}
+
+}  // namespace gjbz108a::cli

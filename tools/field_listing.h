@@ -1,0 +1,12 @@
+// The parameter columns of every category, with their keys, field titles and
+// accepted values, as Markdown. `gjbz108a --list-fields` prints it, and the
+// README's reference section is this text, so the two cannot drift apart.
+#pragma once
+
+#include <ostream>
+
+namespace gjbz108a::cli {
+
+void list_fields(std::ostream& out);
+
+}  // namespace gjbz108a::cli

@@ -1,0 +1,83 @@
+// gjbz108a: predicts the non-operating failure rate of a parts list.
+#include "tools/field_listing.h"
+#include "tools/predict.h"
+
+#include <fstream>
+#include <iostream>
+#include <string_view>
+
+namespace {
+
+using namespace gjbz108a::cli;
+
+constexpr std::string_view kUsage = R"(Usage: gjbz108a [--format text|csv|json] PARTS_FILE
+       gjbz108a --list-fields
+       gjbz108a --help
+
+Computes the non-operating failure rate of every part of PARTS_FILE (a CSV
+parts list; '-' reads standard input) and the total failure rate of the list,
+in failures per 10^6 hours. Each part is written as soon as it is computed;
+problems in the list go to standard error as "file:line: column 'x': why".
+
+Options:
+  --format text|csv|json  output format (default text: a table for people)
+  --list-fields           print the parameter columns of every category
+  --help                  print this help
+
+Exit status:
+  0  every part was computed (validity warnings allowed)
+  1  something was refused: a part with bad input or that its model did not
+     compute, or an unknown column; the other parts are still reported
+  2  nothing was computed: bad options, an unreadable file, or a header row
+     without the required columns
+)";
+
+int usage_error(std::string_view why) {
+    std::cerr << "gjbz108a: " << why << "\n" << "Try 'gjbz108a --help'.\n";
+    return kListUnusable;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Format format = Format::text;
+    std::string_view file;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            std::cout << kUsage;
+            return kAllComputed;
+        }
+        if (arg == "--list-fields") {
+            list_fields(std::cout);
+            return kAllComputed;
+        }
+        if (arg == "--format" || arg.starts_with("--format=")) {
+            std::string_view value;
+            if (arg == "--format") {
+                if (++i == argc) return usage_error("--format needs a value: text, csv or json");
+                value = argv[i];
+            } else {
+                value = arg.substr(9);
+            }
+            if (value == "text") format = Format::text;
+            else if (value == "csv") format = Format::csv;
+            else if (value == "json") format = Format::json;
+            else return usage_error("unknown format '" + std::string(value) + "': use text, csv or json");
+            continue;
+        }
+        if (arg.size() > 1 && arg.front() == '-') return usage_error("unknown option '" + std::string(arg) + "'");
+        if (!file.empty()) return usage_error("one parts file at a time");
+        file = arg;
+    }
+    if (file.empty()) return usage_error("no parts file given");
+
+    std::ios::sync_with_stdio(false);
+    if (file == "-") return predict(std::cin, "<stdin>", format, std::cout, std::cerr);
+    std::ifstream in{std::string(file), std::ios::binary};
+    if (!in) {
+        std::cerr << file << ": cannot be opened\n";
+        return kListUnusable;
+    }
+    return predict(in, file, format, std::cout, std::cerr);
+}

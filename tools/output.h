@@ -1,0 +1,61 @@
+// Buffered output of text and numbers. A report writes every part through one
+// of these; the stream sees a few large writes instead of many small ones, and
+// numbers are formatted without a locale or a heap allocation.
+#pragma once
+
+#include <cstddef>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace gjbz108a::cli {
+
+class Output {
+public:
+    explicit Output(std::ostream& stream);
+    ~Output() { flush(); }
+    Output(const Output&) = delete;
+    Output& operator=(const Output&) = delete;
+
+    Output& text(std::string_view s);
+    Output& ch(char c);
+    Output& whole(unsigned long value);
+    // The shortest text that reads back as the same number.
+    Output& exact(float value);
+    Output& exact(double value);
+    // Rounded to `digits` significant digits, as printf's %g does.
+    Output& rounded(double value, int digits);
+    // `s` padded with blanks to `width` characters, on the left or the right.
+    Output& left(std::string_view s, std::size_t width);
+    Output& right(std::string_view s, std::size_t width);
+
+    // Formats into a small scratch buffer, for padding numbers in columns.
+    std::string_view format_rounded(double value, int digits);
+    std::string_view format_whole(unsigned long value);
+
+    // Calls when the buffer is full and at the end.
+    void flush();
+
+private:
+    void spill_if_full();
+
+    std::ostream& stream_;
+    std::string buffer_;
+    char scratch_[64];
+};
+
+// The non-empty lines of a message text, blanks around each line removed.
+template <typename Visit>
+void for_each_line(std::string_view messages, Visit visit) {
+    while (!messages.empty()) {
+        const std::size_t end = messages.find('\n');
+        std::string_view line = messages.substr(0, end);
+        messages = end == std::string_view::npos ? std::string_view{} : messages.substr(end + 1);
+        const std::size_t first = line.find_first_not_of(' ');
+        if (first == std::string_view::npos) continue;
+        line = line.substr(first, line.find_last_not_of(' ') - first + 1);
+        visit(line);
+    }
+}
+
+}  // namespace gjbz108a::cli

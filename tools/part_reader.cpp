@@ -1,0 +1,178 @@
+#include "tools/part_reader.h"
+
+#include "method/record.h"
+#include "tools/cell_values.h"
+#include "tools/csv_reader.h"
+
+#include <charconv>
+#include <cstring>
+
+namespace gjbz108a::cli {
+namespace {
+
+constexpr std::size_t kLongestReference = GJBZ108A_EDIT_PART_NAME - GJBZ108A_EDIT_REFERENCE - 1;
+constexpr std::int64_t kMostParts = 9999;
+// Temperatures below absolute zero are typing errors, not storage conditions.
+constexpr float kLowestTemperature = -273.15f;
+
+// The category named by an ItemCode or by its name, in any letter case.
+const Category* find_category_text(std::string_view text) noexcept {
+    for (const Category& category : categories())
+        if (same_text(text, category.name)) return &category;
+    unsigned code = 0;
+    const char* end = text.data() + text.size();
+    if (std::from_chars(text.data(), end, code).ptr == end && !text.empty()) return find_category(code);
+    return nullptr;
+}
+
+}  // namespace
+
+void Diagnostics::report(unsigned long line, std::string_view column, std::string_view why) {
+    out_ << file_ << ':' << line << ": ";
+    if (!column.empty()) out_ << column << ": ";
+    out_ << why << '\n';
+}
+
+void PartReader::problem(Part& part, std::string_view column, std::string_view why) {
+    diagnostics_.report(part.line, column, why);
+    if (!part.problems.empty()) part.problems.push_back('\n');
+    part.problems.append(column).append(": ").append(why);
+}
+
+// Columns are named as the header names them; cells beyond the header by number.
+void PartReader::problem_at(Part& part, std::size_t column, std::string_view why) {
+    if (column < layout_.size() && !layout_.name(column).empty())
+        column_.assign("column '").append(layout_.name(column)).append("'");
+    else
+        column_.assign("column ").append(std::to_string(column + 1));
+    problem(part, column_, why);
+}
+
+std::string_view PartReader::cell(const CsvReader& row, ColumnKind kind) const {
+    const std::size_t column = layout_.general(kind);
+    return column < row.size() ? trimmed(row.cell(column)) : std::string_view{};
+}
+
+bool PartReader::read(const CsvReader& row, Part& part) {
+    if (row.blank() && row.syntax_error().empty()) return false;
+
+    part.record.fill(0);
+    part.line = row.line();
+    part.ref.clear();
+    part.quantity = 0;
+    part.category = nullptr;
+    part.category_text.clear();
+    part.problems.clear();
+
+    if (!row.syntax_error().empty()) problem_at(part, row.syntax_error_cell(), row.syntax_error());
+    read_category(row, part);
+    read_general(row, part);
+    read_parameters(row, part);
+    return true;
+}
+
+void PartReader::read_category(const CsvReader& row, Part& part) {
+    const std::string_view text = cell(row, ColumnKind::category);
+    part.category = find_category_text(text);
+    if (part.category != nullptr) {
+        const std::uint8_t code = part.category->item_code;
+        part.record[GJBZ108A_ITEM_CLASS] = part.record[GJBZ108A_EDIT_ITEM_CLASS] = 1;  // electronic
+        part.record[GJBZ108A_ITEM_CODE] = part.record[GJBZ108A_EDIT_ITEM_CODE] = code;
+        return;
+    }
+    part.category_text.assign(text);
+    const std::size_t column = layout_.general(ColumnKind::category);
+    if (text.empty())
+        problem_at(part, column, "a category is required");
+    else {
+        why_.clear();
+        why_.push_back('\'');
+        why_.append(text).append("' is neither a supported ItemCode nor a category name");
+        problem_at(part, column, why_);
+    }
+}
+
+void PartReader::read_general(const CsvReader& row, Part& part) {
+    const std::string_view ref = cell(row, ColumnKind::ref);
+    part.ref.assign(ref);
+    if (ref.size() > kLongestReference)
+        problem_at(part, layout_.general(ColumnKind::ref),
+                   "the reference designator is longer than " + std::to_string(kLongestReference) +
+                       " characters");
+    else
+        std::memcpy(part.record.data() + GJBZ108A_EDIT_REFERENCE, ref.data(), ref.size());
+
+    std::int64_t whole;
+    const std::string_view qty = cell(row, ColumnKind::qty);
+    if (qty.empty())
+        problem_at(part, layout_.general(ColumnKind::qty), "a quantity is required");
+    else if (!read_whole(qty, 1, kMostParts, whole, why_))
+        problem_at(part, layout_.general(ColumnKind::qty), why_);
+    else {
+        part.quantity = static_cast<unsigned>(whole);
+        store(part.record.data(), GJBZ108A_EDIT_QUANTITY, static_cast<std::uint16_t>(whole));
+    }
+
+    const std::string_view environment = cell(row, ColumnKind::environment);
+    if (environment.empty())
+        problem_at(part, layout_.general(ColumnKind::environment), "an environment code is required");
+    else if (!read_whole(environment, 1, kLastEnvironmentCode, whole, why_))
+        problem_at(part, layout_.general(ColumnKind::environment), why_);
+    else
+        part.record[GJBZ108A_ENVIRONMENT_CODE] = static_cast<std::uint8_t>(whole);
+
+    // An empty temperature or cycling rate leaves the header's 0, as an empty
+    // parameter leaves its field.
+    float real;
+    const std::string_view temperature = cell(row, ColumnKind::temperature);
+    if (!temperature.empty()) {
+        if (read_real(temperature, kLowestTemperature, real, why_))
+            store(part.record.data(), GJBZ108A_TEMPERATURE, real);
+        else
+            problem_at(part, layout_.general(ColumnKind::temperature), why_);
+    }
+    const std::string_view cycling = cell(row, ColumnKind::cycling_rate);
+    if (!cycling.empty()) {
+        if (read_real(cycling, 0.0f, real, why_))
+            store(part.record.data(), GJBZ108A_CYCLING_RATE, real);
+        else
+            problem_at(part, layout_.general(ColumnKind::cycling_rate), why_);
+    }
+}
+
+void PartReader::read_parameters(const CsvReader& row, Part& part) {
+    std::uint8_t* entered = part.record.data() + GJBZ108A_EDIT_ENTERED_BLOCK;
+    const std::size_t category_index =
+        part.category == nullptr ? 0 : static_cast<std::size_t>(part.category - categories().data());
+    for (std::size_t column = 0; column < row.size(); ++column) {
+        const std::string_view text = trimmed(row.cell(column));
+        if (text.empty()) continue;
+        if (column >= layout_.size()) {
+            problem_at(part, column, "a value beyond the last column of the header");
+            continue;
+        }
+        switch (layout_.kind(column)) {
+        case ColumnKind::parameter: {
+            if (part.category == nullptr) break;  // its fields are unknown; the category was reported
+            const ParameterField* field = layout_.field(category_index, column);
+            if (field == nullptr)
+                problem_at(part, column,
+                           "a part of category " + std::string(part.category->name) +
+                               " has no such field; leave the cell empty");
+            else if (!store_field(*field, text, entered, why_))
+                problem_at(part, column, why_);
+            break;
+        }
+        case ColumnKind::unnamed:
+            problem_at(part, column, "a value in a column without a name");
+            break;
+        case ColumnKind::unknown:
+            problem_at(part, column, "no category has this field");
+            break;
+        default:
+            break;  // general columns are read above, comments are ignored
+        }
+    }
+}
+
+}  // namespace gjbz108a::cli

@@ -1,0 +1,53 @@
+// Turns one row of a parts list into a Part: the general columns into the
+// EditRecord's header and part data, the category's parameters into its entered
+// block. Every problem of the row is reported at once (not only the first), so
+// that one pass over the file shows everything to fix.
+#pragma once
+
+#include "tools/columns.h"
+#include "tools/part.h"
+
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace gjbz108a::cli {
+
+class CsvReader;
+
+// Writes "file:line: column 'x': why" lines.
+class Diagnostics {
+public:
+    Diagnostics(std::string_view file, std::ostream& out) : file_(file), out_(out) {}
+    void report(unsigned long line, std::string_view column, std::string_view why);
+    std::string_view file() const noexcept { return file_; }
+
+private:
+    std::string file_;
+    std::ostream& out_;
+};
+
+class PartReader {
+public:
+    PartReader(const ColumnLayout& layout, Diagnostics& diagnostics)
+        : layout_(layout), diagnostics_(diagnostics) {}
+
+    // Reads the current row into `part`. False for a row whose cells are all
+    // empty, which is skipped. A row with problems gives true and a refused part.
+    bool read(const CsvReader& row, Part& part);
+
+private:
+    void problem(Part& part, std::string_view column, std::string_view why);
+    void problem_at(Part& part, std::size_t column, std::string_view why);
+    std::string_view cell(const CsvReader& row, ColumnKind kind) const;
+    void read_category(const CsvReader& row, Part& part);
+    void read_general(const CsvReader& row, Part& part);
+    void read_parameters(const CsvReader& row, Part& part);
+
+    const ColumnLayout& layout_;
+    Diagnostics& diagnostics_;
+    std::string why_;     // reused for every conversion
+    std::string column_;  // reused for column labels beyond the header
+};
+
+}  // namespace gjbz108a::cli

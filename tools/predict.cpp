@@ -1,0 +1,77 @@
+#include "tools/predict.h"
+
+#include "tools/columns.h"
+#include "tools/csv_reader.h"
+#include "tools/part_reader.h"
+
+#include <vector>
+
+namespace gjbz108a::cli {
+namespace {
+
+Status status_of(int result) {
+    switch (result) {
+    case GJBZ108A_COMPUTED: return Status::computed;
+    case GJBZ108A_WITH_WARNINGS: return Status::warnings;
+    default: return Status::not_computed;
+    }
+}
+
+}  // namespace
+
+ExitStatus predict(std::istream& in, std::string_view file_name, Format format, std::ostream& out,
+                   std::ostream& diagnostics, CalculateFunction calculate) {
+    Diagnostics report_problem(file_name, diagnostics);
+    CsvReader csv(in);
+    bool found_header = false;
+    while (!found_header && csv.next()) found_header = !csv.blank();
+    if (!found_header) {
+        report_problem.report(csv.line(), "", "no header row: the first row names the columns");
+        return kListUnusable;
+    }
+
+    std::vector<HeaderProblem> header_problems;
+    const ColumnLayout layout(csv, header_problems);
+    bool unusable = false;
+    for (const HeaderProblem& problem : header_problems) {
+        report_problem.report(csv.line(), problem.column.empty() ? "" : "column '" + problem.column + "'",
+                              problem.why);
+        unusable = unusable || problem.fatal;
+    }
+    if (unusable) return kListUnusable;
+
+    const auto report = make_report(format, out);
+    PartReader reader(layout, report_problem);
+    Calculator calculator(calculate);
+    Part part;
+    Summary summary;
+    while (csv.next()) {
+        if (!reader.read(csv, part)) continue;
+        ++summary.read;
+        PartLine line{part.ref,
+                      part.quantity,
+                      part.category != nullptr ? part.category->name : std::string_view(part.category_text),
+                      Status::not_computed,
+                      0.0f,
+                      0.0,
+                      part.problems};
+        if (!part.refused()) {
+            const Outcome outcome = calculator.calculate(part.record.data());
+            line.status = status_of(outcome.result);
+            line.failure_rate = outcome.failure_rate;
+            line.quantity_rate = static_cast<double>(part.quantity) * outcome.failure_rate;
+            line.messages = outcome.messages;
+        }
+        switch (line.status) {
+        case Status::computed: ++summary.computed; break;
+        case Status::warnings: ++summary.with_warnings; break;
+        case Status::not_computed: ++summary.refused; break;
+        }
+        if (line.status != Status::not_computed) summary.total_failure_rate += line.quantity_rate;
+        report->part(line);
+    }
+    report->finish(summary);
+    return summary.refused > 0 || !header_problems.empty() ? kSomethingRefused : kAllComputed;
+}
+
+}  // namespace gjbz108a::cli

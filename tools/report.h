@@ -1,0 +1,49 @@
+// What the tool writes about a parts list: one line per part as it is computed,
+// then the total failure rate and the counts. Three formats carry the same
+// content: a table for people, CSV and JSON for programs.
+#pragma once
+
+#include <memory>
+#include <ostream>
+#include <string_view>
+
+namespace gjbz108a::cli {
+
+enum class Status { computed, warnings, not_computed };
+
+std::string_view status_text(Status status) noexcept;
+
+struct PartLine {
+    std::string_view ref;
+    unsigned quantity;           // 0 when the row held no valid quantity
+    std::string_view category;   // the category's name, or the cell as written
+    Status status;
+    float failure_rate;          // per 10^6 hours; not shown when not computed
+    double quantity_rate;        // quantity x failure rate
+    std::string_view messages;   // lines separated by '\n' (see for_each_line)
+};
+
+// The counts are disjoint: read = computed + with_warnings + refused.
+struct Summary {
+    double total_failure_rate = 0;  // sum of quantity x failure rate of the computed parts
+    unsigned long read = 0;
+    unsigned long computed = 0;
+    unsigned long with_warnings = 0;
+    unsigned long refused = 0;
+};
+
+class Report {
+public:
+    virtual ~Report() = default;
+    virtual void part(const PartLine& line) = 0;
+    virtual void finish(const Summary& summary) = 0;
+};
+
+enum class Format { text, csv, json };
+
+std::unique_ptr<Report> make_text_report(std::ostream& out);
+std::unique_ptr<Report> make_csv_report(std::ostream& out);
+std::unique_ptr<Report> make_json_report(std::ostream& out);
+std::unique_ptr<Report> make_report(Format format, std::ostream& out);
+
+}  // namespace gjbz108a::cli
