@@ -28,8 +28,10 @@ ColumnKind kind_of(std::string_view name) {
 
 ColumnLayout::ColumnLayout(const CsvReader& header, std::vector<HeaderProblem>& problems) {
     general_.fill(kMissing);
-    if (!header.syntax_error().empty())
+    if (!header.syntax_error().empty()) {  // the names cannot be trusted; this is the one thing to fix
         problems.push_back({"", std::string(header.syntax_error()), true});
+        return;
+    }
 
     for (std::size_t column = 0; column < header.size(); ++column) {
         const std::string_view name = trimmed(header.cell(column));

@@ -1,0 +1,100 @@
+#include "tools/calculation.h"
+
+#include "method/record.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstring>
+
+namespace gjbz108a::cli {
+namespace {
+
+using EditRecord = std::array<std::uint8_t, GJBZ108A_EDIT_RECORD_SIZE>;
+
+std::array<std::uint8_t, GJBZ108A_ITEM_RECORD_SIZE> seen;
+
+// Keeps what it was given, then acts as a model does: decrements the selection
+// code at block byte 1 in place and writes the rate into slot 0 and the header.
+std::int32_t capturing_model(char*, std::uint8_t* record) {
+    std::memcpy(seen.data(), record, seen.size());
+    record[GJBZ108A_ITEM_BLOCK + 1] -= 1;
+    store(record, item_slot(0), 0.75f);
+    store(record, item_slot(3), 2.5f);
+    store(record, GJBZ108A_FAILURE_RATE, 0.75f);
+    return GJBZ108A_COMPUTED;
+}
+
+TEST(Calculation, DerivesTheItemRecordAndCopiesResultsBack) {
+    EditRecord edit{};
+    edit[GJBZ108A_ITEM_CLASS] = 1;
+    edit[GJBZ108A_ITEM_CODE] = 7;
+    edit[GJBZ108A_ENVIRONMENT_CODE] = 3;
+    store(edit.data(), GJBZ108A_TEMPERATURE, 40.0f);
+    edit[GJBZ108A_EDIT_ENTERED_BLOCK + 1] = 9;   // Style
+    edit[GJBZ108A_EDIT_ENTERED_BLOCK + 101] = 42; // last byte of the block
+    edit[GJBZ108A_EDIT_RESULTS + 101] = 17;       // last byte of the result block
+    store(edit.data(), GJBZ108A_EDIT_QUANTITY, std::uint16_t{6});
+
+    Calculator calculator(&capturing_model);
+    const Outcome outcome = calculator.calculate(edit.data());
+
+    // The model saw the header, the entered values as its parameter block, and the results.
+    EXPECT_EQ(seen[GJBZ108A_ITEM_CODE], 7);
+    EXPECT_EQ(seen[GJBZ108A_ENVIRONMENT_CODE], 3);
+    EXPECT_EQ(load_f32(seen.data(), GJBZ108A_TEMPERATURE), 40.0f);
+    EXPECT_EQ(seen[GJBZ108A_ITEM_BLOCK + 1], 9);
+    EXPECT_EQ(seen[GJBZ108A_ITEM_BLOCK + 101], 42);
+    EXPECT_EQ(seen[GJBZ108A_ITEM_RESULTS + 101], 17);
+
+    EXPECT_EQ(outcome.result, GJBZ108A_COMPUTED);
+    EXPECT_EQ(outcome.failure_rate, 0.75f);
+    EXPECT_EQ(outcome.messages, "");
+    EXPECT_EQ(load_f32(edit.data(), GJBZ108A_FAILURE_RATE), 0.75f);
+    EXPECT_EQ(load_f32(edit.data(), GJBZ108A_EDIT_RESULTS + 12), 2.5f);
+    // Both stored blocks keep the 1-based code the model decremented in its copy.
+    EXPECT_EQ(edit[GJBZ108A_EDIT_EFFECTIVE_BLOCK + 1], 9);
+    EXPECT_EQ(edit[GJBZ108A_EDIT_ENTERED_BLOCK + 1], 9);
+    EXPECT_EQ(load_u16(edit.data(), GJBZ108A_EDIT_QUANTITY), 6);
+}
+
+TEST(Calculation, GoesThroughTheLibrarysCalcItem) {
+    EditRecord edit{};
+    edit[GJBZ108A_ITEM_CLASS] = 1;
+    edit[GJBZ108A_ITEM_CODE] = 17;  // not a supported category
+    edit[GJBZ108A_ENVIRONMENT_CODE] = 5;
+    store(edit.data(), GJBZ108A_RESET_REAL, 7.5f);
+    store(edit.data(), GJBZ108A_RESET_WORD, std::uint32_t{0xDEADBEEF});
+
+    Calculator calculator;
+    const Outcome outcome = calculator.calculate(edit.data());
+    EXPECT_EQ(outcome.result, GJBZ108A_NOT_COMPUTED);
+    EXPECT_EQ(outcome.messages, " Illegal item code 17\n");
+    // calc_item's reset of the header reaches the stored record.
+    EXPECT_EQ(load_f32(edit.data(), GJBZ108A_RESET_REAL), 1.0f);
+    EXPECT_EQ(load_u32(edit.data(), GJBZ108A_RESET_WORD), 0u);
+
+    edit[GJBZ108A_ITEM_CLASS] = 0;
+    edit[GJBZ108A_METHOD_NUMBER] = 8;
+    EXPECT_EQ(calculator.calculate(edit.data()).messages,
+              " Attempt to calculate non electronic item by method 8\n");
+}
+
+// Like calc_item, writes nothing at all when it has nothing to say.
+std::int32_t speaks_only_of_code_4(char* messages, std::uint8_t* record) {
+    if (record[GJBZ108A_ITEM_CODE] != 4) return GJBZ108A_COMPUTED;
+    std::strcpy(messages, " Illegal item code 4\n");
+    return GJBZ108A_NOT_COMPUTED;
+}
+
+TEST(Calculation, APartWithoutMessagesDoesNotShowThePreviousOnes) {
+    Calculator calculator(&speaks_only_of_code_4);
+    EditRecord part{};
+    part[GJBZ108A_ITEM_CODE] = 4;
+    EXPECT_EQ(calculator.calculate(part.data()).messages, " Illegal item code 4\n");
+    part[GJBZ108A_ITEM_CODE] = 5;
+    EXPECT_EQ(calculator.calculate(part.data()).messages, "");
+}
+
+}  // namespace
+}  // namespace gjbz108a::cli

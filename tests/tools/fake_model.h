@@ -1,0 +1,31 @@
+// A stand-in for calc_item whose answers a test chooses through the parts list,
+// so that totals, statuses and messages can be worked out by hand:
+// - the failure rate is the part's temperature;
+// - a cycling rate above 0 adds a validity warning (result 2);
+// - EnvironmentCode 14 is refused with " Environment not supported\n" (result 1).
+#pragma once
+
+#include "method/record.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
+namespace gjbz108a::cli::test {
+
+inline std::int32_t temperature_as_rate(char* messages, std::uint8_t* record) {
+    if (record[GJBZ108A_ENVIRONMENT_CODE] == 14) {
+        std::strcpy(messages, " Environment not supported\n");
+        return GJBZ108A_NOT_COMPUTED;
+    }
+    const float rate = load_f32(record, GJBZ108A_TEMPERATURE);
+    store(record, GJBZ108A_FAILURE_RATE, rate);
+    store(record, item_slot(0), rate);
+    if (load_f32(record, GJBZ108A_CYCLING_RATE) > 0) {
+        std::sprintf(messages, " For %s > %g the model may be invalid\n\n", "Circulation Rate", 100.0);
+        return GJBZ108A_WITH_WARNINGS;
+    }
+    return GJBZ108A_COMPUTED;
+}
+
+}  // namespace gjbz108a::cli::test

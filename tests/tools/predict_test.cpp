@@ -1,0 +1,190 @@
+#include "tools/predict.h"
+
+#include "fake_model.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+namespace gjbz108a::cli {
+namespace {
+
+constexpr const char* kHeader = "ref,qty,category,environment,temperature,cycling_rate";
+
+struct Prediction {
+    ExitStatus status;
+    std::string out;
+    std::string diagnostics;
+};
+
+Prediction predict_text(const std::string& list, Format format = Format::json) {
+    std::istringstream in(list);
+    std::ostringstream out, diagnostics;
+    const ExitStatus status = predict(in, "parts.csv", format, out, diagnostics, &test::temperature_as_rate);
+    return {status, out.str(), diagnostics.str()};
+}
+
+TEST(Predict, TotalsAndCountsOverComputedPartsOnly) {
+    // Rates chosen exact in binary: 2 x 0.5 + 3 x 0.25 + 1 x 0.125 = 1.875.
+    const Prediction run = predict_text(std::string(kHeader) +
+                                 "\n"
+                                 "R1,2,FUSES,1,0.5,\n"
+                                 "R2,3,fuses,1,0.25,0\n"
+                                 "R3,1,25,1,0.125,10\n"  // warns, still counted
+                                 "R4,5,25,14,1000,\n"     // not computed by the model
+                                 "R5,0,25,1,1000,\n");    // refused: quantity 0
+    EXPECT_EQ(run.status, kSomethingRefused);
+    EXPECT_EQ(run.out,
+              "{\"parts\":[\n"
+              "{\"ref\":\"R1\",\"qty\":2,\"category\":\"FUSES\",\"failure_rate\":0.5,\"qty_x_failure_rate\":1,"
+              "\"status\":\"computed\",\"messages\":[]},\n"
+              "{\"ref\":\"R2\",\"qty\":3,\"category\":\"FUSES\",\"failure_rate\":0.25,\"qty_x_failure_rate\":0.75,"
+              "\"status\":\"computed\",\"messages\":[]},\n"
+              "{\"ref\":\"R3\",\"qty\":1,\"category\":\"FUSES\",\"failure_rate\":0.125,\"qty_x_failure_rate\":0.125,"
+              "\"status\":\"warnings\",\"messages\":[\"For Circulation Rate > 100 the model may be invalid\"]},\n"
+              "{\"ref\":\"R4\",\"qty\":5,\"category\":\"FUSES\",\"failure_rate\":null,\"qty_x_failure_rate\":null,"
+              "\"status\":\"not computed\",\"messages\":[\"Environment not supported\"]},\n"
+              "{\"ref\":\"R5\",\"qty\":null,\"category\":\"FUSES\",\"failure_rate\":null,\"qty_x_failure_rate\":null,"
+              "\"status\":\"not computed\",\"messages\":[\"column 'qty': '0' is out of range (1 to 9999)\"]}\n"
+              "],\n"
+              "\"total_failure_rate\":1.875,\n"
+              "\"summary\":{\"parts_read\":5,\"computed\":2,\"computed_with_warnings\":1,\"refused\":2}}\n");
+    EXPECT_EQ(run.diagnostics, "parts.csv:6: column 'qty': '0' is out of range (1 to 9999)\n");
+}
+
+TEST(Predict, EveryPartComputedExitsZero) {
+    const Prediction run = predict_text(std::string(kHeader) + "\nF1,1,FUSES,1,0.5,\n");
+    EXPECT_EQ(run.status, kAllComputed);
+    EXPECT_EQ(run.diagnostics, "");
+}
+
+TEST(Predict, ABadRowNamesFileLineAndColumnAndTheOthersGoOn) {
+    const Prediction run = predict_text(
+        "\xEF\xBB\xBF" "ref,qty,category,environment,temperature,cycling_rate,quality,pins,# notes\r\n"
+        "C1,1,CAPACITOR,1,0.5,,B1,,\"decoupling, 100 nF\"\r\n"
+        "\r\n"                                            // blank lines are skipped
+        "\"C2\nsecond line\",1,CAPACITOR,1,0.5,,B1,,\r\n" // a row over two lines
+        "C3,1,CAPACITOR,abc,0.5,,Z9,12,\r\n"              // three problems
+        "C4,1,7,1,0.25,,2,,,extra\r\n"                    // a value beyond the header
+        "C5,1,CAPACITOR,1,0.25,,B2,,\r\n");
+    EXPECT_EQ(run.diagnostics,
+              "parts.csv:6: column 'environment': 'abc' is not a number\n"
+              "parts.csv:6: column 'quality': 'Z9' is not an entry of the list "
+              "(A1p, A1m, A1l, A1w, A2, B1, B2, C1, C2, User)\n"
+              "parts.csv:6: column 'pins': a part of category CAPACITOR has no such field; leave the cell empty\n"
+              "parts.csv:7: column 10: a value beyond the last column of the header\n");
+    EXPECT_EQ(run.status, kSomethingRefused);
+    EXPECT_NE(run.out.find("\"ref\":\"C5\",\"qty\":1,\"category\":\"CAPACITOR\",\"failure_rate\":0.25"),
+              std::string::npos);
+    EXPECT_NE(run.out.find("\"ref\":\"C2\\u000asecond line\""), std::string::npos);
+    EXPECT_NE(run.out.find("\"parts_read\":5,\"computed\":3,\"computed_with_warnings\":0,\"refused\":2"),
+              std::string::npos);
+}
+
+TEST(Predict, CategoriesByCodeOrNameAndTheirProblems) {
+    const Prediction run = predict_text(std::string(kHeader) +
+                                 "\n"
+                                 "A,1,printed wirining boards,1,0.5,\n"
+                                 "B,1,20,1,0.5,\n"
+                                 "C,1,4,1,0.5,\n"
+                                 "D,1,Printed boards,1,0.5,\n"
+                                 "E,1,,1,0.5,\n");
+    EXPECT_EQ(run.diagnostics,
+              "parts.csv:4: column 'category': '4' is neither a supported ItemCode nor a category name\n"
+              "parts.csv:5: column 'category': 'Printed boards' is neither a supported ItemCode nor a "
+              "category name\n"
+              "parts.csv:6: column 'category': a category is required\n");
+    EXPECT_NE(run.out.find("\"ref\":\"B\",\"qty\":1,\"category\":\"PRINTED WIRINING BOARDS\""), std::string::npos);
+    EXPECT_NE(run.out.find("\"ref\":\"D\",\"qty\":1,\"category\":\"Printed boards\",\"failure_rate\":null"),
+              std::string::npos);
+}
+
+TEST(Predict, GeneralColumnsAndTheirRanges) {
+    const std::string fifty(50, 'r');
+    const Prediction run = predict_text(std::string(kHeader) + "\n" + fifty + ",9999,25,27,-273.15,0\n" + fifty +
+                                 "x,10000,25,0,-274,-1\n"
+                                 "E,,25,,,\n");
+    EXPECT_EQ(run.diagnostics,
+              "parts.csv:3: column 'ref': the reference designator is longer than 50 characters\n"
+              "parts.csv:3: column 'qty': '10000' is out of range (1 to 9999)\n"
+              "parts.csv:3: column 'environment': '0' is out of range (1 to 27)\n"
+              "parts.csv:3: column 'temperature': '-274' is below the lowest value, -273.15\n"
+              "parts.csv:3: column 'cycling_rate': '-1' is below the lowest value, 0\n"
+              "parts.csv:4: column 'qty': a quantity is required\n"
+              "parts.csv:4: column 'environment': an environment code is required\n");
+    // The refused row is reported with what could be read.
+    EXPECT_NE(run.out.find("\"ref\":\"" + fifty + "x\",\"qty\":null"), std::string::npos);
+}
+
+TEST(Predict, HeaderWithoutItsColumnsComputesNothing) {
+    Prediction run = predict_text("ref,quantity,category,temperature,temperature\nR1,1,25,1,2\n");
+    EXPECT_EQ(run.status, kListUnusable);
+    EXPECT_EQ(run.diagnostics,
+              "parts.csv:1: column 'quantity': no category has this field; a part with a value in it is "
+              "refused\n"
+              "parts.csv:1: column 'temperature': the column appears twice (also column 4)\n"
+              "parts.csv:1: column 'qty': the column is missing\n"
+              "parts.csv:1: column 'environment': the column is missing\n"
+              "parts.csv:1: column 'cycling_rate': the column is missing\n");
+    EXPECT_EQ(run.out, "");
+
+    run = predict_text("\n\n");
+    EXPECT_EQ(run.status, kListUnusable);
+    EXPECT_EQ(run.diagnostics, "parts.csv:3: no header row: the first row names the columns\n");
+
+    run = predict_text("\n" + std::string(kHeader) + ",\"unclosed\n");
+    EXPECT_EQ(run.status, kListUnusable);
+    EXPECT_EQ(run.diagnostics, "parts.csv:2: a quoted cell is not closed before the end of the file\n");
+}
+
+TEST(Predict, UnknownUnnamedAndCommentColumns) {
+    const Prediction run = predict_text(std::string(kHeader) +
+                                 ",Qualty,,# remark\n"
+                                 "F1,1,25,1,0.5,,,,kept out of the record\n"
+                                 "F2,1,25,1,0.5,,B1,,\n"
+                                 "F3,1,25,1,0.5,,,x,\n");
+    EXPECT_EQ(run.status, kSomethingRefused);
+    EXPECT_EQ(run.diagnostics,
+              "parts.csv:1: column 'Qualty': no category has this field; a part with a value in it is refused\n"
+              "parts.csv:3: column 'Qualty': no category has this field\n"
+              "parts.csv:4: column 8: a value in a column without a name\n");
+    EXPECT_NE(run.out.find("\"ref\":\"F1\",\"qty\":1,\"category\":\"FUSES\",\"failure_rate\":0.5"),
+              std::string::npos);
+}
+
+TEST(Predict, TextTable) {
+    const Prediction run = predict_text(std::string(kHeader) +
+                                 "\n"
+                                 "F1,3,FUSES,1,0.0017,\n"
+                                 "LONG-DESIGNATOR,1,29,1,0.25,5\n"
+                                 "F3,1,25,14,1,\n",
+                                 Format::text);
+    EXPECT_EQ(run.out,
+              "Ref         Qty  Category                     Failure rate    Qty x rate  Status\n"
+              "                                              (per 10^6 h)  (per 10^6 h)\n"
+              "F1            3  FUSES                              0.0017        0.0051  computed\n"
+              "LONG-DESIGNATOR    1  MISCELLANEOUS                        0.25          0.25  warnings\n"
+              "            For Circulation Rate > 100 the model may be invalid\n"
+              "F3            1  FUSES                                                    not computed\n"
+              "            Environment not supported\n"
+              "\n"
+              "Total failure rate: 0.2551 per 10^6 hours (sum of qty x failure rate of the computed parts)\n"
+              "Parts read: 3, computed: 1, computed with warnings: 1, refused: 1\n");
+}
+
+TEST(Predict, CsvOutputQuotesWhatNeedsIt) {
+    const Prediction run = predict_text(std::string(kHeader) +
+                                 "\n"
+                                 "\"J1, J2\",2,FUSES,1,0.5,1\n"
+                                 "\"say \"\"x\"\"\",1,FUSES,14,0.5,\n",
+                                 Format::csv);
+    EXPECT_EQ(run.out,
+              "ref,qty,category,failure_rate,qty_x_failure_rate,status,messages\n"
+              "\"J1, J2\",2,FUSES,0.5,1,warnings,For Circulation Rate > 100 the model may be invalid\n"
+              "\"say \"\"x\"\"\",1,FUSES,,,not computed,Environment not supported\n"
+              ",,,,1,total,parts read 2; computed 0; computed with warnings 1; refused 1\n");
+}
+
+}  // namespace
+}  // namespace gjbz108a::cli
