@@ -43,6 +43,7 @@ private:
     static constexpr int kEnd = -1;
     int get();
     int peek();
+    void append_plain_run();
     void end_cell() { cell_ends_.push_back(text_.size()); }
     void fail(const char* why);
 

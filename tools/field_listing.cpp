@@ -3,6 +3,7 @@
 #include "method/category_fields.h"
 #include "method/item_codes.h"
 #include "tools/cell_values.h"
+#include "tools/example_rows.h"
 
 namespace gjbz108a::cli {
 namespace {
@@ -20,6 +21,15 @@ void describe_values(std::ostream& out, const ParameterField& field) {
         out << "whole number, 0 to " << range.max;
 }
 
+void show_example(std::ostream& out, unsigned item_code) {
+    for (const ExampleRow& example : example_rows()) {
+        if (example.item_code != item_code) continue;
+        out << "\nExample:\n\n```csv\n";
+        write_example(out, example);
+        out << "```\n";
+    }
+}
+
 }  // namespace
 
 void list_fields(std::ostream& out) {
@@ -34,6 +44,7 @@ void list_fields(std::ostream& out) {
             describe_values(out, field);
             out << " |\n";
         }
+        show_example(out, category.item_code);
     }
 }
 

@@ -1,0 +1,107 @@
+// The README's reference and examples, and the shipped example lists, are read
+// by the tool without a single problem, and they cover every category.
+#include "tools/example_rows.h"
+#include "tools/field_listing.h"
+#include "tools/predict.h"
+
+#include "method/item_codes.h"
+#include "method/record.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+
+namespace gjbz108a::cli {
+namespace {
+
+std::string source_file(const std::string& relative) {
+    const char* root = std::getenv("GJBZ108A_SOURCE_DIR");
+    EXPECT_NE(root, nullptr) << "GJBZ108A_SOURCE_DIR is not set";
+    std::ifstream in(std::string(root ? root : ".") + "/" + relative, std::ios::binary);
+    EXPECT_TRUE(in) << relative;
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::set<unsigned> seen_codes;
+
+std::int32_t record_category(char*, std::uint8_t* record) {
+    seen_codes.insert(record[GJBZ108A_ITEM_CODE]);
+    store(record, item_slot(0), 1.0f);
+    return GJBZ108A_COMPUTED;
+}
+
+// Runs a parts list through the tool with every part accepted by the stand-in
+// model; gives the problems the reader found.
+std::string problems_of(const std::string& list, const std::string& name) {
+    std::istringstream in(list);
+    std::ostringstream out, diagnostics;
+    const ExitStatus status = predict(in, name, Format::csv, out, diagnostics, &record_category);
+    EXPECT_EQ(status, kAllComputed) << name;
+    return diagnostics.str();
+}
+
+std::set<unsigned> all_codes() {
+    std::set<unsigned> codes;
+    for (const Category& category : categories()) codes.insert(category.item_code);
+    return codes;
+}
+
+TEST(Documentation, ReadmeReferenceIsTheListingOfTheFieldTables) {
+    const std::string readme = source_file("README.md");
+    const std::string begin = "<!-- fields:begin -->\n", end = "<!-- fields:end -->";
+    const auto from = readme.find(begin), to = readme.find(end);
+    ASSERT_NE(from, std::string::npos);
+    ASSERT_NE(to, std::string::npos);
+    std::ostringstream listing;
+    list_fields(listing);
+    EXPECT_EQ(readme.substr(from + begin.size(), to - from - begin.size()), listing.str())
+        << "run tools/readme_fields.sh";
+}
+
+TEST(Documentation, EveryCsvBlockOfTheReadmeReadsWithoutProblems) {
+    const std::string readme = source_file("README.md");
+    const std::string open = "```csv\n", close = "```";
+    seen_codes.clear();
+    int blocks = 0;
+    for (auto at = readme.find(open); at != std::string::npos; at = readme.find(open, at)) {
+        at += open.size();
+        const auto stop = readme.find(close, at);
+        ASSERT_NE(stop, std::string::npos);
+        EXPECT_EQ(problems_of(readme.substr(at, stop - at), "README block " + std::to_string(++blocks)), "");
+        at = stop + close.size();
+    }
+    EXPECT_EQ(seen_codes, all_codes());
+}
+
+TEST(Documentation, OneExampleRowPerCategoryOfItsOwnCategory) {
+    std::set<unsigned> codes;
+    for (const ExampleRow& example : example_rows()) {
+        seen_codes.clear();
+        std::ostringstream list;
+        write_example(list, example);
+        EXPECT_EQ(problems_of(list.str(), "example " + std::to_string(example.item_code)), "");
+        EXPECT_EQ(seen_codes, std::set<unsigned>{example.item_code});
+        EXPECT_TRUE(codes.insert(example.item_code).second) << example.item_code;
+    }
+    EXPECT_EQ(codes, all_codes());
+}
+
+TEST(Documentation, ShippedExampleListsReadWithoutProblems) {
+    seen_codes.clear();
+    EXPECT_EQ(problems_of(source_file("examples/power_rf.csv"), "power_rf.csv"), "");
+    EXPECT_EQ(seen_codes, all_codes()) << "the power and RF assembly uses every category";
+
+    seen_codes.clear();
+    EXPECT_EQ(problems_of(source_file("examples/board.csv"), "board.csv"), "");
+    for (unsigned code : {1u, 2u, 3u, 5u, 7u, 11u, 12u, 15u, 33u})
+        EXPECT_TRUE(seen_codes.count(code)) << "the board has a part of category " << code;
+}
+
+}  // namespace
+}  // namespace gjbz108a::cli

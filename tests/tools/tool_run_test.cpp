@@ -1,0 +1,108 @@
+// Runs the built command-line host as a user does and checks what it prints
+// and its exit status.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+struct ToolRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+std::string read_file(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string write_list(const std::string& name, const std::string& text) {
+    const std::string path = testing::TempDir() + name;
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+}
+
+// The path in single quotes, for the shell.
+std::string quoted(const std::string& path) {
+    std::string text(1, '\'');
+    text += path;
+    text += '\'';
+    return text;
+}
+
+ToolRun run_tool(const std::string& arguments) {
+    const std::string out = testing::TempDir() + "tool_out.txt", err = testing::TempDir() + "tool_err.txt";
+    const std::string command = quoted(GJBZ108A_TOOL) + " " + arguments + " >" + quoted(out) + " 2>" + quoted(err);
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, read_file(out), read_file(err)};
+}
+
+TEST(ToolRun, RefusedPartsAreReportedAndSetTheExitStatus) {
+    // Environment 14 is one the models do not support, so the first part is not
+    // computed; the second has bad input; both are counted and the run goes on.
+    const std::string list = write_list("refused.csv",
+                                        "ref,qty,category,environment,temperature,cycling_rate,type\r\n"
+                                        "F1,3,FUSES,14,25,\r\n"
+                                        "DS1,1,LAMPS INCANDESCENT,1,25,,Halogen\r\n");
+    const ToolRun run = run_tool(quoted(list));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, list + ":3: column 'type': 'Halogen' is not an entry of the list (Neon, Incandescent)\n");
+    EXPECT_NE(run.out.find("F1            3  FUSES"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Parts read: 2, computed: 0, computed with warnings: 0, refused: 2\n"),
+              std::string::npos)
+        << run.out;
+
+    const ToolRun json = run_tool("--format=json " + quoted(list));
+    EXPECT_EQ(json.status, 1);
+    EXPECT_NE(json.out.find("\"summary\":{\"parts_read\":2,\"computed\":0,\"computed_with_warnings\":0,\"refused\":2}"),
+              std::string::npos);
+}
+
+TEST(ToolRun, UnusableListsAndOptionsExitWithTwo) {
+    ToolRun run = run_tool(quoted(testing::TempDir() + "no such file.csv"));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, testing::TempDir() + "no such file.csv: cannot be opened\n");
+
+    const std::string list = write_list("header.csv", "ref,qty,category\nR1,1,5\n");
+    run = run_tool(quoted(list));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err,
+              list + ":1: column 'environment': the column is missing\n" + list +
+                  ":1: column 'temperature': the column is missing\n" + list +
+                  ":1: column 'cycling_rate': the column is missing\n");
+    EXPECT_EQ(run.out, "");
+
+    EXPECT_EQ(run_tool("--format xml " + quoted(list)).status, 2);
+    EXPECT_EQ(run_tool("").status, 2);
+    EXPECT_EQ(run_tool("a.csv b.csv").status, 2);
+    EXPECT_EQ(run_tool("--frobnicate").status, 2);
+}
+
+TEST(ToolRun, HelpAndFieldListing) {
+    ToolRun run = run_tool("--help");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("Exit status:"), std::string::npos);
+
+    run = run_tool("--list-fields");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("#### 33 HYBRID"), std::string::npos);
+    EXPECT_NE(run.out.find("| `contact_voltage` | Contact Voltage | number, 0 or more |"), std::string::npos);
+}
+
+TEST(ToolRun, ReadsStandardInput) {
+    const std::string list = write_list("stdin.csv", "ref,qty,category,environment,temperature,cycling_rate\n"
+                                                     "X,0,FUSES,1,,\n");
+    const ToolRun run = run_tool("- <" + quoted(list));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "<stdin>:2: column 'qty': '0' is out of range (1 to 9999)\n");
+}
+
+}  // namespace
