@@ -11,7 +11,7 @@ namespace {
 
 using test::calculate;
 using test::ItemRecord;
-using test::kSupportedEnvironments;
+using test::expect_environment_column;
 
 constexpr unsigned kConnection = 19, kBoard = 20;
 constexpr std::size_t kFirstCount = 152;  // eight u16 counts, two bytes apart
@@ -26,14 +26,8 @@ ItemRecord connections(unsigned environment, const std::array<std::uint16_t, 8>&
 }
 
 TEST(Connection, EnvironmentFactorOfEveryEnvironmentInSlotOne) {
-    constexpr std::array<float, 19> pi_e{1,  1.1f, 1.7f, 4, 5.5f, 3.8f, 3, 10, 5,  3.5f,
-                                         12, 4,    7,    6, 6,    8,    1, 12, 25};
-    for (std::size_t i = 0; i < pi_e.size(); ++i) {
-        ItemRecord r = connections(kSupportedEnvironments[i], {1000, 0, 0, 0, 0, 0, 0, 0});
-        ASSERT_EQ(calculate(r).result, 3);
-        EXPECT_EQ(r.slot(1), pi_e[i]) << kSupportedEnvironments[i];
-        EXPECT_FLOAT_EQ(r.failure_rate(), pi_e[i] * 0.009f) << kSupportedEnvironments[i];
-    }
+    expect_environment_column([](unsigned e) { return connections(e, {1000, 0, 0, 0, 0, 0, 0, 0}); }, 1,
+                              {1, 1.1f, 1.7f, 4, 5.5f, 3.8f, 3, 10, 5, 3.5f, 12, 4, 7, 6, 6, 8, 1, 12, 25});
 }
 
 TEST(Connection, EachTechniqueHasItsOwnRate) {
@@ -90,13 +84,8 @@ ItemRecord board(unsigned environment, unsigned quality, std::uint16_t holes) {
 }
 
 TEST(PrintedBoard, EnvironmentFactorOfEveryEnvironment) {
-    constexpr std::array<float, 19> pi_e{1,  1.3f, 2, 4,  7,  4.5f, 3.5f, 13, 6,  4,
-                                         22, 5,    8, 9, 10, 20,   1,    15, 30};
-    for (std::size_t i = 0; i < pi_e.size(); ++i) {
-        ItemRecord r = board(kSupportedEnvironments[i], 2, 0);
-        ASSERT_EQ(calculate(r).result, 3);
-        EXPECT_EQ(r.slot(3), pi_e[i]) << kSupportedEnvironments[i];
-    }
+    expect_environment_column([](unsigned e) { return board(e, 2, 0); }, 3,
+                              {1, 1.3f, 2, 4, 7, 4.5f, 3.5f, 13, 6, 4, 22, 5, 8, 9, 10, 20, 1, 15, 30});
 }
 
 TEST(PrintedBoard, WorkedExamplesAndQualities) {

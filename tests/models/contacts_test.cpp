@@ -13,7 +13,7 @@ namespace {
 
 using test::calculate;
 using test::ItemRecord;
-using test::kSupportedEnvironments;
+using test::expect_environment_column;
 
 constexpr std::size_t kStyle = 151;
 constexpr std::size_t kQuality = 152;
@@ -35,14 +35,8 @@ ItemRecord switch_part(unsigned environment, unsigned quality, float millivolts)
 }
 
 TEST(Switch, EnvironmentFactorOfEveryEnvironment) {
-    constexpr std::array<float, 19> pi_e{1,  1.3f, 2, 6.4f, 7, 4,    3, 11, 5, 3.5f,
-                                         16, 3.3f, 8, 6,    5.3f, 9, 1, 20, 41};
-    for (std::size_t i = 0; i < pi_e.size(); ++i) {
-        ItemRecord r = switch_part(kSupportedEnvironments[i], 3, 100);  // B2, above 50 mV
-        ASSERT_EQ(calculate(r).result, 3);
-        EXPECT_EQ(r.slot(2), pi_e[i]) << kSupportedEnvironments[i];
-        EXPECT_FLOAT_EQ(r.failure_rate(), pi_e[i] * 0.033f) << kSupportedEnvironments[i];
-    }
+    expect_environment_column([](unsigned e) { return switch_part(e, 3, 100); }, 2,
+                              {1, 1.3f, 2, 6.4f, 7, 4, 3, 11, 5, 3.5f, 16, 3.3f, 8, 6, 5.3f, 9, 1, 20, 41});
 }
 
 TEST(Switch, QualityFactorsAndTheUserValue) {
@@ -103,13 +97,8 @@ ItemRecord relay(unsigned environment, unsigned construction, unsigned quality, 
 }
 
 TEST(Relay, EnvironmentFactorOfEveryEnvironment) {
-    constexpr std::array<float, 19> pi_e{1,    1.1f, 1.5f, 4, 6, 5,  3, 14, 6.5f, 4.5f,
-                                         22,   4.5f, 8.5f, 7, 8, 15, 1, 20, 37};
-    for (std::size_t i = 0; i < pi_e.size(); ++i) {
-        ItemRecord r = relay(kSupportedEnvironments[i], 2, 5, 1, 100);
-        ASSERT_EQ(calculate(r).result, 3);
-        EXPECT_EQ(r.slot(2), pi_e[i]) << kSupportedEnvironments[i];
-    }
+    expect_environment_column([](unsigned e) { return relay(e, 2, 5, 1, 100); }, 2,
+                              {1, 1.1f, 1.5f, 4, 6, 5, 3, 14, 6.5f, 4.5f, 22, 4.5f, 8.5f, 7, 8, 15, 1, 20, 37});
 }
 
 TEST(Relay, EachConstructionReadsItsOwnQualityTable) {
@@ -189,22 +178,21 @@ ItemRecord fibre(unsigned environment, unsigned cores, unsigned linkage) {
 }
 
 TEST(Connector, EnvironmentFactorsAndIcSocketRatesOfEveryEnvironment) {
-    constexpr std::array<float, 19> pi_e{1,    1.4f, 1.5f, 3.8f, 5.2f, 2.5f, 2, 8, 3, 3,
-                                         10.5f, 2.6f, 6.2f, 4.3f, 5.6f, 8.4f, 1, 7, 14};
-    constexpr std::array<float, 19> socket{0.0003f, 0.0004f, 0.0005f, 0.0011f, 0.0018f, 0.0008f, 0.0006f,
-                                           0.0024f, 0.0009f, 0.0009f, 0.0032f, 0.0008f, 0.0019f, 0.0013f,
-                                           0.0017f, 0.0025f, 0.0003f, 0.0021f, 0.0042f};
-    for (std::size_t i = 0; i < pi_e.size(); ++i) {
-        const unsigned environment = kSupportedEnvironments[i];
-        ItemRecord plain = connector(environment, 3, 4);
-        ItemRecord sockets = connector(environment, 6, 0);  // quality not read either
-        ASSERT_EQ(calculate(plain).result, 3);
-        ASSERT_EQ(calculate(sockets).result, 3);
-        EXPECT_EQ(plain.slot(2), pi_e[i]) << environment;
-        EXPECT_EQ(sockets.failure_rate(), socket[i]) << environment;
-        EXPECT_EQ(sockets.slot(0), socket[i]) << environment;
-        for (unsigned slot = 1; slot <= 4; ++slot) EXPECT_EQ(sockets.slot(slot), 0.0f) << environment;
-    }
+    expect_environment_column([](unsigned e) { return connector(e, 3, 4); }, 2,
+                              {1, 1.4f, 1.5f, 3.8f, 5.2f, 2.5f, 2, 8, 3, 3, 10.5f, 2.6f, 6.2f, 4.3f, 5.6f, 8.4f, 1,
+                               7, 14});
+    // IC sockets: the failure rate itself, whatever the quality.
+    expect_environment_column([](unsigned e) { return connector(e, 6, 0); }, 0,
+                              {0.0003f, 0.0004f, 0.0005f, 0.0011f, 0.0018f, 0.0008f, 0.0006f, 0.0024f, 0.0009f,
+                               0.0009f, 0.0032f, 0.0008f, 0.0019f, 0.0013f, 0.0017f, 0.0025f, 0.0003f, 0.0021f,
+                               0.0042f});
+}
+
+TEST(Connector, IcSocketsStoreNoFactor) {
+    ItemRecord sockets = connector(26, 6, 1);
+    calculate(sockets);
+    EXPECT_EQ(sockets.failure_rate(), 0.0042f);
+    for (unsigned slot = 1; slot <= 4; ++slot) EXPECT_EQ(sockets.slot(slot), 0.0f) << slot;
 }
 
 TEST(Connector, BaseRateByConfigurationAndQualityFactors) {

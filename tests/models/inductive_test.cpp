@@ -13,7 +13,7 @@ namespace {
 
 using test::calculate;
 using test::ItemRecord;
-using test::kSupportedEnvironments;
+using test::expect_environment_column;
 
 constexpr unsigned kInductive = 18;
 constexpr std::size_t kType = 151;
@@ -31,24 +31,12 @@ ItemRecord inductive(unsigned environment, unsigned type, float cycling_rate = 0
 }
 
 TEST(Inductive, EnvironmentFactorOfEveryEnvironmentInEachGroup) {
-    constexpr std::array<float, 19> transformer{1,  1.4f, 2,  7,  8,    7.5f, 2.8f, 19, 9,  6,
-                                                20, 6,    14, 12, 8.5f, 16,   0.5f, 15, 34};
-    constexpr std::array<float, 19> coil{1,  1.4f, 2,  7,  7.8f, 7.5f, 2.8f, 15, 8.5f, 6,
-                                         19, 6,    14, 12, 5,    16,   0.5f, 15, 34};
-    constexpr std::array<float, 19> sheet{1,  1.3f, 2,  5.5f, 6.5f, 7,  2.8f, 18, 8,  6,
-                                          19, 6,    10, 12,   8,    16, 0.5f, 15, 34};
-    for (std::size_t i = 0; i < transformer.size(); ++i) {
-        const unsigned environment = kSupportedEnvironments[i];
-        ItemRecord t = inductive(environment, kPowerSupplyTransformer);
-        ItemRecord c = inductive(environment, kCoilFixed);
-        ItemRecord s = inductive(environment, kSheetCoil);
-        ASSERT_EQ(calculate(t).result, 3);
-        ASSERT_EQ(calculate(c).result, 3);
-        ASSERT_EQ(calculate(s).result, 3);
-        EXPECT_EQ(t.slot(2), transformer[i]) << environment;
-        EXPECT_EQ(c.slot(2), coil[i]) << environment;
-        EXPECT_EQ(s.slot(2), sheet[i]) << environment;
-    }
+    expect_environment_column([](unsigned e) { return inductive(e, kPowerSupplyTransformer); }, 2,
+                              {1, 1.4f, 2, 7, 8, 7.5f, 2.8f, 19, 9, 6, 20, 6, 14, 12, 8.5f, 16, 0.5f, 15, 34});
+    expect_environment_column([](unsigned e) { return inductive(e, kCoilFixed); }, 2,
+                              {1, 1.4f, 2, 7, 7.8f, 7.5f, 2.8f, 15, 8.5f, 6, 19, 6, 14, 12, 5, 16, 0.5f, 15, 34});
+    expect_environment_column([](unsigned e) { return inductive(e, kSheetCoil); }, 2,
+                              {1, 1.3f, 2, 5.5f, 6.5f, 7, 2.8f, 18, 8, 6, 19, 6, 10, 12, 8, 16, 0.5f, 15, 34});
 }
 
 TEST(Inductive, BaseRateAndGroupOfEveryFamilyType) {

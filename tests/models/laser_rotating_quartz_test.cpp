@@ -11,7 +11,7 @@ namespace {
 
 using test::calculate;
 using test::ItemRecord;
-using test::kSupportedEnvironments;
+using test::expect_environment_column;
 
 constexpr unsigned kLaser = 16, kRotating = 21, kQuartz = 22;
 constexpr std::size_t kType = 151;
@@ -32,13 +32,8 @@ void compute(ItemRecord& r) {
 }
 
 TEST(GasLaser, EnvironmentFactorOfEveryEnvironment) {
-    constexpr std::array<float, 19> pi_e{1,  1.5f, 2,  5.5f, 11, 10, 4,    15, 12, 5,
-                                         18, 9,    16, 17,   13, 25, 0.6f, 13, 27};
-    for (std::size_t i = 0; i < pi_e.size(); ++i) {
-        ItemRecord r = part(kLaser, kSupportedEnvironments[i], 1, 1);
-        compute(r);
-        EXPECT_EQ(r.slot(2), pi_e[i]) << kSupportedEnvironments[i];
-    }
+    expect_environment_column([](unsigned e) { return part(kLaser, e, 1, 1); }, 2,
+                              {1, 1.5f, 2, 5.5f, 11, 10, 4, 15, 12, 5, 18, 9, 16, 17, 13, 25, 0.6f, 13, 27});
 }
 
 TEST(GasLaser, BaseRatesLearningFactorsAndWorkedExample) {
@@ -66,13 +61,9 @@ TEST(GasLaser, BaseRatesLearningFactorsAndWorkedExample) {
 }
 
 TEST(Rotating, EnvironmentFactorOfEveryEnvironment) {
-    constexpr std::array<float, 19> pi_e{1,  1.2f, 1.5f, 4, 4.5f, 5,  2.3f, 13, 6.8f, 2.5f,
-                                         16, 3.3f, 10,   5, 9.6f, 15, 1,    11, 21.6f};
-    for (std::size_t i = 0; i < pi_e.size(); ++i) {
-        ItemRecord r = part(kRotating, kSupportedEnvironments[i], 1, 3);
-        compute(r);
-        EXPECT_EQ(r.slot(2), pi_e[i]) << kSupportedEnvironments[i];
-    }
+    expect_environment_column([](unsigned e) { return part(kRotating, e, 1, 3); }, 2,
+                              {1, 1.2f, 1.5f, 4, 4.5f, 5, 2.3f, 13, 6.8f, 2.5f, 16, 3.3f, 10, 5, 9.6f, 15, 1, 11,
+                               21.6f});
 }
 
 TEST(Rotating, BaseRatesQualitiesAndOrder) {
@@ -100,18 +91,10 @@ TEST(Rotating, BaseRatesQualitiesAndOrder) {
 }
 
 TEST(Quartz, EnvironmentFactorsOfResonatorsAndOscillators) {
-    constexpr std::array<float, 19> resonator{1,  1.2f, 1.5f, 4,  8,  5.4f, 3, 14, 7, 3.5f,
-                                              22, 10,   12,   15, 18, 24,   1, 15, 32};
-    for (std::size_t i = 0; i < resonator.size(); ++i) {
-        const unsigned environment = kSupportedEnvironments[i];
-        ItemRecord r = part(kQuartz, environment, 1, 3);
-        ItemRecord o = part(kQuartz, environment, 2, 3);
-        compute(r);
-        compute(o);
-        EXPECT_EQ(r.slot(2), resonator[i]) << environment;
-        // The oscillator's table differs only at EnvironmentCode 6.
-        EXPECT_EQ(o.slot(2), environment == 6 ? 5.5f : resonator[i]) << environment;
-    }
+    expect_environment_column([](unsigned e) { return part(kQuartz, e, 1, 3); }, 2,
+                              {1, 1.2f, 1.5f, 4, 8, 5.4f, 3, 14, 7, 3.5f, 22, 10, 12, 15, 18, 24, 1, 15, 32});
+    expect_environment_column([](unsigned e) { return part(kQuartz, e, 2, 3); }, 2,
+                              {1, 1.2f, 1.5f, 4, 8, 5.5f, 3, 14, 7, 3.5f, 22, 10, 12, 15, 18, 24, 1, 15, 32});
 }
 
 TEST(Quartz, BaseRatesQualitiesAndOrder) {

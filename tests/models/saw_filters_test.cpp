@@ -11,7 +11,7 @@ namespace {
 
 using test::calculate;
 using test::ItemRecord;
-using test::kSupportedEnvironments;
+using test::expect_environment_column;
 
 constexpr unsigned kSaw = 27, kFilter = 31;
 constexpr std::size_t kConstruction = 151;
@@ -25,13 +25,8 @@ ItemRecord saw(unsigned environment, unsigned quality) {
 }
 
 TEST(Saw, EnvironmentFactorOfEveryEnvironment) {
-    constexpr std::array<float, 19> pi_e{1,  1.5f, 2,  6,  8,  5,  1.5f, 16, 9,  5,
-                                         18, 10,   12, 15, 13, 20, 1.2f, 14, 32};
-    for (std::size_t i = 0; i < pi_e.size(); ++i) {
-        ItemRecord r = saw(kSupportedEnvironments[i], 4);
-        ASSERT_EQ(calculate(r).result, 3);
-        EXPECT_EQ(r.slot(2), pi_e[i]) << kSupportedEnvironments[i];
-    }
+    expect_environment_column([](unsigned e) { return saw(e, 4); }, 2,
+                              {1, 1.5f, 2, 6, 8, 5, 1.5f, 16, 9, 5, 18, 10, 12, 15, 13, 20, 1.2f, 14, 32});
 }
 
 TEST(Saw, QualitiesWorkedExampleAndOrder) {
@@ -81,17 +76,14 @@ ItemRecord filter(unsigned environment, unsigned construction, unsigned quality)
 }
 
 TEST(Filter, EnvironmentTablesOfDiscreteAndOtherConstructions) {
-    constexpr std::array<float, 19> f1{1,  1.2f, 1.5f, 4, 6,    4,  3,    10, 6,  3.5f,
-                                       13, 5.5f, 8,    9, 8.5f, 14, 0.8f, 12, 25};
-    constexpr std::array<float, 19> f2{1,  1.2f, 1.5f, 4,  8,  5,  3,    14, 7,  3.5f,
-                                       17, 7,    11,   12, 11, 20, 0.8f, 15, 32};
-    for (std::size_t i = 0; i < f1.size(); ++i) {
-        const unsigned environment = kSupportedEnvironments[i];
-        for (unsigned construction = 1; construction <= 5; ++construction) {
-            ItemRecord r = filter(environment, construction, 2);
-            ASSERT_EQ(calculate(r).result, 3);
-            EXPECT_EQ(r.slot(2), construction <= 2 ? f1[i] : f2[i]) << environment << ' ' << construction;
-        }
+    constexpr std::array<float, 19> discrete{1, 1.2f, 1.5f, 4, 6, 4, 3, 10, 6, 3.5f,
+                                             13, 5.5f, 8, 9, 8.5f, 14, 0.8f, 12, 25};
+    constexpr std::array<float, 19> other{1, 1.2f, 1.5f, 4, 8, 5, 3, 14, 7, 3.5f,
+                                          17, 7, 11, 12, 11, 20, 0.8f, 15, 32};
+    for (unsigned construction = 1; construction <= 5; ++construction) {
+        SCOPED_TRACE(construction);
+        expect_environment_column([=](unsigned e) { return filter(e, construction, 2); }, 2,
+                                  construction <= 2 ? discrete : other);
     }
 }
 

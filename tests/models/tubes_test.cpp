@@ -11,7 +11,7 @@ namespace {
 
 using test::calculate;
 using test::ItemRecord;
-using test::kSupportedEnvironments;
+using test::expect_environment_column;
 
 constexpr unsigned kTube = 30;
 constexpr std::size_t kType = 151;
@@ -38,13 +38,8 @@ TEST(Tube, BaseRateOfEveryType) {
 }
 
 TEST(Tube, EnvironmentFactorOfEveryEnvironment) {
-    constexpr std::array<float, 19> pi_e{1,  1.3f, 2,  6,  9,  7,  2.5f, 17, 8, 5,
-                                         36, 8,    12, 16, 12, 22, 1,    25, 60};
-    for (std::size_t i = 0; i < pi_e.size(); ++i) {
-        ItemRecord r = tube(kSupportedEnvironments[i], 13, 3);
-        ASSERT_EQ(calculate(r).result, 3);
-        EXPECT_EQ(r.slot(2), pi_e[i]) << kSupportedEnvironments[i];
-    }
+    expect_environment_column([](unsigned e) { return tube(e, 13, 3); }, 2,
+                              {1, 1.3f, 2, 6, 9, 7, 2.5f, 17, 8, 5, 36, 8, 12, 16, 12, 22, 1, 25, 60});
 }
 
 TEST(Tube, QualityFactorsWorkedExampleAndOrder) {
