@@ -59,6 +59,11 @@ constexpr std::size_t kBoardQuality = 152;
 constexpr std::size_t kPlatedHoles = 154;  // u16
 constexpr std::size_t kBoardUserQuality = 156;
 
+constexpr unsigned kHoleRateSlot = 1;
+constexpr unsigned kBoardRateSlot = 2;
+constexpr unsigned kBoardEnvironmentSlot = 3;
+constexpr unsigned kBoardQualitySlot = 4;
+
 // Quality "A", "B", "C" in tenths; "User" follows.
 constexpr std::array<std::int32_t, 3> kBoardQualityFactor{3, 10, 30};
 
@@ -72,13 +77,14 @@ int calc_pwb(std::uint8_t* record, char** cursor) noexcept {
     ModelRun run(record, cursor);
     if (auto done = run.opening_steps(5, {kBoardQuality})) return *done;
 
-    const float environment = run.environment_step(3, kBoardEnvironment);
+    const float environment = run.environment_step(kBoardEnvironmentSlot, kBoardEnvironment);
     float quality = 0;
-    if (!run.quality_step({kBoardQuality, kBoardUserQuality}, kBoardQualityFactor, 10.0f, 4, quality)) {
+    if (!run.quality_step({kBoardQuality, kBoardUserQuality}, kBoardQualityFactor, 10.0f, kBoardQualitySlot,
+                          quality)) {
         return run.refused();
     }
-    run.store(1, kRatePerHole);
-    run.store(2, kRatePerBoard);
+    run.store(kHoleRateSlot, kRatePerHole);
+    run.store(kBoardRateSlot, kRatePerBoard);
     const float holes = load_u16(record, kPlatedHoles);
     return run.close((holes * kRatePerHole + kRatePerBoard) * environment * quality);
 }

@@ -16,6 +16,11 @@ constexpr std::size_t kTransformerQuality = 152;
 constexpr std::size_t kCoilQuality = 153;
 constexpr std::size_t kUserQuality = 158;
 
+constexpr unsigned kBaseRateSlot = 1;
+constexpr unsigned kEnvironmentSlot = 2;
+constexpr unsigned kQualitySlot = 3;
+constexpr unsigned kCyclingSlot = 4;
+
 enum class Group { transformer, coil, sheet_coil };
 
 struct FamilyType {
@@ -99,17 +104,14 @@ int calc_inductive(std::uint8_t* record, char** cursor) noexcept {
     const FamilyType& type = kFamilyTypes[type_index];
     const GroupTables& group = kGroupTables[static_cast<std::size_t>(type.group)];
 
-    const float environment = run.environment_step(2, *group.environment);
+    const float environment = run.environment_step(kEnvironmentSlot, *group.environment);
     float quality = 0;
-    if (!run.quality_step(group.quality, group.quality_factors, group.quality_divisor, 3, quality)) {
+    if (!run.quality_step(group.quality, group.quality_factors, group.quality_divisor, kQualitySlot, quality)) {
         return run.refused();
     }
-    const float base_rate = run.store(1, scaled(type.base_rate, 10000.0f));
+    const float base_rate = run.store(kBaseRateSlot, scaled(type.base_rate, 10000.0f));
     float cycling = 0;
-    const float cycling_rate = load_f32(record, GJBZ108A_CYCLING_RATE);
-    if (!run.curve_step(4, group.cycling, cycling_rate, " Circulation rate/1000 hours", cycling)) {
-        return run.refused();
-    }
+    if (!run.cycling_step(kCyclingSlot, group.cycling, cycling)) return run.refused();
     return run.close(base_rate * environment * quality * cycling);
 }
 

@@ -11,6 +11,10 @@ constexpr std::size_t kType = 151;
 constexpr std::size_t kQuality = 152;
 constexpr std::size_t kUserQuality = 154;
 
+constexpr unsigned kBaseRateSlot = 1;
+constexpr unsigned kEnvironmentSlot = 2;
+constexpr unsigned kQualitySlot = 3;
+
 // Base rate by type, in thousandths.
 constexpr std::array<std::int32_t, 34> kTubeRate{
     86,    // Transmitting Ultrashort Wave
@@ -63,11 +67,11 @@ int calc_tube(std::uint8_t* record, char** cursor) noexcept {
     ModelRun run(record, cursor);
     if (auto done = run.opening_steps(4, {kType, kQuality})) return *done;
 
-    const float environment = run.environment_step(2, kTubeEnvironment);
+    const float environment = run.environment_step(kEnvironmentSlot, kTubeEnvironment);
     float quality = 0;
     float base_rate = 0;
-    if (!run.quality_step({kQuality, kUserQuality}, kTubeQuality, 10.0f, 3, quality) ||
-        !run.table_step(kType, "Type", kTubeRate, 1000.0f, 1, base_rate)) {
+    if (!run.quality_step({kQuality, kUserQuality}, kTubeQuality, 10.0f, kQualitySlot, quality) ||
+        !run.table_step(kType, "Type", kTubeRate, 1000.0f, kBaseRateSlot, base_rate)) {
         return run.refused();
     }
 
