@@ -27,12 +27,6 @@ const Category* find_category_text(std::string_view text) noexcept {
 
 }  // namespace
 
-void Diagnostics::report(unsigned long line, std::string_view column, std::string_view why) {
-    out_ << file_ << ':' << line << ": ";
-    if (!column.empty()) out_ << column << ": ";
-    out_ << why << '\n';
-}
-
 void PartReader::problem(Part& part, std::string_view column, std::string_view why) {
     diagnostics_.report(part.line, column, why);
     if (!part.problems.empty()) part.problems.push_back('\n');

@@ -5,27 +5,15 @@
 #pragma once
 
 #include "tools/columns.h"
+#include "tools/diagnostics.h"
 #include "tools/part.h"
 
-#include <ostream>
 #include <string>
 #include <string_view>
 
 namespace gjbz108a::cli {
 
 class CsvReader;
-
-// Writes "file:line: column 'x': why" lines.
-class Diagnostics {
-public:
-    Diagnostics(std::string_view file, std::ostream& out) : file_(file), out_(out) {}
-    void report(unsigned long line, std::string_view column, std::string_view why);
-    std::string_view file() const noexcept { return file_; }
-
-private:
-    std::string file_;
-    std::ostream& out_;
-};
 
 class PartReader {
 public:
