@@ -25,6 +25,12 @@ std::string_view CsvReader::cell(std::size_t index) const noexcept {
     return std::string_view(text_).substr(begin, cell_ends_[index] - begin);
 }
 
+bool CsvReader::blank() const noexcept {
+    for (char c : text_)
+        if (c != ' ' && c != '\t' && c != '\n') return false;
+    return true;
+}
+
 void CsvReader::fail(const char* why) {
     if (!syntax_error_.empty()) return;  // the first problem of a record is the one to fix
     syntax_error_ = why;

@@ -28,7 +28,7 @@ public:
     std::string_view cell(std::size_t index) const noexcept;
 
     // True when every cell is empty or holds only blanks, tabs and line breaks.
-    bool blank() const noexcept { return text_.find_first_not_of(" \t\n") == std::string::npos; }
+    bool blank() const noexcept;
 
     // The line on which the record starts, counting from 1.
     unsigned long line() const noexcept { return record_line_; }
