@@ -117,6 +117,16 @@ TEST(Predict, GeneralColumnsAndTheirRanges) {
     EXPECT_NE(run.out.find("\"ref\":\"" + fifty + "x\",\"qty\":null"), std::string::npos);
 }
 
+TEST(Predict, BrokenQuotingRefusesItsPart) {
+    const Prediction run = predict_text(std::string(kHeader) +
+                                        "\n"
+                                        "\"F1\"x,1,FUSES,1,0.5,\n"
+                                        "F2,1,FUSES,1,0.5,\n");
+    EXPECT_EQ(run.diagnostics, "parts.csv:2: column 'ref': text follows the closing quote of a cell\n");
+    EXPECT_NE(run.out.find("\"parts_read\":2,\"computed\":1,\"computed_with_warnings\":0,\"refused\":1"),
+              std::string::npos);
+}
+
 TEST(Predict, HeaderWithoutItsColumnsComputesNothing) {
     Prediction run = predict_text("ref,quantity,category,temperature,temperature\nR1,1,25,1,2\n");
     EXPECT_EQ(run.status, kListUnusable);
