@@ -28,7 +28,7 @@ constexpr std::array<ExampleRow, 28> kExamples{{
     {14, "style,quality,power_rating", "Q10,1,High Frequency Transistors,4,40,2,High PWR Micr.,B1,10"},
     {15, "style,quality", "D1-D4,4,OPTOELECTRONIC DEVICES,1,30,5,LED,B2"},
     {16, "type,learning", "LS1,1,GAS LASERS,4,40,2,Semiconductor,Stabilized"},
-    {18, "type,quality", "T1,1,INDUCTIVE DEVICES,4,40,2,Power Supply transformer,B1"},
+    {18, "type,transformer_quality", "T1,1,INDUCTIVE DEVICES,4,40,2,Power Supply transformer,B1"},
     {19, "reflow,soldered,hand,crimp", "SJ1,1,CONNECTIONS,4,40,2,620,96,40,24"},
     {20, "quality,holes", "PCB1,1,PRINTED WIRINING BOARDS,1,30,5,B,850"},
     {21, "type,quality", "B1,1,ROTATING DEVICES,4,40,2,Fan blowers,B1"},

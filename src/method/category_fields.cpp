@@ -246,7 +246,7 @@ constexpr std::array kGasLaser{
 constexpr std::array kInductive{
     kSubType,
     choice("type", "Family type", 1, kInductiveType),
-    choice("quality", "Qual", 2, kTransformerQuality),
+    choice("transformer_quality", "Qual", 2, kTransformerQuality),
     choice("coil_quality", "Quality (COILS)", 3, kQualityA1A2B1B2C),
     user_quality(8),
 };
