@@ -47,8 +47,19 @@ std::string_view PartReader::cell(const CsvReader& row, ColumnKind kind) const {
     return column < row.size() ? trimmed(row.cell(column)) : std::string_view{};
 }
 
+// A row of empty cells, or one that holds only notes (a section title, say), is
+// no part.
+bool PartReader::holds_a_part(const CsvReader& row) const {
+    if (!row.syntax_error().empty()) return true;
+    for (std::size_t column = 0; column < row.size(); ++column) {
+        const bool note = column < layout_.size() && layout_.kind(column) == ColumnKind::comment;
+        if (!note && !trimmed(row.cell(column)).empty()) return true;
+    }
+    return false;
+}
+
 bool PartReader::read(const CsvReader& row, Part& part) {
-    if (row.blank() && row.syntax_error().empty()) return false;
+    if (!holds_a_part(row)) return false;
 
     part.record.fill(0);
     part.line = row.line();

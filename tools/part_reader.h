@@ -21,10 +21,12 @@ public:
         : layout_(layout), diagnostics_(diagnostics) {}
 
     // Reads the current row into `part`. False for a row whose cells are all
-    // empty, which is skipped. A row with problems gives true and a refused part.
+    // empty or notes, which is skipped. A row with problems gives true and a
+    // refused part.
     bool read(const CsvReader& row, Part& part);
 
 private:
+    bool holds_a_part(const CsvReader& row) const;
     void problem(Part& part, std::string_view column, std::string_view why);
     void problem_at(Part& part, std::size_t column, std::string_view why);
     std::string_view cell(const CsvReader& row, ColumnKind kind) const;

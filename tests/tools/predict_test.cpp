@@ -153,7 +153,8 @@ TEST(Predict, UnknownUnnamedAndCommentColumns) {
                                  ",Qualty,,# remark\n"
                                  "F1,1,25,1,0.5,,,,kept out of the record\n"
                                  "F2,1,25,1,0.5,,B1,,\n"
-                                 "F3,1,25,1,0.5,,,x,\n");
+                                 "F3,1,25,1,0.5,,,x,\n"
+                                 ",,,,,,,,\"Power section: a note, not a part\"\n");
     EXPECT_EQ(run.status, kSomethingRefused);
     EXPECT_EQ(run.diagnostics,
               "parts.csv:1: column 'Qualty': no category has this field; a part with a value in it is refused\n"
@@ -161,6 +162,7 @@ TEST(Predict, UnknownUnnamedAndCommentColumns) {
               "parts.csv:4: column 8: a value in a column without a name\n");
     EXPECT_NE(run.out.find("\"ref\":\"F1\",\"qty\":1,\"category\":\"FUSES\",\"failure_rate\":0.5"),
               std::string::npos);
+    EXPECT_NE(run.out.find("\"parts_read\":3,"), std::string::npos);
 }
 
 TEST(Predict, TextTable) {
