@@ -16,9 +16,9 @@ constexpr QualityField kDiodeQuality{kQuality, 158};
 
 // Environment factors in tenths by environment column; both diode categories
 // have these values.
+//   E1   E2   E3  E10   E4  E13   E5   E6   E7   E9   E8  E16  E21  E12  E17  E11  E22  E26  E23
 constexpr EnvironmentTable kEnvironment{
-    10, 12, 17, 50, 55, 110, 75, 45, 30, 60, 140, 130, 200, 70, 110, 150, 12, 280, 150,
-};
+     10,  12,  17,  50,  55, 110,  75,  45,  30,  60, 140, 130, 200,  70, 110, 150,  12, 280, 150};
 
 // Cycling curve of both diode categories (CYC-D): flat up to 0.6 cycles.
 constexpr std::array<CurvePoint, 10> kCycling{{

@@ -15,9 +15,9 @@ constexpr std::size_t kBits = 153;  // u8, number of bits of a multiple-bit Nixi
 constexpr QualityField kOptoQuality{kQuality, 154};
 
 // Environment factors in tenths by environment column.
+//   E1   E2   E3  E10   E4  E13   E5   E6   E7   E9   E8  E16  E21  E12  E17  E11  E22  E26  E23
 constexpr EnvironmentTable kEnvironment{
-    10, 11, 18, 30, 26, 70, 40, 37, 22, 51, 82, 56, 80, 40, 60, 120, 10, 160, 90,
-};
+     10,  11,  18,  30,  26,  70,  40,  37,  22,  51,  82,  56,  80,  40,  60, 120,  10, 160,  90};
 
 // Quality levels A2, A3, A4, A5, B1, B2, C, in hundredths.
 constexpr QualityTable kQualityTable{7, 15, 25, 45, 70, 100, 350};

@@ -18,9 +18,9 @@ constexpr std::size_t kCurrentRating = 158;  // f32, A, low-frequency only
 
 // Environment factors in tenths by environment column; both transistor
 // categories have these values.
+//   E1   E2   E3  E10   E4  E13   E5   E6   E7   E9   E8  E16  E21  E12  E17  E11  E22  E26  E23
 constexpr EnvironmentTable kEnvironment{
-    10, 12, 18, 59, 55, 120, 75, 45, 30, 70, 140, 130, 200, 75, 120, 170, 12, 320, 150,
-};
+     10,  12,  18,  59,  55, 120,  75,  45,  30,  70, 140, 130, 200,  75, 120, 170,  12, 320, 150};
 
 // Cycling curve of both transistor categories (CYC-T).
 constexpr std::array<CurvePoint, 9> kCycling{{
