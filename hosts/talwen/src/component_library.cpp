@@ -1,0 +1,252 @@
+#include "component_library.h"
+
+#include "locations.h"
+#include "method/item_codes.h"
+#include "schema.h"
+#include "shipped_data.h"
+#include "text.h"
+
+#include <algorithm>
+#include <array>
+
+namespace gjbz108a::talwen {
+namespace {
+
+constexpr std::array<std::string_view, 3> kNameKindTexts{"catalog number", "military number", "part name"};
+
+// Names go back into fixed buffers and into one-line-per-name result files.
+void check_name(std::string_view name, std::size_t longest, std::string_view what) {
+    if (name.empty()) throw Error(std::string(what) + " is empty");
+    if (name.size() > longest)
+        throw Error(std::string(what) + " '" + std::string(name) + "' is longer than " + std::to_string(longest) +
+                    " characters");
+    if (std::ranges::any_of(name, [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; }))
+        throw Error(std::string(what) + " '" + std::string(name) + "' holds a control character");
+}
+
+std::string_view category_name(unsigned item_code) {
+    const Category* category = find_category(item_code);
+    return category ? category->name : std::string_view("an unsupported category");
+}
+
+void check_category(unsigned item_code) {
+    if (!find_category(item_code)) throw Error("ItemCode " + std::to_string(item_code) + " is not a supported category");
+}
+
+// A LIKE pattern that matches `key` literally: its own % and _ must not act as
+// wildcards, so they (and the escape character) are escaped.
+std::string like_pattern(SearchKind how, std::string_view key) {
+    std::string pattern = how == SearchKind::contains ? "%" : "";
+    for (char c : key) {
+        if (c == '%' || c == '_' || c == '\\') pattern += '\\';
+        pattern += c;
+    }
+    return pattern + '%';
+}
+
+Part part_from_row(const Statement& row) {
+    Part part{row.text(0), static_cast<std::uint8_t>(row.integer(1)), static_cast<std::uint8_t>(row.integer(2)), {}};
+    const auto block = row.bytes(3);
+    std::ranges::copy_n(block.begin(), static_cast<std::ptrdiff_t>(std::min(block.size(), kBlockSize)),
+                        part.block.begin());
+    return part;
+}
+
+std::filesystem::path with_folder(const std::filesystem::path& file) {
+    if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path());
+    return file;
+}
+
+}  // namespace
+
+std::string_view name_kind_text(NameKind kind) {
+    return kind == NameKind::generic_name ? "generic name" : kNameKindTexts[static_cast<std::size_t>(kind) - 2];
+}
+
+std::optional<NameKind> name_kind_from_text(std::string_view text) {
+    for (std::size_t i = 0; i < kNameKindTexts.size(); ++i)
+        if (equal_ignoring_case(text, kNameKindTexts[i])) return static_cast<NameKind>(i + 2);
+    return std::nullopt;
+}
+
+std::filesystem::path ComponentLibrary::default_location() { return default_database_location(); }
+
+ComponentLibrary::ComponentLibrary(const std::filesystem::path& file) : file_(file), db_(with_folder(file)) {
+    // Readers never wait for a writer with a write-ahead log, and a process
+    // killed in a write leaves the last committed state.
+    db_.execute("PRAGMA journal_mode = WAL");
+    // Checked before taking the write lock, so that an up-to-date database opens
+    // for reading while another process writes.
+    if (db_.query_integer("PRAGMA user_version") == current_schema_version()) return;
+    try {
+        Transaction transaction(db_);
+        if (migrate(db_) == 0) {
+            Writer writer(db_);
+            add_shipped_data(writer);
+        }
+        transaction.commit();
+    } catch (const Error& error) {
+        throw Error(file.string() + ": " + error.what());
+    }
+}
+
+std::optional<Part> ComponentLibrary::find_part(std::string_view generic_name) {
+    Statement query(db_, "SELECT generic_name, item_class, item_code, block FROM parts WHERE generic_name = ?1");
+    query.bind(1, generic_name);
+    if (!query.step()) return std::nullopt;
+    return part_from_row(query);
+}
+
+std::optional<CrossReference> ComponentLibrary::find_cross_reference(NameKind kind, std::string_view name) {
+    Statement query(db_, "SELECT name, generic_name FROM cross_references WHERE name_kind = ?1 AND name = ?2");
+    query.bind(1, static_cast<std::int64_t>(kind)).bind(2, name);
+    if (!query.step()) return std::nullopt;
+    return CrossReference{kind, query.text(0), query.text(1)};
+}
+
+Defaults ComponentLibrary::defaults(unsigned item_class, unsigned item_code, unsigned type, unsigned subtype) {
+    Defaults result{undefined_block(item_code), false};
+    // The category's sets from the least to the most specific, so that a more
+    // specific value overwrites a general one: (0, 0), (0, SubType), (Type, 0),
+    // (Type, SubType).
+    Statement query(db_,
+                    "SELECT type, subtype, field, value FROM default_values"
+                    " WHERE item_class = ?1 AND item_code = ?2"
+                    " ORDER BY (type <> 0) * 2 + (subtype <> 0)");
+    query.bind(1, std::int64_t{item_class}).bind(2, std::int64_t{item_code});
+    while (query.step()) {
+        result.category_known = true;
+        const auto row_type = query.integer(0), row_subtype = query.integer(1);
+        if ((row_type != 0 && row_type != type) || (row_subtype != 0 && row_subtype != subtype)) continue;
+        const std::string key = query.text(2);
+        const ParameterField* field = find_field(item_code, key);
+        const auto value = query.bytes(3);
+        if (!field || value.size() != field_width(field->type))
+            throw Error(file_.string() + ": the default '" + key + "' of " + std::string(category_name(item_code)) +
+                        " does not fit its field");
+        std::ranges::copy(value, result.block.begin() + field->offset);
+    }
+    result.block[0] = static_cast<std::uint8_t>(subtype);
+    result.block[1] = static_cast<std::uint8_t>(type);
+    return result;
+}
+
+std::vector<std::string> ComponentLibrary::search(SearchKind how, NameKind kind, unsigned item_class,
+                                                  unsigned item_code, std::string_view key) {
+    // No stored name is longer than this, so a longer key matches nothing; it is
+    // not handed to LIKE, whose patterns have a length limit of their own.
+    if (key.size() > (kind == NameKind::generic_name ? kGenericNameMax : kNameMax)) return {};
+    const char* sql =
+        kind == NameKind::generic_name
+            ? "SELECT generic_name FROM parts"
+              " WHERE (?2 = 0 OR (item_class = ?1 AND item_code = ?2)) AND generic_name LIKE ?3 ESCAPE '\\'"
+              " ORDER BY generic_name"
+            : "SELECT DISTINCT x.name FROM cross_references AS x JOIN parts AS p ON p.generic_name = x.generic_name"
+              " WHERE x.name_kind = ?4 AND (?2 = 0 OR (p.item_class = ?1 AND p.item_code = ?2))"
+              " AND x.name LIKE ?3 ESCAPE '\\' ORDER BY x.name";
+    Statement query(db_, sql);
+    query.bind(1, std::int64_t{item_class}).bind(2, std::int64_t{item_code}).bind(3, like_pattern(how, key));
+    if (kind != NameKind::generic_name) query.bind(4, static_cast<std::int64_t>(kind));
+    std::vector<std::string> names;
+    while (query.step()) names.push_back(query.text(0));
+    return names;
+}
+
+std::vector<Part> ComponentLibrary::parts() {
+    std::vector<Part> parts;
+    Statement query(db_, "SELECT generic_name, item_class, item_code, block FROM parts ORDER BY item_code, generic_name");
+    while (query.step()) parts.push_back(part_from_row(query));
+    return parts;
+}
+
+std::vector<CrossReference> ComponentLibrary::cross_references() {
+    std::vector<CrossReference> references;
+    Statement query(db_, "SELECT name_kind, name, generic_name FROM cross_references ORDER BY generic_name, name_kind, name");
+    while (query.step())
+        references.push_back({static_cast<NameKind>(query.integer(0)), query.text(1), query.text(2)});
+    return references;
+}
+
+std::vector<DefaultValue> ComponentLibrary::default_values() {
+    std::vector<DefaultValue> values;
+    Statement query(db_,
+                    "SELECT item_class, item_code, type, subtype, field, value, note FROM default_values"
+                    " ORDER BY item_class, item_code, type, subtype");
+    while (query.step()) {
+        DefaultValue value{static_cast<std::uint8_t>(query.integer(0)), static_cast<std::uint8_t>(query.integer(1)),
+                           static_cast<std::uint8_t>(query.integer(2)), static_cast<std::uint8_t>(query.integer(3)),
+                           find_field(static_cast<unsigned>(query.integer(1)), query.text(4)), {}, query.text(6)};
+        const auto bytes = query.bytes(5);
+        if (!value.field || bytes.size() != field_width(value.field->type))
+            throw Error(file_.string() + ": the default '" + query.text(4) + "' of " +
+                        std::string(category_name(value.item_code)) + " does not fit its field");
+        std::ranges::copy(bytes, value.block.begin() + value.field->offset);
+        values.push_back(std::move(value));
+    }
+    // In each category's field order, which is how a reader expects them.
+    std::ranges::stable_sort(values, [](const DefaultValue& a, const DefaultValue& b) {
+        return std::tie(a.item_class, a.item_code, a.type, a.subtype, a.field->offset) <
+               std::tie(b.item_class, b.item_code, b.type, b.subtype, b.field->offset);
+    });
+    return values;
+}
+
+void ComponentLibrary::Writer::put_part(const Part& part) {
+    check_name(part.generic_name, kGenericNameMax, "the generic name");
+    check_category(part.item_code);
+    if (!put_part_)
+        put_part_.emplace(db_, "INSERT OR REPLACE INTO parts (generic_name, item_class, item_code, block)"
+                               " VALUES (?1, ?2, ?3, ?4)");
+    put_part_->reset();
+    put_part_->bind(1, part.generic_name)
+        .bind(2, std::int64_t{part.item_class})
+        .bind(3, std::int64_t{part.item_code})
+        .bind(4, std::span<const std::uint8_t>(part.block))
+        .run();
+}
+
+void ComponentLibrary::Writer::put_cross_reference(const CrossReference& reference) {
+    if (reference.kind == NameKind::generic_name || static_cast<unsigned>(reference.kind) > 4)
+        throw Error("a cross-reference is from a catalog number, military number or part name");
+    check_name(reference.name, kNameMax, "the " + std::string(name_kind_text(reference.kind)));
+    check_name(reference.generic_name, kGenericNameMax, "the generic name");
+    if (!put_cross_reference_)
+        put_cross_reference_.emplace(db_, "INSERT OR REPLACE INTO cross_references (name_kind, name, generic_name)"
+                                          " VALUES (?1, ?2, ?3)");
+    put_cross_reference_->reset();
+    put_cross_reference_->bind(1, static_cast<std::int64_t>(reference.kind))
+        .bind(2, reference.name)
+        .bind(3, reference.generic_name)
+        .run();
+}
+
+void ComponentLibrary::Writer::put_default(const DefaultValue& value) {
+    check_category(value.item_code);
+    const std::string category(category_name(value.item_code));
+    const auto fields = category_fields(value.item_code);
+    if (!value.field || std::ranges::find(fields, value.field, [](const ParameterField& f) { return &f; }) == fields.end())
+        throw Error("the default names no field of " + category);
+    if (value.field->offset <= 1)
+        throw Error("the " + std::string(value.field->key) + " of " + category +
+                    " selects a defaults set; it has no default of its own");
+    const ParameterField* type = type_field(value.item_code);
+    if (value.type > (type ? type->entries.size() : 0))
+        throw Error("Type " + std::to_string(value.type) + " is not a type of " + category);
+    if (!is_defined(value.block, *value.field))
+        throw Error("the default '" + std::string(value.field->key) + "' of " + category + " has no value");
+    if (!put_default_)
+        put_default_.emplace(db_, "INSERT OR REPLACE INTO default_values"
+                                  " (item_class, item_code, type, subtype, field, value, note)"
+                                  " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
+    put_default_->reset();
+    put_default_->bind(1, std::int64_t{value.item_class})
+        .bind(2, std::int64_t{value.item_code})
+        .bind(3, std::int64_t{value.type})
+        .bind(4, std::int64_t{value.subtype})
+        .bind(5, value.field->key)
+        .bind(6, field_bytes(value.block, *value.field))
+        .bind(7, value.note)
+        .run();
+}
+
+}  // namespace gjbz108a::talwen

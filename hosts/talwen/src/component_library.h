@@ -1,0 +1,123 @@
+// The component library: parts stored under their generic names, cross-
+// references from other names to generic names, and the default parameters of
+// each category, in one SQLite database. This is the C++ interface that the
+// exported functions and the command-line host's library commands share.
+#pragma once
+
+#include "block_codec.h"
+#include "sqlite.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace gjbz108a::talwen {
+
+// Which name field a name comes from.
+enum class NameKind : std::uint8_t { generic_name = 1, catalog_number = 2, military_number = 3, part_name = 4 };
+
+enum class SearchKind : std::uint8_t { begins_with = 1, contains = 2 };
+
+// The most characters (bytes) the dialogs' name fields hold.
+constexpr std::size_t kGenericNameMax = 42;
+constexpr std::size_t kNameMax = 62;
+
+struct Part {
+    std::string generic_name;
+    std::uint8_t item_class = 1;
+    std::uint8_t item_code = 0;
+    Block block{};
+};
+
+struct CrossReference {
+    NameKind kind = NameKind::catalog_number;
+    std::string name;
+    std::string generic_name;
+};
+
+// One default value. A defaults set is the values that share item class,
+// ItemCode, Type and SubType; Type 0 and SubType 0 mean "any".
+struct DefaultValue {
+    std::uint8_t item_class = 1;
+    std::uint8_t item_code = 0;
+    std::uint8_t type = 0;
+    std::uint8_t subtype = 0;
+    const ParameterField* field = nullptr;  // a field of the category, not its Type or SubType
+    Block block{};                          // holds the value at the field's offset
+    std::string note;                       // why this value
+};
+
+struct Defaults {
+    Block block;
+    bool category_known;  // some defaults set of the category exists
+};
+
+class ComponentLibrary {
+public:
+    // The database named by TALWEN_DB, else talwen/library.db in the user's data
+    // directory ($XDG_DATA_HOME, or ~/.local/share).
+    static std::filesystem::path default_location();
+
+    // Opens the database, creating it (with its folder) when missing. A new
+    // database gets the current schema and the shipped defaults and starter
+    // library in one transaction; an older one is migrated.
+    explicit ComponentLibrary(const std::filesystem::path& file);
+
+    const std::filesystem::path& file() const noexcept { return file_; }
+
+    // Reads. Names compare without regard to ASCII letter case.
+    std::optional<Part> find_part(std::string_view generic_name);
+    std::optional<CrossReference> find_cross_reference(NameKind kind, std::string_view name);
+    // The layered defaults of a part type (see GetDflt in talwen.h).
+    Defaults defaults(unsigned item_class, unsigned item_code, unsigned type, unsigned subtype);
+    // Names of `kind` that begin with or contain `key`, of parts of the category
+    // (item code 0: any), sorted and each once.
+    std::vector<std::string> search(SearchKind how, NameKind kind, unsigned item_class, unsigned item_code,
+                                    std::string_view key);
+
+    std::vector<Part> parts();
+    std::vector<CrossReference> cross_references();
+    std::vector<DefaultValue> default_values();
+
+    // Writes go through a Writer inside one transaction: all or none land.
+    class Writer {
+    public:
+        void put_part(const Part& part);
+        void put_cross_reference(const CrossReference& reference);
+        void put_default(const DefaultValue& value);
+
+    private:
+        friend class ComponentLibrary;
+        explicit Writer(Connection& db) : db_(db) {}
+        Connection& db_;
+        std::optional<Statement> put_part_, put_cross_reference_, put_default_;
+    };
+
+    template <typename Body>
+    void write(Body&& body) {
+        Transaction transaction(db_);
+        Writer writer(db_);
+        body(writer);
+        transaction.commit();
+    }
+
+    void put_part(const Part& part) {
+        write([&](Writer& w) { w.put_part(part); });
+    }
+    void put_cross_reference(const CrossReference& reference) {
+        write([&](Writer& w) { w.put_cross_reference(reference); });
+    }
+
+private:
+    std::filesystem::path file_;
+    Connection db_;
+};
+
+// The text that names a kind in files and messages ("catalog number" ...), and back.
+std::string_view name_kind_text(NameKind kind);
+std::optional<NameKind> name_kind_from_text(std::string_view text);
+
+}  // namespace gjbz108a::talwen

@@ -1,0 +1,240 @@
+#include "csv_exchange.h"
+
+#include "csv.h"
+#include "method/item_codes.h"
+#include "text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <map>
+#include <tuple>
+
+namespace gjbz108a::talwen {
+namespace {
+
+constexpr std::string_view kPartColumns[] = {"generic_name", "item_code", "item_class"};
+constexpr std::string_view kCrossReferenceColumns[] = {"name_kind", "name", "generic_name"};
+constexpr std::string_view kDefaultsColumns[] = {"item_class", "item_code", "type", "subtype", "field", "value", "why"};
+
+bool is_field_key(std::string_view name) {
+    for (const Category& category : categories())
+        if (find_field(category.item_code, name)) return true;
+    return false;
+}
+
+bool is_part_column(std::string_view name) {
+    return std::ranges::find(kPartColumns, name) != std::end(kPartColumns) || is_field_key(name);
+}
+bool is_cross_reference_column(std::string_view name) {
+    return std::ranges::find(kCrossReferenceColumns, name) != std::end(kCrossReferenceColumns);
+}
+bool is_defaults_column(std::string_view name) {
+    return std::ranges::find(kDefaultsColumns, name) != std::end(kDefaultsColumns);
+}
+
+// Runs `step` for a row and turns its Error into one with the row's place.
+template <typename Step>
+void at_row(const CsvReader& reader, const CsvRow& row, Step&& step) {
+    try {
+        step();
+    } catch (const Error& error) {
+        reader.fail(row.line, error.what());
+    }
+}
+
+std::uint8_t parse_item_code(std::string_view text) {
+    unsigned code = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), code);
+    const Category* category = nullptr;
+    if (error == std::errc() && end == text.data() + text.size()) category = find_category(code);
+    else
+        for (const Category& c : categories())
+            if (equal_ignoring_case(c.name, text)) category = &c;
+    if (!category) throw Error("item_code '" + std::string(text) + "' is not a supported category");
+    return category->item_code;
+}
+
+std::uint8_t parse_item_class(std::string_view text) {
+    unsigned value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty()) return 1;
+    if (error != std::errc() || end != text.data() + text.size() || value > 255)
+        throw Error("item_class '" + std::string(text) + "' is not a number 0..255");
+    return static_cast<std::uint8_t>(value);
+}
+
+// A cell into a field, naming the column when the value is refused.
+void set_cell(Block& block, const ParameterField& field, std::string_view text) {
+    try {
+        set_field(block, field, text);
+    } catch (const Error& error) {
+        throw Error("column '" + std::string(field.key) + "': " + error.what());
+    }
+}
+
+// Remembers where each key was first seen, to refuse a second row for it.
+template <typename Key>
+class FirstSeen {
+public:
+    void check(const Key& key, std::size_t line, std::string_view what) {
+        const auto [at, added] = lines_.emplace(key, line);
+        if (!added) throw Error(std::string(what) + " is already on line " + std::to_string(at->second));
+    }
+
+private:
+    std::map<Key, std::size_t> lines_;
+};
+
+std::string number_text(unsigned value) { return std::to_string(value); }
+
+}  // namespace
+
+std::size_t import_parts(ComponentLibrary::Writer& writer, std::istream& in, const std::string& source,
+                         const ImportProgress& progress) {
+    CsvReader reader(in, source);
+    const auto header = reader.next();
+    if (!header) return 0;
+    const std::string_view required[] = {"generic_name", "item_code"};
+    const CsvColumns columns(reader, *header, required, is_part_column);
+    FirstSeen<std::string> names;
+    std::size_t count = 0;
+    while (const auto row = reader.next()) {
+        at_row(reader, *row, [&] {
+            columns.check_width(reader, *row);
+            Part part;
+            part.generic_name = columns.cell(*row, "generic_name");
+            part.item_code = parse_item_code(columns.cell(*row, "item_code"));
+            part.item_class = parse_item_class(columns.cell(*row, "item_class"));
+            part.block = undefined_block(part.item_code);
+            for (const std::string& key : columns.names()) {
+                const std::string_view text = columns.cell(*row, key);
+                if (!is_field_key(key) || text.empty()) continue;
+                const ParameterField* field = find_field(part.item_code, key);
+                if (!field)
+                    throw Error("column '" + key + "': " + std::string(find_category(part.item_code)->name) +
+                                " has no such parameter");
+                set_cell(part.block, *field, text);
+            }
+            names.check(lower_case(part.generic_name), row->line, "generic name '" + part.generic_name + "'");
+            writer.put_part(part);
+        });
+        ++count;
+        if (progress) progress(count);
+    }
+    return count;
+}
+
+std::size_t import_cross_references(ComponentLibrary::Writer& writer, std::istream& in, const std::string& source,
+                                    const ImportProgress& progress) {
+    CsvReader reader(in, source);
+    const auto header = reader.next();
+    if (!header) return 0;
+    const CsvColumns columns(reader, *header, kCrossReferenceColumns, is_cross_reference_column);
+    FirstSeen<std::pair<NameKind, std::string>> names;
+    std::size_t count = 0;
+    while (const auto row = reader.next()) {
+        at_row(reader, *row, [&] {
+            columns.check_width(reader, *row);
+            const std::string_view kind_text = columns.cell(*row, "name_kind");
+            const auto kind = name_kind_from_text(kind_text);
+            if (!kind)
+                throw Error("name_kind '" + std::string(kind_text) +
+                            "' is not one of: catalog number, military number, part name");
+            const CrossReference reference{*kind, std::string(columns.cell(*row, "name")),
+                                           std::string(columns.cell(*row, "generic_name"))};
+            names.check({*kind, lower_case(reference.name)}, row->line,
+                        std::string(name_kind_text(*kind)) + " '" + reference.name + "'");
+            writer.put_cross_reference(reference);
+        });
+        ++count;
+        if (progress) progress(count);
+    }
+    return count;
+}
+
+std::size_t import_defaults(ComponentLibrary::Writer& writer, std::istream& in, const std::string& source,
+                            const ImportProgress& progress) {
+    CsvReader reader(in, source);
+    const auto header = reader.next();
+    if (!header) return 0;
+    const std::string_view required[] = {"item_code", "type", "subtype", "field", "value"};
+    const CsvColumns columns(reader, *header, required, is_defaults_column);
+    FirstSeen<std::tuple<unsigned, unsigned, unsigned, unsigned, std::string>> seen;
+    std::size_t count = 0;
+    while (const auto row = reader.next()) {
+        at_row(reader, *row, [&] {
+            columns.check_width(reader, *row);
+            DefaultValue value;
+            value.item_code = parse_item_code(columns.cell(*row, "item_code"));
+            value.item_class = parse_item_class(columns.cell(*row, "item_class"));
+            const std::string category(find_category(value.item_code)->name);
+            value.block = undefined_block(value.item_code);
+            if (const std::string_view type = columns.cell(*row, "type"); !type.empty()) {
+                const ParameterField* field = type_field(value.item_code);
+                if (!field) throw Error("column 'type': " + category + " has no types");
+                set_cell(value.block, *field, type);
+                value.type = value.block[field->offset];
+            }
+            if (const std::string_view subtype = columns.cell(*row, "subtype"); !subtype.empty()) {
+                set_cell(value.block, category_fields(value.item_code).front(), subtype);
+                value.subtype = value.block[0];
+            }
+            const std::string_view key = columns.cell(*row, "field");
+            value.field = find_field(value.item_code, key);
+            if (!value.field) throw Error("column 'field': " + category + " has no parameter '" + std::string(key) + "'");
+            set_cell(value.block, *value.field, columns.cell(*row, "value"));
+            value.note = columns.cell(*row, "why");
+            seen.check({value.item_class, value.item_code, value.type, value.subtype, std::string(key)}, row->line,
+                       "the default '" + std::string(key) + "' of this set");
+            writer.put_default(value);
+        });
+        ++count;
+        if (progress) progress(count);
+    }
+    return count;
+}
+
+void export_parts(ComponentLibrary& library, std::ostream& out) {
+    const std::vector<Part> parts = library.parts();
+    // The parameter columns of the categories present, in category and block order.
+    std::vector<std::string> header(std::begin(kPartColumns), std::end(kPartColumns));
+    const std::size_t fixed = header.size();
+    for (const Category& category : categories()) {
+        if (std::ranges::none_of(parts, [&](const Part& p) { return p.item_code == category.item_code; })) continue;
+        for (const ParameterField& field : category_fields(category.item_code))
+            if (std::ranges::find(header, field.key) == header.end()) header.emplace_back(field.key);
+    }
+    write_csv_row(out, header);
+    for (const Part& part : parts) {
+        std::vector<std::string> cells(header.size());
+        cells[0] = part.generic_name;
+        cells[1] = number_text(part.item_code);
+        cells[2] = number_text(part.item_class);
+        for (std::size_t column = fixed; column < header.size(); ++column)
+            if (const ParameterField* field = find_field(part.item_code, header[column]))
+                cells[column] = field_text(part.block, *field);
+        write_csv_row(out, cells);
+    }
+}
+
+void export_cross_references(ComponentLibrary& library, std::ostream& out) {
+    write_csv_row(out, std::vector<std::string>(std::begin(kCrossReferenceColumns), std::end(kCrossReferenceColumns)));
+    for (const CrossReference& reference : library.cross_references())
+        write_csv_row(out, std::vector<std::string>{std::string(name_kind_text(reference.kind)), reference.name,
+                                                    reference.generic_name});
+}
+
+void export_defaults(ComponentLibrary& library, std::ostream& out) {
+    write_csv_row(out, std::vector<std::string>(std::begin(kDefaultsColumns), std::end(kDefaultsColumns)));
+    for (const DefaultValue& value : library.default_values()) {
+        const ParameterField* type = type_field(value.item_code);
+        const std::string type_text =
+            value.type == 0 ? "" : type ? std::string(type->entries[value.type - 1u]) : number_text(value.type);
+        write_csv_row(out, std::vector<std::string>{number_text(value.item_class), number_text(value.item_code),
+                                                    type_text, value.subtype ? number_text(value.subtype) : "",
+                                                    std::string(value.field->key),
+                                                    field_text(value.block, *value.field), value.note});
+    }
+}
+
+}  // namespace gjbz108a::talwen
