@@ -105,7 +105,7 @@ std::optional<CrossReference> ComponentLibrary::find_cross_reference(NameKind ki
 }
 
 Defaults ComponentLibrary::defaults(unsigned item_class, unsigned item_code, unsigned type, unsigned subtype) {
-    Defaults result{undefined_block(item_code), false};
+    Defaults result{undefined_block(item_code), find_category(item_code) != nullptr};
     // The category's sets from the least to the most specific, so that a more
     // specific value overwrites a general one: (0, 0), (0, SubType), (Type, 0),
     // (Type, SubType).
@@ -115,7 +115,6 @@ Defaults ComponentLibrary::defaults(unsigned item_class, unsigned item_code, uns
                     " ORDER BY (type <> 0) * 2 + (subtype <> 0)");
     query.bind(1, std::int64_t{item_class}).bind(2, std::int64_t{item_code});
     while (query.step()) {
-        result.category_known = true;
         const auto row_type = query.integer(0), row_subtype = query.integer(1);
         if ((row_type != 0 && row_type != type) || (row_subtype != 0 && row_subtype != subtype)) continue;
         const std::string key = query.text(2);
@@ -128,6 +127,8 @@ Defaults ComponentLibrary::defaults(unsigned item_class, unsigned item_code, uns
     }
     result.block[0] = static_cast<std::uint8_t>(subtype);
     result.block[1] = static_cast<std::uint8_t>(type);
+    for (const ParameterField& field : category_fields(item_code))
+        if (field.offset > 1 && !is_defined(result.block, field)) result.complete = false;
     return result;
 }
 

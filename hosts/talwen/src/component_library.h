@@ -52,7 +52,7 @@ struct DefaultValue {
 
 struct Defaults {
     Block block;
-    bool category_known;  // some defaults set of the category exists
+    bool complete;  // a supported category, and every parameter has a default
 };
 
 class ComponentLibrary {

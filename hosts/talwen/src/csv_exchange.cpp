@@ -99,8 +99,8 @@ std::size_t import_parts(ComponentLibrary::Writer& writer, std::istream& in, con
     FirstSeen<std::string> names;
     std::size_t count = 0;
     while (const auto row = reader.next()) {
+        columns.check_width(reader, *row);
         at_row(reader, *row, [&] {
-            columns.check_width(reader, *row);
             Part part;
             part.generic_name = columns.cell(*row, "generic_name");
             part.item_code = parse_item_code(columns.cell(*row, "item_code"));
@@ -133,8 +133,8 @@ std::size_t import_cross_references(ComponentLibrary::Writer& writer, std::istre
     FirstSeen<std::pair<NameKind, std::string>> names;
     std::size_t count = 0;
     while (const auto row = reader.next()) {
+        columns.check_width(reader, *row);
         at_row(reader, *row, [&] {
-            columns.check_width(reader, *row);
             const std::string_view kind_text = columns.cell(*row, "name_kind");
             const auto kind = name_kind_from_text(kind_text);
             if (!kind)
@@ -162,8 +162,8 @@ std::size_t import_defaults(ComponentLibrary::Writer& writer, std::istream& in, 
     FirstSeen<std::tuple<unsigned, unsigned, unsigned, unsigned, std::string>> seen;
     std::size_t count = 0;
     while (const auto row = reader.next()) {
+        columns.check_width(reader, *row);
         at_row(reader, *row, [&] {
-            columns.check_width(reader, *row);
             DefaultValue value;
             value.item_code = parse_item_code(columns.cell(*row, "item_code"));
             value.item_class = parse_item_class(columns.cell(*row, "item_class"));

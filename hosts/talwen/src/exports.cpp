@@ -89,7 +89,7 @@ TALWEN_API std::int32_t GetDflt(std::int32_t constant_1, std::int32_t constant_8
         const Defaults found = library.defaults(static_cast<unsigned>(item_class), static_cast<unsigned>(item_code),
                                                 static_cast<unsigned>(type), static_cast<unsigned>(subtype));
         std::ranges::copy(found.block, defaults);
-        return found.category_known ? 1 : 0;
+        return found.complete ? 1 : 0;
     });
 }
 

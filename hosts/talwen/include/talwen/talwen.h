@@ -69,8 +69,9 @@ TALWEN_API int32_t GetFromLib(int32_t name_kind, int32_t constant_1, int32_t con
  * category, Type and SubType. Each field comes from the most specific defaults
  * set that defines it: Type and SubType, then Type alone, then the category's
  * own set; a field no set defines holds its undefined value. Byte 0 holds the
- * given SubType and byte 1 the given Type. Result 1 when the category has a
- * defaults set, else 0 (the block is filled all the same).
+ * given SubType and byte 1 the given Type. Result 1 when every parameter of the
+ * category has a default; 0 when some stays undefined or the category is not
+ * supported (the block is filled all the same).
  */
 TALWEN_API int32_t GetDflt(int32_t constant_1, int32_t constant_8, int32_t item_class,
                            int32_t item_code, int32_t type, int32_t subtype, uint8_t* defaults);

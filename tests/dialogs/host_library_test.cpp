@@ -1,0 +1,97 @@
+// The plug-in's calls into the host library: through the real libtalwen.so
+// of the build, and with the library or its functions missing.
+#include "support/temporary_library.h"
+
+#include "dialogs/host_library.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstring>
+#include <fstream>
+#include <string>
+
+#include <dlfcn.h>
+
+namespace gjbz108a {
+namespace {
+
+using test::TemporaryLibrary;
+
+// Whether the host library is loaded in this process now.
+bool host_library_loaded() {
+    void* handle = ::dlopen(kHostLibraryFile, RTLD_LAZY | RTLD_NOLOAD);
+    if (handle) ::dlclose(handle);
+    return handle != nullptr;
+}
+
+TEST(HostLibrary, EveryCallLoadsTheLibraryAndUnloadsItAfter) {
+    TemporaryLibrary folder;
+    const HostLibrary host;
+    ASSERT_FALSE(host_library_loaded());
+
+    std::array<std::uint8_t, 104> block{};
+    block[1] = 3;  // Carbon Film
+    host.put_to_lib(1, 5, "LOADER RESISTOR", block.data());
+    EXPECT_FALSE(host_library_loaded());
+    host.put_to_xref(3, "LR-MIL-1", "LOADER RESISTOR");
+    EXPECT_FALSE(host_library_loaded());
+    host.set_current_wnd_parent(nullptr);
+    EXPECT_FALSE(host_library_loaded());
+
+    std::array<char, 64> key{};
+    std::array<char, 44> generic{};
+    std::array<char, 60> host_text{};
+    std::strcpy(key.data(), "lr-mil-1");
+    std::array<std::uint8_t, 104> found{};
+    EXPECT_EQ(host.get_from_lib(3, 1, 5, key.data(), generic.data(), found.data(), host_text.data()), 1);
+    EXPECT_STREQ(generic.data(), "LOADER RESISTOR");
+    EXPECT_STREQ(key.data(), "LR-MIL-1");
+    EXPECT_EQ(found[1], 3);
+    EXPECT_FALSE(host_library_loaded());
+
+    std::array<std::uint8_t, 104> defaults{};
+    EXPECT_TRUE(host.get_dflt(1, 5, 3, 0, defaults.data()));
+    EXPECT_EQ(defaults[1], 3);
+    EXPECT_EQ(defaults[3], 4);  // B2, the shipped default quality of resistors
+    EXPECT_FALSE(host_library_loaded());
+
+    std::array<char, 100> path{};
+    EXPECT_EQ(host.search_in_lib(2, 1, 1, 5, "loader", path.data()), std::optional<std::int32_t>(1));
+    std::ifstream results(path.data());
+    std::string line;
+    ASSERT_TRUE(std::getline(results, line));
+    EXPECT_EQ(line, "LOADER RESISTOR");
+    EXPECT_EQ(host.search_in_lib(2, 1, 1, 5, "no such part", path.data()), std::optional<std::int32_t>(0));
+    EXPECT_FALSE(host_library_loaded());
+}
+
+// Without the library, or with a library that lacks the functions (the
+// plug-in itself, in the same folder), every call is silent and says so in
+// its result as the callers expect.
+TEST(HostLibrary, AMissingLibraryOrFunctionIsSilent) {
+    TemporaryLibrary folder;
+    for (const char* file : {"libtalwen-not-installed.so", "libgjbz108a.so"}) {
+        const HostLibrary host(file);
+        std::array<char, 64> key{};
+        std::array<char, 44> generic{};
+        std::array<char, 60> host_text{};
+        std::strcpy(generic.data(), "LOGIC QUAD NAND2 CMOS DIP14");  // shipped, were the library there
+        std::array<std::uint8_t, 104> block;
+        block.fill(0xEE);
+        EXPECT_EQ(host.get_from_lib(1, 1, 3, key.data(), generic.data(), block.data(), host_text.data()), 0) << file;
+        EXPECT_FALSE(host.get_dflt(1, 3, 1, 0, block.data())) << file;
+        EXPECT_EQ(block[3], 0xEE) << file;
+        std::array<char, 100> path{};
+        EXPECT_EQ(host.search_in_lib(1, 1, 1, 3, "LOGIC", path.data()), std::nullopt) << file;
+        EXPECT_EQ(path[0], '\0');
+        host.put_to_lib(1, 3, "NOT STORED", block.data());
+        host.put_to_xref(2, "NOT-STORED", "NOT STORED");
+        host.set_current_wnd_parent(nullptr);
+    }
+    // Nothing reached a database: none was even created.
+    EXPECT_FALSE(std::filesystem::exists(folder.database()));
+}
+
+}  // namespace
+}  // namespace gjbz108a
