@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -34,8 +35,8 @@ struct Buffers {
     std::array<std::uint8_t, 104> block;
     std::array<char, 60> host_text;
 
-    void set_key(const std::string& text) { text.copy(key.data(), key.size() - 1), key[text.size()] = '\0'; }
-    void set_generic(const std::string& text) { text.copy(generic.data(), generic.size() - 1), generic[text.size()] = '\0'; }
+    void set_key(const std::string& text) { std::snprintf(key.data(), key.size(), "%s", text.c_str()); }
+    void set_generic(const std::string& text) { std::snprintf(generic.data(), generic.size(), "%s", text.c_str()); }
     int get(int name_kind, int item_class, int item_code) {
         return GetFromLib(name_kind, 1, 8, item_class, item_code, key.data(), generic.data(), block.data(),
                           host_text.data());

@@ -122,11 +122,13 @@ TEST(ComponentLibrary, CrossReferenceAndDefaultsFilesCheckTheirRows) {
     EXPECT_EQ(import(import_defaults, defaults + "3, FPGA, , style, 1,\n"),
               "x.csv:2: column 'field': IC Digital has no parameter 'style'");
     EXPECT_EQ(import(import_defaults, defaults + "3, Gate Array, , pins, 1,\n"),
-              "x.csv:2: column 'type': 'Gate Array' is not one of: Logic, PLA, PAL, PLD, FPGA, mPROC, DSP, Microcontroller");
+              "x.csv:2: column 'type': 'Gate Array' is not one of: "
+              "Logic, PLA, PAL, PLD, FPGA, mPROC, DSP, Microcontroller");
     EXPECT_EQ(import(import_defaults, defaults + "33, 1, , pins, 1,\n"), "x.csv:2: column 'type': HYBRID has no types");
     EXPECT_EQ(import(import_defaults, defaults + "3, , , type, Logic,\n"),
               "x.csv:2: the type of IC Digital selects a defaults set; it has no default of its own");
-    EXPECT_EQ(import(import_defaults, defaults + "3, , , pins, ,\n"), "x.csv:2: the default 'pins' of IC Digital has no value");
+    EXPECT_EQ(import(import_defaults, defaults + "3, , , pins, ,\n"),
+              "x.csv:2: the default 'pins' of IC Digital has no value");
     EXPECT_EQ(import(import_defaults, defaults + "3, FPGA, 2, pins, 9,\n3, 5, 2, pins, 8,\n"),
               "x.csv:3: the default 'pins' of this set is already on line 2");
     EXPECT_EQ(import(import_defaults, defaults + "3, FPGA, 2, pins, 9, \"why, with a comma\"\n"), "");

@@ -69,7 +69,8 @@ std::string number_text(T value) {
 
 Block undefined_block(unsigned item_code) {
     Block block{};
-    for (const ParameterField& field : category_fields(item_code)) write_undefined(block.data() + field.offset, field.type);
+    for (const ParameterField& field : category_fields(item_code))
+        write_undefined(block.data() + field.offset, field.type);
     return block;
 }
 

@@ -30,7 +30,8 @@ std::string_view category_name(unsigned item_code) {
 }
 
 void check_category(unsigned item_code) {
-    if (!find_category(item_code)) throw Error("ItemCode " + std::to_string(item_code) + " is not a supported category");
+    if (!find_category(item_code))
+        throw Error("ItemCode " + std::to_string(item_code) + " is not a supported category");
 }
 
 // A LIKE pattern that matches `key` literally: its own % and _ must not act as
@@ -155,14 +156,16 @@ std::vector<std::string> ComponentLibrary::search(SearchKind how, NameKind kind,
 
 std::vector<Part> ComponentLibrary::parts() {
     std::vector<Part> parts;
-    Statement query(db_, "SELECT generic_name, item_class, item_code, block FROM parts ORDER BY item_code, generic_name");
+    Statement query(db_,
+                    "SELECT generic_name, item_class, item_code, block FROM parts ORDER BY item_code, generic_name");
     while (query.step()) parts.push_back(part_from_row(query));
     return parts;
 }
 
 std::vector<CrossReference> ComponentLibrary::cross_references() {
     std::vector<CrossReference> references;
-    Statement query(db_, "SELECT name_kind, name, generic_name FROM cross_references ORDER BY generic_name, name_kind, name");
+    Statement query(db_, "SELECT name_kind, name, generic_name FROM cross_references"
+                         " ORDER BY generic_name, name_kind, name");
     while (query.step())
         references.push_back({static_cast<NameKind>(query.integer(0)), query.text(1), query.text(2)});
     return references;
@@ -225,7 +228,10 @@ void ComponentLibrary::Writer::put_default(const DefaultValue& value) {
     check_category(value.item_code);
     const std::string category(category_name(value.item_code));
     const auto fields = category_fields(value.item_code);
-    if (!value.field || std::ranges::find(fields, value.field, [](const ParameterField& f) { return &f; }) == fields.end())
+    const auto own_field = [&](const ParameterField* field) {
+        return std::ranges::any_of(fields, [&](const ParameterField& f) { return &f == field; });
+    };
+    if (!own_field(value.field))
         throw Error("the default names no field of " + category);
     if (value.field->offset <= 1)
         throw Error("the " + std::string(value.field->key) + " of " + category +

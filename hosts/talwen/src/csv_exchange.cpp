@@ -32,14 +32,27 @@ bool is_defaults_column(std::string_view name) {
     return std::ranges::find(kDefaultsColumns, name) != std::end(kDefaultsColumns);
 }
 
-// Runs `step` for a row and turns its Error into one with the row's place.
-template <typename Step>
-void at_row(const CsvReader& reader, const CsvRow& row, Step&& step) {
-    try {
-        step();
-    } catch (const Error& error) {
-        reader.fail(row.line, error.what());
+// Reads a file whose first row names its columns and hands every further row
+// to `store`, turning the Error of a row into one that names its line.
+template <typename Store>
+std::size_t import_rows(std::istream& in, const std::string& source, std::span<const std::string_view> required,
+                        bool (*known)(std::string_view), const ImportProgress& progress, Store&& store) {
+    CsvReader reader(in, source);
+    const auto header = reader.next();
+    if (!header) return 0;
+    const CsvColumns columns(reader, *header, required, known);
+    std::size_t count = 0;
+    while (const auto row = reader.next()) {
+        columns.check_width(reader, *row);
+        try {
+            store(columns, *row);
+        } catch (const Error& error) {
+            reader.fail(row->line, error.what());
+        }
+        ++count;
+        if (progress) progress(count);
     }
+    return count;
 }
 
 std::uint8_t parse_item_code(std::string_view text) {
@@ -91,107 +104,77 @@ std::string number_text(unsigned value) { return std::to_string(value); }
 
 std::size_t import_parts(ComponentLibrary::Writer& writer, std::istream& in, const std::string& source,
                          const ImportProgress& progress) {
-    CsvReader reader(in, source);
-    const auto header = reader.next();
-    if (!header) return 0;
     const std::string_view required[] = {"generic_name", "item_code"};
-    const CsvColumns columns(reader, *header, required, is_part_column);
     FirstSeen<std::string> names;
-    std::size_t count = 0;
-    while (const auto row = reader.next()) {
-        columns.check_width(reader, *row);
-        at_row(reader, *row, [&] {
-            Part part;
-            part.generic_name = columns.cell(*row, "generic_name");
-            part.item_code = parse_item_code(columns.cell(*row, "item_code"));
-            part.item_class = parse_item_class(columns.cell(*row, "item_class"));
-            part.block = undefined_block(part.item_code);
-            for (const std::string& key : columns.names()) {
-                const std::string_view text = columns.cell(*row, key);
-                if (!is_field_key(key) || text.empty()) continue;
-                const ParameterField* field = find_field(part.item_code, key);
-                if (!field)
-                    throw Error("column '" + key + "': " + std::string(find_category(part.item_code)->name) +
-                                " has no such parameter");
-                set_cell(part.block, *field, text);
-            }
-            names.check(lower_case(part.generic_name), row->line, "generic name '" + part.generic_name + "'");
-            writer.put_part(part);
-        });
-        ++count;
-        if (progress) progress(count);
-    }
-    return count;
+    const auto store = [&](const CsvColumns& columns, const CsvRow& row) {
+        Part part;
+        part.generic_name = columns.cell(row, "generic_name");
+        part.item_code = parse_item_code(columns.cell(row, "item_code"));
+        part.item_class = parse_item_class(columns.cell(row, "item_class"));
+        part.block = undefined_block(part.item_code);
+        for (const std::string& key : columns.names()) {
+            const std::string_view text = columns.cell(row, key);
+            if (!is_field_key(key) || text.empty()) continue;
+            const ParameterField* field = find_field(part.item_code, key);
+            if (!field)
+                throw Error("column '" + key + "': " + std::string(find_category(part.item_code)->name) +
+                            " has no such parameter");
+            set_cell(part.block, *field, text);
+        }
+        names.check(lower_case(part.generic_name), row.line, "generic name '" + part.generic_name + "'");
+        writer.put_part(part);
+    };
+    return import_rows(in, source, required, is_part_column, progress, store);
 }
 
 std::size_t import_cross_references(ComponentLibrary::Writer& writer, std::istream& in, const std::string& source,
                                     const ImportProgress& progress) {
-    CsvReader reader(in, source);
-    const auto header = reader.next();
-    if (!header) return 0;
-    const CsvColumns columns(reader, *header, kCrossReferenceColumns, is_cross_reference_column);
     FirstSeen<std::pair<NameKind, std::string>> names;
-    std::size_t count = 0;
-    while (const auto row = reader.next()) {
-        columns.check_width(reader, *row);
-        at_row(reader, *row, [&] {
-            const std::string_view kind_text = columns.cell(*row, "name_kind");
-            const auto kind = name_kind_from_text(kind_text);
-            if (!kind)
-                throw Error("name_kind '" + std::string(kind_text) +
-                            "' is not one of: catalog number, military number, part name");
-            const CrossReference reference{*kind, std::string(columns.cell(*row, "name")),
-                                           std::string(columns.cell(*row, "generic_name"))};
-            names.check({*kind, lower_case(reference.name)}, row->line,
-                        std::string(name_kind_text(*kind)) + " '" + reference.name + "'");
-            writer.put_cross_reference(reference);
-        });
-        ++count;
-        if (progress) progress(count);
-    }
-    return count;
+    const auto store = [&](const CsvColumns& columns, const CsvRow& row) {
+        const std::string_view kind_text = columns.cell(row, "name_kind");
+        const auto kind = name_kind_from_text(kind_text);
+        if (!kind)
+            throw Error("name_kind '" + std::string(kind_text) +
+                        "' is not one of: catalog number, military number, part name");
+        const CrossReference reference{*kind, std::string(columns.cell(row, "name")),
+                                       std::string(columns.cell(row, "generic_name"))};
+        names.check({*kind, lower_case(reference.name)}, row.line,
+                    std::string(name_kind_text(*kind)) + " '" + reference.name + "'");
+        writer.put_cross_reference(reference);
+    };
+    return import_rows(in, source, kCrossReferenceColumns, is_cross_reference_column, progress, store);
 }
 
 std::size_t import_defaults(ComponentLibrary::Writer& writer, std::istream& in, const std::string& source,
                             const ImportProgress& progress) {
-    CsvReader reader(in, source);
-    const auto header = reader.next();
-    if (!header) return 0;
     const std::string_view required[] = {"item_code", "type", "subtype", "field", "value"};
-    const CsvColumns columns(reader, *header, required, is_defaults_column);
     FirstSeen<std::tuple<unsigned, unsigned, unsigned, unsigned, std::string>> seen;
-    std::size_t count = 0;
-    while (const auto row = reader.next()) {
-        columns.check_width(reader, *row);
-        at_row(reader, *row, [&] {
-            DefaultValue value;
-            value.item_code = parse_item_code(columns.cell(*row, "item_code"));
-            value.item_class = parse_item_class(columns.cell(*row, "item_class"));
-            const std::string category(find_category(value.item_code)->name);
-            value.block = undefined_block(value.item_code);
-            if (const std::string_view type = columns.cell(*row, "type"); !type.empty()) {
-                const ParameterField* field = type_field(value.item_code);
-                if (!field) throw Error("column 'type': " + category + " has no types");
-                set_cell(value.block, *field, type);
-                value.type = value.block[field->offset];
-            }
-            if (const std::string_view subtype = columns.cell(*row, "subtype"); !subtype.empty()) {
-                set_cell(value.block, category_fields(value.item_code).front(), subtype);
-                value.subtype = value.block[0];
-            }
-            const std::string_view key = columns.cell(*row, "field");
-            value.field = find_field(value.item_code, key);
-            if (!value.field) throw Error("column 'field': " + category + " has no parameter '" + std::string(key) + "'");
-            set_cell(value.block, *value.field, columns.cell(*row, "value"));
-            value.note = columns.cell(*row, "why");
-            seen.check({value.item_class, value.item_code, value.type, value.subtype, std::string(key)}, row->line,
-                       "the default '" + std::string(key) + "' of this set");
-            writer.put_default(value);
-        });
-        ++count;
-        if (progress) progress(count);
-    }
-    return count;
+    const auto store = [&](const CsvColumns& columns, const CsvRow& row) {
+        DefaultValue value;
+        value.item_code = parse_item_code(columns.cell(row, "item_code"));
+        value.item_class = parse_item_class(columns.cell(row, "item_class"));
+        const std::string category(find_category(value.item_code)->name);
+        value.block = undefined_block(value.item_code);
+        if (const std::string_view type = columns.cell(row, "type"); !type.empty()) {
+            const ParameterField* field = type_field(value.item_code);
+            if (!field) throw Error("column 'type': " + category + " has no types");
+            set_cell(value.block, *field, type);
+            value.type = value.block[field->offset];
+        }
+        if (const std::string_view subtype = columns.cell(row, "subtype"); !subtype.empty()) {
+            set_cell(value.block, category_fields(value.item_code).front(), subtype);
+            value.subtype = value.block[0];
+        }
+        const std::string_view key = columns.cell(row, "field");
+        value.field = find_field(value.item_code, key);
+        if (!value.field) throw Error("column 'field': " + category + " has no parameter '" + std::string(key) + "'");
+        set_cell(value.block, *value.field, columns.cell(row, "value"));
+        value.note = columns.cell(row, "why");
+        seen.check({value.item_class, value.item_code, value.type, value.subtype, std::string(key)}, row.line,
+                   "the default '" + std::string(key) + "' of this set");
+        writer.put_default(value);
+    };
+    return import_rows(in, source, required, is_defaults_column, progress, store);
 }
 
 void export_parts(ComponentLibrary& library, std::ostream& out) {
