@@ -43,7 +43,7 @@ const std::initializer_list<PartSpec> kMix{
     {1, 14, 2, 40, 1, {{"style", 1}, {"quality", 6}, {"power_rating", 0.2}}},
     {2, 15, 2, 40, 1, {{"style", 1}, {"quality", 6}}},
     {1, 16, 2, 30, 0, {{"type", 7}, {"learning", 1}}},
-    {1, 18, 2, 50, 1, {{"type", 4}, {"quality", 3}}},
+    {1, 18, 2, 50, 1, {{"type", 4}, {"transformer_quality", 3}}},
     {1, 19, 2, 30, 0, {{"soldered", 400}, {"hand", 12}, {"crimp", 8}}},
     {1, 20, 2, 30, 0, {{"quality", 2}, {"holes", 600}}},
     {1, 21, 2, 30, 0, {{"type", 2}, {"quality", 3}}},
