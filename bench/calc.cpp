@@ -70,6 +70,8 @@ bool every_part_computes() {
 // The console table, then each rate as a ratio to the target.
 class TargetReporter : public benchmark::ConsoleReporter {
 public:
+    TargetReporter() : ConsoleReporter(OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
