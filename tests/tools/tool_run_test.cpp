@@ -2,9 +2,11 @@
 // and its exit status.
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -24,8 +26,29 @@ std::string read_file(const std::string& path) {
     return text.str();
 }
 
+// A folder of this test process's own, removed when it ends: ctest runs the
+// tests of this file in parallel processes, and other builds may run them at
+// the same time.
+class WorkDir {
+public:
+    WorkDir() : path_(testing::TempDir() + "gjbz108a_tool_XXXXXX") {
+        if (mkdtemp(path_.data()) == nullptr) std::abort();
+        path_ += '/';
+    }
+    ~WorkDir() { std::filesystem::remove_all(path_); }
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+const std::string& work_dir() {
+    static const WorkDir dir;
+    return dir.path();
+}
+
 std::string write_list(const std::string& name, const std::string& text) {
-    const std::string path = testing::TempDir() + name;
+    const std::string path = work_dir() + name;
     std::ofstream(path, std::ios::binary) << text;
     return path;
 }
@@ -39,7 +62,7 @@ std::string quoted(const std::string& path) {
 }
 
 ToolRun run_tool(const std::string& arguments) {
-    const std::string out = testing::TempDir() + "tool_out.txt", err = testing::TempDir() + "tool_err.txt";
+    const std::string out = work_dir() + "tool_out.txt", err = work_dir() + "tool_err.txt";
     const std::string command = quoted(GJBZ108A_TOOL) + " " + arguments + " >" + quoted(out) + " 2>" + quoted(err);
     const int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, read_file(out), read_file(err)};
@@ -101,9 +124,9 @@ TEST(ToolRun, RefusedPartsAreReportedAndSetTheExitStatus) {
 }
 
 TEST(ToolRun, UnusableListsAndOptionsExitWithTwo) {
-    ToolRun run = run_tool(quoted(testing::TempDir() + "no such file.csv"));
+    ToolRun run = run_tool(quoted(work_dir() + "no such file.csv"));
     EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, testing::TempDir() + "no such file.csv: cannot be opened\n");
+    EXPECT_EQ(run.err, work_dir() + "no such file.csv: cannot be opened\n");
 
     const std::string list = write_list("header.csv", "ref,qty,category\nR1,1,5\n");
     run = run_tool(quoted(list));
