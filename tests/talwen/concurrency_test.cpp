@@ -27,7 +27,7 @@ using test::TemporaryLibrary;
 
 // A parts file of `count` resistors named BULK 00001, BULK 00002, ...
 std::string bulk_parts(int count) {
-    std::string text = "generic_name, item_code, style, quality\n";
+    std::string text = "generic_name, category, style, quality\n";
     for (int i = 1; i <= count; ++i) {
         std::array<char, 64> row{};
         std::snprintf(row.data(), row.size(), "BULK %05d, 5, Metal Film, B2\n", i);

@@ -58,19 +58,19 @@ TEST(ComponentLibrary, NewerSchemasAreRefusedAndCurrentOnesKept) {
 TEST(ComponentLibrary, PartsFilesNameTheLineAndColumnOfAnError) {
     TemporaryLibrary folder;
     ComponentLibrary library(folder.database());
-    const std::string header = "generic_name, item_code, style, quality, resistors, user_pi_q\n";
+    const std::string header = "generic_name, category, style, quality, resistors, user_pi_q\n";
     struct Case {
         const char* rows;
         const char* message;
     };
     const Case cases[] = {
         {"R1, 5, Metal Film, B7, 1,\n",
-         "board.csv:2: column 'quality': 'B7' is not one of: A1m, A2, B1, B2, C, User"},
+         "board.csv:2: column 'quality': 'B7' is not an entry of the list (A1m, A2, B1, B2, C, User)"},
         {"R1, 5, Metal Film, 7, 1,\n", "board.csv:2: column 'quality': '7' is outside 1..6"},
         {"# a comment\n\nR1, 5, , B2, 127,\n", "board.csv:4: column 'resistors': '127' is outside 0..126"},
         {"R1, 5, , B2, 1x,\n", "board.csv:2: column 'resistors': '1x' is not a whole number"},
         {"R1, 5, , , , 1.8e38\n", "board.csv:2: column 'user_pi_q': '1.8e38' is too large"},
-        {"R1, 4, , , ,\n", "board.csv:2: item_code '4' is not a supported category"},
+        {"R1, 4, , , ,\n", "board.csv:2: category '4' is not a supported category"},
         {"R1, 3, Metal Film, , ,\n", "board.csv:2: column 'style': IC Digital has no such parameter"},
         {"R1, 5, , , , , extra\n", "board.csv:2: 7 cells but 6 columns"},
         {"R1, 5, , , ,\nr1, Resistor, , , ,\n", "board.csv:3: generic name 'r1' is already on line 2"},
@@ -78,9 +78,9 @@ TEST(ComponentLibrary, PartsFilesNameTheLineAndColumnOfAnError) {
         {"\"R1\n, 5\n", "board.csv:2: a quoted cell is not closed"},
     };
     for (const Case& c : cases) EXPECT_EQ(import_parts_text(library, header + c.rows), c.message) << c.rows;
-    EXPECT_EQ(import_parts_text(library, "generic_name, item_code, colour\n"), "board.csv:1: unknown column 'colour'");
-    EXPECT_EQ(import_parts_text(library, "generic_name, style\n"), "board.csv:1: the column 'item_code' is missing");
-    EXPECT_EQ(import_parts_text(library, "generic_name, item_code, pins, pins\n"),
+    EXPECT_EQ(import_parts_text(library, "generic_name, category, colour\n"), "board.csv:1: unknown column 'colour'");
+    EXPECT_EQ(import_parts_text(library, "generic_name, style\n"), "board.csv:1: the column 'category' is missing");
+    EXPECT_EQ(import_parts_text(library, "generic_name, category, pins, pins\n"),
               "board.csv:1: column 'pins' appears twice");
 }
 
@@ -88,17 +88,26 @@ TEST(ComponentLibrary, AFileLandsWholeOrNotAtAll) {
     TemporaryLibrary folder;
     ComponentLibrary library(folder.database());
     const auto before = library.parts().size();
-    EXPECT_EQ(import_parts_text(library, "generic_name, item_code, quality\nGOOD 1, 5, B2\nGOOD 2, 5, B1\nBAD, 5, Z\n"),
-              "board.csv:4: column 'quality': 'Z' is not one of: A1m, A2, B1, B2, C, User");
+    EXPECT_EQ(import_parts_text(library, "generic_name, category, quality\nGOOD 1, 5, B2\nGOOD 2, 5, B1\nBAD, 5, Z\n"),
+              "board.csv:4: column 'quality': 'Z' is not an entry of the list (A1m, A2, B1, B2, C, User)");
     EXPECT_EQ(library.parts().size(), before);
     EXPECT_FALSE(library.find_part("GOOD 1"));
 
-    EXPECT_EQ(import_parts_text(library, "generic_name, item_code, quality\nGOOD 1, 5, B2\nGOOD 2, Resistor, 3\n"), "");
+    EXPECT_EQ(import_parts_text(library, "generic_name, category, quality\nGOOD 1, 5, B2\nGOOD 2, Resistor, 3\n"), "");
     const auto good = library.find_part("good 2");
     ASSERT_TRUE(good);
     EXPECT_EQ(good->block[3], 3);                        // B1 by its code
     EXPECT_EQ(good->block[1], kUndefinedSelection);      // style left undefined
     EXPECT_EQ(load<float>(good->block.data(), 8), kUndefinedF32);
+
+    // As in a parts list: a byte-order mark, column names in any case, notes.
+    EXPECT_EQ(import_parts_text(library, "\xEF\xBB\xBFGeneric_Name, CATEGORY, Quality, # source\n"
+                                         "CAP 9, capacitor, b2, from the old list\n"),
+              "");
+    const auto cap = library.find_part("CAP 9");
+    ASSERT_TRUE(cap);
+    EXPECT_EQ(cap->item_code, 7);
+    EXPECT_EQ(cap->block[2], 7);  // B2 of the capacitor list
 }
 
 TEST(ComponentLibrary, CrossReferenceAndDefaultsFilesCheckTheirRows) {
@@ -112,18 +121,18 @@ TEST(ComponentLibrary, CrossReferenceAndDefaultsFilesCheckTheirRows) {
     };
     const std::string references = "name_kind, name, generic_name\n";
     EXPECT_EQ(import(import_cross_references, references + "catalogue, C1, G\n"),
-              "x.csv:2: name_kind 'catalogue' is not one of: catalog number, military number, part name");
+              "x.csv:2: name_kind 'catalogue' is not an entry of the list (catalog number, military number, part name)");
     EXPECT_EQ(import(import_cross_references, references + "part name, P1, G\nPart Name, p1, H\n"),
               "x.csv:3: part name 'p1' is already on line 2");
     EXPECT_EQ(import(import_cross_references, references + "part name, P1, G\ncatalog number, p1, H\n"), "");
     EXPECT_EQ(library.find_cross_reference(NameKind::catalog_number, "P1")->generic_name, "H");
 
-    const std::string defaults = "item_code, type, subtype, field, value, why\n";
+    const std::string defaults = "category, type, subtype, field, value, why\n";
     EXPECT_EQ(import(import_defaults, defaults + "3, FPGA, , style, 1,\n"),
               "x.csv:2: column 'field': IC Digital has no parameter 'style'");
     EXPECT_EQ(import(import_defaults, defaults + "3, Gate Array, , pins, 1,\n"),
-              "x.csv:2: column 'type': 'Gate Array' is not one of: "
-              "Logic, PLA, PAL, PLD, FPGA, mPROC, DSP, Microcontroller");
+              "x.csv:2: column 'type': 'Gate Array' is not an entry of the list "
+              "(Logic, PLA, PAL, PLD, FPGA, mPROC, DSP, Microcontroller)");
     EXPECT_EQ(import(import_defaults, defaults + "33, 1, , pins, 1,\n"), "x.csv:2: column 'type': HYBRID has no types");
     EXPECT_EQ(import(import_defaults, defaults + "3, , , type, Logic,\n"),
               "x.csv:2: the type of IC Digital selects a defaults set; it has no default of its own");
@@ -191,7 +200,7 @@ TEST(ComponentLibrary, ExportedFilesImportToTheSameLibrary) {
                   field_bytes(original_defaults[i].block, *original_defaults[i].field).front());
         EXPECT_EQ(copied_defaults[i].note, original_defaults[i].note);
     }
-    const auto odd = parts.find("\n\"ODD \"\"QUOTED\"\", NAME\",12,1,");
+    const auto odd = parts.find("\n\"ODD \"\"QUOTED\"\", NAME\",Low Frequency Transistors,1,");
     ASSERT_NE(odd, std::string::npos) << parts;
     const std::string odd_line = parts.substr(odd + 1, parts.find('\n', odd + 1) - odd - 1);
     EXPECT_NE(odd_line.find(",\"Si, NPN\","), std::string::npos) << odd_line;

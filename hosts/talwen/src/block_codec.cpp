@@ -44,7 +44,7 @@ std::uint8_t parse_selection(std::string_view text, const ParameterField& field)
         return static_cast<std::uint8_t>(parse_integer(text, 1, static_cast<std::int64_t>(field.entries.size())));
     std::string known;
     for (std::string_view entry : field.entries) known += (known.empty() ? "" : ", ") + std::string(entry);
-    throw Error("'" + std::string(text) + "' is not one of: " + known);
+    throw Error("'" + std::string(text) + "' is not an entry of the list (" + known + ")");
 }
 
 void write_undefined(std::uint8_t* at, FieldType type) {

@@ -25,6 +25,7 @@ std::optional<CsvRow> CsvReader::next() {
     std::string line;
     do {
         if (!read_line(line)) return std::nullopt;
+        if (line_number_ == 1 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);  // UTF-8 byte-order mark
     } while (trimmed(line).empty() || trimmed(line).front() == '#');
 
     CsvRow row{line_number_, {}};
@@ -66,11 +67,12 @@ std::optional<CsvRow> CsvReader::next() {
 
 CsvColumns::CsvColumns(const CsvReader& reader, const CsvRow& header, std::span<const std::string_view> required,
                        bool (*known)(std::string_view name)) {
-    for (const std::string& name : header.cells) {
-        if (!known(name)) reader.fail(header.line, "unknown column '" + name + "'");
-        if (std::ranges::find(names_, name) != names_.end())
-            reader.fail(header.line, "column '" + name + "' appears twice");
+    for (const std::string& cell : header.cells) {
+        const std::string name = lower_case(cell);
         names_.push_back(name);
+        if (name.starts_with('#')) continue;  // notes
+        if (!known(name)) reader.fail(header.line, "unknown column '" + cell + "'");
+        if (std::ranges::count(names_, name) > 1) reader.fail(header.line, "column '" + cell + "' appears twice");
     }
     for (std::string_view name : required)
         if (!find(name)) reader.fail(header.line, "the column '" + std::string(name) + "' is missing");

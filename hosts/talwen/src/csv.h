@@ -38,8 +38,9 @@ private:
     std::size_t line_number_ = 0;
 };
 
-// The columns of a file, named by its first row. Every name must be known to
-// the caller and appear once; `required` names must be present.
+// The columns of a file, named by its first row, in lower case. Every name must
+// be known to the caller and appear once, except notes (names that begin with
+// #); `required` names must be present.
 class CsvColumns {
 public:
     CsvColumns(const CsvReader& reader, const CsvRow& header, std::span<const std::string_view> required,

@@ -12,9 +12,9 @@
 namespace gjbz108a::talwen {
 namespace {
 
-constexpr std::string_view kPartColumns[] = {"generic_name", "item_code", "item_class"};
+constexpr std::string_view kPartColumns[] = {"generic_name", "category", "item_class"};
 constexpr std::string_view kCrossReferenceColumns[] = {"name_kind", "name", "generic_name"};
-constexpr std::string_view kDefaultsColumns[] = {"item_class", "item_code", "type", "subtype", "field", "value", "why"};
+constexpr std::string_view kDefaultsColumns[] = {"item_class", "category", "type", "subtype", "field", "value", "why"};
 
 bool is_field_key(std::string_view name) {
     for (const Category& category : categories())
@@ -55,7 +55,7 @@ std::size_t import_rows(std::istream& in, const std::string& source, std::span<c
     return count;
 }
 
-std::uint8_t parse_item_code(std::string_view text) {
+std::uint8_t parse_category(std::string_view text) {
     unsigned code = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), code);
     const Category* category = nullptr;
@@ -63,7 +63,7 @@ std::uint8_t parse_item_code(std::string_view text) {
     else
         for (const Category& c : categories())
             if (equal_ignoring_case(c.name, text)) category = &c;
-    if (!category) throw Error("item_code '" + std::string(text) + "' is not a supported category");
+    if (!category) throw Error("category '" + std::string(text) + "' is not a supported category");
     return category->item_code;
 }
 
@@ -104,12 +104,12 @@ std::string number_text(unsigned value) { return std::to_string(value); }
 
 std::size_t import_parts(ComponentLibrary::Writer& writer, std::istream& in, const std::string& source,
                          const ImportProgress& progress) {
-    const std::string_view required[] = {"generic_name", "item_code"};
+    const std::string_view required[] = {"generic_name", "category"};
     FirstSeen<std::string> names;
     const auto store = [&](const CsvColumns& columns, const CsvRow& row) {
         Part part;
         part.generic_name = columns.cell(row, "generic_name");
-        part.item_code = parse_item_code(columns.cell(row, "item_code"));
+        part.item_code = parse_category(columns.cell(row, "category"));
         part.item_class = parse_item_class(columns.cell(row, "item_class"));
         part.block = undefined_block(part.item_code);
         for (const std::string& key : columns.names()) {
@@ -135,7 +135,7 @@ std::size_t import_cross_references(ComponentLibrary::Writer& writer, std::istre
         const auto kind = name_kind_from_text(kind_text);
         if (!kind)
             throw Error("name_kind '" + std::string(kind_text) +
-                        "' is not one of: catalog number, military number, part name");
+                        "' is not an entry of the list (catalog number, military number, part name)");
         const CrossReference reference{*kind, std::string(columns.cell(row, "name")),
                                        std::string(columns.cell(row, "generic_name"))};
         names.check({*kind, lower_case(reference.name)}, row.line,
@@ -147,11 +147,11 @@ std::size_t import_cross_references(ComponentLibrary::Writer& writer, std::istre
 
 std::size_t import_defaults(ComponentLibrary::Writer& writer, std::istream& in, const std::string& source,
                             const ImportProgress& progress) {
-    const std::string_view required[] = {"item_code", "type", "subtype", "field", "value"};
+    const std::string_view required[] = {"category", "type", "subtype", "field", "value"};
     FirstSeen<std::tuple<unsigned, unsigned, unsigned, unsigned, std::string>> seen;
     const auto store = [&](const CsvColumns& columns, const CsvRow& row) {
         DefaultValue value;
-        value.item_code = parse_item_code(columns.cell(row, "item_code"));
+        value.item_code = parse_category(columns.cell(row, "category"));
         value.item_class = parse_item_class(columns.cell(row, "item_class"));
         const std::string category(find_category(value.item_code)->name);
         value.block = undefined_block(value.item_code);
@@ -191,7 +191,7 @@ void export_parts(ComponentLibrary& library, std::ostream& out) {
     for (const Part& part : parts) {
         std::vector<std::string> cells(header.size());
         cells[0] = part.generic_name;
-        cells[1] = number_text(part.item_code);
+        cells[1] = find_category(part.item_code)->name;
         cells[2] = number_text(part.item_class);
         for (std::size_t column = fixed; column < header.size(); ++column)
             if (const ParameterField* field = find_field(part.item_code, header[column]))
@@ -213,7 +213,8 @@ void export_defaults(ComponentLibrary& library, std::ostream& out) {
         const ParameterField* type = type_field(value.item_code);
         const std::string type_text =
             value.type == 0 ? "" : type ? std::string(type->entries[value.type - 1u]) : number_text(value.type);
-        write_csv_row(out, std::vector<std::string>{number_text(value.item_class), number_text(value.item_code),
+        write_csv_row(out, std::vector<std::string>{number_text(value.item_class),
+                                                    std::string(find_category(value.item_code)->name),
                                                     type_text, value.subtype ? number_text(value.subtype) : "",
                                                     std::string(value.field->key),
                                                     field_text(value.block, *value.field), value.note});

@@ -1,15 +1,17 @@
 // The library's three tables as CSV files, in and out.
 //
-// parts:            generic_name, item_code, [item_class], then one column per
+// parts:            generic_name, category, [item_class], then one column per
 //                   parameter, named by the parameter's key as in a parts list
 // cross references: name_kind ("catalog number", "military number",
 //                   "part name"), name, generic_name
-// defaults:         [item_class], item_code, type, subtype, field, value, why;
+// defaults:         [item_class], category, type, subtype, field, value, why;
 //                   one row per default value. An empty type or subtype means
 //                   the set applies to any; the type is a list entry of the
 //                   category's type field (or its code).
 //
-// item_code takes the ItemCode or the category's name, item_class defaults to 1.
+// category takes the ItemCode or the category's name (export writes the name),
+// item_class defaults to 1. As in a parts list, column names and list entries
+// ignore letter case, and a column whose name begins with # holds notes.
 // An import runs inside the caller's transaction and stops at the first bad
 // row with "source:line: what is wrong", so a file lands whole or not at all.
 #pragma once
