@@ -6,5 +6,7 @@
 #include <gjbz108a/calc.h>
 #include <gjbz108a/check.h>
 #include <gjbz108a/screen.h>
+#include <gjbz108a/defaults.h>
+#include <gjbz108a/global_change.h>
 
 #endif

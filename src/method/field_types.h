@@ -41,6 +41,18 @@ constexpr Storage storage_of(unsigned field_type_code) noexcept {
     }
 }
 
+// Bytes of a number storage; 0 for the texts and for no storage.
+constexpr unsigned number_width(Storage storage) noexcept {
+    switch (storage) {
+    case Storage::byte: case Storage::selection: return 1;
+    case Storage::i16: case Storage::u16: case Storage::plain_u16: return 2;
+    case Storage::i32: case Storage::u32: case Storage::f32: return 4;
+    case Storage::f64: return 8;
+    case Storage::none: case Storage::text: case Storage::text8: return 0;
+    }
+    return 0;
+}
+
 // Undefined ("---") and wildcard ("***") values of the integer storages.
 constexpr std::uint8_t kUndefinedByte = 127, kWildcardByte = 117;
 constexpr std::int16_t kUndefinedI16 = 32767, kWildcardI16 = 32757;
