@@ -55,13 +55,29 @@ public:
         std::memcpy(bytes_.data() + f.offset, &value, sizeof value);
         return *this;
     }
+    // Stores `value` as the field's code stores numbers (selection codes as bytes).
+    Block& number(const ScreenField& f, double value) {
+        switch (f.type_code) {
+        case 3: return set(f, static_cast<std::int16_t>(value));
+        case 4: case 20: case 12: case 13: return set(f, static_cast<std::uint16_t>(value));
+        case 5: return set(f, static_cast<std::int32_t>(value));
+        case 6: case 21: return set(f, static_cast<std::uint32_t>(value));
+        case 7: return set(f, static_cast<float>(value));
+        case 8: return set(f, value);
+        default: return set(f, static_cast<std::uint8_t>(value));
+        }
+    }
     // The field's bytes, text and padding and closing NUL included.
-    std::string raw(const ScreenField& f, unsigned width) const {
-        return {reinterpret_cast<const char*>(bytes_.data() + f.offset), width};
+    std::string raw(const ScreenField& f) const {
+        return {reinterpret_cast<const char*>(bytes_.data() + f.offset), width_of(f.type_code)};
     }
     Block& set_raw(const ScreenField& f, const std::string& bytes) {
         std::memcpy(bytes_.data() + f.offset, bytes.data(), bytes.size());
         return *this;
+    }
+    // Writes `text` NUL-padded to the whole field.
+    Block& set_text(const ScreenField& f, const std::string& text) {
+        return set_raw(f, text + std::string(width_of(f.type_code) - text.size(), '\0'));
     }
     std::string text(const ScreenField& f) const {
         return reinterpret_cast<const char*>(bytes_.data() + f.offset);
