@@ -26,7 +26,9 @@ void field_to_text(std::uint8_t* block, const ScreenField& field, WorkArea& work
     case Storage::i16: std::snprintf(text, size, "%d", load<std::int16_t>(block, at)); break;
     case Storage::u16: std::snprintf(text, size, "%u", unsigned{load<std::uint16_t>(block, at)}); break;
     case Storage::i32: std::snprintf(text, size, "%ld", long{load<std::int32_t>(block, at)}); break;
-    case Storage::u32: std::snprintf(text, size, "%lu", static_cast<unsigned long>(load<std::uint32_t>(block, at))); break;
+    case Storage::u32:
+        std::snprintf(text, size, "%lu", static_cast<unsigned long>(load<std::uint32_t>(block, at)));
+        break;
     case Storage::f32: std::snprintf(text, size, "%f", double{load<float>(block, at)}); break;
     case Storage::f64: std::snprintf(text, size, "%f", load<double>(block, at)); break;
     case Storage::plain_u16: std::snprintf(text, size, "%ld", long{load<std::uint16_t>(block, at)}); break;

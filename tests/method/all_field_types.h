@@ -38,6 +38,32 @@ constexpr unsigned width_of(unsigned code) {
     }
 }
 
+// The undefined ("---") and wildcard ("***") values of every code as the bytes
+// of its field, little-endian, texts NUL-padded.
+struct SentinelBytes {
+    std::string undefined, wildcard;
+};
+
+inline SentinelBytes sentinel_bytes(unsigned code) {
+    using namespace std::string_literals;
+    switch (code) {
+    case 1: case 2: case 19: return {"\x7f"s, "\x75"s};                          // 127, 117
+    case 3: return {"\xff\x7f"s, "\xf5\x7f"s};                                     // 32767, 32757
+    case 4: case 20: case 12: case 13: return {"\xff\xff"s, "\xf5\xff"s};          // 65535, 65525
+    case 5: return {"\xff\xff\xff\x7f"s, "\xf5\xff\xff\x7f"s};
+    case 6: case 21: return {"\xff\xff\xff\xff"s, "\xf5\xff\xff\xff"s};
+    case 7: return {"\xff\xff\x7f\x7f"s, "\x0a\xd7\x23\x7c"s};                  // largest f32, bits 0x7C23D70A
+    case 8: return {"\x00\x00\x00\xe0\xff\xff\xef\x47"s,                        // the largest f32 as a double
+                    "\x33\x33\x33\x33\xe1\x7a\x84\x47"s};                      // 3.4028234663852885e36
+    case 9: return {"---\0\0\0"s, "***\0\0\0"s};                                 // length 5
+    case 10: return {"---"s + std::string(10, '\0'), "***"s + std::string(10, '\0')};
+    case 11: return {"-\0"s, "*\0"s};                                              // length 1: no room for more
+    case 23: return {"---"s + std::string(18, '\0'), "***"s + std::string(18, '\0')};
+    case 17: case 18: return {"---\0\0\0\0\0\0"s, "***\0\0\0\0\0\0"s};
+    default: return {"\0"s, "\0"s};                                                // selection codes
+    }
+}
+
 constexpr std::uint8_t kGuard = 0xA5;
 
 class Block {

