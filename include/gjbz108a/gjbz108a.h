@@ -8,5 +8,6 @@
 #include <gjbz108a/screen.h>
 #include <gjbz108a/defaults.h>
 #include <gjbz108a/global_change.h>
+#include <gjbz108a/report.h>
 
 #endif
