@@ -68,10 +68,7 @@ int32_t load_integer(const std::uint8_t* block, const ParameterField& field) noe
     return load_u8(block, field.offset);
 }
 
-void list_text(Layout out, unsigned item_code, const Cell& cell, const std::uint8_t* block) noexcept {
-    std::string_view key = cell.field;
-    if (!cell.type_field.empty() && block[kTypeByte] >= cell.type_field_from) key = cell.type_field;
-    const ParameterField& field = *find_field(item_code, key);
+void list_text(Layout out, const Cell& cell, const ParameterField& field, const std::uint8_t* block) noexcept {
     const unsigned code = block[field.offset];
     if (code == 0) return put_left(out, cell.nothing);
     if (code <= field.entries.size()) return put_left(out, field.entries[code - 1]);
@@ -81,17 +78,26 @@ void list_text(Layout out, unsigned item_code, const Cell& cell, const std::uint
     put_left(out, unknown);
 }
 
-void integer_text(Layout out, unsigned item_code, const Cell& cell, const std::uint8_t* block) noexcept {
-    const ParameterField& field = *find_field(item_code, cell.field);
+void integer_text(Layout out, const Cell& cell, const ParameterField& field, const std::uint8_t* block) noexcept {
     char digits[32];
     entr_mltoasc(digits, load_integer(block, field), cell.length, field_type_code(field.type));
     put_left(out, digits);
 }
 
-void real_text(Layout out, unsigned item_code, const Cell& cell, const std::uint8_t* block) noexcept {
-    const ParameterField& field = *find_field(item_code, cell.field);
+void real_text(Layout out, const Cell& cell, const ParameterField& field, const std::uint8_t* block) noexcept {
     FormatReal(out.text, static_cast<int>(out.length), cell.decimals, load_f32(block, field.offset),
                Align::right);
+}
+
+void parameter_text(Layout out, unsigned item_code, const Cell& cell, const std::uint8_t* block) noexcept {
+    const ParameterField* field = parameter_field(item_code, cell, block[kTypeByte]);
+    if (field == nullptr) return put_left(out, "?");  // a column table out of step with the fields
+    switch (cell.kind) {
+    case CellKind::list: return list_text(out, cell, *field, block);
+    case CellKind::integer: return integer_text(out, cell, *field, block);
+    case CellKind::real: return real_text(out, cell, *field, block);
+    case CellKind::factor: break;
+    }
 }
 
 void factor_text(Layout out, const Cell& cell, unsigned number, const std::uint8_t* record) noexcept {
@@ -104,18 +110,21 @@ void factor_text(Layout out, const Cell& cell, unsigned number, const std::uint8
 
 }  // namespace
 
+const ParameterField* parameter_field(unsigned item_code, const Cell& cell, unsigned type) noexcept {
+    const bool by_type = !cell.type_field.empty() && type >= cell.type_field_from;
+    return find_field(item_code, by_type ? cell.type_field : cell.field);
+}
+
 void format_cell(char* text, unsigned item_code, const Column& column, unsigned number,
                  const std::uint8_t* record) noexcept {
     const Cell& cell = column.cell;
     const unsigned length = cell.text != 0 ? cell.text : column.width - 2u;
     const Layout out{cell.framed ? text + 1 : text, length};
     const std::uint8_t* block = record + GJBZ108A_EDIT_ENTERED_BLOCK;
-    switch (cell.kind) {
-    case CellKind::list: list_text(out, item_code, cell, block); break;
-    case CellKind::integer: integer_text(out, item_code, cell, block); break;
-    case CellKind::real: real_text(out, item_code, cell, block); break;
-    case CellKind::factor: factor_text(out, cell, number, record); break;
-    }
+    if (cell.kind == CellKind::factor)
+        factor_text(out, cell, number, record);
+    else
+        parameter_text(out, item_code, cell, block);
     close_frame(text, length, cell.framed);
 }
 

@@ -11,6 +11,8 @@
 
 namespace gjbz108a {
 
+struct ParameterField;
+
 // A set of Style/Type/Configuration codes (block byte 1) for which a factor
 // cell shows its number. Codes from 64 on are in no set.
 class TypeCodes {
@@ -158,6 +160,10 @@ std::span<const CategoryReport> other_reports() noexcept;
 
 // The columns of a supported category, or nullptr.
 const CategoryReport* find_report(unsigned item_code) noexcept;
+
+// The field that a parameter cell shows for a part of this Type (block byte
+// 1), or nullptr when the category has no field of the cell's key.
+const ParameterField* parameter_field(unsigned item_code, const Cell& cell, unsigned type) noexcept;
 
 // Writes the cell of the part `record` (an EditRecord) in column `number` of
 // its category `item_code`: usually `column.width` characters, then a NUL.

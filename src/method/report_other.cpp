@@ -21,7 +21,7 @@ constexpr std::array kLaserFactors{
 // Transformers (Types up to 8) and coils (from Type 9) have their own quality lists.
 constexpr std::array kInductiveParameters{
     Column{"         Family type          ", 30, list("type")},
-    Column{" Qual ", 6, list("quality").from_type(9, "coil_quality")},
+    Column{" Qual ", 6, list("transformer_quality").from_type(9, "coil_quality")},
 };
 constexpr std::array kInductiveFactors{
     Column{"   Lbase    ", 12, factor(8, 4).blank_under_marker()},  // a cell of 10
