@@ -12,7 +12,7 @@
 namespace gjbz108a::bench {
 namespace {
 
-struct PartSpec {
+struct PartKind {
     unsigned count;  // how many such parts the list holds
     unsigned item_code;
     unsigned environment;
@@ -22,7 +22,7 @@ struct PartSpec {
 };
 
 // Field values by parts-list key; selection fields take their 1-based codes.
-const std::initializer_list<PartSpec> kMix{
+const std::initializer_list<PartKind> kMix{
     {2, 1, 2, 45, 1, {{"type", 1}, {"tech", 2}, {"package", 6}, {"quality", 5}, {"learning", 1}, {"pins", 44}, {"bits", 4194304}}},
     {1, 2, 2, 45, 1, {{"type", 1}, {"tech", 1}, {"package", 1}, {"quality", 5}, {"learning", 1}, {"pins", 8}, {"transistors", 120}, {"seal", 1}}},
     {1, 2, 2, 45, 1, {{"type", 2}, {"tech", 2}, {"package", 2}, {"quality", 4}, {"learning", 2}, {"pins", 16}, {"seal", 2}}},
@@ -83,15 +83,15 @@ void put_field(ItemRecordBytes& record, unsigned item_code, std::string_view key
 
 std::vector<ItemRecordBytes> part_mix() {
     std::vector<ItemRecordBytes> records;
-    for (const PartSpec& spec : kMix) {
+    for (const PartKind& kind : kMix) {
         ItemRecordBytes record{};
         record[GJBZ108A_ITEM_CLASS] = 1;
-        record[GJBZ108A_ITEM_CODE] = static_cast<std::uint8_t>(spec.item_code);
-        record[GJBZ108A_ENVIRONMENT_CODE] = static_cast<std::uint8_t>(spec.environment);
-        store(record.data(), GJBZ108A_TEMPERATURE, spec.temperature);
-        store(record.data(), GJBZ108A_CYCLING_RATE, spec.cycling_rate);
-        for (const auto& [key, value] : spec.fields) put_field(record, spec.item_code, key, value);
-        for (unsigned i = 0; i < spec.count; ++i) records.push_back(record);
+        record[GJBZ108A_ITEM_CODE] = static_cast<std::uint8_t>(kind.item_code);
+        record[GJBZ108A_ENVIRONMENT_CODE] = static_cast<std::uint8_t>(kind.environment);
+        store(record.data(), GJBZ108A_TEMPERATURE, kind.temperature);
+        store(record.data(), GJBZ108A_CYCLING_RATE, kind.cycling_rate);
+        for (const auto& [key, value] : kind.fields) put_field(record, kind.item_code, key, value);
+        for (unsigned i = 0; i < kind.count; ++i) records.push_back(record);
     }
     return records;
 }
