@@ -1,17 +1,23 @@
 #include "tools/calculation.h"
 
 #include "method/record.h"
+#include "tools/screen_info.h"
 
 #include <cstring>
 
 namespace gjbz108a::cli {
 namespace {
 
-// Until the defaults of a host library are applied, what the user entered is
-// what the model uses.
+// Until the defaults of a host library are applied, a field left undefined is
+// 0 to the model. Bytes that the screen information does not name follow the
+// entered block.
 void build_effective_block(std::uint8_t* edit_record) {
-    std::memcpy(edit_record + GJBZ108A_EDIT_EFFECTIVE_BLOCK, edit_record + GJBZ108A_EDIT_ENTERED_BLOCK,
-                GJBZ108A_BLOCK_SIZE);
+    std::uint8_t* effective = edit_record + GJBZ108A_EDIT_EFFECTIVE_BLOCK;
+    const std::uint8_t* entered = edit_record + GJBZ108A_EDIT_ENTERED_BLOCK;
+    std::memcpy(effective, entered, GJBZ108A_BLOCK_SIZE);
+    static constexpr std::array<std::uint8_t, GJBZ108A_BLOCK_SIZE> kZeros{};
+    if (const ScreenFieldList* list = screen_fields(edit_record[GJBZ108A_ITEM_CODE]))
+        entr_upd_def(effective, entered, kZeros.data(), list);
 }
 
 void derive_item_record(const std::uint8_t* edit_record, std::uint8_t* item_record) {
@@ -36,7 +42,11 @@ void copy_results_back(const std::uint8_t* item_record, std::uint8_t* edit_recor
 Outcome Calculator::calculate(std::uint8_t* edit_record) {
     build_effective_block(edit_record);
     derive_item_record(edit_record, item_.data());
-    messages_[0] = '\0';  // calc_item writes nothing, not even a NUL, when it has nothing to say
+    // Neither function writes anything, not even a NUL, when it has nothing to say.
+    messages_[0] = '\0';
+    // A part that its check rejects is not calculated: the message says why.
+    if (chek_item(messages_.data(), item_.data()) != GJBZ108A_CHECK_ACCEPTED)
+        return {GJBZ108A_NOT_COMPUTED, 0.0f, messages_.data()};
     const int result = calculate_(messages_.data(), item_.data());
     copy_results_back(item_.data(), edit_record);
     return {result, load_f32(edit_record, GJBZ108A_EDIT_RESULTS), messages_.data()};

@@ -1,12 +1,7 @@
 // Computing one part as a host does: from the stored EditRecord derive the
-// ItemRecord (header, effective block, result block), hand it to calc_item
-// through the plug-in's C ABI, and copy what the model wrote back into the
-// EditRecord.
-//
-// The steps are kept apart so that the host's other services slot in where a
-// host runs them: the defaults merge builds the effective block from the
-// entered one, and the parameter check runs on the ItemRecord before the
-// calculation.
+// ItemRecord (header, effective block, result block), check it with chek_item,
+// hand it to calc_item through the plug-in's C ABI when the check accepts it,
+// and copy what the model wrote back into the EditRecord.
 #pragma once
 
 #include <gjbz108a/gjbz108a.h>
@@ -31,6 +26,8 @@ public:
     explicit Calculator(CalculateFunction calculate = &calc_item) : calculate_(calculate) {}
 
     // `edit_record` is a full EditRecord; its results are written back in place.
+    // A part that the check rejects gives GJBZ108A_NOT_COMPUTED and the check's
+    // message, and its record keeps its results.
     Outcome calculate(std::uint8_t* edit_record);
 
 private:

@@ -1,8 +1,12 @@
 #include "tools/part_reader.h"
 
+#include "method/field_types.h"
 #include "method/record.h"
 #include "tools/cell_values.h"
 #include "tools/csv_reader.h"
+#include "tools/screen_info.h"
+
+#include <gjbz108a/defaults.h>
 
 #include <charconv>
 #include <cstring>
@@ -23,6 +27,25 @@ const Category* find_category_text(std::string_view text) noexcept {
     const char* end = text.data() + text.size();
     if (std::from_chars(text.data(), end, code).ptr == end && !text.empty()) return find_category(code);
     return nullptr;
+}
+
+// A typed value equal to its storage's undefined value would read back as "not
+// defined" and silently take the default, so it is refused. Selection bytes
+// are left out: their undefined value 0 is "nothing chosen", which a typed
+// SubType of 0 means as much as an empty cell does.
+bool typed_as_undefined(const std::uint8_t* block, const ParameterField& field, std::string_view text,
+                        const ScreenFieldList& screen, std::string& why) {
+    const ScreenField* entry = screen_field_at(screen, field.offset);
+    if (entry == nullptr || storage_of(entry->type_code) == Storage::selection || !holds_undefined(block, *entry))
+        return false;
+    why.clear();
+    why.push_back('\'');
+    why.append(text);
+    if (field.type == FieldType::f32)
+        why.append("' is too large: from 2^127 (about 1.7e38) on, a value of this field means not defined");
+    else
+        why.append("' is the value that means not defined in this field; leave the cell empty for the default");
+    return true;
 }
 
 }  // namespace
@@ -145,8 +168,12 @@ void PartReader::read_general(const CsvReader& row, Part& part) {
     }
 }
 
+// The entered block starts with every field not defined; the cells that hold a
+// value define theirs.
 void PartReader::read_parameters(const CsvReader& row, Part& part) {
     std::uint8_t* entered = part.record.data() + GJBZ108A_EDIT_ENTERED_BLOCK;
+    const ScreenFieldList* screen = part.category == nullptr ? nullptr : screen_fields(part.category->item_code);
+    if (screen != nullptr) entr_fill_def(entered, screen);
     const std::size_t category_index =
         part.category == nullptr ? 0 : static_cast<std::size_t>(part.category - categories().data());
     for (std::size_t column = 0; column < row.size(); ++column) {
@@ -164,7 +191,8 @@ void PartReader::read_parameters(const CsvReader& row, Part& part) {
                 problem_at(part, column,
                            "a part of category " + std::string(part.category->name) +
                                " has no such field; leave the cell empty");
-            else if (!store_field(*field, text, entered, why_))
+            else if (!store_field(*field, text, entered, why_) ||
+                     typed_as_undefined(entered, *field, text, *screen, why_))
                 problem_at(part, column, why_);
             break;
         }

@@ -61,23 +61,57 @@ TEST(Calculation, DerivesTheItemRecordAndCopiesResultsBack) {
 TEST(Calculation, GoesThroughTheLibrarysCalcItem) {
     EditRecord edit{};
     edit[GJBZ108A_ITEM_CLASS] = 1;
-    edit[GJBZ108A_ITEM_CODE] = 17;  // not a supported category
-    edit[GJBZ108A_ENVIRONMENT_CODE] = 5;
+    edit[GJBZ108A_ITEM_CODE] = 25;        // fuses: the check has no rule for them
+    edit[GJBZ108A_ENVIRONMENT_CODE] = 14; // an environment the models do not support
     store(edit.data(), GJBZ108A_RESET_REAL, 7.5f);
     store(edit.data(), GJBZ108A_RESET_WORD, std::uint32_t{0xDEADBEEF});
 
     Calculator calculator;
     const Outcome outcome = calculator.calculate(edit.data());
     EXPECT_EQ(outcome.result, GJBZ108A_NOT_COMPUTED);
-    EXPECT_EQ(outcome.messages, " Illegal item code 17\n");
+    EXPECT_EQ(outcome.messages, " Environment not supported\n");
     // calc_item's reset of the header reaches the stored record.
     EXPECT_EQ(load_f32(edit.data(), GJBZ108A_RESET_REAL), 1.0f);
     EXPECT_EQ(load_u32(edit.data(), GJBZ108A_RESET_WORD), 0u);
+}
 
+int calls = 0;
+std::int32_t counting_model(char*, std::uint8_t* record) {
+    ++calls;
+    store(record, item_slot(0), 0.5f);
+    return GJBZ108A_COMPUTED;
+}
+
+TEST(Calculation, APartThatTheCheckRejectsIsNotCalculated) {
+    EditRecord edit{};
+    edit[GJBZ108A_ITEM_CLASS] = 1;
+    edit[GJBZ108A_ITEM_CODE] = 1;  // IC memory: 16 to 67108864 bits
+    edit[GJBZ108A_ENVIRONMENT_CODE] = 1;
+    store(edit.data(), GJBZ108A_EDIT_ENTERED_BLOCK + 8, 15.9f);
+    store(edit.data(), GJBZ108A_RESET_REAL, 7.5f);
+
+    calls = 0;
+    Calculator calculator(&counting_model);
+    Outcome outcome = calculator.calculate(edit.data());
+    EXPECT_EQ(calls, 0);
+    EXPECT_EQ(outcome.result, GJBZ108A_NOT_COMPUTED);
+    EXPECT_EQ(outcome.messages, " Number of bits must be between  16 to 67108864\n");
+    EXPECT_EQ(load_f32(edit.data(), GJBZ108A_RESET_REAL), 7.5f);
+
+    // The check reads the block the model would get: 16 bits pass, and the part
+    // (package 0, no pin rule) is calculated.
+    store(edit.data(), GJBZ108A_EDIT_ENTERED_BLOCK + 8, 16.0f);
+    outcome = calculator.calculate(edit.data());
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(outcome.result, GJBZ108A_COMPUTED);
+    EXPECT_EQ(outcome.failure_rate, 0.5f);
+    EXPECT_EQ(outcome.messages, "");
+
+    // A non-electronic part is the check's to refuse, with its own words.
     edit[GJBZ108A_ITEM_CLASS] = 0;
     edit[GJBZ108A_METHOD_NUMBER] = 8;
-    EXPECT_EQ(calculator.calculate(edit.data()).messages,
-              " Attempt to calculate non electronic item by method 8\n");
+    EXPECT_EQ(calculator.calculate(edit.data()).messages, " Non electronic item was sent to method 8\n");
+    EXPECT_EQ(calls, 1);
 }
 
 // Like calc_item, writes nothing at all when it has nothing to say.
@@ -90,6 +124,7 @@ std::int32_t speaks_only_of_code_4(char* messages, std::uint8_t* record) {
 TEST(Calculation, APartWithoutMessagesDoesNotShowThePreviousOnes) {
     Calculator calculator(&speaks_only_of_code_4);
     EditRecord part{};
+    part[GJBZ108A_ITEM_CLASS] = 1;
     part[GJBZ108A_ITEM_CODE] = 4;
     EXPECT_EQ(calculator.calculate(part.data()).messages, " Illegal item code 4\n");
     part[GJBZ108A_ITEM_CODE] = 5;

@@ -1,0 +1,133 @@
+// What a row puts into a part's entered block: empty cells are "not defined"
+// (the sentinels of the field's storage, shown "---" in a report), and a typed
+// value that equals such a sentinel is refused.
+#include "tools/csv_reader.h"
+#include "tools/part_reader.h"
+#include "tools/predict.h"
+
+#include "fake_model.h"
+#include "method/record.h"
+
+#include <gjbz108a/report.h>
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <sstream>
+#include <string>
+
+namespace gjbz108a::cli {
+namespace {
+
+struct ReadRow {
+    Part part;
+    std::string diagnostics;
+};
+
+// Reads the one part row that follows the general columns and `columns`.
+ReadRow read_row(const std::string& columns, const std::string& cells) {
+    std::istringstream in("ref,qty,category,environment,temperature,cycling_rate," + columns + "\nX,1," + cells +
+                          "\n");
+    std::ostringstream out;
+    CsvReader csv(in);
+    csv.next();
+    std::vector<HeaderProblem> problems;
+    const ColumnLayout layout(csv, problems);
+    EXPECT_TRUE(problems.empty());
+    Diagnostics diagnostics("list.csv", out);
+    PartReader reader(layout, diagnostics);
+    ReadRow read;
+    csv.next();
+    EXPECT_TRUE(reader.read(csv, read.part));
+    read.diagnostics = out.str();
+    return read;
+}
+
+const std::uint8_t* entered(const Part& part) { return part.record.data() + GJBZ108A_EDIT_ENTERED_BLOCK; }
+
+std::string report_cell(Part& part, unsigned column) {
+    char text[64] = {};
+    EXPECT_EQ(GetField(1, part.category->item_code, static_cast<std::int32_t>(column), 0, text, part.record.data()),
+              GJBZ108A_REPORT_OK);
+    return text;
+}
+
+TEST(EnteredBlock, EmptyCellsAreNotDefined) {
+    ReadRow row = read_row("type,quality,pins,bits", "IC Memory,1,30,0,SRAM,,,");
+    EXPECT_EQ(row.diagnostics, "");
+    const std::uint8_t* block = entered(row.part);
+    EXPECT_EQ(block[1], 1);  // SRAM
+    for (unsigned selection : {0u, 2u, 3u, 4u, 5u}) EXPECT_EQ(block[selection], 0) << selection;
+    EXPECT_EQ(load_u16(block, 6), 65535);                              // Active pins
+    for (unsigned real : {8u, 12u, 16u})                               // bits, the f32 no column fills,
+        EXPECT_EQ(std::bit_cast<std::uint32_t>(load_f32(block, real)), // user quality factor
+                  0x7F7FFFFFu)
+            << real;
+
+    // The report's parameter columns show them so: quality (4), pins (6), bits (7).
+    EXPECT_EQ(report_cell(row.part, 4), " ---  ");
+    EXPECT_EQ(report_cell(row.part, 6), " ---  ");
+    EXPECT_NE(report_cell(row.part, 7).find("---"), std::string::npos);
+    EXPECT_NE(report_cell(row.part, 1).find("SRAM"), std::string::npos);
+
+    // Bytes and the other integer storages of other categories.
+    row = read_row("style,resistors", "Resistor,1,30,0,Network,");
+    EXPECT_EQ(entered(row.part)[2], 127);
+    row = read_row("type,transistors", "IC Analog,1,30,0,Analog,");
+    EXPECT_EQ(load_i32(entered(row.part), 8), 2147483647);
+    EXPECT_EQ(entered(row.part)[21], 127);  // the byte no column fills
+    row = read_row("type,elements", "IC Digital,1,30,0,Logic,");
+    EXPECT_EQ(load_u32(entered(row.part), 8), 4294967295u);
+}
+
+TEST(EnteredBlock, ATypedSentinelIsRefused) {
+    const std::string why = "' is the value that means not defined in this field; leave the cell empty for the default";
+    ReadRow row = read_row("style,resistors", "Resistor,1,30,0,Network,127");
+    EXPECT_EQ(row.diagnostics, "list.csv:2: column 'resistors': '127" + why + "\n");
+    EXPECT_TRUE(row.part.refused());
+    // Next to it, and above it, a byte holds any count.
+    for (const char* count : {"126", "128", "255"})
+        EXPECT_EQ(read_row("style,resistors", std::string("Resistor,1,30,0,Network,") + count).diagnostics, "");
+
+    EXPECT_EQ(read_row("type,pins", "IC Memory,1,30,0,SRAM,65535").diagnostics,
+              "list.csv:2: column 'pins': '65535" + why + "\n");
+    EXPECT_EQ(read_row("type,pins", "IC Memory,1,30,0,SRAM,65534").diagnostics, "");
+    EXPECT_EQ(read_row("type,transistors", "IC Analog,1,30,0,Analog,2147483647").diagnostics,
+              "list.csv:2: column 'transistors': '2147483647" + why + "\n");
+    EXPECT_EQ(read_row("type,elements", "IC Digital,1,30,0,Logic,4294967295").diagnostics,
+              "list.csv:2: column 'elements': '4294967295" + why + "\n");
+    EXPECT_EQ(read_row("type,holes", "20,1,30,0,,65535").diagnostics,
+              "list.csv:2: column 'holes': '65535" + why + "\n");
+
+    // Reals from 2^127 = 1.70141183e38 on; the largest below it is kept.
+    EXPECT_EQ(read_row("type,bits", "IC Memory,1,30,0,SRAM,1.7014119e38").diagnostics,
+              "list.csv:2: column 'bits': '1.7014119e38' is too large: from 2^127 (about 1.7e38) on, a value of "
+              "this field means not defined\n");
+    EXPECT_EQ(read_row("type,bits", "IC Memory,1,30,0,SRAM,1.7014117e38").diagnostics, "");
+
+    // SubType 0 is "nothing chosen", the same as an empty cell.
+    row = read_row("subtype,type", "IC Memory,1,30,0,0,SRAM");
+    EXPECT_EQ(row.diagnostics, "");
+    EXPECT_EQ(entered(row.part)[0], 0);
+}
+
+TEST(EnteredBlock, APartThatTheCheckRejectsIsReportedAndNotCalculated) {
+    // The stand-in model would give every part the rate 0.5 (its temperature).
+    std::istringstream in(
+        "ref,qty,category,environment,temperature,cycling_rate,type,package,pins,bits\n"
+        "U1,1,IC Memory,1,0.5,0,SRAM,Package Dual In-Line,101,1024\n"   // pins: 4 to 100
+        "U2,1,IC Memory,1,0.5,0,SRAM,Package Dual In-Line,100,1024\n"
+        "U3,1,IC Memory,1,0.5,0,SRAM,Package Metallic Shell,24,15.9\n"); // bits first
+    std::ostringstream out, diagnostics;
+    EXPECT_EQ(predict(in, "list.csv", Format::csv, out, diagnostics, &test::temperature_as_rate),
+              kSomethingRefused);
+    EXPECT_EQ(diagnostics.str(), "");
+    EXPECT_EQ(out.str(),
+              "ref,qty,category,failure_rate,qty_x_failure_rate,status,messages\n"
+              "U1,1,IC Memory,,,not computed,Number of pins for this package must be between  4 to 100\n"
+              "U2,1,IC Memory,0.5,0.5,computed,\n"
+              "U3,1,IC Memory,,,not computed,Number of bits must be between  16 to 67108864\n"
+              ",,,,0.5,total,parts read 3; computed 1; computed with warnings 0; refused 2\n");
+}
+
+}  // namespace
+}  // namespace gjbz108a::cli
