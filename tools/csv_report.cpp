@@ -1,34 +1,38 @@
 // Comma-separated output: one row per part with exact numbers, message lines
-// joined by line breaks inside one quoted cell, and a closing row whose status
+// joined by line breaks inside one quoted cell, then one column per factor name
+// of any category (empty where the part's category has no such factor, the
+// model hid it, or the part was not computed), and a closing row whose status
 // is "total" with the total failure rate and the counts.
+#include "tools/escaping.h"
+#include "tools/factor_names.h"
 #include "tools/output.h"
+#include "tools/part_fields.h"
 #include "tools/report.h"
+#include "tools/report_table.h"
+
+#include <gjbz108a/records.h>
+
+#include <optional>
+#include <vector>
 
 namespace gjbz108a::cli {
 namespace {
 
 class CsvReport final : public Report {
 public:
-    explicit CsvReport(std::ostream& out) : out_(out) {
-        out_.text("ref,qty,category,failure_rate,qty_x_failure_rate,status,messages\n");
+    explicit CsvReport(std::ostream& out) : out_(out), factors_(factor_names_.names().size()) {
+        out_.text(kCsvPartColumns);
+        for (const std::string& name : factor_names_.names()) csv_cell(out_.ch(','), name);
+        out_.ch('\n');
     }
 
     void part(const PartLine& line) override {
-        cell(line.ref);
-        out_.ch(',');
-        if (line.quantity != 0) out_.whole(line.quantity);
-        out_.ch(',');
-        cell(line.category);
-        out_.ch(',');
-        if (line.status != Status::not_computed) out_.exact(line.failure_rate).ch(',').exact(line.quantity_rate);
-        else out_.ch(',');
-        out_.ch(',').text(status_text(line.status)).ch(',');
-        joined_.clear();
-        for_each_line(line.messages, [&](std::string_view message) {
-            if (!joined_.empty()) joined_.push_back('\n');
-            joined_.append(message);
-        });
-        cell(joined_);
+        csv_part_cells(out_, line, joined_);
+        place_factors(line);
+        for (const std::optional<float>& factor : factors_) {
+            out_.ch(',');
+            if (factor) out_.exact(*factor);
+        }
         out_.ch('\n');
     }
 
@@ -38,29 +42,26 @@ public:
             .append("; computed ").append(std::to_string(s.computed))
             .append("; computed with warnings ").append(std::to_string(s.with_warnings))
             .append("; refused ").append(std::to_string(s.refused));
-        cell(counts_);
-        out_.ch('\n');
+        csv_cell(out_, counts_);
+        out_.text(std::string(factors_.size(), ',')).ch('\n');
         out_.flush();
     }
 
 private:
-    // Quoted when it holds a comma, a quote, a line break or blanks at its ends.
-    void cell(std::string_view s) {
-        const bool quote = s.find_first_of(",\"\r\n") != std::string_view::npos ||
-                           (!s.empty() && (s.front() == ' ' || s.back() == ' '));
-        if (!quote) {
-            out_.text(s);
-            return;
-        }
-        out_.ch('"');
-        for (char c : s) {
-            if (c == '"') out_.ch('"');
-            out_.ch(c);
-        }
-        out_.ch('"');
+    void place_factors(const PartLine& line) {
+        std::fill(factors_.begin(), factors_.end(), std::nullopt);
+        if (line.status == Status::not_computed) return;
+        const unsigned code = line.record[GJBZ108A_ITEM_CODE];
+        const ReportTable& table = report_table(code, TableKind::factors);
+        const auto columns = table.columns();
+        for (std::size_t i = 0; i < columns.size(); ++i)
+            factors_[factor_names_.position(code, i)] = table.factor(columns[i], line.record, cell_);
     }
 
     Output out_;
+    FactorNames factor_names_;
+    std::vector<std::optional<float>> factors_;  // this part's, by position among the names
+    CellBuffer cell_;
     std::string joined_;
     std::string counts_;
 };

@@ -1,9 +1,16 @@
 // JSON output, written as the parts are computed:
 // {"parts":[{...},...],"total_failure_rate":x,"summary":{...}}
-// A part that was not computed has null rates; a quantity that could not be
-// read is null.
+// A part that was not computed has null rates and factors; a quantity that
+// could not be read is null. The factors of a computed part are named by their
+// columns, null where the model hid the factor.
+#include "tools/escaping.h"
 #include "tools/output.h"
+#include "tools/part_fields.h"
 #include "tools/report.h"
+#include "tools/report_table.h"
+#include "tools/summary.h"
+
+#include <gjbz108a/records.h>
 
 namespace gjbz108a::cli {
 namespace {
@@ -15,58 +22,38 @@ public:
     void part(const PartLine& line) override {
         out_.text(first_ ? "\n" : ",\n");
         first_ = false;
-        out_.text("{\"ref\":");
-        string(line.ref);
-        out_.text(",\"qty\":");
-        if (line.quantity != 0) out_.whole(line.quantity);
+        json_part_members(out_, line);
+        out_.text(",\"factors\":");
+        if (line.status != Status::not_computed) factors(line.record);
         else out_.text("null");
-        out_.text(",\"category\":");
-        string(line.category);
-        if (line.status != Status::not_computed) {
-            out_.text(",\"failure_rate\":").exact(line.failure_rate);
-            out_.text(",\"qty_x_failure_rate\":").exact(line.quantity_rate);
-        } else {
-            out_.text(",\"failure_rate\":null,\"qty_x_failure_rate\":null");
-        }
-        out_.text(",\"status\":");
-        string(status_text(line.status));
-        out_.text(",\"messages\":[");
-        bool first_message = true;
-        for_each_line(line.messages, [&](std::string_view message) {
-            if (!first_message) out_.ch(',');
-            first_message = false;
-            string(message);
-        });
-        out_.text("]}");
+        out_.ch('}');
     }
 
     void finish(const Summary& s) override {
-        out_.text("\n],\n\"total_failure_rate\":").exact(s.total_failure_rate);
-        out_.text(",\n\"summary\":{\"parts_read\":").whole(s.read);
-        out_.text(",\"computed\":").whole(s.computed);
-        out_.text(",\"computed_with_warnings\":").whole(s.with_warnings);
-        out_.text(",\"refused\":").whole(s.refused).text("}}\n");
+        out_.text("\n],\n");
+        json_summary(out_, s);
+        out_.text("}\n");
         out_.flush();
     }
 
 private:
-    void string(std::string_view s) {
-        static constexpr char kHex[] = "0123456789abcdef";
-        out_.ch('"');
-        for (char c : s) {
-            const auto byte = static_cast<unsigned char>(c);
-            if (c == '"' || c == '\\') {
-                out_.ch('\\').ch(c);
-            } else if (byte < 0x20) {
-                out_.text("\\u00").ch(kHex[byte >> 4]).ch(kHex[byte & 15]);
-            } else {
-                out_.ch(c);
-            }
+    void factors(std::uint8_t* record) {
+        const ReportTable& table = report_table(record[GJBZ108A_ITEM_CODE], TableKind::factors);
+        out_.ch('{');
+        bool first = true;
+        for (const ReportTable::Column& column : table.columns()) {
+            if (!first) out_.ch(',');
+            first = false;
+            json_string(out_, column.name);
+            out_.ch(':');
+            if (const auto value = table.factor(column, record, cell_)) out_.exact(*value);
+            else out_.text("null");
         }
-        out_.ch('"');
+        out_.ch('}');
     }
 
     Output out_;
+    CellBuffer cell_;
     bool first_ = true;
 };
 

@@ -11,13 +11,18 @@ namespace {
 using namespace gjbz108a::cli;
 
 constexpr std::string_view kUsage = R"(Usage: gjbz108a [--format text|csv|json] PARTS_FILE
+       gjbz108a report [--format text|csv|json] PARTS_FILE
        gjbz108a --list-fields
        gjbz108a --help
 
 Computes the non-operating failure rate of every part of PARTS_FILE (a CSV
 parts list; '-' reads standard input) and the total failure rate of the list,
-in failures per 10^6 hours. Each part is written as soon as it is computed;
-problems in the list go to standard error as "file:line: column 'x': why".
+in failures per 10^6 hours. Each part is written with its factors as soon as it
+is computed; problems in the list go to standard error as
+"file:line: column 'x': why".
+
+'report' writes instead the report tables of every category of the list: its
+parameter columns and its factor columns as a host lays them out.
 
 Options:
   --format text|csv|json  output format (default text: a table for people)
@@ -41,8 +46,9 @@ int usage_error(std::string_view why) {
 
 int main(int argc, char** argv) {
     Format format = Format::text;
+    const View view = argc > 1 && std::string_view(argv[1]) == "report" ? View::tables : View::parts;
     std::string_view file;
-    for (int i = 1; i < argc; ++i) {
+    for (int i = view == View::tables ? 2 : 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             std::cout << kUsage;
@@ -73,11 +79,11 @@ int main(int argc, char** argv) {
     if (file.empty()) return usage_error("no parts file given");
 
     std::ios::sync_with_stdio(false);
-    if (file == "-") return predict(std::cin, "<stdin>", format, std::cout, std::cerr);
+    if (file == "-") return predict(std::cin, "<stdin>", format, view, std::cout, std::cerr);
     std::ifstream in{std::string(file), std::ios::binary};
     if (!in) {
         std::cerr << file << ": cannot be opened\n";
         return kListUnusable;
     }
-    return predict(in, file, format, std::cout, std::cerr);
+    return predict(in, file, format, view, std::cout, std::cerr);
 }

@@ -44,17 +44,24 @@ private:
     char scratch_[64];
 };
 
+// True when the text holds nothing but blanks.
+inline bool blank(std::string_view text) noexcept { return text.find_first_not_of(' ') == std::string_view::npos; }
+
+// The text without the blanks around it.
+inline std::string_view trim_blanks(std::string_view text) noexcept {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 // The non-empty lines of a message text, blanks around each line removed.
 template <typename Visit>
 void for_each_line(std::string_view messages, Visit visit) {
     while (!messages.empty()) {
         const std::size_t end = messages.find('\n');
-        std::string_view line = messages.substr(0, end);
+        const std::string_view line = trim_blanks(messages.substr(0, end));
         messages = end == std::string_view::npos ? std::string_view{} : messages.substr(end + 1);
-        const std::size_t first = line.find_first_not_of(' ');
-        if (first == std::string_view::npos) continue;
-        line = line.substr(first, line.find_last_not_of(' ') - first + 1);
-        visit(line);
+        if (!line.empty()) visit(line);
     }
 }
 

@@ -19,7 +19,7 @@ Status status_of(int result) {
 
 }  // namespace
 
-ExitStatus predict(std::istream& in, std::string_view file_name, Format format, std::ostream& out,
+ExitStatus predict(std::istream& in, std::string_view file_name, Format format, View view, std::ostream& out,
                    std::ostream& diagnostics, CalculateFunction calculate) {
     Diagnostics report_problem(file_name, diagnostics);
     CsvReader csv(in);
@@ -40,7 +40,7 @@ ExitStatus predict(std::istream& in, std::string_view file_name, Format format, 
     }
     if (unusable) return kListUnusable;
 
-    const auto report = make_report(format, out);
+    const auto report = make_report(format, view, out);
     PartReader reader(layout, report_problem);
     Calculator calculator(calculate);
     Part part;
@@ -54,7 +54,8 @@ ExitStatus predict(std::istream& in, std::string_view file_name, Format format, 
                       Status::not_computed,
                       0.0f,
                       0.0,
-                      part.problems};
+                      part.problems,
+                      part.record.data()};
         if (!part.refused()) {
             const Outcome outcome = calculator.calculate(part.record.data());
             line.status = status_of(outcome.result);

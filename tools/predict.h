@@ -1,5 +1,6 @@
 // The tool's main loop: read a parts list row by row, compute each part and
-// write it before the next row is read, then the total and the counts.
+// hand it to the report before the next row is read, then the total and the
+// counts.
 #pragma once
 
 #include "tools/calculation.h"
@@ -20,7 +21,7 @@ enum ExitStatus : int {
 
 // Predicts the parts list read from `in`. Problems go to `diagnostics` as
 // "file:line: column 'x': why", named after `file_name`.
-ExitStatus predict(std::istream& in, std::string_view file_name, Format format, std::ostream& out,
+ExitStatus predict(std::istream& in, std::string_view file_name, Format format, View view, std::ostream& out,
                    std::ostream& diagnostics, CalculateFunction calculate = &calc_item);
 
 }  // namespace gjbz108a::cli

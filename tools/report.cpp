@@ -11,11 +11,12 @@ std::string_view status_text(Status status) noexcept {
     return "";
 }
 
-std::unique_ptr<Report> make_report(Format format, std::ostream& out) {
+std::unique_ptr<Report> make_report(Format format, View view, std::ostream& out) {
+    const bool tables = view == View::tables;
     switch (format) {
-    case Format::text: return make_text_report(out);
-    case Format::csv: return make_csv_report(out);
-    case Format::json: return make_json_report(out);
+    case Format::text: return tables ? make_text_tables(out) : make_text_report(out);
+    case Format::csv: return tables ? make_csv_tables(out) : make_csv_report(out);
+    case Format::json: return tables ? make_json_tables(out) : make_json_report(out);
     }
     return nullptr;
 }

@@ -1,8 +1,10 @@
-// What the tool writes about a parts list: one line per part as it is computed,
-// then the total failure rate and the counts. Three formats carry the same
-// content: a table for people, CSV and JSON for programs.
+// What the tool writes about a parts list: one line per part with its factors
+// as it is computed, or the report tables of each category; then the total
+// failure rate and the counts. Three formats carry the same content: text for
+// people, CSV and JSON for programs.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <ostream>
 #include <string_view>
@@ -21,6 +23,9 @@ struct PartLine {
     float failure_rate;          // per 10^6 hours; not shown when not computed
     double quantity_rate;        // quantity x failure rate
     std::string_view messages;   // lines separated by '\n' (see for_each_line)
+    // The part's EditRecord, results filled when computed. Writable because the
+    // report-field exports take it so; the reports only read it.
+    std::uint8_t* record;
 };
 
 // The counts are disjoint: read = computed + with_warnings + refused.
@@ -41,9 +46,16 @@ public:
 
 enum class Format { text, csv, json };
 
+// One line per part, written as it comes, or the report tables of each
+// category, written at the end.
+enum class View { parts, tables };
+
 std::unique_ptr<Report> make_text_report(std::ostream& out);
 std::unique_ptr<Report> make_csv_report(std::ostream& out);
 std::unique_ptr<Report> make_json_report(std::ostream& out);
-std::unique_ptr<Report> make_report(Format format, std::ostream& out);
+std::unique_ptr<Report> make_text_tables(std::ostream& out);
+std::unique_ptr<Report> make_csv_tables(std::ostream& out);
+std::unique_ptr<Report> make_json_tables(std::ostream& out);
+std::unique_ptr<Report> make_report(Format format, View view, std::ostream& out);
 
 }  // namespace gjbz108a::cli

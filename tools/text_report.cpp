@@ -1,7 +1,13 @@
-// The table for people: fixed columns, message lines indented under their part,
-// numbers to six significant digits.
+// The table for people: fixed columns, numbers to six significant digits; under
+// a computed part its factors as the host's factor table shows them (title
+// lines over the cells), then its message lines.
 #include "tools/output.h"
 #include "tools/report.h"
+#include "tools/report_table.h"
+#include "tools/summary.h"
+#include "tools/text_line.h"
+
+#include <gjbz108a/records.h>
 
 namespace gjbz108a::cli {
 namespace {
@@ -10,6 +16,8 @@ constexpr int kDigits = 6;
 // Wide enough for the usual designators and for every category name; a longer
 // value shifts the rest of its row.
 constexpr std::size_t kRef = 10, kQty = 5, kCategory = 27, kRate = 14;
+// The factors start under the category.
+constexpr std::size_t kFactorIndent = kRef + kQty + 2;
 
 class TextReport final : public Report {
 public:
@@ -31,22 +39,45 @@ public:
             out_.right(out_.format_rounded(line.quantity_rate, kDigits), kRate);
         }
         out_.text("  ").text(status_text(line.status)).ch('\n');
+        if (line.status != Status::not_computed) factors(line.record);
         for_each_line(line.messages, [&](std::string_view message) {
             out_.left("", kRef).text("  ").text(message).ch('\n');
         });
     }
 
     void finish(const Summary& s) override {
-        out_.ch('\n').text("Total failure rate: ").rounded(s.total_failure_rate, kDigits)
-            .text(" per 10^6 hours (sum of qty x failure rate of the computed parts)\n");
-        out_.text("Parts read: ").whole(s.read).text(", computed: ").whole(s.computed)
-            .text(", computed with warnings: ").whole(s.with_warnings)
-            .text(", refused: ").whole(s.refused).ch('\n');
+        out_.ch('\n');
+        text_summary(out_, s, kDigits);
         out_.flush();
     }
 
 private:
+    // Nothing when the model hid every factor of the part (a miscellaneous part
+    // of a type without a model has none to show).
+    void factors(std::uint8_t* record) {
+        const ReportTable& table = report_table(record[GJBZ108A_ITEM_CODE], TableKind::factors);
+        bool shown = false;
+        for (const auto& column : table.columns()) {
+            const std::string_view cell = table.cell(column, record, cell_);
+            shown = shown || !blank(cell);
+            cells_.left(cell, column.width);
+        }
+        if (!shown) {
+            cells_.discard();
+            return;
+        }
+        for (unsigned l = 0; l < table.title_lines(); ++l) {
+            if (!table.titled(l)) continue;
+            for (const auto& column : table.columns()) titles_.left(ReportTable::title_line(column, l), column.width);
+            titles_.write(out_);
+        }
+        cells_.write(out_);
+    }
+
     Output out_;
+    TextLine titles_{kFactorIndent};
+    TextLine cells_{kFactorIndent};
+    CellBuffer cell_;
 };
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <set>
@@ -41,7 +42,7 @@ std::int32_t record_category(char*, std::uint8_t* record) {
 std::string problems_of(const std::string& list, const std::string& name) {
     std::istringstream in(list);
     std::ostringstream out, diagnostics;
-    const ExitStatus status = predict(in, name, Format::csv, out, diagnostics, &record_category);
+    const ExitStatus status = predict(in, name, Format::csv, View::parts, out, diagnostics, &record_category);
     EXPECT_EQ(status, kAllComputed) << name;
     return diagnostics.str();
 }
@@ -101,6 +102,47 @@ TEST(Documentation, ShippedExampleListsReadWithoutProblems) {
     EXPECT_EQ(problems_of(source_file("examples/board.csv"), "board.csv"), "");
     for (unsigned code : {1u, 2u, 3u, 5u, 7u, 11u, 12u, 15u, 33u})
         EXPECT_TRUE(seen_codes.count(code)) << "the board has a part of category " << code;
+}
+
+// What the built tool prints when run with `arguments` from the source folder,
+// where the README's commands run.
+std::string tool_output(const std::string& arguments) {
+    const char* root = std::getenv("GJBZ108A_SOURCE_DIR");
+    const std::string command = "cd '" + std::string(root ? root : ".") + "' && '" GJBZ108A_TOOL "' " + arguments;
+    FILE* pipe = popen(command.c_str(), "r");
+    EXPECT_NE(pipe, nullptr) << command;
+    if (pipe == nullptr) return {};
+    std::string text;
+    char block[4096];
+    for (std::size_t n; (n = std::fread(block, 1, sizeof block, pipe)) > 0;) text.append(block, n);
+    pclose(pipe);
+    return text;
+}
+
+// Every block of output in the README is marked with the command that prints
+// it, "<!-- output: gjbz108a ARGUMENTS -->", and must be whole lines of what
+// that command prints now.
+TEST(Documentation, ReadmeOutputExcerptsAreWhatTheToolPrints) {
+    const std::string readme = source_file("README.md");
+    const std::string marker = "<!-- output: gjbz108a ", open = " -->\n```text\n", close = "```\n";
+    int excerpts = 0;
+    for (auto at = readme.find(marker); at != std::string::npos; at = readme.find(marker, at)) {
+        at += marker.size();
+        const auto arguments_end = readme.find(open, at);
+        ASSERT_NE(arguments_end, std::string::npos) << "an output marker without its block";
+        const std::string arguments = readme.substr(at, arguments_end - at);
+        const auto text = arguments_end + open.size();
+        const auto text_end = readme.find(close, text);
+        ASSERT_NE(text_end, std::string::npos);
+        const std::string excerpt = readme.substr(text, text_end - text);
+        const std::string output = tool_output(arguments);
+        const auto found = output.find(excerpt);
+        EXPECT_TRUE(found != std::string::npos && (found == 0 || output[found - 1] == '\n'))
+            << "gjbz108a " << arguments << " no longer prints:\n" << excerpt;
+        ++excerpts;
+        at = text_end;
+    }
+    EXPECT_EQ(excerpts, 3);
 }
 
 }  // namespace

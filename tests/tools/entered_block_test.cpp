@@ -6,6 +6,7 @@
 #include "tools/predict.h"
 
 #include "fake_model.h"
+#include "part_csv.h"
 #include "method/record.h"
 
 #include <gjbz108a/report.h>
@@ -118,15 +119,21 @@ TEST(EnteredBlock, APartThatTheCheckRejectsIsReportedAndNotCalculated) {
         "U2,1,IC Memory,1,0.5,0,SRAM,Package Dual In-Line,100,1024\n"
         "U3,1,IC Memory,1,0.5,0,SRAM,Package Metallic Shell,24,15.9\n"); // bits first
     std::ostringstream out, diagnostics;
-    EXPECT_EQ(predict(in, "list.csv", Format::csv, out, diagnostics, &test::temperature_as_rate),
+    EXPECT_EQ(predict(in, "list.csv", Format::csv, View::parts, out, diagnostics, &test::temperature_as_rate),
               kSomethingRefused);
     EXPECT_EQ(diagnostics.str(), "");
     EXPECT_EQ(out.str(),
-              "ref,qty,category,failure_rate,qty_x_failure_rate,status,messages\n"
-              "U1,1,IC Memory,,,not computed,Number of pins for this package must be between  4 to 100\n"
-              "U2,1,IC Memory,0.5,0.5,computed,\n"
-              "U3,1,IC Memory,,,not computed,Number of bits must be between  16 to 67108864\n"
-              ",,,,0.5,total,parts read 3; computed 1; computed with warnings 0; refused 2\n");
+              test::kCsvHeader +
+                  "U1,1,IC Memory,,,not computed,Number of pins for this package must be between  4 to 100" +
+                  test::kNoFactors +
+                  "\n"
+                  // The stand-in writes no factors: the memory's seven show 0.
+                  "U2,1,IC Memory,0.5,0.5,computed,,0,0,0,0,0,0,0,,,,,,,\n"
+                  "U3,1,IC Memory,,,not computed,Number of bits must be between  16 to 67108864" +
+                  test::kNoFactors +
+                  "\n"
+                  ",,,,0.5,total,parts read 3; computed 1; computed with warnings 0; refused 2" +
+                  test::kNoFactors + "\n");
 }
 
 }  // namespace

@@ -77,6 +77,9 @@ TEST(ToolRun, ComputesAListAndItsTotal) {
     // (95, 3.48), (100, 4.1): PI t = 4.1 + 0.124 = 4.224 and the rate
     // 0.0054 x (4.224 + 0.0846) = 0.02326644, with a warning.
     // Total 0.0051 + 0.88 + 0.013 + 0.00515484 + 0.02326644 = 0.92652128.
+    // Under a computed part its factors: the SAW's Lbase (0.013), PI e and
+    // PI q; the IC's Lbase, PI e, PI q, PI t, PI f, PI cyc and PI l (the fuses
+    // and meters have none).
     const std::string list = write_list(
         "computed.csv",
         "ref,qty,category,environment,temperature,cycling_rate,type,tech,package,quality,learning,pins,elements\n"
@@ -94,8 +97,14 @@ TEST(ToolRun, ComputesAListAndItsTotal) {
               "F1-F3         3  FUSES                              0.0017        0.0051  computed\n"
               "M1            1  METERS                               0.88          0.88  computed\n"
               "FL1           1  SURFACE ACCOUSTIC WAVE              0.013         0.013  computed\n"
+              "                  Lbase   PI  e   PI  q\n"
+              "                  0.013    1.00    1.00\n"
               "U1            1  IC Digital                     0.00515484    0.00515484  computed\n"
+              "                    Lbase      PI  e   PI  q    PI  t      PI  f     PI cyc   PI l\n"
+              "                      0.0054    1.00    1.00      0.870     0.0846     1.00    1.0\n"
               "U2            1  IC Digital                      0.0232664     0.0232664  warnings\n"
+              "                    Lbase      PI  e   PI  q    PI  t      PI  f     PI cyc   PI l\n"
+              "                      0.0054    1.00    1.00      4.224     0.0846     1.00    1.0\n"
               "            For Temperature > 100 the model may be invalid\n"
               "\n"
               "Total failure rate: 0.926521 per 10^6 hours (sum of qty x failure rate of the computed parts)\n"
@@ -148,6 +157,47 @@ TEST(ToolRun, HelpAndFieldListing) {
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("#### 33 HYBRID"), std::string::npos);
     EXPECT_NE(run.out.find("| `contact_voltage` | Contact Voltage | number, 0 or more |"), std::string::npos);
+}
+
+TEST(ToolRun, ReportWritesTheTablesOfEachCategory) {
+    // The SAW of quality B2 at EnvironmentCode 1: Lbase 0.013, PI e 1, PI q 1.
+    // The second SAW is refused: its quality stays unset ("---") and it has no
+    // factors. Fuses come first (ItemCode 25), and have no parameter table.
+    const std::string list = write_list("report.csv",
+                                        "ref,qty,category,environment,temperature,cycling_rate,quality\n"
+                                        "FL1,1,SURFACE ACCOUSTIC WAVE,1,25,0,B2\n"
+                                        "FL2,1,27,1,25,0,Z\n"
+                                        "F1-F3,3,FUSES,1,25,0,\n");
+    ToolRun run = run_tool("report " + quoted(list));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, list + ":3: column 'quality': 'Z' is not an entry of the list (A2, A3, B1, B2, C, User)\n");
+    const std::string saw =
+        "SURFACE ACCOUSTIC WAVE (ItemCode 27)\n"
+        "====================================\n"
+        "\n"
+        "Ref Qty  Qual\n"
+        "--- --- ------\n"
+        "FL1   1  B2\n"
+        "FL2   1  ---\n"
+        "\n"
+        "Ref Qty Failure rate  Lbase   PI  e   PI  q  Status\n"
+        "        (per 10^6 h)\n"
+        "--- --- ------------ ------- ------- ------- ------------\n"
+        "FL1   1        0.013  0.013    1.00    1.00  computed\n"
+        "FL2   1                                      not computed\n"
+        "     column 'quality': 'Z' is not an entry of the list (A2, A3, B1, B2, C, User)\n"
+        "\n"
+        "SURFACE ACCOUSTIC WAVE: 2 parts, sum of qty x failure rate 0.013 per 10^6 hours\n";
+    EXPECT_NE(run.out.find(saw), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("FUSES (ItemCode 25)\n"), 0u) << run.out;
+    EXPECT_NE(run.out.find("Parts read: 3, computed: 2, computed with warnings: 0, refused: 1\n"), std::string::npos);
+
+    run = run_tool("report --format json " + quoted(list));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out.find("{\"categories\":[\n{\"item_code\":25,"), 0u) << run.out;
+
+    EXPECT_EQ(run_tool("report --format csv " + quoted(work_dir() + "missing.csv")).status, 2);
+    EXPECT_EQ(run_tool("report").status, 2);
 }
 
 TEST(ToolRun, ReadsStandardInput) {

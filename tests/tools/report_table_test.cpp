@@ -1,0 +1,155 @@
+// The tool's view of the report tables, as the exports give them: display
+// order, widths, title lines, names, and which factor cells are blank.
+#include "tools/report_table.h"
+
+#include "method/item_codes.h"
+#include "support/edit_record.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace gjbz108a::cli {
+namespace {
+
+using test::EditRecord;
+using test::kEntered;
+
+std::vector<std::string> names(const ReportTable& table) {
+    std::vector<std::string> all;
+    for (const auto& column : table.columns()) all.push_back(column.name);
+    return all;
+}
+
+std::vector<std::uint32_t> widths(const ReportTable& table) {
+    std::vector<std::uint32_t> all;
+    for (const auto& column : table.columns()) all.push_back(column.width);
+    return all;
+}
+
+std::vector<std::string> cells(const ReportTable& table, EditRecord& record) {
+    std::vector<std::string> all;
+    CellBuffer buffer;
+    for (const auto& column : table.columns()) all.emplace_back(table.cell(column, record.data(), buffer));
+    return all;
+}
+
+TEST(ReportTable, ColumnsInDisplayOrderWithTheirWidths) {
+    // IC Memory shows its parameter columns in the order 2, 1, 7, 6, 3, 5, 4.
+    const ReportTable& memory = report_table(1, TableKind::parameters);
+    EXPECT_EQ(names(memory), (std::vector<std::string>{"Tech", "Type", "# of bits", "Active pins", "Package",
+                                                        "Learn fact.", "Qual"}));
+    EXPECT_EQ(widths(memory), (std::vector<std::uint32_t>{9, 8, 19, 6, 27, 12, 6}));
+    EXPECT_EQ(memory.columns()[0].number, 2u);
+    EXPECT_EQ(memory.title_lines(), 2u);
+
+    // Capacitors 1, 3, 4, 2; hybrids 2, 3, 4, 5, 1.
+    EXPECT_EQ(names(report_table(7, TableKind::parameters)),
+              (std::vector<std::string>{"Style", "Surface", "Sealed", "Qual"}));
+    EXPECT_EQ(names(report_table(33, TableKind::parameters)),
+              (std::vector<std::string>{"# of IC", "# of trans", "# of diode", "# of passiv", "Qual"}));
+
+    EXPECT_EQ(names(report_table(7, TableKind::factors)),
+              (std::vector<std::string>{"Lbase", "PI e", "PI q", "PI t", "PI cyc", "PI ch"}));
+    EXPECT_EQ(widths(report_table(7, TableKind::factors)), (std::vector<std::uint32_t>{12, 7, 7, 10, 8, 7}));
+}
+
+TEST(ReportTable, TitlesAreCutIntoLinesOfTheColumnWidth) {
+    const ReportTable& memory = report_table(1, TableKind::parameters);
+    const auto& pins = memory.columns()[3];  // "Active pins " in a column of 6
+    EXPECT_EQ(ReportTable::title_line(pins, 0), "Active");
+    EXPECT_EQ(ReportTable::title_line(pins, 1), " pins ");
+
+    const auto& voltage = report_table(8, TableKind::parameters).columns()[1];  // switches: 1, 3, 2
+    EXPECT_EQ(voltage.title, " Contact   Voltage  ");
+    EXPECT_EQ(ReportTable::title_line(voltage, 0), " Contact  ");
+    EXPECT_EQ(ReportTable::title_line(voltage, 1), " Voltage  ");
+    EXPECT_EQ(voltage.name, "Contact Voltage");
+
+    // A title a blank short of its width is one line: "     # of bits    " in 19.
+    EXPECT_EQ(ReportTable::title_line(memory.columns()[2], 0), "     # of bits    ");
+    EXPECT_EQ(ReportTable::title_line(memory.columns()[2], 1), "");
+    EXPECT_TRUE(memory.titled(1));  // "pins" is on the second line
+
+    // Gas lasers have three title lines, all their titles one line long.
+    const ReportTable& laser = report_table(16, TableKind::parameters);
+    EXPECT_EQ(laser.title_lines(), 3u);
+    EXPECT_EQ(names(laser), (std::vector<std::string>{"Type", "Learn factor"}));
+    EXPECT_TRUE(laser.titled(0));
+    EXPECT_FALSE(laser.titled(1));
+    EXPECT_FALSE(laser.titled(2));
+}
+
+TEST(ReportTable, CodesWithoutColumns) {
+    for (unsigned code : {0u, 4u, 17u, 23u, 24u, 25u, 26u, 32u, 34u, 255u}) {
+        EXPECT_TRUE(report_table(code, TableKind::factors).columns().empty()) << code;
+        if (code != 24 && code != 25) {
+            EXPECT_TRUE(report_table(code, TableKind::parameters).columns().empty()) << code;
+        }
+    }
+    // Lamps have parameters but no factors.
+    EXPECT_EQ(names(report_table(28, TableKind::parameters)), std::vector<std::string>{"Type"});
+    EXPECT_TRUE(report_table(28, TableKind::factors).columns().empty());
+}
+
+// The data formats key the cells by these names, so within a category they
+// must differ from each other and from the general columns.
+TEST(ReportTable, NamesOfACategoryAreDistinctAndNotEmpty) {
+    for (const Category& category : categories()) {
+        std::set<std::string> seen{"ref", "qty", "category", "failure_rate", "qty_x_failure_rate", "status",
+                                   "messages"};
+        for (TableKind kind : {TableKind::parameters, TableKind::factors}) {
+            for (const auto& column : report_table(category.item_code, kind).columns()) {
+                EXPECT_FALSE(column.name.empty()) << category.name;
+                EXPECT_TRUE(seen.insert(column.name).second) << category.name << ": " << column.name;
+            }
+        }
+    }
+}
+
+TEST(ReportTable, ParameterCellsShowTheEnteredBlock) {
+    EditRecord record(8);                 // a switch
+    record.u8(kEntered + 1, 2)            // Toggle
+        .u8(kEntered + 2, 4)              // quality C
+        .f32(kEntered + 4, 28.5f)         // contact voltage
+        .u8(GJBZ108A_EDIT_EFFECTIVE_BLOCK + 1, 3);  // the effective block is not shown
+    const ReportTable& table = report_table(8, TableKind::parameters);
+    // Type 12 wide, the voltage in 8 characters with 3 decimals, Qual.
+    EXPECT_EQ(cells(table, record), (std::vector<std::string>{" Toggle     ", "   28.500 ", " C    "}));
+    EXPECT_EQ(record.u8_at(kEntered + 1), 2) << "the entered block is left as it was";
+}
+
+TEST(ReportTable, FactorCellsBlankUnderTheMarkerTripleAndForHiddenFactors) {
+    const ReportTable& resistor = report_table(5, TableKind::factors);
+    EditRecord network(5);
+    network.u8(kEntered + 1, 12)  // Network: PI t is shown
+        .result(1, 0.5f).result(2, 2.0f).result(3, 0.25f).result(4, 1.5f).result(5, 1.25f);
+    // Lbase: 8 characters, 5 decimals, in a cell of 10 within the column of 12.
+    EXPECT_EQ(cells(resistor, network),
+              (std::vector<std::string>{"  0.50000 ", "  2.00 ", "  0.25 ", "    1.500 ", "   1.25 "}));
+    CellBuffer buffer;
+    EXPECT_EQ(resistor.factor(resistor.columns()[3], network.data(), buffer), 1.5f);
+
+    // Under the marker triple only the cycling factor is printed.
+    network.marker_triple();
+    EXPECT_EQ(cells(resistor, network),
+              (std::vector<std::string>{"          ", "       ", "       ", "          ", "   1.25 "}));
+    EXPECT_EQ(resistor.factor(resistor.columns()[0], network.data(), buffer), std::nullopt);
+    EXPECT_EQ(resistor.factor(resistor.columns()[4], network.data(), buffer), 1.25f);
+
+    // A chip film resistor has no PI t.
+    EditRecord chip(5);
+    chip.u8(kEntered + 1, 11).result(4, 1.5f);
+    EXPECT_EQ(resistor.factor(resistor.columns()[3], chip.data(), buffer), std::nullopt);
+
+    // The marker triple never blanks an integrated circuit's factors.
+    EditRecord memory(1);
+    memory.marker_triple().result(2, 1.5f);
+    const ReportTable& ic = report_table(1, TableKind::factors);
+    EXPECT_EQ(ic.factor(ic.columns()[1], memory.data(), buffer), 1.5f);
+}
+
+}  // namespace
+}  // namespace gjbz108a::cli

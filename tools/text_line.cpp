@@ -1,0 +1,35 @@
+#include "tools/text_line.h"
+
+namespace gjbz108a::cli {
+
+void TextLine::start() {
+    line_.assign(indent_, ' ');
+    first_ = true;
+}
+
+void TextLine::separate() {
+    if (!first_) line_.push_back(' ');
+    first_ = false;
+}
+
+TextLine& TextLine::left(std::string_view text, std::size_t width) {
+    separate();
+    line_.append(text);
+    if (text.size() < width) line_.append(width - text.size(), ' ');
+    return *this;
+}
+
+TextLine& TextLine::right(std::string_view text, std::size_t width) {
+    separate();
+    if (text.size() < width) line_.append(width - text.size(), ' ');
+    line_.append(text);
+    return *this;
+}
+
+void TextLine::write(Output& out) {
+    const std::size_t end = line_.find_last_not_of(' ');
+    out.text(std::string_view(line_).substr(0, end == std::string::npos ? 0 : end + 1)).ch('\n');
+    start();
+}
+
+}  // namespace gjbz108a::cli
