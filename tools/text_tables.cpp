@@ -54,26 +54,33 @@ private:
     }
 
     void write_category(const Category& category, std::span<const HeldPart> parts) {
-        const std::string name(category.name);
-        heading(name + " (ItemCode " + std::to_string(category.item_code) + ")");
+        heading(std::string(category.name) + " (ItemCode " + std::to_string(category.item_code) + ")");
+        if (!report_table(category.item_code, TableKind::parameters).columns().empty())
+            write_parameters(category.item_code, parts);
+        const double sum = write_factors(category.item_code, parts);
+        out_.text(category.name).text(": ").whole(parts.size()).text(parts.size() == 1 ? " part" : " parts")
+            .text(", sum of qty x failure rate ").rounded(sum, kDigits).text(" per 10^6 hours\n\n");
+        texts_.clear();
+    }
 
-        const ReportTable& parameters = report_table(category.item_code, TableKind::parameters);
-        if (!parameters.columns().empty()) {
-            TextTable table;
-            table.column({"Ref"});
-            table.column({"Qty"}, 0, Align::right);
-            for (const auto& column : parameters.columns())
-                table.column(title_lines(parameters, column), column.width);
-            for (const HeldPart& part : parts) {
-                std::vector<std::string_view> cells{part.ref, quantity(part)};
-                cells.insert(cells.end(), part.parameters.begin(), part.parameters.end());
-                table.row(std::move(cells));
-            }
-            table.write(out_);
-            out_.ch('\n');
+    void write_parameters(unsigned item_code, std::span<const HeldPart> parts) {
+        const ReportTable& parameters = report_table(item_code, TableKind::parameters);
+        TextTable table;
+        table.column({"Ref"});
+        table.column({"Qty"}, 0, Align::right);
+        for (const auto& column : parameters.columns()) table.column(title_lines(parameters, column), column.width);
+        for (const HeldPart& part : parts) {
+            std::vector<std::string_view> cells{part.ref, quantity(part)};
+            cells.insert(cells.end(), part.parameters.begin(), part.parameters.end());
+            table.row(std::move(cells));
         }
+        table.write(out_);
+        out_.ch('\n');
+    }
 
-        const ReportTable& factors = report_table(category.item_code, TableKind::factors);
+    // Gives the sum of qty x failure rate of the computed parts.
+    double write_factors(unsigned item_code, std::span<const HeldPart> parts) {
+        const ReportTable& factors = report_table(item_code, TableKind::factors);
         TextTable table;
         table.column({"Ref"});
         table.column({"Qty"}, 0, Align::right);
@@ -93,9 +100,8 @@ private:
             if (computed) sum += part.quantity_rate;
         }
         table.write(out_);
-        out_.ch('\n').text(category.name).text(": ").whole(parts.size()).text(parts.size() == 1 ? " part" : " parts")
-            .text(", sum of qty x failure rate ").rounded(sum, kDigits).text(" per 10^6 hours\n\n");
-        texts_.clear();
+        out_.ch('\n');
+        return sum;
     }
 
     void write_unplaced(std::span<const HeldPart> parts) {
