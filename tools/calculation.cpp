@@ -1,24 +1,11 @@
 #include "tools/calculation.h"
 
 #include "method/record.h"
-#include "tools/screen_info.h"
 
 #include <cstring>
 
 namespace gjbz108a::cli {
 namespace {
-
-// Until the defaults of a host library are applied, a field left undefined is
-// 0 to the model. Bytes that the screen information does not name follow the
-// entered block.
-void build_effective_block(std::uint8_t* edit_record) {
-    std::uint8_t* effective = edit_record + GJBZ108A_EDIT_EFFECTIVE_BLOCK;
-    const std::uint8_t* entered = edit_record + GJBZ108A_EDIT_ENTERED_BLOCK;
-    std::memcpy(effective, entered, GJBZ108A_BLOCK_SIZE);
-    static constexpr std::array<std::uint8_t, GJBZ108A_BLOCK_SIZE> kZeros{};
-    if (const ScreenFieldList* list = screen_fields(edit_record[GJBZ108A_ITEM_CODE]))
-        entr_upd_def(effective, entered, kZeros.data(), list);
-}
 
 void derive_item_record(const std::uint8_t* edit_record, std::uint8_t* item_record) {
     std::memcpy(item_record, edit_record, GJBZ108A_HEADER_SIZE);
@@ -40,7 +27,6 @@ void copy_results_back(const std::uint8_t* item_record, std::uint8_t* edit_recor
 }  // namespace
 
 Outcome Calculator::calculate(std::uint8_t* edit_record) {
-    build_effective_block(edit_record);
     derive_item_record(edit_record, item_.data());
     // Neither function writes anything, not even a NUL, when it has nothing to say.
     messages_[0] = '\0';

@@ -7,8 +7,6 @@
 namespace gjbz108a::cli {
 namespace {
 
-constexpr std::size_t kMissing = static_cast<std::size_t>(-1);
-
 bool is_parameter_key(std::string_view name) {
     for (const Category& category : categories())
         for (const ParameterField& field : category_fields(category.item_code))
@@ -21,6 +19,8 @@ ColumnKind kind_of(std::string_view name) {
     if (name.front() == '#') return ColumnKind::comment;
     for (std::size_t i = 0; i < kGeneralColumns.size(); ++i)
         if (same_text(name, kGeneralColumns[i])) return static_cast<ColumnKind>(i);
+    for (std::size_t i = 0; i < kNameColumns.size(); ++i)
+        if (same_text(name, kNameColumns[i])) return static_cast<ColumnKind>(kGeneralColumns.size() + i);
     return is_parameter_key(name) ? ColumnKind::parameter : ColumnKind::unknown;
 }
 

@@ -18,21 +18,29 @@ namespace gjbz108a::cli {
 class CsvReader;
 
 enum class ColumnKind : std::uint8_t {
-    ref,           // reference designator
-    qty,           // quantity
-    category,      // ItemCode or category name
-    environment,   // EnvironmentCode
-    temperature,   // degrees Celsius
-    cycling_rate,  // on/off cycles per 1000 hours
-    parameter,     // a key of the category field tables
-    comment,       // a name starting with '#': notes that the tool ignores
-    unnamed,       // an empty name; its cells must be empty
-    unknown,       // a name that is none of the above; its cells must be empty
+    ref,              // reference designator
+    qty,              // quantity
+    category,         // ItemCode or category name
+    environment,      // EnvironmentCode
+    temperature,      // degrees Celsius
+    cycling_rate,     // on/off cycles per 1000 hours
+    generic_name,     // the names of a part of the component library, each
+    catalog_number,   // optional, in the order of the library's name kinds
+    military_number,
+    part_name,
+    parameter,        // a key of the category field tables
+    comment,          // a name starting with '#': notes that the tool ignores
+    unnamed,          // an empty name; its cells must be empty
+    unknown,          // a name that is none of the above; its cells must be empty
 };
 
 // The general columns, all required, in the order of ColumnKind.
 inline constexpr std::array<std::string_view, 6> kGeneralColumns{
     "ref", "qty", "category", "environment", "temperature", "cycling_rate"};
+
+// The name columns, each optional, in the order of ColumnKind.
+inline constexpr std::array<std::string_view, 4> kNameColumns{"generic_name", "catalog_number",
+                                                               "military_number", "part_name"};
 
 struct HeaderProblem {
     std::string column;  // the column's name
@@ -49,8 +57,10 @@ public:
     ColumnKind kind(std::size_t column) const noexcept { return kinds_[column]; }
     std::string_view name(std::size_t column) const noexcept { return names_[column]; }
 
-    // Index of a general column (all are present when no fatal problem was found).
+    // Index of a general column (all are present when no fatal problem was
+    // found) or of a name column (kMissing when absent).
     std::size_t general(ColumnKind kind) const noexcept { return general_[static_cast<std::size_t>(kind)]; }
+    static constexpr std::size_t kMissing = static_cast<std::size_t>(-1);
 
     // The field that `column` fills in the category at `category_index` (its
     // position in categories()), or nullptr when that category has no such field.
@@ -61,7 +71,7 @@ public:
 private:
     std::vector<std::string> names_;
     std::vector<ColumnKind> kinds_;
-    std::array<std::size_t, kGeneralColumns.size()> general_;
+    std::array<std::size_t, kGeneralColumns.size() + kNameColumns.size()> general_;
     std::vector<const ParameterField*> fields_;  // category-major
 };
 

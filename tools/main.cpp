@@ -19,7 +19,10 @@ Computes the non-operating failure rate of every part of PARTS_FILE (a CSV
 parts list; '-' reads standard input) and the total failure rate of the list,
 in failures per 10^6 hours. Each part is written with its factors as soon as it
 is computed; problems in the list go to standard error as
-"file:line: column 'x': why".
+"file:line: column 'x': why". Empty cells take the defaults of the host
+component library (libtalwen.so, whose database TALWEN_DB names), and a row
+may name a part of that library in a generic_name, catalog_number,
+military_number or part_name column.
 
 'report' writes instead the report tables of every category of the list: its
 parameter columns and its factor columns as a host lays them out.

@@ -4,10 +4,13 @@
 #include "method/record.h"
 #include "tools/cell_values.h"
 #include "tools/csv_reader.h"
+#include "tools/defaults_merge.h"
+#include "tools/named_parts.h"
 #include "tools/screen_info.h"
 
 #include <gjbz108a/defaults.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 
@@ -95,7 +98,9 @@ bool PartReader::read(const CsvReader& row, Part& part) {
     if (!row.syntax_error().empty()) problem_at(part, row.syntax_error_cell(), row.syntax_error());
     read_category(row, part);
     read_general(row, part);
+    read_names(row, part);
     read_parameters(row, part);
+    if (!part.refused()) merge_defaults(part);
     return true;
 }
 
@@ -128,7 +133,7 @@ void PartReader::read_general(const CsvReader& row, Part& part) {
                    "the reference designator is longer than " + std::to_string(kLongestReference) +
                        " characters");
     else
-        std::memcpy(part.record.data() + GJBZ108A_EDIT_REFERENCE, ref.data(), ref.size());
+        std::ranges::copy(ref, part.record.data() + GJBZ108A_EDIT_REFERENCE);
 
     std::int64_t whole;
     const std::string_view qty = cell(row, ColumnKind::qty);
@@ -168,12 +173,50 @@ void PartReader::read_general(const CsvReader& row, Part& part) {
     }
 }
 
-// The entered block starts with every field not defined; the cells that hold a
-// value define theirs.
+// The entered block starts with every field not defined, or with the
+// parameters of the library part that the row names; the names go into the
+// record as the library spells them.
+void PartReader::read_names(const CsvReader& row, Part& part) {
+    static constexpr std::array<std::size_t, 4> kNameFields{GJBZ108A_EDIT_GENERIC_NAME, GJBZ108A_EDIT_CATALOG_NUMBER,
+                                                            GJBZ108A_EDIT_MILITARY_NUMBER, GJBZ108A_EDIT_PART_NAME};
+    std::uint8_t* record = part.record.data();
+    PartNames names;
+    bool named = false, bad_name = false;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const auto kind = static_cast<NameKind>(i + 1);
+        const std::size_t column = layout_.general(static_cast<ColumnKind>(kGeneralColumns.size() + i));
+        names[i] = column < row.size() ? trimmed(row.cell(column)) : std::string_view{};
+        if (names[i].size() > longest_name(kind)) {
+            problem_at(part, column,
+                       "the " + std::string(name_kind_text(kind)) + " is longer than " +
+                           std::to_string(longest_name(kind)) + " characters");
+            bad_name = true;
+            continue;
+        }
+        std::ranges::copy(names[i], record + kNameFields[i]);
+        named = named || !names[i].empty();
+    }
+
+    if (part.category == nullptr) return;
+    std::uint8_t* entered = record + GJBZ108A_EDIT_ENTERED_BLOCK;
+    entr_fill_def(entered, screen_fields(part.category->item_code));
+    if (!named || bad_name) return;
+    const auto found = find_named_part(library_, part.category->item_code, part.category->name, names, why_);
+    if (!found) {
+        const auto first = std::ranges::find_if(names, [](std::string_view name) { return !name.empty(); });
+        problem_at(part, layout_.general(static_cast<ColumnKind>(kGeneralColumns.size() + (first - names.begin()))),
+                   why_);
+        return;
+    }
+    std::ranges::copy(found->block, entered);
+    std::memset(record + GJBZ108A_EDIT_GENERIC_NAME, 0, longest_name(NameKind::generic_name));
+    std::ranges::copy(found->generic_name, record + GJBZ108A_EDIT_GENERIC_NAME);
+}
+
+// The cells that hold a value define their fields of the entered block.
 void PartReader::read_parameters(const CsvReader& row, Part& part) {
     std::uint8_t* entered = part.record.data() + GJBZ108A_EDIT_ENTERED_BLOCK;
     const ScreenFieldList* screen = part.category == nullptr ? nullptr : screen_fields(part.category->item_code);
-    if (screen != nullptr) entr_fill_def(entered, screen);
     const std::size_t category_index =
         part.category == nullptr ? 0 : static_cast<std::size_t>(part.category - categories().data());
     for (std::size_t column = 0; column < row.size(); ++column) {
@@ -205,6 +248,13 @@ void PartReader::read_parameters(const CsvReader& row, Part& part) {
         default:
             break;  // general columns are read above, comments are ignored
         }
+    }
+}
+
+void PartReader::merge_defaults(Part& part) {
+    for (const FieldProblem& problem : build_effective_block(part.record.data(), library_)) {
+        column_.assign("column '").append(problem.field->key).append("'");
+        this->problem(part, column_, problem.why);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "tools/columns.h"
 #include "tools/diagnostics.h"
 #include "tools/part.h"
+#include "tools/part_library.h"
 
 #include <string>
 #include <string_view>
@@ -17,12 +18,16 @@ class CsvReader;
 
 class PartReader {
 public:
-    PartReader(const ColumnLayout& layout, Diagnostics& diagnostics)
-        : layout_(layout), diagnostics_(diagnostics) {}
+    // `library` gives the parts that rows name and the defaults of the cells
+    // left empty.
+    PartReader(const ColumnLayout& layout, Diagnostics& diagnostics, PartLibrary& library)
+        : layout_(layout), diagnostics_(diagnostics), library_(library) {}
 
-    // Reads the current row into `part`. False for a row whose cells are all
-    // empty or notes, which is skipped. A row with problems gives true and a
-    // refused part.
+    // Reads the current row into `part`: its entered block (the named library
+    // part's parameters, overridden by the row's cells) and its effective block
+    // (the entered one with the defaults merged in). False for a row whose cells
+    // are all empty or notes, which is skipped. A row with problems gives true
+    // and a refused part.
     bool read(const CsvReader& row, Part& part);
 
 private:
@@ -32,10 +37,13 @@ private:
     std::string_view cell(const CsvReader& row, ColumnKind kind) const;
     void read_category(const CsvReader& row, Part& part);
     void read_general(const CsvReader& row, Part& part);
+    void read_names(const CsvReader& row, Part& part);
     void read_parameters(const CsvReader& row, Part& part);
+    void merge_defaults(Part& part);
 
     const ColumnLayout& layout_;
     Diagnostics& diagnostics_;
+    PartLibrary& library_;
     std::string why_;     // reused for every conversion
     std::string column_;  // reused for column labels beyond the header
 };

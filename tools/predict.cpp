@@ -20,7 +20,7 @@ Status status_of(int result) {
 }  // namespace
 
 ExitStatus predict(std::istream& in, std::string_view file_name, Format format, View view, std::ostream& out,
-                   std::ostream& diagnostics, CalculateFunction calculate) {
+                   std::ostream& diagnostics, CalculateFunction calculate, PartLibrary* library) {
     Diagnostics report_problem(file_name, diagnostics);
     CsvReader csv(in);
     bool found_header = false;
@@ -41,7 +41,9 @@ ExitStatus predict(std::istream& in, std::string_view file_name, Format format, 
     if (unusable) return kListUnusable;
 
     const auto report = make_report(format, view, out);
-    PartReader reader(layout, report_problem);
+    std::unique_ptr<PartLibrary> host_library;
+    if (library == nullptr) library = (host_library = make_host_library()).get();
+    PartReader reader(layout, report_problem, *library);
     Calculator calculator(calculate);
     Part part;
     Summary summary;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "tools/calculation.h"
+#include "tools/part_library.h"
 #include "tools/report.h"
 
 #include <istream>
@@ -20,8 +21,10 @@ enum ExitStatus : int {
 };
 
 // Predicts the parts list read from `in`. Problems go to `diagnostics` as
-// "file:line: column 'x': why", named after `file_name`.
+// "file:line: column 'x': why", named after `file_name`. Named parts and
+// defaults come from `library`, by default the host library (libtalwen.so).
 ExitStatus predict(std::istream& in, std::string_view file_name, Format format, View view, std::ostream& out,
-                   std::ostream& diagnostics, CalculateFunction calculate = &calc_item);
+                   std::ostream& diagnostics, CalculateFunction calculate = &calc_item,
+                   PartLibrary* library = nullptr);
 
 }  // namespace gjbz108a::cli

@@ -31,15 +31,16 @@ TEST(Calculation, DerivesTheItemRecordAndCopiesResultsBack) {
     edit[GJBZ108A_ITEM_CODE] = 7;
     edit[GJBZ108A_ENVIRONMENT_CODE] = 3;
     store(edit.data(), GJBZ108A_TEMPERATURE, 40.0f);
-    edit[GJBZ108A_EDIT_ENTERED_BLOCK + 1] = 9;   // Style
-    edit[GJBZ108A_EDIT_ENTERED_BLOCK + 101] = 42; // last byte of the block
+    edit[GJBZ108A_EDIT_EFFECTIVE_BLOCK + 1] = 9;   // Style
+    edit[GJBZ108A_EDIT_EFFECTIVE_BLOCK + 101] = 42; // last byte of the block
+    edit[GJBZ108A_EDIT_ENTERED_BLOCK + 1] = 0;      // the entered block is the report's
     edit[GJBZ108A_EDIT_RESULTS + 101] = 17;       // last byte of the result block
     store(edit.data(), GJBZ108A_EDIT_QUANTITY, std::uint16_t{6});
 
     Calculator calculator(&capturing_model);
     const Outcome outcome = calculator.calculate(edit.data());
 
-    // The model saw the header, the entered values as its parameter block, and the results.
+    // The model saw the header, the effective block as its parameter block, and the results.
     EXPECT_EQ(seen[GJBZ108A_ITEM_CODE], 7);
     EXPECT_EQ(seen[GJBZ108A_ENVIRONMENT_CODE], 3);
     EXPECT_EQ(load_f32(seen.data(), GJBZ108A_TEMPERATURE), 40.0f);
@@ -52,9 +53,9 @@ TEST(Calculation, DerivesTheItemRecordAndCopiesResultsBack) {
     EXPECT_EQ(outcome.messages, "");
     EXPECT_EQ(load_f32(edit.data(), GJBZ108A_FAILURE_RATE), 0.75f);
     EXPECT_EQ(load_f32(edit.data(), GJBZ108A_EDIT_RESULTS + 12), 2.5f);
-    // Both stored blocks keep the 1-based code the model decremented in its copy.
+    // Both stored blocks are as they were: the model decremented the code in its copy.
     EXPECT_EQ(edit[GJBZ108A_EDIT_EFFECTIVE_BLOCK + 1], 9);
-    EXPECT_EQ(edit[GJBZ108A_EDIT_ENTERED_BLOCK + 1], 9);
+    EXPECT_EQ(edit[GJBZ108A_EDIT_ENTERED_BLOCK + 1], 0);
     EXPECT_EQ(load_u16(edit.data(), GJBZ108A_EDIT_QUANTITY), 6);
 }
 
@@ -87,7 +88,7 @@ TEST(Calculation, APartThatTheCheckRejectsIsNotCalculated) {
     edit[GJBZ108A_ITEM_CLASS] = 1;
     edit[GJBZ108A_ITEM_CODE] = 1;  // IC memory: 16 to 67108864 bits
     edit[GJBZ108A_ENVIRONMENT_CODE] = 1;
-    store(edit.data(), GJBZ108A_EDIT_ENTERED_BLOCK + 8, 15.9f);
+    store(edit.data(), GJBZ108A_EDIT_EFFECTIVE_BLOCK + 8, 15.9f);
     store(edit.data(), GJBZ108A_RESET_REAL, 7.5f);
 
     calls = 0;
@@ -100,7 +101,7 @@ TEST(Calculation, APartThatTheCheckRejectsIsNotCalculated) {
 
     // The check reads the block the model would get: 16 bits pass, and the part
     // (package 0, no pin rule) is calculated.
-    store(edit.data(), GJBZ108A_EDIT_ENTERED_BLOCK + 8, 16.0f);
+    store(edit.data(), GJBZ108A_EDIT_EFFECTIVE_BLOCK + 8, 16.0f);
     outcome = calculator.calculate(edit.data());
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(outcome.result, GJBZ108A_COMPUTED);

@@ -1,15 +1,13 @@
 // What a row puts into a part's entered block: empty cells are "not defined"
 // (the sentinels of the field's storage, shown "---" in a report), and a typed
 // value that equals such a sentinel is refused.
-#include "tools/csv_reader.h"
-#include "tools/part_reader.h"
 #include "tools/predict.h"
 
+#include "fake_library.h"
 #include "fake_model.h"
 #include "part_csv.h"
-#include "method/record.h"
+#include "row_reading.h"
 
-#include <gjbz108a/report.h>
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -19,41 +17,16 @@
 namespace gjbz108a::cli {
 namespace {
 
-struct ReadRow {
-    Part part;
-    std::string diagnostics;
-};
+using test::entered;
+using test::report_cell;
 
-// Reads the one part row that follows the general columns and `columns`.
-ReadRow read_row(const std::string& columns, const std::string& cells) {
-    std::istringstream in("ref,qty,category,environment,temperature,cycling_rate," + columns + "\nX,1," + cells +
-                          "\n");
-    std::ostringstream out;
-    CsvReader csv(in);
-    csv.next();
-    std::vector<HeaderProblem> problems;
-    const ColumnLayout layout(csv, problems);
-    EXPECT_TRUE(problems.empty());
-    Diagnostics diagnostics("list.csv", out);
-    PartReader reader(layout, diagnostics);
-    ReadRow read;
-    csv.next();
-    EXPECT_TRUE(reader.read(csv, read.part));
-    read.diagnostics = out.str();
-    return read;
-}
-
-const std::uint8_t* entered(const Part& part) { return part.record.data() + GJBZ108A_EDIT_ENTERED_BLOCK; }
-
-std::string report_cell(Part& part, unsigned column) {
-    char text[64] = {};
-    EXPECT_EQ(GetField(1, part.category->item_code, static_cast<std::int32_t>(column), 0, text, part.record.data()),
-              GJBZ108A_REPORT_OK);
-    return text;
+test::ReadRow read_row(const std::string& columns, const std::string& cells) {
+    test::FakeLibrary library;
+    return test::read_row(columns, cells, library);
 }
 
 TEST(EnteredBlock, EmptyCellsAreNotDefined) {
-    ReadRow row = read_row("type,quality,pins,bits", "IC Memory,1,30,0,SRAM,,,");
+    test::ReadRow row = read_row("type,quality,pins,bits", "IC Memory,1,30,0,SRAM,,,");
     EXPECT_EQ(row.diagnostics, "");
     const std::uint8_t* block = entered(row.part);
     EXPECT_EQ(block[1], 1);  // SRAM
@@ -82,7 +55,7 @@ TEST(EnteredBlock, EmptyCellsAreNotDefined) {
 
 TEST(EnteredBlock, ATypedSentinelIsRefused) {
     const std::string why = "' is the value that means not defined in this field; leave the cell empty for the default";
-    ReadRow row = read_row("style,resistors", "Resistor,1,30,0,Network,127");
+    test::ReadRow row = read_row("style,resistors", "Resistor,1,30,0,Network,127");
     EXPECT_EQ(row.diagnostics, "list.csv:2: column 'resistors': '127" + why + "\n");
     EXPECT_TRUE(row.part.refused());
     // Next to it, and above it, a byte holds any count.
@@ -119,7 +92,9 @@ TEST(EnteredBlock, APartThatTheCheckRejectsIsReportedAndNotCalculated) {
         "U2,1,IC Memory,1,0.5,0,SRAM,Package Dual In-Line,100,1024\n"
         "U3,1,IC Memory,1,0.5,0,SRAM,Package Metallic Shell,24,15.9\n"); // bits first
     std::ostringstream out, diagnostics;
-    EXPECT_EQ(predict(in, "list.csv", Format::csv, View::parts, out, diagnostics, &test::temperature_as_rate),
+    test::FakeLibrary library;
+    EXPECT_EQ(predict(in, "list.csv", Format::csv, View::parts, out, diagnostics, &test::temperature_as_rate,
+                      &library),
               kSomethingRefused);
     EXPECT_EQ(diagnostics.str(), "");
     EXPECT_EQ(out.str(),

@@ -1,5 +1,6 @@
 #include "tools/predict.h"
 
+#include "fake_library.h"
 #include "fake_model.h"
 #include "part_csv.h"
 
@@ -23,7 +24,8 @@ Prediction predict_text(const std::string& list, Format format = Format::json,
                         CalculateFunction calculate = &test::temperature_as_rate) {
     std::istringstream in(list);
     std::ostringstream out, diagnostics;
-    const ExitStatus status = predict(in, "parts.csv", format, View::parts, out, diagnostics, calculate);
+    test::FakeLibrary library;
+    const ExitStatus status = predict(in, "parts.csv", format, View::parts, out, diagnostics, calculate, &library);
     return {status, out.str(), diagnostics.str()};
 }
 
@@ -65,19 +67,19 @@ TEST(Predict, EveryPartComputedExitsZero) {
 
 TEST(Predict, ABadRowNamesFileLineAndColumnAndTheOthersGoOn) {
     const Prediction run = predict_text(
-        "\xEF\xBB\xBF" "ref,qty,category,environment,temperature,cycling_rate,quality,pins,# notes\r\n"
-        "C1,1,CAPACITOR,1,0.5,,B1,,\"decoupling, 100 nF\"\r\n"
-        "\r\n"                                            // blank lines are skipped
-        "\"C2\nsecond line\",1,CAPACITOR,1,0.5,,B1,,\r\n" // a row over two lines
-        "C3,1,CAPACITOR,abc,0.5,,Z9,12,\r\n"              // three problems
-        "C4,1,7,1,0.25,,2,,,extra\r\n"                    // a value beyond the header
-        "C5,1,CAPACITOR,1,0.25,,B2,,\r\n");
+        "\xEF\xBB\xBF" "ref,qty,category,environment,temperature,cycling_rate,style,quality,pins,# notes\r\n"
+        "C1,1,CAPACITOR,1,0.5,,Mica,B1,,\"decoupling, 100 nF\"\r\n"
+        "\r\n"                                                 // blank lines are skipped
+        "\"C2\nsecond line\",1,CAPACITOR,1,0.5,,Mica,B1,,\r\n" // a row over two lines
+        "C3,1,CAPACITOR,abc,0.5,,Mica,Z9,12,\r\n"              // three problems
+        "C4,1,7,1,0.25,,5,2,,,extra\r\n"                       // a value beyond the header
+        "C5,1,CAPACITOR,1,0.25,,Mica,B2,,\r\n");
     EXPECT_EQ(run.diagnostics,
               "parts.csv:6: column 'environment': 'abc' is not a number\n"
               "parts.csv:6: column 'quality': 'Z9' is not an entry of the list "
               "(A1p, A1m, A1l, A1w, A2, B1, B2, C1, C2, User)\n"
               "parts.csv:6: column 'pins': a part of category CAPACITOR has no such field; leave the cell empty\n"
-              "parts.csv:7: column 10: a value beyond the last column of the header\n");
+              "parts.csv:7: column 11: a value beyond the last column of the header\n");
     EXPECT_EQ(run.status, kSomethingRefused);
     EXPECT_NE(run.out.find("\"ref\":\"C5\",\"qty\":1,\"category\":\"CAPACITOR\",\"failure_rate\":0.25"),
               std::string::npos);
@@ -173,14 +175,14 @@ TEST(Predict, TextTable) {
     const Prediction run = predict_text(std::string(kHeader) +
                                  "\n"
                                  "F1,3,FUSES,1,0.0017,\n"
-                                 "LONG-DESIGNATOR,1,29,1,0.25,5\n"
+                                 "LONG-DESIGNATOR,1,24,1,0.25,5\n"
                                  "F3,1,25,14,1,\n",
                                  Format::text);
     EXPECT_EQ(run.out,
               "Ref         Qty  Category                     Failure rate    Qty x rate  Status\n"
               "                                              (per 10^6 h)  (per 10^6 h)\n"
               "F1            3  FUSES                              0.0017        0.0051  computed\n"
-              "LONG-DESIGNATOR    1  MISCELLANEOUS                        0.25          0.25  warnings\n"
+              "LONG-DESIGNATOR    1  METERS                               0.25          0.25  warnings\n"
               "            For Circulation Rate > 100 the model may be invalid\n"
               "F3            1  FUSES                                                    not computed\n"
               "            Environment not supported\n"

@@ -111,6 +111,44 @@ TEST(ToolRun, ComputesAListAndItsTotal) {
               "Parts read: 5, computed: 4, computed with warnings: 1, refused: 0\n");
 }
 
+TEST(ToolRun, EmptyCellsAndNamedPartsComeFromTheShippedLibrary) {
+    // The test process's own library (TALWEN_DB) starts as the shipped one. At
+    // EnvironmentCode 1: the fuse of the starter library 0.0017, two of them
+    // 0.0034; a SAW device with its quality left empty takes the default B2:
+    // 1 x 0.013 x 1 = 0.013; the starter library's SAW filter is B2, but the
+    // row's B1 overrides it: 1 x 0.013 x 0.7 = 0.0091; the incandescent lamp
+    // of the starter library 0.2. Total 0.0034 + 0.013 + 0.0091 + 0.2 = 0.2255.
+    const std::string list = write_list(
+        "library.csv",
+        "ref,qty,category,environment,temperature,cycling_rate,generic_name,quality\n"
+        "F1-F2,2,FUSES,1,25,0,FUSE 1A FAST-ACTING,\n"
+        "FL1,1,SURFACE ACCOUSTIC WAVE,1,25,0,,\n"
+        "FL2,1,SURFACE ACCOUSTIC WAVE,1,25,0,saw filter 433mhz,B1\n"
+        "DS1,1,LAMPS INCANDESCENT,1,25,0,LAMP INCANDESCENT 28V,\n"
+        "F3,1,FUSES,1,25,0,NO SUCH FUSE,\n");
+    const ToolRun run = run_tool(quoted(list));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, list + ":6: column 'generic_name': the component library has no part of category FUSES "
+                              "under the generic name 'NO SUCH FUSE'\n");
+    EXPECT_EQ(run.out,
+              "Ref         Qty  Category                     Failure rate    Qty x rate  Status\n"
+              "                                              (per 10^6 h)  (per 10^6 h)\n"
+              "F1-F2         2  FUSES                              0.0017        0.0034  computed\n"
+              "FL1           1  SURFACE ACCOUSTIC WAVE              0.013         0.013  computed\n"
+              "                  Lbase   PI  e   PI  q\n"
+              "                  0.013    1.00    1.00\n"
+              "FL2           1  SURFACE ACCOUSTIC WAVE             0.0091        0.0091  computed\n"
+              "                  Lbase   PI  e   PI  q\n"
+              "                  0.013    1.00    0.70\n"
+              "DS1           1  LAMPS INCANDESCENT                    0.2           0.2  computed\n"
+              "F3            1  FUSES                                                    not computed\n"
+              "            column 'generic_name': the component library has no part of category FUSES under the "
+              "generic name 'NO SUCH FUSE'\n"
+              "\n"
+              "Total failure rate: 0.2255 per 10^6 hours (sum of qty x failure rate of the computed parts)\n"
+              "Parts read: 5, computed: 4, computed with warnings: 0, refused: 1\n");
+}
+
 TEST(ToolRun, RefusedPartsAreReportedAndSetTheExitStatus) {
     // Environment 14 is one the models do not support, so the first part is not
     // computed; the second has bad input; both are counted and the run goes on.

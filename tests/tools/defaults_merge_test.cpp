@@ -1,0 +1,149 @@
+// The effective block: the entered block with the library's defaults merged
+// in, as the editing dialog's OK builds it; the entered block stays as the
+// report shows it.
+#include "tools/predict.h"
+
+#include "fake_library.h"
+#include "part_csv.h"
+#include "row_reading.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <sstream>
+#include <string>
+
+namespace gjbz108a::cli {
+namespace {
+
+using test::effective;
+using test::entered;
+using test::FakeLibrary;
+using test::read_row;
+
+// IC memory block offsets.
+constexpr unsigned kTech = 2, kPackage = 3, kQuality = 4, kPins = 6, kBits = 8, kUnnamedReal = 12;
+constexpr std::uint8_t kSram = 1, kDram = 2, kMos = 2, kDualInLine = 1, kB1 = 4, kB2 = 5;
+
+std::uint32_t bits_of(const std::uint8_t* block, unsigned offset) {
+    return std::bit_cast<std::uint32_t>(load_f32(block, offset));
+}
+
+TEST(DefaultsMerge, EnteredValuesAreShownAndTheDefaultsFillTheRest) {
+    FakeLibrary library;
+    Block sram = FakeLibrary::complete_defaults(1, kSram);
+    sram[kQuality] = kB2;
+    store(sram.data(), kPins, std::uint16_t{28});
+    store(sram.data(), kBits, 1048576.0f);
+    library.defaults_by_type[{1, kSram, 0}] = sram;
+
+    test::ReadRow row = read_row("type,quality,pins,bits", "IC Memory,1,30,0,SRAM,B1,,", library);
+    EXPECT_EQ(row.diagnostics, "");
+    EXPECT_EQ(library.asked, (std::vector<FakeLibrary::TypeKey>{{1, kSram, 0}}));
+
+    EXPECT_EQ(entered(row.part)[kQuality], kB1);
+    EXPECT_EQ(load_u16(entered(row.part), kPins), 65535);
+    EXPECT_EQ(bits_of(entered(row.part), kBits), 0x7F7FFFFFu);
+    EXPECT_EQ(test::report_cell(row.part, 6), " ---  ");  // the report shows what was entered
+    EXPECT_EQ(test::report_cell(row.part, 4), " B1   ");
+
+    EXPECT_EQ(effective(row.part)[1], kSram);
+    EXPECT_EQ(effective(row.part)[kQuality], kB1);  // entered, so not the default B2
+    EXPECT_EQ(load_u16(effective(row.part), kPins), 28);
+    EXPECT_EQ(load_f32(effective(row.part), kBits), 1048576.0f);
+    EXPECT_EQ(effective(row.part)[kTech], 1);  // from the complete set
+    // No model reads the real that no column fills; it stays undefined.
+    EXPECT_EQ(bits_of(effective(row.part), kUnnamedReal), 0x7F7FFFFFu);
+
+    // The defaults are those of the part's Type and SubType.
+    library.asked.clear();
+    row = read_row("subtype,type", "IC Memory,1,30,0,3,DRAM", library);
+    EXPECT_EQ(library.asked, (std::vector<FakeLibrary::TypeKey>{{1, kDram, 3}}));
+    EXPECT_EQ(effective(row.part)[0], 3);
+}
+
+TEST(DefaultsMerge, TheTypeIsRequiredWhereTheCategoryHasOne) {
+    FakeLibrary library;
+    test::ReadRow row = read_row("style,quality", "CAPACITOR,1,30,0,,B1", library);
+    EXPECT_EQ(row.diagnostics, "list.csv:2: column 'style': You must define Type of the part.\n");
+    EXPECT_TRUE(row.part.refused());
+    EXPECT_TRUE(library.asked.empty());
+
+    row = read_row("type", "LAMPS INCANDESCENT,1,30,0,", library);
+    EXPECT_EQ(row.diagnostics, "list.csv:2: column 'type': You must define Type of the part.\n");
+
+    // Hybrids, connections, boards, SAW devices, meters and fuses have no type list.
+    for (const char* category : {"HYBRID", "CONNECTIONS", "PRINTED WIRINING BOARDS", "SURFACE ACCOUSTIC WAVE",
+                                 "METERS", "FUSES"})
+        EXPECT_EQ(read_row("quality", std::string(category) + ",1,30,0,", library).diagnostics, "") << category;
+}
+
+TEST(DefaultsMerge, AFieldWithoutADefaultRefusesThePartUnlessNoModelReadsIt) {
+    FakeLibrary library;
+    Block sram = FakeLibrary::complete_defaults(1, kSram);
+    store(sram.data(), kPins, std::uint16_t{65535});
+    store(sram.data(), kBits, std::bit_cast<float>(0x7F7FFFFFu));
+    library.defaults_by_type[{1, kSram, 0}] = sram;
+
+    // The SubType and the real at 12 stay undefined as well, and are no problem.
+    test::ReadRow row = read_row("type,pins,bits", "IC Memory,1,30,0,SRAM,,", library);
+    EXPECT_EQ(row.diagnostics,
+              "list.csv:2: column 'pins': not entered, and the component library has no default for it\n"
+              "list.csv:2: column 'bits': not entered, and the component library has no default for it\n");
+    EXPECT_TRUE(row.part.refused());
+
+    row = read_row("type,pins,bits", "IC Memory,1,30,0,SRAM,28,1024", library);
+    EXPECT_EQ(row.diagnostics, "");
+    EXPECT_EQ(effective(row.part)[0], 0);
+}
+
+TEST(DefaultsMerge, WithoutTheLibraryOnlyFullyEnteredPartsAreRead) {
+    FakeLibrary library;
+    library.loadable = false;
+    const std::string columns = "type,tech,package,quality,learning,pins,bits,user_pi_q";
+    test::ReadRow row = read_row(columns, "IC Memory,1,30,0,SRAM,MOS,Package FLAT,B1,Stabilized,20,1024,1", library);
+    EXPECT_EQ(row.diagnostics, "");
+    EXPECT_EQ(effective(row.part)[kTech], kMos);
+    EXPECT_EQ(load_u16(effective(row.part), kPins), 20);
+
+    row = read_row(columns, "IC Memory,1,30,0,SRAM,MOS,Package FLAT,B1,Stabilized,20,1024,", library);
+    EXPECT_EQ(row.diagnostics,
+              "list.csv:2: column 'user_pi_q': not entered, and the component library, which holds the defaults, "
+              "cannot be loaded\n");
+}
+
+// Gives an IC the rate of its active pins, as the effective block holds them.
+std::int32_t rate_is_pins(char*, std::uint8_t* record) {
+    store(record, item_slot(0), static_cast<float>(load_u16(record, GJBZ108A_ITEM_BLOCK + kPins)));
+    return GJBZ108A_COMPUTED;
+}
+
+TEST(DefaultsMerge, TheCheckAndTheModelGetTheEffectiveBlock) {
+    FakeLibrary library;
+    Block sram = FakeLibrary::complete_defaults(1, kSram), dram = FakeLibrary::complete_defaults(1, kDram);
+    store(sram.data(), kPins, std::uint16_t{28});
+    store(dram.data(), kPins, std::uint16_t{101});  // too many for a dual in-line package
+    dram[kPackage] = kDualInLine;
+    library.defaults_by_type[{1, kSram, 0}] = sram;
+    library.defaults_by_type[{1, kDram, 0}] = dram;
+
+    std::istringstream in("ref,qty,category,environment,temperature,cycling_rate,type,pins,bits\n"
+                          "U1,1,IC Memory,1,30,0,SRAM,,1024\n"
+                          "U2,2,IC Memory,1,30,0,SRAM,44,1024\n"
+                          "U3,1,IC Memory,1,30,0,DRAM,,1024\n");
+    std::ostringstream out, diagnostics;
+    EXPECT_EQ(predict(in, "list.csv", Format::csv, View::parts, out, diagnostics, &rate_is_pins, &library),
+              kSomethingRefused);
+    EXPECT_EQ(diagnostics.str(), "");
+    // The stand-in writes no factors: the memory's seven show 0.
+    const std::string no_factors_written = ",0,0,0,0,0,0,0,,,,,,,";
+    EXPECT_EQ(out.str(), test::kCsvHeader + "U1,1,IC Memory,28,28,computed," + no_factors_written + "\n" +
+                             "U2,2,IC Memory,44,88,computed," + no_factors_written + "\n" +
+                             "U3,1,IC Memory,,,not computed,Number of pins for this package must be between  4 to "
+                             "100" + test::kNoFactors + "\n" +
+                             ",,,,116,total,parts read 3; computed 2; computed with warnings 0; refused 1" +
+                             test::kNoFactors + "\n");
+}
+
+}  // namespace
+}  // namespace gjbz108a::cli

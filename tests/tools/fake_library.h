@@ -1,0 +1,70 @@
+// A component library whose answers a test sets: parts under names, defaults
+// by part type. A part type without defaults of its own gets a complete set,
+// as the host library builds one: every field of the category holds 1, the
+// fields that only the screen information names stay undefined, and the
+// SubType and Type are those asked for. So only the cells that a test is about
+// need defaults of their own.
+#pragma once
+
+#include "tools/part_library.h"
+
+#include "method/category_fields.h"
+#include "method/record.h"
+
+#include <gjbz108a/defaults.h>
+#include <gjbz108a/screen.h>
+
+#include <map>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+namespace gjbz108a::cli::test {
+
+class FakeLibrary final : public PartLibrary {
+public:
+    using TypeKey = std::tuple<unsigned, unsigned, unsigned>;  // ItemCode, Type, SubType
+
+    std::map<TypeKey, Block> defaults_by_type;
+    std::map<std::tuple<NameKind, std::string, unsigned>, StoredPart> parts;
+    bool loadable = true;
+    std::vector<TypeKey> asked;  // every defaults request, in order
+
+    static Block complete_defaults(unsigned item_code, unsigned type = 0, unsigned subtype = 0) {
+        Block block{};
+        const ScreenFieldList* screen = nullptr;
+        GetScrInfo(static_cast<std::int32_t>(item_code), &screen);
+        entr_fill_def(block.data(), screen);
+        for (const ParameterField& field : category_fields(item_code)) {
+            switch (field.type) {
+            case FieldType::u8:
+            case FieldType::selection: block[field.offset] = 1; break;
+            case FieldType::u16: store(block.data(), field.offset, std::uint16_t{1}); break;
+            case FieldType::i32: store(block.data(), field.offset, std::int32_t{1}); break;
+            case FieldType::u32: store(block.data(), field.offset, std::uint32_t{1}); break;
+            case FieldType::f32: store(block.data(), field.offset, 1.0f); break;
+            }
+        }
+        block[0] = static_cast<std::uint8_t>(subtype);
+        block[1] = static_cast<std::uint8_t>(type);
+        return block;
+    }
+
+    std::optional<Block> defaults(unsigned item_code, unsigned type, unsigned subtype) override {
+        asked.emplace_back(item_code, type, subtype);
+        if (!loadable) return std::nullopt;
+        const auto own = defaults_by_type.find({item_code, type, subtype});
+        return own != defaults_by_type.end() ? own->second : complete_defaults(item_code, type, subtype);
+    }
+
+    std::optional<StoredPart> find(NameKind kind, std::string_view name, unsigned item_code) override {
+        if (!loadable) return std::nullopt;
+        const auto part = parts.find({kind, std::string(name), item_code});
+        if (part == parts.end()) return std::nullopt;
+        return part->second;
+    }
+
+    bool reachable() override { return loadable; }
+};
+
+}  // namespace gjbz108a::cli::test

@@ -1,0 +1,11 @@
+// Every process of this suite works on a component library of its own in a
+// temporary folder (ctest runs each test in a process of its own): no test
+// touches the user's database, and tests running at once never share one. The
+// tool that the end-to-end tests start inherits it.
+#include "support/temporary_library.h"
+
+namespace {
+
+const gjbz108a::test::TemporaryLibrary library;
+
+}  // namespace

@@ -1,0 +1,34 @@
+// The effective parameter block of a part, built from its entered block and
+// the component library's defaults as the editing dialog's OK builds it: the
+// Type must be defined in a category that has one, then every field left
+// undefined takes the default of the part's Type and SubType (entr_upd_def).
+//
+// A field still undefined after the merge (the library has no default for it)
+// would reach the model as its storage's mark for "not defined": 127, 65535,
+// the largest f32. Every field that a model reads is in the category's field
+// table, so such a field of the table refuses the part. Two kinds of field may
+// stay undefined because no model reads them: the SubType, which only picks the
+// defaults set, and the fields that only the screen information names (bytes
+// and reals that no column and no dialog shows).
+#pragma once
+
+#include "method/category_fields.h"
+#include "tools/part_library.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace gjbz108a::cli {
+
+struct FieldProblem {
+    const ParameterField* field;
+    std::string why;
+};
+
+// Writes the effective block of `edit_record` (an EditRecord of a supported
+// category whose entered block is read). The problems refuse the part; with
+// any problem the effective block is not to be calculated.
+std::vector<FieldProblem> build_effective_block(std::uint8_t* edit_record, PartLibrary& library);
+
+}  // namespace gjbz108a::cli

@@ -1,0 +1,35 @@
+#include "tools/named_parts.h"
+
+namespace gjbz108a::cli {
+namespace {
+
+constexpr std::array<std::string_view, 4> kKindTexts{"generic name", "catalog number", "military number",
+                                                      "part name"};
+
+}  // namespace
+
+// The record's name fields are char[43] for the generic name and char[63] for
+// the others, as the host library's name fields.
+std::size_t longest_name(NameKind kind) noexcept { return kind == NameKind::generic_name ? 42 : 62; }
+
+std::string_view name_kind_text(NameKind kind) noexcept { return kKindTexts[static_cast<std::size_t>(kind) - 1]; }
+
+std::optional<StoredPart> find_named_part(PartLibrary& library, unsigned item_code, std::string_view category,
+                                          const PartNames& names, std::string& why) {
+    std::string tried;
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (names[i].empty()) continue;
+        const auto kind = static_cast<NameKind>(i + 1);
+        if (auto part = library.find(kind, names[i], item_code)) return part;
+        tried.append(count++ ? " or the " : "the ").append(name_kind_text(kind)).append(" '");
+        tried.append(names[i]).push_back('\'');
+    }
+    if (!library.reachable())
+        why = "the component library cannot be loaded to look up " + tried;
+    else
+        why = "the component library has no part of category " + std::string(category) + " under " + tried;
+    return std::nullopt;
+}
+
+}  // namespace gjbz108a::cli
