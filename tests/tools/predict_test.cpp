@@ -123,6 +123,20 @@ TEST(Predict, GeneralColumnsAndTheirRanges) {
     EXPECT_NE(run.out.find("\"ref\":\"" + fifty + "x\",\"qty\":null"), std::string::npos);
 }
 
+TEST(Predict, EveryDiagnosticIsOneLineWhateverTheCellsHold) {
+    // Quoted cells with line breaks and control characters in a column name
+    // and in a value: each problem stays on its own line. The header takes
+    // lines 1 and 2, the first part lines 3 and 4.
+    const Prediction run = predict_text(std::string(kHeader) +
+                                        ",\"a\nb\"\n"
+                                        "F1,\"1\r\n2\",FUSES,1,0.5,,\n"
+                                        "F2,1,FUSES,1,\"\x01\x7f\t\",,\n");
+    EXPECT_EQ(run.diagnostics,
+              "parts.csv:1: column 'a\\nb': no category has this field; a part with a value in it is refused\n"
+              "parts.csv:3: column 'qty': '1\\n2' is not a number\n"
+              "parts.csv:5: column 'temperature': '\\x01\\x7f' is not a number\n");
+}
+
 TEST(Predict, BrokenQuotingRefusesItsPart) {
     const Prediction run = predict_text(std::string(kHeader) +
                                         "\n"
