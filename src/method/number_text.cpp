@@ -83,7 +83,7 @@ FormatRealStatus FormatReal(char* text, int width, int decimals, double value, A
 
         if (!exponent) {
             if (print("%.*f", d, negative ? -rounded : rounded) > width) {
-                print("ERROR");
+                print("%s", "ERROR");
                 status = kFormatError;
             }
         } else if (width < negative + kExponentWidth) {
