@@ -1,0 +1,179 @@
+// calc_item on arbitrary records. Properties: the result is 3, 2 or 1; the
+// message buffer holds only the lines of the result (warnings of the curve
+// lookups, at most one per lookup, then at most one error line); the record
+// changes only where a calculation may write: the failure rate, the reset
+// values, the model's result slots and the selection codes it decrements; and
+// the same record gives the same answer however often it is calculated.
+#include "support/fuzz_support.h"
+#include "support/record_fields.h"
+
+#include <gjbz108a/gjbz108a.h>
+
+#include <array>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+using namespace gjbz108a::fuzz;
+
+namespace {
+
+// An ItemRecord and the slack behind it, which must stay as it was.
+constexpr std::size_t kRecordSize = 456;
+constexpr std::size_t kMessageSize = 2048;
+constexpr std::uint8_t kUnwritten = 0x7F;
+
+// How many curves each category's model reads (by ItemCode): at most one
+// warning each. The integrated circuits read pins, temperature, size and
+// cycling; semiconductors, resistors and capacitors temperature and cycling.
+constexpr std::array<unsigned, 34> kCurveLookups{
+    0, 4, 4, 4, 0, 2, 1, 2, 0, 0, 1, 2, 2, 2, 2, 1, 0,
+    0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1,
+};
+
+// The parameter names of the curves, as the warnings name them.
+constexpr std::array<std::string_view, 9> kCurveNames{
+    "Number of leading-out terminals", "Temperature", " Temperature", "Number of bytes",
+    "Number of transistors", "Number of gates", "Circulation Rate", " Circulation rate/1000 hours",
+    "Number of core N"};
+
+// " For <name> <relation> <number> the model <verdict>", one of the curve names.
+bool curve_line(std::string_view line, std::string_view relations, std::string_view verdict) {
+    constexpr std::string_view kFor = " For ";
+    if (!line.starts_with(kFor) || !line.ends_with(verdict)) return false;
+    const std::string_view rest = line.substr(kFor.size());
+    for (std::string_view name : kCurveNames) {
+        if (!rest.starts_with(name) || rest.size() < name.size() + 3) continue;
+        const std::string_view after = rest.substr(name.size());
+        if (after[0] == ' ' && relations.find(after[1]) != std::string_view::npos && after[2] == ' ')
+            return true;
+    }
+    return false;
+}
+
+struct Lines {
+    unsigned warnings = 0;
+    unsigned errors = 0;
+};
+
+// Splits the buffer's text into warnings (each followed by an empty line) and
+// error lines; every line begins with a blank and ends in a line feed, and
+// nothing follows an error line.
+Lines read_lines(std::string_view text) {
+    Lines lines;
+    while (!text.empty()) {
+        require(lines.errors == 0, "a line follows the error line");
+        const std::size_t end = text.find('\n');
+        require(end != std::string_view::npos, "a message line does not end in a line feed");
+        const std::string_view line = text.substr(0, end);
+        require(line.starts_with(' ') && printable(line), "a message line is not a blank and printable text");
+        text.remove_prefix(end + 1);
+        const bool warning = curve_line(line, "<>", " the model may be invalid");
+        if (warning || curve_line(line, "=", " the model is invalid")) {
+            require(text.starts_with('\n'), "a validity message is not followed by an empty line");
+            text.remove_prefix(1);
+        }
+        ++(warning ? lines.warnings : lines.errors);
+    }
+    return lines;
+}
+
+std::string formatted(const char* format, int value) {
+    char line[80];
+    std::snprintf(line, sizeof line, format, value);
+    return line;
+}
+
+void check_messages(const std::uint8_t* before, int result, const Guarded& messages) {
+    if (result == GJBZ108A_COMPUTED) {
+        require(untouched_from(messages, 0, kUnwritten), "a calculation without warnings wrote a message");
+        return;
+    }
+    const std::string_view text = text_in(messages, "the message buffer holds no NUL");
+    require(untouched_from(messages, text.size() + 1, kUnwritten), "bytes after the messages' NUL were written");
+    const Lines lines = read_lines(text);
+    const unsigned item_code = before[GJBZ108A_ITEM_CODE];
+    const unsigned lookups = item_code < kCurveLookups.size() ? kCurveLookups[item_code] : 0;
+    require(lines.warnings <= lookups, "more warnings than the model reads curves");
+    if (result == GJBZ108A_WITH_WARNINGS)
+        require(lines.errors == 0 && lines.warnings > 0, "result 2 without a warning, or with an error");
+    else
+        require(lines.errors == 1, "result 1 without its error line");
+
+    // calc_item's own refusals, before any model runs.
+    if (before[GJBZ108A_ITEM_CLASS] != 1) {
+        require(text == formatted(" Attempt to calculate non electronic item by method %d\n",
+                                  before[GJBZ108A_METHOD_NUMBER]),
+                "the non-electronic refusal");
+    } else if (before[GJBZ108A_ENVIRONMENT_CODE] == 0 || before[GJBZ108A_ENVIRONMENT_CODE] > 27) {
+        require(text == " Not valid environment\n", "the invalid-environment refusal");
+    } else if (!supported(item_code)) {
+        require(text == formatted(" Illegal item code %d\n", static_cast<int>(item_code)),
+                "the illegal-item-code refusal");
+    }
+}
+
+// Whether the calculation may have changed byte `i` from `was` to `is`.
+bool may_change(const std::uint8_t* before, const std::uint8_t* after, int result, std::size_t i) {
+    const bool checked = before[GJBZ108A_ITEM_CLASS] == 1 && before[GJBZ108A_ENVIRONMENT_CODE] >= 1 &&
+                         before[GJBZ108A_ENVIRONMENT_CODE] <= 27;
+    const unsigned item_code = before[GJBZ108A_ITEM_CODE];
+    const bool model_ran = checked && supported(item_code);
+    if (i >= GJBZ108A_FAILURE_RATE && i < GJBZ108A_RESET_REAL) return result != GJBZ108A_NOT_COMPUTED;
+    if (i >= GJBZ108A_RESET_REAL && i < GJBZ108A_RESET_WORD + 4) return checked;
+    if (i >= GJBZ108A_ITEM_RESULTS && i < GJBZ108A_ITEM_RESULTS + 4 * owned_result_slots(item_code))
+        return model_ran;
+    if (model_ran && i > GJBZ108A_ITEM_BLOCK && i < GJBZ108A_ITEM_RESULTS) {
+        // A selection code of the category's list, one lower than before.
+        for (const ScreenField& field : screen_fields(item_code)) {
+            if (selection_code(field.type_code) && GJBZ108A_ITEM_BLOCK + field.offset == i)
+                return static_cast<std::uint8_t>(before[i] - 1) == after[i];
+        }
+    }
+    return false;
+}
+
+void check_record(const std::uint8_t* before, const Guarded& record, int result) {
+    record.check_guards("calc_item wrote outside the record");
+    for (std::size_t i = 0; i < kRecordSize; ++i) {
+        if (before[i] != record[i])
+            require(may_change(before, record.data(), result, i), "calc_item changed a byte it may not write");
+    }
+    const bool checked = before[GJBZ108A_ITEM_CLASS] == 1 && before[GJBZ108A_ENVIRONMENT_CODE] >= 1 &&
+                         before[GJBZ108A_ENVIRONMENT_CODE] <= 27;
+    if (checked) {
+        const float one = 1.0f;
+        const std::uint32_t zero = 0;
+        require(std::memcmp(record.data() + GJBZ108A_RESET_REAL, &one, 4) == 0 &&
+                    std::memcmp(record.data() + GJBZ108A_RESET_WORD, &zero, 4) == 0,
+                "the reset values are not 1.0 and 0");
+    }
+    if (result != GJBZ108A_NOT_COMPUTED)
+        require(std::memcmp(record.data() + GJBZ108A_FAILURE_RATE, record.data() + GJBZ108A_ITEM_RESULTS, 4) == 0,
+                "the header failure rate differs from result slot 0");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::array<std::uint8_t, kRecordSize> before{};
+    std::memcpy(before.data(), data, std::min(size, kRecordSize));
+
+    Guarded record(before.data(), kRecordSize);
+    Guarded messages(kMessageSize, kUnwritten);
+    const int result = calc_item(messages.chars(), record.data());
+    messages.check_guards("calc_item wrote outside the message buffer");
+    require(result == GJBZ108A_COMPUTED || result == GJBZ108A_WITH_WARNINGS || result == GJBZ108A_NOT_COMPUTED,
+            "calc_item returned a value other than 3, 2 or 1");
+    check_messages(before.data(), result, messages);
+    check_record(before.data(), record, result);
+
+    // Nothing of one calculation (the curve lookups' module-wide status, say)
+    // reaches the next.
+    Guarded again_record(before.data(), kRecordSize);
+    Guarded again_messages(kMessageSize, kUnwritten);
+    require(calc_item(again_messages.chars(), again_record.data()) == result &&
+                again_record.same_as(record) && again_messages.same_as(messages),
+            "the same record calculated twice gave different answers");
+    return 0;
+}

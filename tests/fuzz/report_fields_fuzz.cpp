@@ -1,0 +1,221 @@
+// The report-field exports on arbitrary codes, columns, modes, lines and
+// records, and the integer formatters on arbitrary values, lengths and types.
+// Properties: results are 0 or 12, and 12 writes nothing; the counts, widths,
+// titles, display orders and quality columns agree with one another; a cell is
+// NUL-terminated within its column's width and nothing is written after it;
+// GetField leaves the record alone except that mode 1 copies the effective
+// block over the entered one.
+#include "support/fuzz_support.h"
+
+#include <gjbz108a/gjbz108a.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+using namespace gjbz108a::fuzz;
+
+namespace {
+
+constexpr std::uint8_t kUnwritten = 0x7F;
+constexpr std::size_t kTextSize = 256;
+
+struct Request {
+    int32_t selector, item_code, column, mode, line;
+};
+
+bool answered(int32_t result) { return result == GJBZ108A_REPORT_OK; }
+
+void require_result(int32_t result, const char* what) {
+    require(result == GJBZ108A_REPORT_OK || result == GJBZ108A_REPORT_OUT_OF_RANGE, what);
+}
+
+// Supported categories answer GetQualityFields; the others (and codes past
+// the tables) answer 12.
+bool has_columns(int32_t item_code) {
+    uint32_t pair[2];
+    return answered(GetQualityFields(1, item_code, pair));
+}
+
+uint32_t column_count(const Request& r, bool* known) {
+    Guarded out(sizeof(uint32_t), kUnwritten);
+    const int32_t result = GetFieldsCount(r.selector, r.item_code, r.mode, reinterpret_cast<uint32_t*>(out.data()));
+    require_result(result, "GetFieldsCount returned neither 0 nor 12");
+    out.check_guards("GetFieldsCount wrote outside its count");
+    *known = answered(result);
+    if (!*known) {
+        require(untouched_from(out, 0, kUnwritten), "GetFieldsCount wrote a count and answered 12");
+        return 0;
+    }
+    uint32_t count;
+    std::memcpy(&count, out.data(), sizeof count);
+    require(count <= 16, "a category has more than 16 columns");
+    return count;
+}
+
+uint32_t title_lines(const Request& r) {
+    uint32_t lines = kUnwritten;
+    if (!answered(GetTitleLinesCount(r.selector, r.item_code, &lines))) return 0;
+    require(lines <= 3, "more than three title lines");
+    return lines;
+}
+
+bool column_in_range(const Request& r, uint32_t count) {
+    return r.column >= 1 && static_cast<uint32_t>(r.column) <= count;
+}
+
+uint32_t check_width(const Request& r, uint32_t count, bool counted) {
+    Guarded out(sizeof(uint32_t), kUnwritten);
+    const int32_t result = GetFieldLength(r.selector, r.item_code, r.column, r.mode,
+                                          reinterpret_cast<uint32_t*>(out.data()));
+    require_result(result, "GetFieldLength returned neither 0 nor 12");
+    out.check_guards("GetFieldLength wrote outside its width");
+    const bool expected = counted && has_columns(r.item_code) && column_in_range(r, count);
+    require(answered(result) == expected, "GetFieldLength answers a column that GetFieldsCount does not count");
+    if (!answered(result)) {
+        require(untouched_from(out, 0, kUnwritten), "GetFieldLength wrote a width and answered 12");
+        return 0;
+    }
+    uint32_t width;
+    std::memcpy(&width, out.data(), sizeof width);
+    require(width >= 3 && width < kTextSize / 3, "a column width out of all proportion");
+    return width;
+}
+
+void check_title(const Request& r, uint32_t width, uint32_t lines) {
+    Guarded text(kTextSize, kUnwritten);
+    const int32_t result = GetFieldTitle(r.selector, r.item_code, r.column, r.mode, text.chars(), r.line);
+    require_result(result, "GetFieldTitle returned neither 0 nor 12");
+    text.check_guards("GetFieldTitle wrote outside its text");
+    const bool expected = width != 0 && r.line >= 1 && static_cast<uint32_t>(r.line) <= lines;
+    require(answered(result) == expected, "GetFieldTitle answers a column or line that the counts do not have");
+    if (!answered(result)) {
+        require(untouched_from(text, 0, kUnwritten), "GetFieldTitle wrote a title and answered 12");
+        return;
+    }
+    const std::string_view title = text_in(text, "a title without its NUL");
+    require(!title.empty() && title.size() <= width * lines && printable(title),
+            "a title is empty, longer than its lines or not printable");
+    require(untouched_from(text, title.size() + 1, kUnwritten), "bytes after a title's NUL were written");
+}
+
+void check_cell(const Request& r, uint32_t count, bool counted, uint32_t width, const Guarded& original) {
+    Guarded record(original.data(), original.size());
+    Guarded text(kTextSize, kUnwritten);
+    const int32_t result = GetField(r.selector, r.item_code, r.column, r.mode, text.chars(), record.data());
+    require_result(result, "GetField returned neither 0 nor 12");
+    text.check_guards("GetField wrote outside its text");
+    record.check_guards("GetField wrote outside the record");
+    require(answered(result) == (counted && column_in_range(r, count)),
+            "GetField answers a column that GetFieldsCount does not count");
+
+    // Mode 1 refreshes the entered block from the effective one; nothing else
+    // of the record changes, and a refused request changes nothing.
+    Guarded expected(original.data(), original.size());
+    if (answered(result) && static_cast<std::uint8_t>(r.mode) == 1)
+        std::memcpy(expected.data() + GJBZ108A_EDIT_ENTERED_BLOCK, expected.data() + GJBZ108A_EDIT_EFFECTIVE_BLOCK,
+                    GJBZ108A_BLOCK_SIZE);
+    require(record.same_as(expected), "GetField changed the record beyond the refresh of mode 1");
+
+    if (!answered(result) || width == 0) {
+        require(untouched_from(text, 0, kUnwritten), "GetField wrote a cell for a column without cells");
+        return;
+    }
+    const std::string_view cell = text_in(text, "a cell without its NUL");
+    require(cell.size() <= width, "a cell is wider than its column");
+    require(printable(cell), "a cell holds a character that is not printable");
+    require(untouched_from(text, width + 1, kUnwritten), "GetField wrote past the column's width and NUL");
+}
+
+void check_quality_and_order(const Request& r) {
+    bool counted_parameters = false, counted_factors = false;
+    const uint32_t parameters = column_count({r.selector, r.item_code, 1, 0, 1}, &counted_parameters);
+    const uint32_t factors = column_count({r.selector, r.item_code, 1, GJBZ108A_REPORT_FACTORS, 1}, &counted_factors);
+
+    Guarded pair(2 * sizeof(uint32_t), kUnwritten);
+    const int32_t quality = GetQualityFields(r.selector, r.item_code, reinterpret_cast<uint32_t*>(pair.data()));
+    require_result(quality, "GetQualityFields returned neither 0 nor 12");
+    pair.check_guards("GetQualityFields wrote outside its pair");
+    if (answered(quality)) {
+        uint32_t columns[2];
+        std::memcpy(columns, pair.data(), sizeof columns);
+        require(r.selector == 1, "GetQualityFields answered a selector other than 1");
+        require(columns[0] <= parameters && columns[1] <= factors, "a quality column beyond the column count");
+    } else {
+        require(untouched_from(pair, 0, kUnwritten), "GetQualityFields wrote and answered 12");
+    }
+
+    bool counted = false;
+    const uint32_t count = column_count(r, &counted);
+    Guarded shown(sizeof(uint32_t), kUnwritten);
+    Guarded order(count * sizeof(uint32_t), kUnwritten);
+    const int32_t view = GetViewFields(r.selector, r.item_code, r.mode, reinterpret_cast<uint32_t*>(shown.data()),
+                                       reinterpret_cast<uint32_t*>(order.data()));
+    require_result(view, "GetViewFields returned neither 0 nor 12");
+    shown.check_guards("GetViewFields wrote outside its count");
+    order.check_guards("GetViewFields wrote past the order array of the column count");
+    require(answered(view) == answered(quality), "GetViewFields and GetQualityFields disagree on the category");
+    if (!answered(view)) {
+        require(untouched_from(shown, 0, kUnwritten) && untouched_from(order, 0, kUnwritten),
+                "GetViewFields wrote and answered 12");
+        return;
+    }
+    uint32_t n;
+    std::memcpy(&n, shown.data(), sizeof n);
+    require(n <= count, "more columns shown than there are");
+    std::vector<bool> seen(count + 1, false);
+    for (uint32_t i = 0; i < n; ++i) {
+        uint32_t column;
+        std::memcpy(&column, order.data() + 4 * i, sizeof column);
+        require(column >= 1 && column <= count && !seen[column], "the display order is not a set of columns");
+        seen[column] = true;
+    }
+}
+
+void check_integer_text(int32_t value, int32_t length, int32_t type) {
+    const int32_t undefined = entr_max_val(type);
+    require(undefined == 127 || undefined == 32767 || undefined == 65535 || undefined == -1 ||
+                undefined == 2147483647,
+            "entr_max_val answered a value that is no type's largest");
+    const std::size_t limit = length > 0 ? static_cast<std::size_t>(length) : 0;
+    Guarded text(limit + 1, kUnwritten);
+    const int32_t cut = entr_mltoasc(text.chars(), value, length, type);
+    text.check_guards("entr_mltoasc wrote outside length + 1 bytes");
+    require(cut == 0 || cut == 1, "entr_mltoasc returned neither 0 nor 1");
+
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%ld", static_cast<long>(value));
+    const std::string full = value == undefined ? "---" : digits;
+    const std::string shown = full.substr(0, limit);
+    require(std::memcmp(text.data(), shown.data(), shown.size()) == 0, "entr_mltoasc's text is not the value's");
+    for (std::size_t i = shown.size(); i <= limit; ++i)
+        require(text[i] == 0, "entr_mltoasc did not pad with NULs up to and including position length");
+    require(cut == (value != undefined && full.size() > limit ? 1 : 0), "entr_mltoasc's cut flag is wrong");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzInput in(data, size);
+    Request r{};
+    r.selector = in.take<int32_t>();
+    r.item_code = in.take<int32_t>();
+    r.column = in.take<int32_t>();
+    r.mode = in.take<int32_t>();
+    r.line = in.take<int32_t>();
+    const auto value = in.take<int32_t>();
+    const auto length = in.take<std::int8_t>();
+    const auto type = in.take<int32_t>();
+    Guarded record(GJBZ108A_EDIT_RECORD_SIZE);
+    in.take_into(record.data(), record.size());
+
+    bool counted = false;
+    const uint32_t count = column_count(r, &counted);
+    const uint32_t lines = title_lines(r);
+    const uint32_t width = check_width(r, count, counted);
+    check_title(r, width, lines);
+    check_cell(r, count, counted, width, record);
+    check_quality_and_order(r);
+    check_integer_text(value, length, type);
+    return 0;
+}

@@ -1,0 +1,246 @@
+// Writes the seed corpus of the fuzz targets from the shipped example parts
+// lists: every part as a record for calc_item and chek_item, as report
+// requests, as blocks with its category's field list, and as calls into the
+// component library; the lists themselves seed the parts-list reader. Run it
+// after a change of an input layout (./dev fuzz-seeds); the seeds are kept
+// in the repository so that CI replays the same inputs.
+//
+//   fuzz_seeds SOURCE_DIR   (writes SOURCE_DIR/tests/fuzz/corpus/<target>/)
+#include "method/record.h"
+#include "tools/calculation.h"
+#include "tools/columns.h"
+#include "tools/csv_reader.h"
+#include "tools/part_reader.h"
+
+#include <gjbz108a/gjbz108a.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+using namespace gjbz108a;
+
+namespace {
+
+class Seed {
+public:
+    template <typename T>
+    Seed& put(T value) {
+        const auto* bytes = reinterpret_cast<const char*>(&value);
+        bytes_.append(bytes, sizeof value);
+        return *this;
+    }
+    Seed& bytes(const void* data, std::size_t size) {
+        bytes_.append(static_cast<const char*>(data), size);
+        return *this;
+    }
+    // A text as the component library target reads it: length byte, bytes.
+    Seed& text(std::string_view text) {
+        put(static_cast<std::uint8_t>(text.size()));
+        bytes_.append(text);
+        return *this;
+    }
+    void write(const fs::path& folder, const std::string& name) const {
+        fs::create_directories(folder);
+        std::ofstream(folder / name, std::ios::binary) << bytes_;
+    }
+
+private:
+    std::string bytes_;
+};
+
+struct ExamplePart {
+    std::string name;  // file and line
+    cli::Part part;
+};
+
+std::vector<ExamplePart> read_examples(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    cli::CsvReader csv(in);
+    std::vector<ExamplePart> parts;
+    if (!csv.next()) return parts;
+    std::vector<cli::HeaderProblem> problems;
+    const cli::ColumnLayout layout(csv, problems);
+    std::ostringstream ignored;
+    cli::Diagnostics diagnostics(file.string(), ignored);
+    cli::PartReader reader(layout, diagnostics);
+    cli::Calculator calculator;
+    cli::Part part;
+    while (csv.next()) {
+        if (!reader.read(csv, part) || part.refused()) continue;
+        calculator.calculate(part.record.data());  // fills the result block for the report seeds
+        parts.push_back({file.stem().string() + "-" + std::to_string(part.line), part});
+    }
+    return parts;
+}
+
+// The ItemRecord a host hands to calc_item (effective block and results), and
+// the slack behind it.
+Seed item_record(const cli::Part& part) {
+    std::array<std::uint8_t, 456> record{};
+    std::memcpy(record.data(), part.record.data(), GJBZ108A_HEADER_SIZE);
+    std::memcpy(record.data() + GJBZ108A_ITEM_BLOCK, part.record.data() + GJBZ108A_EDIT_EFFECTIVE_BLOCK,
+                GJBZ108A_BLOCK_SIZE);
+    Seed seed;
+    seed.bytes(record.data(), record.size());
+    return seed;
+}
+
+Seed report_request(const cli::Part& part, std::int32_t column, std::int32_t mode) {
+    Seed seed;
+    const std::int32_t item_code = part.record[GJBZ108A_ITEM_CODE];
+    seed.put<std::int32_t>(1).put(item_code).put(column).put(mode).put<std::int32_t>(1);
+    seed.put<std::int32_t>(static_cast<std::int32_t>(part.quantity)).put<std::int8_t>(4).put<std::int32_t>(4);
+    seed.bytes(part.record.data(), part.record.size());
+    return seed;
+}
+
+const std::uint8_t* entered_block(const cli::Part& part) { return part.record.data() + GJBZ108A_EDIT_ENTERED_BLOCK; }
+
+void write_part_seeds(const fs::path& corpus, const ExamplePart& example, const ExamplePart& neighbour) {
+    const cli::Part& part = example.part;
+    const std::uint8_t item_code = part.record[GJBZ108A_ITEM_CODE];
+    item_record(part).write(corpus / "calc_item", example.name);
+    item_record(part).write(corpus / "chek_item", example.name);
+
+    uint32_t parameters = 0, factors = 0;
+    GetFieldsCount(1, item_code, 0, &parameters);
+    GetFieldsCount(1, item_code, GJBZ108A_REPORT_FACTORS, &factors);
+    if (parameters > 0)
+        report_request(part, static_cast<std::int32_t>(part.line % parameters + 1), 1)
+            .write(corpus / "report_fields", example.name + "-parameters");
+    if (factors > 0)
+        report_request(part, static_cast<std::int32_t>(part.line % factors + 1), GJBZ108A_REPORT_FACTORS)
+            .write(corpus / "report_fields", example.name + "-factors");
+
+    // The category's own field list; the neighbour's block as defaults and as
+    // conditions or new values.
+    Seed defaults;
+    defaults.put<std::uint8_t>(static_cast<std::uint8_t>(2 * item_code))
+        .bytes(entered_block(part), GJBZ108A_BLOCK_SIZE)
+        .bytes(entered_block(neighbour.part), GJBZ108A_BLOCK_SIZE)
+        .bytes(entered_block(part), GJBZ108A_BLOCK_SIZE);
+    defaults.write(corpus / "defaults", example.name);
+    Seed change;
+    change.put<std::uint8_t>(static_cast<std::uint8_t>(2 * item_code))
+        .put<std::int32_t>(1)
+        .put<std::int32_t>(static_cast<std::int32_t>(part.line % 4))
+        .bytes(entered_block(part), GJBZ108A_BLOCK_SIZE)
+        .bytes(entered_block(neighbour.part), GJBZ108A_BLOCK_SIZE);
+    change.write(corpus / "global_change", example.name);
+}
+
+// Made-up field lists with every field type code, and texts that exercise the
+// patterns and editing commands of the global change.
+void write_made_up_list_seeds(const fs::path& corpus) {
+    struct Entry {
+        std::uint8_t code, length;
+        std::uint32_t offset;
+    };
+    const std::vector<Entry> entries{{1, 0, 0},  {3, 0, 1},   {4, 0, 3},   {5, 0, 5},  {6, 0, 9},   {7, 0, 13},
+                                     {8, 0, 17}, {12, 0, 25}, {15, 0, 27}, {9, 6, 28}, {17, 0, 35}, {23, 2, 44},
+                                     {10, 12, 47}, {0, 9, 4000000000u}, {25, 3, 7}};
+    const auto list = [&](Seed& seed) {
+        seed.put<std::uint8_t>(1).put(static_cast<std::uint8_t>(entries.size()));
+        for (const Entry& e : entries) seed.put(e.code).put(e.length).put(e.offset);
+    };
+    const auto block = [](std::string_view text9, std::string_view text17, std::string_view text10) {
+        std::array<std::uint8_t, GJBZ108A_BLOCK_SIZE> b{};
+        for (std::size_t i = 0; i < 28; ++i) b[i] = static_cast<std::uint8_t>(i * 7 + 1);
+        std::memcpy(b.data() + 28, text9.data(), text9.size());
+        std::memcpy(b.data() + 35, text17.data(), text17.size());
+        std::memcpy(b.data() + 47, text10.data(), text10.size());
+        return b;
+    };
+    const auto part = block("ABCDEF", "ABCDEFGH", "ABCDEFGHIJKL");  // texts that fill their fields
+    const std::vector<std::array<std::string_view, 3>> others{
+        {"---", "---", "---"}, {"AB*", "***", "*EF"}, {"A?C*", "ABCDEFGH", "*CD*"}, {"-rb1", "x", "-re1"}};
+    for (std::size_t i = 0; i < others.size(); ++i) {
+        const auto other = block(others[i][0], others[i][1], others[i][2]);
+        Seed defaults;
+        list(defaults);
+        defaults.bytes(part.data(), part.size()).bytes(other.data(), other.size()).bytes(part.data(), part.size());
+        defaults.write(corpus / "defaults", "made-up-list-" + std::to_string(i));
+        Seed change;
+        list(change);
+        change.put<std::int32_t>(static_cast<std::int32_t>(i)).put<std::int32_t>(9);
+        change.bytes(part.data(), part.size()).bytes(other.data(), other.size());
+        change.write(corpus / "global_change", "made-up-list-" + std::to_string(i));
+    }
+}
+
+// Calls into the component library: store a part, refer to it, find it and
+// search for it; look up a shipped part and its defaults.
+void write_component_library_seeds(const fs::path& corpus, const std::vector<ExamplePart>& examples) {
+    const std::array<std::string_view, 3> shipped{"LOGIC QUAD NAND2 CMOS DIP14", "CAT-10010", "QJ1000-01"};
+    for (std::size_t i = 0; i < examples.size(); i += 7) {
+        const cli::Part& part = examples[i].part;
+        const std::string name = "SEED " + examples[i].name;
+        const std::string key = "CAT-" + std::to_string(part.line);
+        const std::uint8_t item_code = part.record[GJBZ108A_ITEM_CODE];
+        Seed seed;
+        seed.put<std::uint8_t>(2).put<std::int16_t>(1).put(item_code).text(name);   // PutToLib
+        seed.bytes(entered_block(part), GJBZ108A_BLOCK_SIZE);
+        seed.put<std::uint8_t>(3).put<std::int8_t>(2).text(key).text(name);         // PutToXref
+        seed.put<std::uint8_t>(0).put<std::uint8_t>(1).put<std::int8_t>(2).put<std::uint8_t>(1).put(item_code)
+            .text(key).text("");                                                     // GetFromLib
+        seed.put<std::uint8_t>(4).put<std::int8_t>(static_cast<std::int8_t>(1 + i % 2)).put<std::int8_t>(1)
+            .put<std::uint8_t>(1).put(item_code).text("seed");                       // SearchInLib
+        seed.put<std::uint8_t>(1).put<std::uint8_t>(1).put<std::int16_t>(1).put<std::int16_t>(item_code)
+            .put<std::int16_t>(entered_block(part)[1]).put<std::int16_t>(0);         // GetDflt
+        seed.write(corpus / "component_library", examples[i].name);
+    }
+    for (std::size_t kind = 0; kind < shipped.size(); ++kind) {
+        Seed seed;
+        seed.put<std::uint8_t>(0).put<std::uint8_t>(1).put(static_cast<std::int8_t>(kind == 0 ? 1 : kind + 1))
+            .put<std::uint8_t>(1).put<std::uint8_t>(3);
+        seed.text(kind == 0 ? "" : shipped[kind]).text(kind == 0 ? shipped[kind] : "");
+        seed.put<std::uint8_t>(4).put<std::int8_t>(2).put<std::int8_t>(static_cast<std::int8_t>(kind + 1))
+            .put<std::uint8_t>(0).put<std::uint8_t>(0).text("10");
+        seed.write(corpus / "component_library", "shipped-" + std::to_string(kind));
+    }
+}
+
+void write_parts_list_seeds(const fs::path& corpus, const fs::path& examples) {
+    fs::create_directories(corpus / "parts_list");
+    for (const auto& entry : fs::directory_iterator(examples))
+        if (entry.path().extension() == ".csv")
+            fs::copy_file(entry.path(), corpus / "parts_list" / entry.path().filename(),
+                          fs::copy_options::overwrite_existing);
+    // The dialect's corners: a byte-order mark, CRLF and lone CR, quoted cells
+    // over lines, broken quoting, notes, and a value beyond the header.
+    std::ofstream(corpus / "parts_list" / "dialect.csv", std::ios::binary)
+        << "\xEF\xBB\xBF" "ref,qty,category,environment,temperature,cycling_rate,quality,# note\r\n"
+           "\"R1\nR2\",2,Resistor,1,30,5,B1,\"a, b\"\r"
+           "R3,1,5,3,-10,,user,\"x\"y\r\n"
+           ",,,,,,,section\n"
+           "F1,1,fuses,27,,,,,extra\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: fuzz_seeds SOURCE_DIR\n";
+        return 2;
+    }
+    const fs::path source = argv[1];
+    const fs::path corpus = source / "tests" / "fuzz" / "corpus";
+    std::vector<ExamplePart> examples;
+    for (const char* list : {"board.csv", "power_rf.csv"}) {
+        auto parts = read_examples(source / "examples" / list);
+        examples.insert(examples.end(), parts.begin(), parts.end());
+    }
+    for (std::size_t i = 0; i < examples.size(); ++i)
+        write_part_seeds(corpus, examples[i], examples[(i + 1) % examples.size()]);
+    write_made_up_list_seeds(corpus);
+    write_component_library_seeds(corpus, examples);
+    write_parts_list_seeds(corpus, source / "examples");
+    std::cout << examples.size() << " example parts written as seeds to " << corpus.string() << "\n";
+    return 0;
+}
