@@ -132,6 +132,8 @@ void PartReader::read_general(const CsvReader& row, Part& part) {
         problem_at(part, layout_.general(ColumnKind::ref),
                    "the reference designator is longer than " + std::to_string(kLongestReference) +
                        " characters");
+    else if (ref.find('\0') != std::string_view::npos)  // the stored text would end there
+        problem_at(part, layout_.general(ColumnKind::ref), "the reference designator holds a NUL character");
     else
         std::ranges::copy(ref, part.record.data() + GJBZ108A_EDIT_REFERENCE);
 

@@ -123,6 +123,12 @@ TEST(Predict, GeneralColumnsAndTheirRanges) {
     EXPECT_NE(run.out.find("\"ref\":\"" + fifty + "x\",\"qty\":null"), std::string::npos);
 }
 
+TEST(Predict, AReferenceWithANulIsRefusedNotCutShort) {
+    const Prediction run = predict_text(std::string(kHeader) + "\n" + std::string("F1\0F2", 5) + ",1,FUSES,1,0.5,\n");
+    EXPECT_EQ(run.diagnostics, "parts.csv:2: column 'ref': the reference designator holds a NUL character\n");
+    EXPECT_EQ(run.status, kSomethingRefused);
+}
+
 TEST(Predict, EveryDiagnosticIsOneLineWhateverTheCellsHold) {
     // Quoted cells with line breaks and control characters in a column name
     // and in a value: each problem stays on its own line. The header takes
