@@ -148,7 +148,7 @@ void check_diagnostics(std::string_view diagnostics, std::size_t lines) {
 void check_run(std::string_view text) {
     std::istringstream in{std::string(text)};
     std::ostringstream out, diagnostics;
-    const cli::ExitStatus status = cli::predict(in, kFileName, cli::Format::csv, out, diagnostics);
+    const cli::ExitStatus status = cli::predict(in, kFileName, cli::Format::csv, cli::View::parts, out, diagnostics);
     require(status == cli::kAllComputed || status == cli::kSomethingRefused || status == cli::kListUnusable,
             "an undocumented exit status");
     if (status == cli::kAllComputed) require(diagnostics.str().empty(), "exit status 0 with a diagnostic");
