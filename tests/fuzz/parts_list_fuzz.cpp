@@ -6,6 +6,10 @@
 // and ranges); and the whole run ends with a documented exit status, a
 // diagnostic per problem in the "file:line: why" form, and CSV output whose
 // rows all have the header's cells and end with the total.
+//
+// The component library is the tests' stand-in, which gives every part type
+// a complete set of defaults and knows no named part: the host library has a
+// target of its own, and the stand-in keeps each input's run the same.
 #include "support/fuzz_support.h"
 
 #include "method/category_fields.h"
@@ -15,6 +19,8 @@
 #include "tools/csv_reader.h"
 #include "tools/part_reader.h"
 #include "tools/predict.h"
+
+#include "../tools/fake_library.h"
 
 #include <cmath>
 #include <sstream>
@@ -111,7 +117,8 @@ void check_parts(std::string_view text) {
         if (problem.fatal) return;
     std::ostringstream diagnostics_out;
     cli::Diagnostics diagnostics(kFileName, diagnostics_out);
-    cli::PartReader reader(layout, diagnostics);
+    cli::test::FakeLibrary library;
+    cli::PartReader reader(layout, diagnostics, library);
     cli::Part part;
     while (csv.next()) {
         if (!reader.read(csv, part)) continue;
@@ -148,7 +155,9 @@ void check_diagnostics(std::string_view diagnostics, std::size_t lines) {
 void check_run(std::string_view text) {
     std::istringstream in{std::string(text)};
     std::ostringstream out, diagnostics;
-    const cli::ExitStatus status = cli::predict(in, kFileName, cli::Format::csv, cli::View::parts, out, diagnostics);
+    cli::test::FakeLibrary library;
+    const cli::ExitStatus status =
+        cli::predict(in, kFileName, cli::Format::csv, cli::View::parts, out, diagnostics, &calc_item, &library);
     require(status == cli::kAllComputed || status == cli::kSomethingRefused || status == cli::kListUnusable,
             "an undocumented exit status");
     if (status == cli::kAllComputed) require(diagnostics.str().empty(), "exit status 0 with a diagnostic");

@@ -1,7 +1,9 @@
 // Writes the seed corpus of the fuzz targets from the shipped example parts
-// lists: every part as a record for calc_item and chek_item, as report
-// requests, as blocks with its category's field list, and as calls into the
-// component library; the lists themselves seed the parts-list reader. Run it
+// lists, read as the tool reads them with the shipped component library's
+// defaults (in a database of its own; the plug-in must find libtalwen.so):
+// every part as a record for calc_item and chek_item, as report requests, as
+// blocks with its category's field list, and as calls into the component
+// library; the lists themselves seed the parts-list reader. Run it
 // after a change of an input layout (./dev fuzz-seeds); the seeds are kept
 // in the repository so that CI replays the same inputs.
 //
@@ -21,6 +23,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <stdlib.h>
 
 namespace fs = std::filesystem;
 using namespace gjbz108a;
@@ -59,7 +63,7 @@ struct ExamplePart {
     cli::Part part;
 };
 
-std::vector<ExamplePart> read_examples(const fs::path& file) {
+std::vector<ExamplePart> read_examples(const fs::path& file, cli::PartLibrary& library) {
     std::ifstream in(file, std::ios::binary);
     cli::CsvReader csv(in);
     std::vector<ExamplePart> parts;
@@ -68,7 +72,7 @@ std::vector<ExamplePart> read_examples(const fs::path& file) {
     const cli::ColumnLayout layout(csv, problems);
     std::ostringstream ignored;
     cli::Diagnostics diagnostics(file.string(), ignored);
-    cli::PartReader reader(layout, diagnostics);
+    cli::PartReader reader(layout, diagnostics, library);
     cli::Calculator calculator;
     cli::Part part;
     while (csv.next()) {
@@ -231,9 +235,17 @@ int main(int argc, char** argv) {
     }
     const fs::path source = argv[1];
     const fs::path corpus = source / "tests" / "fuzz" / "corpus";
+    std::string folder = (fs::temp_directory_path() / "fuzz-seeds-XXXXXX").string();
+    if (::mkdtemp(folder.data()) == nullptr) return 1;
+    ::setenv("TALWEN_DB", (fs::path(folder) / "library.db").c_str(), 1);
+    const auto library = cli::make_host_library();
+    if (!library->reachable()) {
+        std::cerr << "fuzz_seeds: the component library cannot be loaded\n";
+        return 1;
+    }
     std::vector<ExamplePart> examples;
     for (const char* list : {"board.csv", "power_rf.csv"}) {
-        auto parts = read_examples(source / "examples" / list);
+        auto parts = read_examples(source / "examples" / list, *library);
         examples.insert(examples.end(), parts.begin(), parts.end());
     }
     for (std::size_t i = 0; i < examples.size(); ++i)
@@ -241,6 +253,7 @@ int main(int argc, char** argv) {
     write_made_up_list_seeds(corpus);
     write_component_library_seeds(corpus, examples);
     write_parts_list_seeds(corpus, source / "examples");
+    fs::remove_all(folder);
     std::cout << examples.size() << " example parts written as seeds to " << corpus.string() << "\n";
     return 0;
 }
