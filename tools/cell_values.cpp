@@ -41,6 +41,15 @@ bool same_text(std::string_view a, std::string_view b) noexcept {
     return true;
 }
 
+const Category* category_named(std::string_view text) noexcept {
+    for (const Category& category : categories())
+        if (same_text(text, category.name)) return &category;
+    unsigned code = 0;
+    const char* end = text.data() + text.size();
+    if (!text.empty() && std::from_chars(text.data(), end, code).ptr == end) return find_category(code);
+    return nullptr;
+}
+
 bool read_whole(std::string_view text, std::int64_t min, std::int64_t max, std::int64_t& value,
                 std::string& why) {
     const std::string_view digits = without_plus(text);
@@ -163,6 +172,34 @@ bool store_field(const ParameterField& field, std::string_view text, std::uint8_
     case FieldType::selection: break;  // handled above
     }
     return true;
+}
+
+std::string cell_text(const ParameterField& field, const std::uint8_t* block) {
+    char text[32];
+    const auto written = [&](auto value) {
+        return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
+    };
+    switch (field.type) {
+    case FieldType::selection: {
+        const unsigned code = block[field.offset];
+        return code >= 1 && code <= field.entries.size() ? std::string(field.entries[code - 1]) : written(code);
+    }
+    case FieldType::u8: return written(unsigned{block[field.offset]});
+    case FieldType::u16: return written(load<std::uint16_t>(block, field.offset));
+    case FieldType::i32: return written(load<std::int32_t>(block, field.offset));
+    case FieldType::u32: return written(load<std::uint32_t>(block, field.offset));
+    case FieldType::f32: {
+        // The shortest digits that read back as the same number, without an
+        // exponent where a reader expects none (4194304 bits, not 4.194304e+06).
+        const float value = load<float>(block, field.offset);
+        const float magnitude = value < 0 ? -value : value;
+        const bool plain = magnitude == 0 || (magnitude >= 1e-5f && magnitude < 1e16f);
+        return std::string(text, std::to_chars(text, text + sizeof text, value,
+                                               plain ? std::chars_format::fixed : std::chars_format::general)
+                                     .ptr);
+    }
+    }
+    return {};
 }
 
 }  // namespace gjbz108a::cli

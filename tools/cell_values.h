@@ -4,6 +4,7 @@
 #pragma once
 
 #include "method/category_fields.h"
+#include "method/item_codes.h"
 
 #include <cstdint>
 #include <span>
@@ -17,6 +18,10 @@ std::string_view trimmed(std::string_view cell) noexcept;
 
 // ASCII case-insensitive equality (entry texts and names are ASCII).
 bool same_text(std::string_view a, std::string_view b) noexcept;
+
+// The category named by its ItemCode or by its name, in any letter case;
+// nullptr for any other text.
+const Category* category_named(std::string_view text) noexcept;
 
 // A whole number in [min, max]: digits with an optional sign.
 bool read_whole(std::string_view text, std::int64_t min, std::int64_t max, std::int64_t& value,
@@ -40,5 +45,10 @@ FieldRange field_range(FieldType type) noexcept;
 // Reads a non-empty cell into the field's bytes at `block` (a parameter block).
 bool store_field(const ParameterField& field, std::string_view text, std::uint8_t* block,
                  std::string& why);
+
+// The cell that store_field reads back as the field's value: a list entry's
+// text, a whole number, or the shortest text of a real. A selection code that
+// no entry has is written as its number.
+std::string cell_text(const ParameterField& field, const std::uint8_t* block);
 
 }  // namespace gjbz108a::cli

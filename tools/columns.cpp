@@ -68,4 +68,22 @@ ColumnLayout::ColumnLayout(const CsvReader& header, std::vector<HeaderProblem>& 
     }
 }
 
+std::optional<ColumnLayout> read_header(CsvReader& csv, Diagnostics& diagnostics, bool& problems) {
+    bool found_header = false;
+    while (!found_header && csv.next()) found_header = !csv.blank();
+    problems = !found_header;
+    if (!found_header) {
+        diagnostics.report(csv.line(), "", "no header row: the first row names the columns");
+        return std::nullopt;
+    }
+    std::vector<HeaderProblem> header_problems;
+    std::optional<ColumnLayout> layout(std::in_place, csv, header_problems);
+    for (const HeaderProblem& problem : header_problems) {
+        diagnostics.report(csv.line(), problem.column.empty() ? "" : "column '" + problem.column + "'", problem.why);
+        if (problem.fatal) layout.reset();
+    }
+    problems = !header_problems.empty();
+    return layout;
+}
+
 }  // namespace gjbz108a::cli

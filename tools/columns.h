@@ -5,10 +5,12 @@
 #pragma once
 
 #include "method/category_fields.h"
+#include "tools/diagnostics.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -74,5 +76,11 @@ private:
     std::array<std::size_t, kGeneralColumns.size() + kNameColumns.size()> general_;
     std::vector<const ParameterField*> fields_;  // category-major
 };
+
+// Reads the first row that is not blank as the header and reports its
+// problems. Nothing when the list cannot be read with it (no header, a
+// required column missing or one named twice); `problems` tells whether
+// anything was reported.
+std::optional<ColumnLayout> read_header(CsvReader& csv, Diagnostics& diagnostics, bool& problems);
 
 }  // namespace gjbz108a::cli

@@ -6,6 +6,7 @@ CsvReader::CsvReader(std::istream& input) : input_(input) {}
 
 int CsvReader::peek() {
     if (block_pos_ == block_size_) {
+        consumed_ += block_size_;
         input_.read(block_.data(), static_cast<std::streamsize>(block_.size()));
         block_size_ = static_cast<std::size_t>(input_.gcount());
         block_pos_ = 0;
@@ -60,12 +61,15 @@ bool CsvReader::next() {
     }
     text_.clear();
     cell_ends_.clear();
+    spans_.clear();
     syntax_error_ = {};
     record_line_ = next_line_;
     if (peek() == kEnd) return false;
+    cell_begin_ = position();
 
     enum class State { cell_start, plain, quoted, after_quote } state = State::cell_start;
     for (;;) {
+        const std::size_t at = position();
         const int c = get();
         const bool line_break = c == '\n' || c == '\r';
         if (c == '\r' && peek() == '\n') get();  // CRLF is one line break
@@ -76,7 +80,7 @@ bool CsvReader::next() {
                 state = State::after_quote;
             } else if (c == kEnd) {
                 fail("a quoted cell is not closed before the end of the file");
-                end_cell();
+                end_cell(at);
                 return true;
             } else {
                 text_.push_back(line_break ? '\n' : static_cast<char>(c));
@@ -89,8 +93,9 @@ bool CsvReader::next() {
             continue;
         }
         if (c == ',' || line_break || c == kEnd) {
-            end_cell();
+            end_cell(at);
             if (c == ',') {
+                cell_begin_ = position();
                 state = State::cell_start;
                 continue;
             }

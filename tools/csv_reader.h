@@ -33,6 +33,14 @@ public:
     // The line on which the record starts, counting from 1.
     unsigned long line() const noexcept { return record_line_; }
 
+    // Where a cell stands in the input, quotes included and its comma or line
+    // break excluded: byte offsets from the start of the input (a byte-order
+    // mark counts). A tool that rewrites some cells copies the rest as it was.
+    struct Span {
+        std::size_t begin, end;
+    };
+    Span span(std::size_t index) const noexcept { return spans_[index]; }
+
     // A record whose quoting is broken still gives its cells as well as they can
     // be read; syntax_error() then says why and syntax_error_cell() names the
     // 0-based cell. Empty when the record is well formed.
@@ -44,17 +52,24 @@ private:
     int get();
     int peek();
     void append_plain_run();
-    void end_cell() { cell_ends_.push_back(text_.size()); }
+    std::size_t position() const noexcept { return consumed_ + block_pos_; }
+    void end_cell(std::size_t raw_end) {
+        cell_ends_.push_back(text_.size());
+        spans_.push_back({cell_begin_, raw_end});
+    }
     void fail(const char* why);
 
     std::istream& input_;
     std::array<char, 1 << 16> block_;
     std::size_t block_pos_ = 0;
     std::size_t block_size_ = 0;
+    std::size_t consumed_ = 0;  // bytes of the input before the block
     bool started_ = false;
 
     std::string text_;                    // the record's cells, back to back
     std::vector<std::size_t> cell_ends_;  // end of each cell in text_
+    std::vector<Span> spans_;             // each cell in the input
+    std::size_t cell_begin_ = 0;
     unsigned long next_line_ = 1;
     unsigned long record_line_ = 0;
     std::string_view syntax_error_;

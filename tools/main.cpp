@@ -1,10 +1,12 @@
 // gjbz108a: predicts the non-operating failure rate of a parts list.
+#include "tools/change_command.h"
 #include "tools/field_listing.h"
 #include "tools/predict.h"
 
 #include <fstream>
 #include <iostream>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -12,6 +14,8 @@ using namespace gjbz108a::cli;
 
 constexpr std::string_view kUsage = R"(Usage: gjbz108a [--format text|csv|json] PARTS_FILE
        gjbz108a report [--format text|csv|json] PARTS_FILE
+       gjbz108a change PARTS_FILE --where KEY=VALUE... --set KEY=VALUE...
+                       [-o OUT_FILE]    (gjbz108a change --help tells more)
        gjbz108a --list-fields
        gjbz108a --help
 
@@ -48,6 +52,10 @@ int usage_error(std::string_view why) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::string_view(argv[1]) == "change") {
+        const std::vector<std::string_view> arguments(argv + 2, argv + argc);
+        return change_command(arguments, std::cin, std::cout, std::cerr);
+    }
     Format format = Format::text;
     const View view = argc > 1 && std::string_view(argv[1]) == "report" ? View::tables : View::parts;
     std::string_view file;

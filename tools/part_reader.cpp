@@ -11,7 +11,6 @@
 #include <gjbz108a/defaults.h>
 
 #include <algorithm>
-#include <charconv>
 #include <cstring>
 
 namespace gjbz108a::cli {
@@ -21,16 +20,6 @@ constexpr std::size_t kLongestReference = GJBZ108A_EDIT_PART_NAME - GJBZ108A_EDI
 constexpr std::int64_t kMostParts = 9999;
 // Temperatures below absolute zero are typing errors, not storage conditions.
 constexpr float kLowestTemperature = -273.15f;
-
-// The category named by an ItemCode or by its name, in any letter case.
-const Category* find_category_text(std::string_view text) noexcept {
-    for (const Category& category : categories())
-        if (same_text(text, category.name)) return &category;
-    unsigned code = 0;
-    const char* end = text.data() + text.size();
-    if (std::from_chars(text.data(), end, code).ptr == end && !text.empty()) return find_category(code);
-    return nullptr;
-}
 
 // A typed value equal to its storage's undefined value would read back as "not
 // defined" and silently take the default, so it is refused. Selection bytes
@@ -100,13 +89,13 @@ bool PartReader::read(const CsvReader& row, Part& part) {
     read_general(row, part);
     read_names(row, part);
     read_parameters(row, part);
-    if (!part.refused()) merge_defaults(part);
+    if (blocks_ == Blocks::entered_and_effective && !part.refused()) merge_defaults(part);
     return true;
 }
 
 void PartReader::read_category(const CsvReader& row, Part& part) {
     const std::string_view text = cell(row, ColumnKind::category);
-    part.category = find_category_text(text);
+    part.category = category_named(text);
     if (part.category != nullptr) {
         const std::uint8_t code = part.category->item_code;
         part.record[GJBZ108A_ITEM_CLASS] = part.record[GJBZ108A_EDIT_ITEM_CLASS] = 1;  // electronic

@@ -18,10 +18,15 @@ class CsvReader;
 
 class PartReader {
 public:
+    // What a read part gets: both parameter blocks, or only the entered one
+    // (for a tool that changes the list rather than computing it).
+    enum class Blocks { entered_and_effective, entered_only };
+
     // `library` gives the parts that rows name and the defaults of the cells
     // left empty.
-    PartReader(const ColumnLayout& layout, Diagnostics& diagnostics, PartLibrary& library)
-        : layout_(layout), diagnostics_(diagnostics), library_(library) {}
+    PartReader(const ColumnLayout& layout, Diagnostics& diagnostics, PartLibrary& library,
+               Blocks blocks = Blocks::entered_and_effective)
+        : layout_(layout), diagnostics_(diagnostics), library_(library), blocks_(blocks) {}
 
     // Reads the current row into `part`: its entered block (the named library
     // part's parameters, overridden by the row's cells) and its effective block
@@ -44,6 +49,7 @@ private:
     const ColumnLayout& layout_;
     Diagnostics& diagnostics_;
     PartLibrary& library_;
+    Blocks blocks_;
     std::string why_;     // reused for every conversion
     std::string column_;  // reused for column labels beyond the header
 };

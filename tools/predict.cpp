@@ -23,27 +23,14 @@ ExitStatus predict(std::istream& in, std::string_view file_name, Format format, 
                    std::ostream& diagnostics, CalculateFunction calculate, PartLibrary* library) {
     Diagnostics report_problem(file_name, diagnostics);
     CsvReader csv(in);
-    bool found_header = false;
-    while (!found_header && csv.next()) found_header = !csv.blank();
-    if (!found_header) {
-        report_problem.report(csv.line(), "", "no header row: the first row names the columns");
-        return kListUnusable;
-    }
-
-    std::vector<HeaderProblem> header_problems;
-    const ColumnLayout layout(csv, header_problems);
-    bool unusable = false;
-    for (const HeaderProblem& problem : header_problems) {
-        report_problem.report(csv.line(), problem.column.empty() ? "" : "column '" + problem.column + "'",
-                              problem.why);
-        unusable = unusable || problem.fatal;
-    }
-    if (unusable) return kListUnusable;
+    bool header_problems = false;
+    const std::optional<ColumnLayout> layout = read_header(csv, report_problem, header_problems);
+    if (!layout) return kListUnusable;
 
     const auto report = make_report(format, view, out);
     std::unique_ptr<PartLibrary> host_library;
     if (library == nullptr) library = (host_library = make_host_library()).get();
-    PartReader reader(layout, report_problem, *library);
+    PartReader reader(*layout, report_problem, *library);
     Calculator calculator(calculate);
     Part part;
     Summary summary;
@@ -74,7 +61,7 @@ ExitStatus predict(std::istream& in, std::string_view file_name, Format format, 
         report->part(line);
     }
     report->finish(summary);
-    return summary.refused > 0 || !header_problems.empty() ? kSomethingRefused : kAllComputed;
+    return summary.refused > 0 || header_problems ? kSomethingRefused : kAllComputed;
 }
 
 }  // namespace gjbz108a::cli

@@ -21,4 +21,8 @@ const ScreenField* screen_field_at(const ScreenFieldList& list, unsigned offset)
 // Whether the number field holds its storage's undefined value ("---").
 bool holds_undefined(const std::uint8_t* block, const ScreenField& field) noexcept;
 
+// Whether the number field holds its storage's wildcard value ("***"), which a
+// global change takes for any value or no change.
+bool holds_wildcard(const std::uint8_t* block, const ScreenField& field) noexcept;
+
 }  // namespace gjbz108a::cli

@@ -111,5 +111,38 @@ TEST(CsvReader, RecordsLongerThanOneReadBlock) {
     EXPECT_EQ(records[1].cells[1], "b");
 }
 
+// Each cell's span cut out of the input, for every record.
+std::vector<Cells> raw_cells(const std::string& text) {
+    std::istringstream in(text);
+    CsvReader reader(in);
+    std::vector<Cells> records;
+    while (reader.next()) {
+        Cells cells;
+        for (std::size_t i = 0; i < reader.size(); ++i)
+            cells.push_back(text.substr(reader.span(i).begin, reader.span(i).end - reader.span(i).begin));
+        records.push_back(cells);
+    }
+    return records;
+}
+
+TEST(CsvReader, SpansCoverEachCellAsWrittenWithoutItsSeparator) {
+    const std::string text = "\xEF\xBB\xBF" "a,\"b,\"\"c\"\"\"\r\n"
+                             " x ,,\"two\nlines\"\r"
+                             "last,\"open";
+    EXPECT_EQ(raw_cells(text), (std::vector<Cells>{{"a", "\"b,\"\"c\"\"\""},
+                                                   {" x ", "", "\"two\nlines\""},
+                                                   {"last", "\"open"}}));
+    // Offsets count the byte-order mark; a record beyond the first read block
+    // has its offsets in the whole input.
+    const std::string long_cell(70000, 'z');
+    std::istringstream in("\xEF\xBB\xBF" "q\n" + long_cell + ",end\n");
+    CsvReader reader(in);
+    ASSERT_TRUE(reader.next());
+    EXPECT_EQ(reader.span(0).begin, 3u);
+    ASSERT_TRUE(reader.next());
+    EXPECT_EQ(reader.span(1).begin, 3u + 2u + 70000u + 1u);
+    EXPECT_EQ(reader.span(1).end, reader.span(1).begin + 3u);
+}
+
 }  // namespace
 }  // namespace gjbz108a::cli

@@ -142,7 +142,7 @@ TEST(Documentation, ReadmeOutputExcerptsAreWhatTheToolPrints) {
         ++excerpts;
         at = text_end;
     }
-    EXPECT_EQ(excerpts, 3);
+    EXPECT_EQ(excerpts, 4);
 }
 
 }  // namespace

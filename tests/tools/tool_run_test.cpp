@@ -149,6 +149,43 @@ TEST(ToolRun, EmptyCellsAndNamedPartsComeFromTheShippedLibrary) {
               "Parts read: 5, computed: 4, computed with warnings: 0, refused: 1\n");
 }
 
+TEST(ToolRun, ChangeWritesTheChangedListOrNothing) {
+    const std::string original = "ref,qty,category,environment,temperature,cycling_rate,style,quality,# note\n"
+                                 "C1,1,CAPACITOR,1,30,5,Mica,B1,\"a note, kept\"\n"
+                                 "R1,1,Resistor,1,30,5,Chip Film,B1,\n";
+    const std::string list = write_list("change.csv", original), changed = work_dir() + "changed.csv";
+    ToolRun run = run_tool("change " + quoted(list) + " --where category=7 quality=B1 --set quality=B2 -o " +
+                           quoted(changed));
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "gjbz108a change: CAPACITOR parts matched: 1, changed: 1\n");
+    EXPECT_EQ(read_file(changed), "ref,qty,category,environment,temperature,cycling_rate,style,quality,# note\n"
+                                  "C1,1,CAPACITOR,1,30,5,Mica,B2,\"a note, kept\"\n"
+                                  "R1,1,Resistor,1,30,5,Chip Film,B1,\n");
+
+    // To standard output, and over the list itself.
+    run = run_tool("change " + quoted(list) + " --category Resistor --set quality=C");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, original.substr(0, original.find("R1")) + "R1,1,Resistor,1,30,5,Chip Film,C,\n");
+    run = run_tool("change " + quoted(list) + " --category Resistor --set quality=C -o " + quoted(list));
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(read_file(list), original.substr(0, original.find("R1")) + "R1,1,Resistor,1,30,5,Chip Film,C,\n");
+
+    // Nothing is written for a bad argument or a list with a problem.
+    const std::string never = work_dir() + "never.csv";
+    run = run_tool("change " + quoted(list) + " --category 7 --set quality=B9 -o " + quoted(never));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_FALSE(std::filesystem::exists(never));
+    const std::string broken = write_list("broken.csv", original + "C2,1,CAPACITOR,1,30,5,Mica,B9,\n");
+    run = run_tool("change " + quoted(broken) + " --category 7 --set quality=B2 -o " + quoted(never));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, broken + ":4: column 'quality': 'B9' is not an entry of the list (A1p, A1m, A1l, A1w, A2, "
+                                "B1, B2, C1, C2, User)\ngjbz108a change: nothing written\n");
+    EXPECT_FALSE(std::filesystem::exists(never));
+    run = run_tool("change " + quoted(work_dir() + "missing.csv") + " --category 7 --set quality=B2");
+    EXPECT_EQ(run.status, 2);
+}
+
 TEST(ToolRun, RefusedPartsAreReportedAndSetTheExitStatus) {
     // Environment 14 is one the models do not support, so the first part is not
     // computed; the second has bad input; both are counted and the run goes on.

@@ -1,0 +1,245 @@
+// gjbz108a change: which parts each form of condition selects, what the new
+// values write, that everything else of the list stays byte for byte, and
+// that nothing is written when an argument or the list is wrong.
+#include "tools/change_command.h"
+
+#include "fake_library.h"
+
+#include <gjbz108a/defaults.h>
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace gjbz108a::cli {
+namespace {
+
+// CRLF line ends, a quoted note, a row shorter than the header, a row of notes
+// and a capacitor whose quality is given by its code (6 is B1).
+const std::string kList =
+    "ref,qty,category,environment,temperature,cycling_rate,type,style,quality,pins,bits,# note\r\n"
+    "C1,1,CAPACITOR,1,30,5,,Mica,B1,,,\"decoupling, 100 nF\"\r\n"
+    "C2,2,capacitor,1,30,5,,Mica,6,,,\r\n"
+    "C10,1,7,1,30,5,,Plastic,B2,,,\r\n"
+    "C11,1,CAPACITOR,1,30,5,,Plastic\r\n"
+    ",,,,,,,,,,,\"Logic, a note row\"\r\n"
+    "U1,1,IC Digital,1,30,5,Logic,,B1,14,,\r\n"
+    "U2,1,IC Memory,1,30,5,SRAM,,B1,28,262144,\r\n";
+
+struct ChangeRun {
+    int status;
+    std::string out, err;
+};
+
+ChangeRun change(const std::vector<std::string_view>& arguments, const std::string& list = kList,
+           test::FakeLibrary library = {}) {
+    std::vector<std::string_view> all{"-"};
+    all.insert(all.end(), arguments.begin(), arguments.end());
+    std::istringstream in(list);
+    std::ostringstream out, err;
+    const int status = change_command(all, in, out, err, &library);
+    return {status, out.str(), err.str()};
+}
+
+// The list with some of its part lines replaced: each pair names the line by
+// its reference designator and gives the new line.
+std::string list_with_lines(const std::vector<std::pair<std::string, std::string>>& changed) {
+    std::string list = kList;
+    for (const auto& [ref, line] : changed) {
+        const auto at = list.find("\n" + ref + ",") + 1;
+        list.replace(at, list.find('\r', at) - at, line);
+    }
+    return list;
+}
+
+// The same, for lines that keep their reference designator.
+std::string list_with(const std::vector<std::string>& changed) {
+    std::vector<std::pair<std::string, std::string>> pairs;
+    for (const std::string& line : changed) pairs.emplace_back(line.substr(0, line.find(',')), line);
+    return list_with_lines(pairs);
+}
+
+std::string counts(std::string_view category, int matched, int changed) {
+    return "gjbz108a change: " + std::string(category) + " parts matched: " + std::to_string(matched) +
+           ", changed: " + std::to_string(changed) + "\n";
+}
+
+TEST(Change, ASelectionConditionByEntryOrCode) {
+    const ChangeRun run = change({"--where", "category=CAPACITOR", "quality=B1", "--set", "quality=B2"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, counts("CAPACITOR", 2, 2));
+    EXPECT_EQ(run.out, list_with({"C1,1,CAPACITOR,1,30,5,,Mica,B2,,,\"decoupling, 100 nF\"",
+                                  "C2,2,capacitor,1,30,5,,Mica,B2,,,"}));
+    // The code of the list, the entry's text or its code in any case.
+    EXPECT_EQ(change({"--category", "7", "--where", "quality=6", "--set", "quality=b2"}).out, run.out);
+}
+
+TEST(Change, NumberConditionsOfEveryStorage) {
+    ChangeRun run = change({"--category=IC Digital", "--where", "pins=14", "--set", "pins=16"});
+    EXPECT_EQ(run.err, counts("IC Digital", 1, 1));
+    EXPECT_EQ(run.out, list_with({"U1,1,IC Digital,1,30,5,Logic,,B1,16,,"}));
+    EXPECT_EQ(change({"--category=IC Digital", "--where", "pins=15", "--set", "pins=16"}).err,
+              counts("IC Digital", 0, 0));
+
+    // A real compares exactly, and is written in its shortest plain form.
+    run = change({"--category", "IC Memory", "--where", "bits=262144", "--set", "bits=1.048576e6"});
+    EXPECT_EQ(run.out, list_with({"U2,1,IC Memory,1,30,5,SRAM,,B1,28,1048576,"}));
+    EXPECT_EQ(change({"--category", "IC Memory", "--where", "bits=262144.02", "--set", "bits=1"}).err,
+              counts("IC Memory", 0, 0));
+}
+
+TEST(Change, TextPatternsOnTheReferenceDesignator) {
+    const auto matched = [](std::string_view pattern) {
+        const std::string condition = "ref=" + std::string(pattern);
+        const ChangeRun run = change({"--category", "CAPACITOR", "--where", condition, "--set", "quality=***"});
+        EXPECT_EQ(run.status, 0) << pattern;
+        return run.err;
+    };
+    EXPECT_EQ(matched("C1"), counts("CAPACITOR", 1, 0));    // the text itself
+    EXPECT_EQ(matched("C1*"), counts("CAPACITOR", 3, 0));   // C1, C10, C11
+    EXPECT_EQ(matched("*1"), counts("CAPACITOR", 2, 0));    // C1, C11
+    EXPECT_EQ(matched("*1*"), counts("CAPACITOR", 3, 0));   // contains 1
+    EXPECT_EQ(matched("C*0"), counts("CAPACITOR", 1, 0));   // C10
+    EXPECT_EQ(matched("C?"), counts("CAPACITOR", 2, 0));    // C1, C2: two characters
+    EXPECT_EQ(matched("C?*"), counts("CAPACITOR", 4, 0));
+    EXPECT_EQ(matched("c1*"), counts("CAPACITOR", 0, 0));   // letter case counts
+    EXPECT_EQ(matched("C*1*"), counts("CAPACITOR", 0, 0));  // two stars, the first not leading
+
+    // Texts are written too: "-rb1" drops the first character.
+    const ChangeRun run = change({"--category", "CAPACITOR", "--where", "ref=C1?", "--set", "ref=-rb1"});
+    EXPECT_EQ(run.out, list_with_lines({{"C10", "10,1,7,1,30,5,,Plastic,B2,,,"},
+                                        {"C11", "11,1,CAPACITOR,1,30,5,,Plastic"}}));
+}
+
+TEST(Change, AnyValueAndNotDefined) {
+    // "***" and an absent key select every part of the category.
+    const ChangeRun all = change({"--category", "CAPACITOR", "--where", "quality=***", "--set", "style=Glass Glaze"});
+    EXPECT_EQ(all.err, counts("CAPACITOR", 4, 4));
+    EXPECT_EQ(change({"--category", "CAPACITOR", "--set", "style=Glass Glaze"}).out, all.out);
+
+    // "---" (or nothing) is a field left empty; as a new value it empties the cell.
+    ChangeRun run = change({"--category", "CAPACITOR", "--where", "quality=---", "--set", "quality=C1"});
+    EXPECT_EQ(run.err, counts("CAPACITOR", 1, 1));
+    EXPECT_EQ(run.out, list_with({"C11,1,CAPACITOR,1,30,5,,Plastic,C1"}));  // cells added to a short row
+    EXPECT_EQ(change({"--category", "CAPACITOR", "--where", "quality=", "--set", "quality=C1"}).out, run.out);
+    run = change({"--category", "IC Memory", "--set", "bits=---", "pins="});
+    EXPECT_EQ(run.out, list_with({"U2,1,IC Memory,1,30,5,SRAM,,B1,,,"}));
+
+    // A part that already holds the new value matches and is not changed: the
+    // code 6 of C2 stays as it was written.
+    run = change({"--category", "CAPACITOR", "--where", "style=Mica", "--set", "quality=B1"});
+    EXPECT_EQ(run.err, counts("CAPACITOR", 2, 0));
+    EXPECT_EQ(run.out, kList);
+}
+
+TEST(Change, NothingIsWrittenForABadArgument) {
+    const auto refused = [](const std::vector<std::string_view>& arguments) {
+        const ChangeRun run = change(arguments);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        const auto end = run.err.find('\n');
+        EXPECT_EQ(run.err.substr(end + 1), "Try 'gjbz108a change --help'.\n");
+        return run.err.substr(0, end);
+    };
+    const std::string prefix = "gjbz108a change: ";
+    EXPECT_EQ(refused({"--set", "quality=B2"}), prefix + "no category given: use --category or --where category=...");
+    EXPECT_EQ(refused({"--category", "7"}), prefix + "no new value given: --set KEY=VALUE...");
+    EXPECT_EQ(refused({"--category", "4", "--set", "quality=B2"}),
+              prefix + "'4' is neither a supported ItemCode nor a category name");
+    EXPECT_EQ(refused({"--category", "7", "--where", "category=5", "--set", "quality=B2"}),
+              prefix + "two categories: '7' and '5'; a change is of one category");
+    EXPECT_EQ(refused({"--category", "7", "--where", "pins=4", "--set", "quality=B2"}),
+              prefix + "--where pins=4: CAPACITOR has no such parameter (gjbz108a --list-fields lists them), and it "
+                       "is not ref, generic_name, catalog_number, military_number or part_name");
+    EXPECT_EQ(refused({"--category", "7", "--set", "quality=B3"}),
+              prefix + "--set quality=B3: 'B3' is not an entry of the list (A1p, A1m, A1l, A1w, A2, B1, B2, C1, C2, "
+                       "User)");
+    EXPECT_EQ(refused({"--category", "7", "--set", "quality=B2", "Quality=B1"}),
+              prefix + "--set Quality=B1: the key is given twice");
+    EXPECT_EQ(refused({"--category", "7", "--set", "category=5"}),
+              prefix + "--set category=5: a change keeps the category of every part");
+    EXPECT_EQ(refused({"--category", "7", "--set", "ref=" + std::string(51, 'r')}),
+              prefix + "--set ref=" + std::string(51, 'r') + ": the text is longer than 50 characters");
+    EXPECT_EQ(refused({"--category", "7", "--set", "quality=B2", "stray"}),
+              prefix + "'stray' is not KEY=VALUE, and the parts list is '-'");
+    EXPECT_EQ(refused({"--category", "7", "--set", "quality=B2", "--frobnicate"}), prefix + "unknown option '--frobnicate'");
+    // Values that mean "---" or "***" in their storage cannot be typed as numbers.
+    EXPECT_EQ(refused({"--category", "3", "--set", "pins=65535"}),
+              prefix + "--set pins=65535: '65535' means not defined in this field; write --- for that");
+    EXPECT_EQ(refused({"--category", "3", "--where", "pins=65525", "--set", "pins=1"}),
+              prefix + "--where pins=65525: '65525' means any value (***) in this field; write *** for that");
+    EXPECT_EQ(refused({"--category", "1", "--set", "bits=3.4028236e36"}),
+              prefix + "--set bits=3.4028236e36: '3.4028236e36' means any value (***) in this field; write *** "
+                       "for that");
+    EXPECT_EQ(refused({"--category", "5", "--set", "resistors=117"}),
+              prefix + "--set resistors=117: '117' means any value (***) in this field; write *** for that");
+    EXPECT_EQ(refused({"--category", "5", "--set", "subtype=255"}),
+              prefix + "--set subtype=255: '255' is out of range (0 to 254)");
+
+    // A new value needs a column to go into.
+    const ChangeRun run = change({"--category", "7", "--set", "generic_name=X", "surface=Chip"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err,
+              "<stdin>:1: the list has no column 'surface' for the new value; add the column to the header first\n"
+              "<stdin>:1: the list has no column 'generic_name' for the new value; add the column to the header "
+              "first\n"
+              "gjbz108a change: nothing written\n");
+}
+
+TEST(Change, NothingIsWrittenForAListWithProblems) {
+    const ChangeRun run = change({"--category", "CAPACITOR", "--set", "quality=B2"},
+                           kList + "R1,1,Resistor,1,30,5,,Chip Film,Z9,,,\r\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err,
+              "<stdin>:9: column 'quality': 'Z9' is not an entry of the list (A1m, A2, B1, B2, C, User)\n"
+              "gjbz108a change: nothing written\n");
+}
+
+// A memory stored in the library as B2 with 32 pins; rows name it.
+test::FakeLibrary library_with_memory() {
+    Block block{};
+    const ScreenFieldList* screen = nullptr;
+    GetScrInfo(1, &screen);
+    entr_fill_def(block.data(), screen);
+    block[1] = 1;  // SRAM
+    block[4] = 5;  // B2
+    store(block.data(), 6, std::uint16_t{32});
+    test::FakeLibrary library;
+    library.parts[{NameKind::generic_name, "SRAM 32K", 1}] = {block, "SRAM 32K"};
+    return library;
+}
+
+TEST(Change, ConditionsSeeTheLibraryPartThatARowNames) {
+    const std::string list = "ref,qty,category,environment,temperature,cycling_rate,generic_name,quality,pins\n"
+                             "U1,1,IC Memory,1,30,5,SRAM 32K,,\n"
+                             "U2,1,IC Memory,1,30,5,SRAM 32K,B1,\n";
+    ChangeRun run = change({"--category", "1", "--where", "quality=B2", "generic_name=SRAM*", "--set", "quality=C1"}, list,
+                     library_with_memory());
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, counts("IC Memory", 1, 1));
+    EXPECT_EQ(run.out, "ref,qty,category,environment,temperature,cycling_rate,generic_name,quality,pins\n"
+                       "U1,1,IC Memory,1,30,5,SRAM 32K,C1,\n"
+                       "U2,1,IC Memory,1,30,5,SRAM 32K,B1,\n");
+
+    // An empty cell would bring the library's 32 pins back: refused.
+    run = change({"--category", "1", "--set", "pins=---"}, list, library_with_memory());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "<stdin>:2: column 'pins': the new value cannot be written: an empty cell takes the value of "
+                       "the library part that the row names\n"
+                       "gjbz108a change: nothing written\n");
+}
+
+TEST(Change, HelpNamesEveryForm) {
+    const ChangeRun run = change({"--help"});
+    EXPECT_EQ(run.status, 0);
+    for (const char* form : {"--where KEY=VALUE", "--set KEY=VALUE", "--category", "category=CATEGORY", "***",
+                             "---", "-rb1", "-re1", "Exit status:"})
+        EXPECT_NE(run.out.find(form), std::string::npos) << form;
+}
+
+}  // namespace
+}  // namespace gjbz108a::cli

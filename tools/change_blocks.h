@@ -1,0 +1,58 @@
+// The conditions and the new values of a global change, in the form that the
+// library's global-change functions take: a parameter block of the category
+// and a block of the part's texts, each starting with every field "***" (any
+// value, no change) and a SelectionCode stored one higher than in a part.
+#pragma once
+
+#include "method/category_fields.h"
+#include "method/item_codes.h"
+#include "tools/part_library.h"
+
+#include <gjbz108a/records.h>
+#include <gjbz108a/screen.h>
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace gjbz108a::cli {
+
+// The texts of a part that a change compares and writes, as the EditRecord
+// holds them from its reference designator on: the reference designator, part
+// name, military number, catalog number and generic name, each a text field
+// followed by its NUL.
+constexpr std::size_t kTextAreaOffset = GJBZ108A_EDIT_REFERENCE;
+using TextArea = std::array<std::uint8_t, GJBZ108A_EDIT_GENERIC_NAME + 43 - GJBZ108A_EDIT_REFERENCE>;
+
+struct TextKey {
+    std::string_view key;  // its column
+    ScreenField field;     // in the TextArea
+};
+std::span<const TextKey> text_keys() noexcept;
+// The screen information of a TextArea: one text field per key.
+const ScreenFieldList& text_fields() noexcept;
+
+// One KEY=VALUE as the command line gives it.
+struct Assignment {
+    std::string key, value;
+};
+
+enum class ChangeSide { conditions, new_values };
+
+struct ChangeBlocks {
+    Block parameters{};
+    TextArea texts{};
+    // What the assignments name, for the columns a change writes.
+    std::vector<const ParameterField*> parameter_fields;
+    std::vector<const TextKey*> text_fields;
+};
+
+// Builds one side of a change of `category` from its assignments. False with
+// the reason (naming the assignment) for an unknown key, a key given twice or
+// a value that the field cannot take.
+bool build_change_blocks(const Category& category, ChangeSide side, const std::vector<Assignment>& assignments,
+                         ChangeBlocks& blocks, std::string& why);
+
+}  // namespace gjbz108a::cli
