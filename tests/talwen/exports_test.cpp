@@ -324,7 +324,7 @@ TEST(HostLibraryExports, AMissingDatabaseIsCreatedWithTheShippedData) {
     ASSERT_EQ(buffers.get(2, 1, 3), 1);
     EXPECT_STREQ(buffers.generic.data(), "LOGIC QUAD NAND2 CMOS DIP14");
     EXPECT_EQ(buffers.block[1], 1);                                     // Logic
-    EXPECT_EQ(load<std::uint32_t>(buffers.block.data(), 8), 4u);        // elements
+    EXPECT_EQ(load<std::uint32_t>(buffers.block.data(), 8), 50u);       // elements
     EXPECT_EQ(load<float>(buffers.block.data(), 16), kUndefinedF32);    // user_pi_q left to the default
     ASSERT_TRUE(std::filesystem::exists(folder.database()));
 

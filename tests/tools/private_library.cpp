@@ -2,10 +2,15 @@
 // temporary folder (ctest runs each test in a process of its own): no test
 // touches the user's database, and tests running at once never share one. The
 // tool that the end-to-end tests start inherits it.
-#include "support/temporary_library.h"
+#include "process_library.h"
 
+namespace gjbz108a::cli::test {
 namespace {
 
 const gjbz108a::test::TemporaryLibrary library;
 
 }  // namespace
+
+const gjbz108a::test::TemporaryLibrary& process_library() { return library; }
+
+}  // namespace gjbz108a::cli::test
