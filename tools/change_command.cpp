@@ -3,10 +3,7 @@
 #include "tools/cell_values.h"
 #include "tools/change_arguments.h"
 #include "tools/list_change.h"
-
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+#include "tools/whole_file.h"
 
 namespace gjbz108a::cli {
 namespace {
@@ -47,41 +44,6 @@ int usage_error(std::ostream& err, std::string_view why) {
     return kListUnusable;
 }
 
-bool read_list(const std::string& name, std::istream& standard_input, std::string& text, std::ostream& err) {
-    std::ostringstream content;
-    if (name == "-") {
-        content << standard_input.rdbuf();
-    } else {
-        std::ifstream in(name, std::ios::binary);
-        if (!in) {
-            err << name << ": cannot be opened\n";
-            return false;
-        }
-        content << in.rdbuf();
-    }
-    text = std::move(content).str();
-    return true;
-}
-
-// The whole file or nothing: the text goes to a file beside it, which then
-// takes its name.
-bool write_file(const std::string& name, const std::string& text, std::ostream& err) {
-    const std::filesystem::path path(name), partial = std::filesystem::path(name + ".partial");
-    {
-        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-        if (out && out.write(text.data(), static_cast<std::streamsize>(text.size())) && out.flush()) {
-            out.close();
-            std::error_code error;
-            std::filesystem::rename(partial, path, error);
-            if (!error) return true;
-        }
-    }
-    std::error_code ignored;
-    std::filesystem::remove(partial, ignored);
-    err << name << ": cannot be written\n";
-    return false;
-}
-
 }  // namespace
 
 int change_command(std::span<const std::string_view> arguments, std::istream& standard_input, std::ostream& out,
@@ -102,7 +64,7 @@ int change_command(std::span<const std::string_view> arguments, std::istream& st
         return usage_error(err, why);
 
     std::string list;
-    if (!read_list(request.list, standard_input, list, err)) return kListUnusable;
+    if (!read_whole_file(request.list, standard_input, list, err)) return kListUnusable;
     std::unique_ptr<PartLibrary> host_library;
     if (library == nullptr) library = (host_library = make_host_library()).get();
     std::string_view file_name = request.list;
@@ -114,7 +76,7 @@ int change_command(std::span<const std::string_view> arguments, std::istream& st
     }
     if (request.output.empty())
         out << change.text << std::flush;
-    else if (!write_file(request.output, change.text, err))
+    else if (!write_whole_file(request.output, change.text, err))
         return kListUnusable;
     err << "gjbz108a change: " << category->name << " parts matched: " << change.matched
         << ", changed: " << change.changed << '\n';

@@ -1,6 +1,7 @@
 // gjbz108a: predicts the non-operating failure rate of a parts list.
 #include "tools/change_command.h"
 #include "tools/field_listing.h"
+#include "tools/library_command.h"
 #include "tools/predict.h"
 
 #include <fstream>
@@ -16,6 +17,8 @@ constexpr std::string_view kUsage = R"(Usage: gjbz108a [--format text|csv|json] 
        gjbz108a report [--format text|csv|json] PARTS_FILE
        gjbz108a change PARTS_FILE --where KEY=VALUE... --set KEY=VALUE...
                        [-o OUT_FILE]    (gjbz108a change --help tells more)
+       gjbz108a lib show|search|add|xref|defaults|import|export ...
+                                        (gjbz108a lib --help tells more)
        gjbz108a --list-fields
        gjbz108a --help
 
@@ -52,9 +55,11 @@ int usage_error(std::string_view why) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1 && std::string_view(argv[1]) == "change") {
+    const std::string_view command = argc > 1 ? argv[1] : "";
+    if (command == "change" || command == "lib") {
         const std::vector<std::string_view> arguments(argv + 2, argv + argc);
-        return change_command(arguments, std::cin, std::cout, std::cerr);
+        return command == "change" ? change_command(arguments, std::cin, std::cout, std::cerr)
+                                   : library_command(arguments, std::cin, std::cout, std::cerr);
     }
     Format format = Format::text;
     const View view = argc > 1 && std::string_view(argv[1]) == "report" ? View::tables : View::parts;

@@ -186,6 +186,31 @@ TEST(ToolRun, ChangeWritesTheChangedListOrNothing) {
     EXPECT_EQ(run.status, 2);
 }
 
+TEST(ToolRun, APartAddedToTheLibraryIsNamedInAList) {
+    // A fuse and a neon lamp kept under names of our own. At EnvironmentCode 1 a
+    // fuse is 0.0017 and a neon lamp 0.07; the catalog number finds the lamp.
+    ToolRun run = run_tool("lib add FUSES 'FUSE OF OUR OWN'");
+    EXPECT_EQ(run.status, 0);
+    run = run_tool("lib add 'LAMPS INCANDESCENT' 'NEON OF OUR OWN' type=Neon");
+    EXPECT_EQ(run.status, 0);
+    run = run_tool("lib xref catalog_number OWN-1 'NEON OF OUR OWN'");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run_tool("lib show own-1").out.substr(0, 43), "generic_name         NEON OF OUR OWN\ncatego");
+    EXPECT_EQ(run_tool("lib show OWN-2").status, 1);
+    EXPECT_EQ(run_tool("lib frobnicate").status, 2);
+
+    const std::string list = write_list("own.csv", "ref,qty,category,environment,temperature,cycling_rate,"
+                                                   "generic_name,catalog_number\n"
+                                                   "F1,1,25,1,25,0,fuse of our own,\n"
+                                                   "DS1,1,28,1,25,0,,OWN-1\n");
+    run = run_tool("--format csv " + quoted(list));
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_NE(run.out.find("\nF1,1,FUSES,0.0017,"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\nDS1,1,LAMPS INCANDESCENT,0.07,"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("parts read 2; computed 2;"), std::string::npos) << run.out;
+}
+
 TEST(ToolRun, RefusedPartsAreReportedAndSetTheExitStatus) {
     // Environment 14 is one the models do not support, so the first part is not
     // computed; the second has bad input; both are counted and the run goes on.

@@ -1,0 +1,219 @@
+// gjbz108a lib, each command against a database of its own that starts with
+// the shipped defaults and starter library (hosts/talwen/data/).
+#include "tools/library_command.h"
+#include "tools/library_commands.h"
+
+#include "process_library.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace gjbz108a::cli {
+namespace {
+
+using test::FreshDatabase;
+
+struct LibraryRun {
+    int status;
+    std::string out, err;
+};
+
+LibraryRun lib(const std::vector<std::string_view>& arguments, const std::string& input = "") {
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    const int status = library_command(arguments, in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(LibraryCommand, ShowFindsAPartByAnyOfItsNames) {
+    FreshDatabase database;
+    // The starter library's chip resistor and its two other names.
+    const std::string shown = "generic_name         RES CHIP FILM 0603 1%\n"
+                              "category             Resistor\n"
+                              "catalog_number       CAT-10390\n"
+                              "military_number      QJ1266-13\n"
+                              "subtype              ---\n"
+                              "style                Chip Film\n"
+                              "resistors            1\n"
+                              "quality              B2\n"
+                              "user_pi_q            ---\n";
+    for (std::string_view name : {"RES CHIP FILM 0603 1%", "res chip film 0603 1%", "CAT-10390", "QJ1266-13"}) {
+        const LibraryRun run = lib({"show", name});
+        EXPECT_EQ(run.status, 0) << name;
+        EXPECT_EQ(run.out, shown) << name;
+    }
+    const LibraryRun run = lib({"show", "CAT-99999"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "gjbz108a lib: the library has no part with the generic name, catalog number, military "
+                       "number or part name 'CAT-99999'\n");
+}
+
+TEST(LibraryCommand, SearchByBeginningOrContentKindAndCategory) {
+    FreshDatabase database;
+    EXPECT_EQ(lib({"search", "res c"}).out, "RES CARBON FILM 0.25W 5%\nRES CHIP FILM 0603 1%\n");
+    EXPECT_EQ(lib({"search", "--contains", "--category", "CAPACITOR", "chip"}).out,
+              "CAP CERAMIC CHIP C0G 100PF\nCAP CERAMIC CHIP X7R 100NF\n");
+    EXPECT_EQ(lib({"search", "--kind", "military_number", "QJ1266"}).out, "QJ1266-13\n");
+    const LibraryRun none = lib({"search", "--category", "Resistor", "CAP"});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.err, "gjbz108a lib: no generic_name begins with 'CAP'\n");
+    EXPECT_EQ(lib({"search", "--kind", "serial_number", "X"}).status, 2);
+    EXPECT_EQ(lib({"search"}).status, 2);
+}
+
+TEST(LibraryCommand, AddStoresOrReplacesAPart) {
+    FreshDatabase database;
+    LibraryRun run = lib({"add", "Resistor", "RES TEST 1K", "style=Metal Film", "QUALITY=B1"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "added Resistor part 'RES TEST 1K' in " + database.path() + "\n");
+    EXPECT_NE(lib({"show", "RES TEST 1K"}).out.find("quality              B1\n"), std::string::npos);
+
+    run = lib({"add", "5", "res test 1k", "style=Metal Film", "quality=C"});
+    EXPECT_EQ(run.out, "replaced Resistor part 'res test 1k' in " + database.path() + "\n");
+    EXPECT_NE(lib({"show", "RES TEST 1K"}).out.find("quality              C\n"), std::string::npos);
+
+    // Refused, and nothing stored: a part without its type, an unknown key, a
+    // value its field cannot take, a name too long for the dialogs.
+    const auto refused = [&](const std::vector<std::string_view>& arguments) {
+        const LibraryRun bad = lib(arguments);
+        EXPECT_EQ(lib({"show", "RES BAD"}).status, 1);
+        return std::to_string(bad.status) + " " + bad.err.substr(0, bad.err.find('\n'));
+    };
+    EXPECT_EQ(refused({"add", "Resistor", "RES BAD", "quality=B1"}),
+              "2 gjbz108a lib: You must define Type of the part.");
+    EXPECT_EQ(refused({"add", "Resistor", "RES BAD", "style=Chip Film", "pins=8"}),
+              "2 gjbz108a lib: 'pins=8': Resistor has no such parameter (gjbz108a --list-fields lists them)");
+    EXPECT_EQ(refused({"add", "Resistor", "RES BAD", "style=Chip Film", "resistors=127"}),
+              "2 gjbz108a lib: 'resistors=127': '127' is outside 0..126");
+    EXPECT_EQ(refused({"add", "Resistors", "RES BAD"}),
+              "2 gjbz108a lib: 'Resistors' is neither a supported ItemCode nor a category name");
+    EXPECT_EQ(lib({"add", "Resistor", std::string(43, 'R'), "style=Chip Film"}).status, 1);
+}
+
+TEST(LibraryCommand, CrossReferencesPointNamesAtGenericNames) {
+    FreshDatabase database;
+    LibraryRun run = lib({"xref", "part_name", "RC0603-1K", "RES CHIP FILM 0603 1%"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "part_name 'RC0603-1K' refers to 'RES CHIP FILM 0603 1%' in " + database.path() + "\n");
+    EXPECT_EQ(run.err, "");
+    EXPECT_NE(lib({"show", "rc0603-1k"}).out.find("part_name            RC0603-1K\n"), std::string::npos);
+
+    run = lib({"xref", "catalog_number", "CAT-1", "NOT YET THERE"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "note: the library has no part 'NOT YET THERE' yet\n");
+    EXPECT_EQ(lib({"xref", "generic_name", "A", "B"}).status, 2);
+    EXPECT_EQ(lib({"xref", "part_name", "A"}).status, 2);
+}
+
+TEST(LibraryCommand, DefaultsOfAPartType) {
+    FreshDatabase database;
+    // The shipped defaults of IC Digital, and those of its Logic and PAL types.
+    const auto shown = [](const std::vector<std::string_view>& arguments) {
+        const LibraryRun run = lib(arguments);
+        EXPECT_EQ(run.status, 0);
+        return run.out;
+    };
+    const std::string common = "tech                 MOS\n"
+                               "package              Package SMT(Chip carrier)\n"
+                               "quality              B2\n"
+                               "learning             Stabilized\n";
+    EXPECT_EQ(shown({"defaults", "IC Digital"}),
+              "category             IC Digital\ntype                 any\nsubtype              any\n" + common +
+                  "pins                 14\nelements             50\nuser_pi_q            1\n");
+    EXPECT_EQ(shown({"defaults", "3", "pal"}),
+              "category             IC Digital\ntype                 PAL\nsubtype              any\n" + common +
+                  "pins                 20\nelements             300\nuser_pi_q            1\n");
+    EXPECT_EQ(shown({"defaults", "3", "Logic", "2"}),
+              "category             IC Digital\ntype                 Logic\nsubtype              2\n" + common +
+                  "pins                 14\nelements             50\nuser_pi_q            1\n");
+    EXPECT_EQ(lib({"defaults", "3", "Halogen"}).status, 2);
+    EXPECT_EQ(lib({"defaults", "HYBRID", "A"}).status, 2);  // no types
+}
+
+TEST(LibraryCommand, ImportIsAllOrNothing) {
+    FreshDatabase database;
+    LibraryRun run = lib({"import", "parts", "-"}, "generic_name,category,style,quality\n"
+                                                   "RES ONE,Resistor,Chip Film,B1\n"
+                                                   "RES TWO,Resistor,Chip Film,Z1\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "gjbz108a lib: <stdin>:3: column 'quality': 'Z1' is not an entry of the list (A1m, A2, B1, "
+                       "B2, C, User)\nnothing imported: the library is as it was\n");
+    EXPECT_EQ(lib({"show", "RES ONE"}).status, 1);
+
+    run = lib({"import", "xrefs", "-"}, "name_kind,name,generic_name\npart name,RT-ONE,RES CHIP FILM 0603 1%\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "imported 1 row of xrefs into " + database.path() + "\n");
+    EXPECT_EQ(lib({"show", "RT-ONE"}).status, 0);
+
+    run = lib({"import", "defaults", "-"}, "category,type,subtype,field,value,why\nResistor,,,quality,C,cheap parts\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(lib({"defaults", "Resistor"}).out.find("quality              C\n"), std::string::npos);
+
+    EXPECT_EQ(lib({"import", "tables", "-"}).status, 2);
+    const std::string missing = (test::process_library().folder() / "missing.csv").string();
+    run = lib({"import", "parts", missing});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, missing + ": cannot be opened\ngjbz108a lib: nothing imported\n");
+}
+
+TEST(LibraryCommand, ALongImportShowsItsProgressWhenAsked) {
+    FreshDatabase database;
+    std::string parts = "generic_name,category,style\n";
+    for (int i = 1; i <= 2500; ++i) parts += "RES " + std::to_string(i) + ",Resistor,Chip Film\n";
+    const auto import = [&](bool progress) {
+        std::istringstream in(parts);
+        std::ostringstream out, err;
+        lib::ComponentLibrary library(database.path());
+        lib::import_table(library, std::vector<std::string_view>{"parts", "-"}, {in, out, err, progress});
+        EXPECT_EQ(out.str(), "imported 2500 rows of parts into " + database.path() + "\n");
+        return err.str();
+    };
+    EXPECT_EQ(import(false), "");
+    EXPECT_EQ(import(true), "\rimporting: 1000 rows\rimporting: 2000 rows\n");
+}
+
+TEST(LibraryCommand, ExportedTablesImportIntoAnotherLibraryAsTheyWere) {
+    std::string tables[3];
+    {
+        FreshDatabase database;
+        ASSERT_EQ(lib({"add", "CAPACITOR", "CAP EXPORT", "style=Mica", "user_pi_q=0.3"}).status, 0);
+        for (int i = 0; i < 3; ++i) tables[i] = lib({"export", i == 0 ? "parts" : i == 1 ? "xrefs" : "defaults"}).out;
+        EXPECT_NE(tables[0].find("CAP EXPORT,CAPACITOR,1,"), std::string::npos);
+        // To a file, the same text.
+        const std::string file = database.path() + ".parts.csv";
+        EXPECT_EQ(lib({"export", "parts", "-o", file}).status, 0);
+        std::ifstream in(file);
+        std::ostringstream written;
+        written << in.rdbuf();
+        EXPECT_EQ(written.str(), tables[0]);
+    }
+    FreshDatabase other;
+    EXPECT_EQ(lib({"import", "parts", "-"}, tables[0]).status, 0);
+    EXPECT_EQ(lib({"import", "xrefs", "-"}, tables[1]).status, 0);
+    EXPECT_EQ(lib({"import", "defaults", "-"}, tables[2]).status, 0);
+    EXPECT_EQ(lib({"export", "parts"}).out, tables[0]);
+    EXPECT_EQ(lib({"export", "xrefs"}).out, tables[1]);
+    EXPECT_EQ(lib({"export", "defaults"}).out, tables[2]);
+    EXPECT_EQ(lib({"export", "parts", "-o"}).status, 2);
+}
+
+TEST(LibraryCommand, HelpAndBadCommands) {
+    const LibraryRun help = lib({"--help"});
+    EXPECT_EQ(help.status, 0);
+    for (const char* command : {"show NAME", "search [--contains]", "add CATEGORY", "xref KIND", "defaults CATEGORY",
+                                "import parts|xrefs|defaults FILE", "export parts|xrefs|defaults [-o FILE]"})
+        EXPECT_NE(help.out.find(command), std::string::npos) << command;
+    EXPECT_NE(help.out.find("The database now: " + test::process_library().database().string()), std::string::npos);
+    EXPECT_EQ(lib({}).status, 2);
+    const LibraryRun unknown = lib({"remove", "X"});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(unknown.err, "gjbz108a lib: unknown command 'remove'\nTry 'gjbz108a lib --help'.\n");
+}
+
+}  // namespace
+}  // namespace gjbz108a::cli
