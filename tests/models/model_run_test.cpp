@@ -1,194 +1,104 @@
-#include "models/model_run.h"
+// The frame that every category model runs in, through calc_item.
+#include "model_checks.h"
 
-#include "support/item_record.h"
+#include <algorithm>
 
-#include <gtest/gtest.h>
-
-#include <array>
-#include <limits>
-#include <optional>
-#include <string>
-
-namespace gjbz108a {
+namespace gjbz108a::test {
 namespace {
 
-using test::ItemRecord;
-
-constexpr std::size_t kStyle = 151;
-constexpr std::size_t kQuality = 152;
-constexpr std::array<CurvePoint, 2> kCurve{{{0, 1}, {50, 2}}};
-
-struct Harness {
-    explicit Harness(ItemRecord& r) : cursor(buffer.data()), run(r.data(), &cursor) {}
-    std::string text() const { return std::string(buffer.data(), static_cast<const char*>(cursor)); }
-    std::array<char, 1024> buffer{};
-    char* cursor;
-    ModelRun run;
-};
-
-TEST(ModelRun, OpeningClearsOwnedSlotsAndDecrementsCodesEvenWhenRefused) {
-    ItemRecord record(11, 14);  // EnvironmentCode 14 passes calc_item but no model supports it
-    record.u8(kStyle, 1).u8(kQuality, 0);
-    for (unsigned slot = 0; slot < 8; ++slot) record.f32(GJBZ108A_ITEM_RESULTS + 4 * slot, 9.0f);
-
-    Harness r(record);
-    EXPECT_FALSE(r.run.open(6, {kStyle, kQuality}));
-    EXPECT_EQ(r.text(), " Environment not supported\n");
-    EXPECT_EQ(record.u8_at(kStyle), 0);
-    EXPECT_EQ(record.u8_at(kQuality), 255);  // 0 wraps
-    for (unsigned slot = 0; slot < 6; ++slot) EXPECT_EQ(record.slot(slot), 0.0f) << slot;
-    EXPECT_EQ(record.slot(6), 9.0f);  // not owned
-}
-
-TEST(ModelRun, EnvironmentColumnsFollowTheSharedMap) {
-    // EnvironmentCode -> column, as every environment table is indexed.
-    const std::array<std::pair<unsigned, unsigned>, 19> map{{
-        {1, 0}, {2, 1}, {3, 2}, {4, 4}, {5, 6}, {6, 7}, {7, 8}, {8, 10}, {9, 9}, {10, 3},
-        {11, 15}, {12, 13}, {13, 5}, {16, 11}, {17, 14}, {21, 12}, {22, 16}, {23, 18}, {26, 17},
-    }};
-    for (auto [code, column] : map) {
-        ItemRecord record(11, code);
-        Harness r(record);
-        ASSERT_TRUE(r.run.open(0, {})) << code;
-        EXPECT_EQ(r.run.environment_column(), column) << code;
+// Every category model: the selection codes it decrements in place (kept on
+// every path) and the result slots it owns (cleared first). The marker triple
+// gives failure rate 0 with every owned factor 0, once the environment is
+// supported; an unsupported one is refused first.
+TEST(EveryModel, DecrementsItsCodesClearsItsSlotsAndAnswersTheMarkerTriple) {
+    struct Category {
+        unsigned item_code;
+        std::vector<std::size_t> codes;
+        unsigned owned_slots;
+    };
+    const Category categories[] = {
+        {1, {151, 152, 153, 154, 155}, 8}, {2, {151, 152, 153, 154, 155, 170}, 8}, {3, {151, 152, 153, 154, 155}, 8},
+        {33, {152}, 10}, {11, {151, 152}, 6}, {12, {151, 152}, 7}, {13, {151, 152}, 6}, {14, {151, 152}, 7},
+        {15, {151, 152}, 5}, {5, {151, 153}, 6}, {6, {151, 152}, 5}, {7, {151, 152, 153, 154}, 7},
+        {8, {151, 152}, 4}, {9, {151, 152, 153}, 4}, {10, {151, 152, 158}, 5}, {19, {}, 2}, {20, {152}, 5},
+        {16, {151, 152}, 4}, {18, {151, 152, 153}, 5}, {21, {151, 152}, 4}, {22, {151, 152}, 4}, {30, {151, 152}, 4},
+        {24, {}, 1}, {25, {}, 1}, {28, {151}, 1}, {27, {152}, 4}, {29, {151, 152, 153, 158}, 6}, {31, {151, 152}, 4},
+    };
+    for (const Category& c : categories) {
+        for (unsigned environment : {26u, 14u}) {
+            SCOPED_TRACE(testing::Message() << "ItemCode " << c.item_code << ", EnvironmentCode " << environment);
+            ItemRecord r(c.item_code, environment);
+            r.marker_triple().f32(GJBZ108A_FAILURE_RATE, 7.0f);
+            for (std::size_t offset = 151; offset <= 171; ++offset) r.u8(offset, 3);
+            for (unsigned slot = 0; slot < 12; ++slot) r.f32(GJBZ108A_ITEM_RESULTS + 4 * slot, 9.0f);
+            const Calculation calc = calculate(r);
+            for (std::size_t offset = 151; offset <= 171; ++offset) {
+                const bool code = std::find(c.codes.begin(), c.codes.end(), offset) != c.codes.end();
+                EXPECT_EQ(r.u8_at(offset), code ? 2 : 3) << "byte " << offset;
+            }
+            for (unsigned slot = c.owned_slots; slot < 12; ++slot) EXPECT_EQ(r.slot(slot), 9.0f) << "slot " << slot;
+            if (environment == 14) {
+                EXPECT_EQ(calc.result, 1);
+                EXPECT_EQ(calc.messages, " Environment not supported\n");
+                EXPECT_EQ(r.failure_rate(), 7.0f);
+            } else if (c.item_code > 3) {  // the integrated circuits compute at 35 degrees instead
+                EXPECT_EQ(calc.result, 3);
+                EXPECT_TRUE(calc.buffer_untouched);
+                EXPECT_EQ(r.failure_rate(), 0.0f);
+            }
+            // A filter stores its base rate before it looks at the environment.
+            const unsigned first_cleared = c.item_code == 31 ? 2 : 1;
+            if (c.item_code > 3 || environment == 14) {
+                for (unsigned slot = first_cleared; slot < c.owned_slots; ++slot) EXPECT_EQ(r.slot(slot), 0.0f) << slot;
+            }
+            if (c.item_code == 31) {
+                EXPECT_EQ(r.slot(1), 0.0086f);  // construction 3
+            }
+        }
     }
-    for (unsigned code : {14u, 15u, 18u, 19u, 20u, 24u, 25u, 27u}) {
-        ItemRecord record(11, code);
-        Harness r(record);
-        EXPECT_FALSE(r.run.open(0, {})) << code;
+}
+
+TEST(EveryModel, RefusesACodeOutsideItsListWhereItReadsIt) {
+    // A part, the offset of one of its codes, the code's name and the length
+    // of its list: codes 0 and length + 1 are refused.
+    struct List {
+        ItemRecord part;
+        std::size_t offset;
+        std::string name;
+        unsigned length;
+    };
+    const List lists[] = {
+        {part(1), 154, "Qual", 8}, {part(1), 153, "Package", 13}, {part(1), 152, "Tech", 2},
+        {part(1), 155, "Learn fact.", 3}, {part(2), 151, "Type", 2}, {part(3), 151, "Type", 8},
+        {part(2).u8(151, 2), 170, "Seal", 3}, {part(2).u8(151, 2).u8(153, 2).u8(170, 9), 152, "Tech", 3},  // FLAT: no seal
+        {part(33), 152, "Qual", 9}, {part(11), 151, "Style", 5}, {part(12), 151, "Style", 8},
+        {part(13), 151, "Style", 10}, {part(15), 151, "Style", 8}, {part(11), 152, "Quality", 8},
+        {part(14), 152, "Quality", 8}, {part(5), 151, "Style", 12}, {part(5), 153, "Quality", 6},
+        {part(6), 151, "Style", 7}, {part(6), 152, "Quality", 6}, {part(7), 151, "Style", 13},
+        {part(7), 152, "Quality", 10}, {part(7).u8(151, 13), 154, "Sealed", 2}, {part(8), 152, "Quality", 5},
+        {part(9), 152, "Quality", 7}, {part(9), 153, "Seal", 3}, {part(10), 151, "Configuration", 6},
+        {part(10), 152, "Quality", 6}, {part(10).u8(151, 5), 158, "Linkage", 3}, {part(20), 152, "Quality", 4},
+        {part(16), 151, "Type", 7}, {part(16), 152, "Learning factor", 3}, {part(18), 151, "Type", 16},
+        {part(18), 152, "Quality (TRANSFORMERS)", 5}, {part(18).u8(151, 9), 153, "Quality (COILS)", 6},
+        {part(21), 151, "Type", 6}, {part(22), 151, "Type", 2}, {part(22), 152, "Quality", 5},
+        {part(30), 151, "Type", 34}, {part(27), 152, "Quality", 6}, {part(31), 151, "Construction", 5},
+        {part(31), 152, "Quality", 4}, {part(29), 151, "Type", 40}, {part(29), 152, "Quality", 5},
+        {part(29).u8(151, 14), 153, "Learning factor", 3}, {part(29).u8(151, 14), 158, "Axis", 3},
+    };
+    for (const List& list : lists) {
+        for (unsigned code : {0u, list.length + 1}) {
+            expect_refused(ItemRecord(list.part).u8(list.offset, code), " " + list.name + " code " +
+                           std::to_string(code) + " is not in the list 1.." + std::to_string(list.length) + "\n");
+        }
     }
-}
-
-TEST(ModelRun, ChooseRefusesCodesBeyondTheList) {
-    ItemRecord record(11);
-    record.u8(kStyle, 6).u8(kQuality, 0);
-    Harness r(record);
-    ASSERT_TRUE(r.run.open(6, {kStyle, kQuality}));
-    unsigned index = 0;
-    EXPECT_FALSE(r.run.choose(kStyle, 5, "Style", index));
-    EXPECT_FALSE(r.run.choose(kQuality, 8, "Quality", index));
-    EXPECT_EQ(r.text(),
-              " Style code 6 is not in the list 1..5\n"
-              " Quality code 0 is not in the list 1..8\n");
-    record.u8(kStyle, 4);
-    EXPECT_TRUE(r.run.choose(kStyle, 5, "Style", index));
-    EXPECT_EQ(index, 4u);
-}
-
-TEST(ModelRun, QualityFactorTakesTheUserValueAfterTheTable) {
-    ItemRecord record(11);
-    record.f32(158, 0.33f);
-    Harness r(record);
-    constexpr std::array<std::int32_t, 2> table{7, 12};
-    EXPECT_EQ(r.run.quality_factor(1, table, 100.0f, 158), 0.12f);
-    EXPECT_EQ(r.run.quality_factor(2, table, 100.0f, 158), 0.33f);
-}
-
-TEST(ModelRun, OpeningStepsAnswerTheMarkerTripleAfterTheEnvironment) {
-    ItemRecord marked(11, 26);  // column 17, large factors everywhere
-    marked.marker_triple().u8(kStyle, 0).f32(GJBZ108A_FAILURE_RATE, 5.0f);
-    for (unsigned slot = 0; slot < 6; ++slot) marked.f32(GJBZ108A_ITEM_RESULTS + 4 * slot, 9.0f);
-    Harness r(marked);
-    EXPECT_EQ(r.run.opening_steps(6, {kStyle}), std::optional<int>{kComputed});
-    EXPECT_EQ(marked.failure_rate(), 0.0f);
-    for (unsigned slot = 0; slot < 6; ++slot) EXPECT_EQ(marked.slot(slot), 0.0f) << slot;
-    EXPECT_EQ(marked.u8_at(kStyle), 255);
-    EXPECT_EQ(r.text(), "");
-
-    ItemRecord unsupported(11, 14);
-    unsupported.marker_triple();
-    Harness u(unsupported);
-    EXPECT_EQ(u.run.opening_steps(6, {}), std::optional<int>{kNotComputed});
-    EXPECT_EQ(u.text(), " Environment not supported\n");
-
-    ItemRecord plain(11, 2);
-    Harness p(plain);
-    EXPECT_EQ(p.run.opening_steps(6, {}), std::nullopt);
-    EXPECT_EQ(p.run.environment_column(), 1u);
-}
-
-TEST(ModelRun, StepsStoreTheirFactors) {
-    ItemRecord record(11, 26);  // column 17
-    record.u8(kQuality, 3).f32(158, 0.33f);
-    Harness r(record);
-    ASSERT_EQ(r.run.opening_steps(7, {kQuality}), std::nullopt);
-
-    EnvironmentTable environment{};
-    environment[17] = 785;
-    EXPECT_EQ(r.run.environment_step(2, environment, 100.0f), 7.85f);
-    EXPECT_EQ(record.slot(2), 7.85f);
-
-    constexpr std::array<std::int32_t, 2> levels{7, 12};
-    const QualityField quality{kQuality, 158};
-    float factor = 0;
-    EXPECT_TRUE(r.run.quality_step(quality, levels, 100.0f, 3, factor));  // code 3: "User"
-    EXPECT_EQ(factor, 0.33f);
-    EXPECT_EQ(record.slot(3), 0.33f);
-    record.u8(kQuality, 1);
-    EXPECT_TRUE(r.run.quality_step(quality, levels, 100.0f, 3, factor));
-    EXPECT_EQ(record.slot(3), 0.12f);
-
-    EXPECT_TRUE(r.run.curve_step(4, kCurve, 25, "Temperature", factor));
-    EXPECT_EQ(record.slot(4), 1.5f);
-    EXPECT_EQ(r.text(), "");
-}
-
-TEST(ModelRun, CyclingStepReadsTheRecordsRateUnderItsName) {
-    ItemRecord record(11);
-    record.cycling_rate(55).temperature(-3);
-    Harness r(record);
-    ASSERT_EQ(r.run.opening_steps(6, {}), std::nullopt);
-    EXPECT_EQ(r.run.temperature(), -3.0f);
-    float factor = 0;
-    EXPECT_TRUE(r.run.cycling_step(5, kCurve, factor));
-    EXPECT_EQ(record.slot(5), 2.1f);  // 2 + (2 - 1) * 5 / 50
-    EXPECT_EQ(r.text(), " For  Circulation rate/1000 hours > 50 the model may be invalid\n\n");
-}
-
-TEST(ModelRun, FailedStepsStoreNothing) {
-    ItemRecord record(11);
-    record.u8(kQuality, 4).f32(GJBZ108A_ITEM_RESULTS + 12, 9.0f);
-    Harness r(record);
-    ASSERT_EQ(r.run.opening_steps(3, {kQuality}), std::nullopt);
-    float factor = 0;
-    constexpr std::array<std::int32_t, 2> levels{7, 12};
-    EXPECT_FALSE(r.run.quality_step({kQuality, 158, "Qual"}, levels, 100.0f, 3, factor));
-    EXPECT_FALSE(r.run.curve_step(1, kCurve, -std::numeric_limits<float>::infinity(), "Temperature", factor));
-    EXPECT_EQ(r.text(),
-              " Qual code 4 is not in the list 1..3\n"
-              " For Temperature = -inf the model is invalid\n\n");
-    EXPECT_EQ(record.slot(1), 0.0f);
-    EXPECT_EQ(record.slot(3), 9.0f);  // beyond the owned slots, untouched
-}
-
-TEST(ModelRun, AWarningThenAFailureAppendsBothLines) {
-    ItemRecord record(11);
-    record.f32(GJBZ108A_FAILURE_RATE, 5.0f);
-    Harness r(record);
-    ASSERT_TRUE(r.run.open(6, {}));
-    float factor = 0;
-    EXPECT_TRUE(r.run.lookup(kCurve, 60, "Temperature", factor));
-    EXPECT_FLOAT_EQ(factor, 2.2f);
-    EXPECT_FALSE(r.run.lookup(kCurve, std::numeric_limits<float>::quiet_NaN(), "Cycles", factor));
-    EXPECT_EQ(r.text(),
-              " For Temperature > 50 the model may be invalid\n\n"
-              " For Cycles = nan the model is invalid\n\n");
-    EXPECT_EQ(record.failure_rate(), 5.0f);  // the host's value stays
-}
-
-TEST(ModelRun, ClosingWritesSlotZeroAndTheHeaderAndReportsWarnings) {
-    ItemRecord record(11);
-    Harness r(record);
-    ASSERT_TRUE(r.run.open(6, {}));
-    EXPECT_EQ(r.run.close(0.25f), kComputed);
-    EXPECT_EQ(record.slot(0), 0.25f);
-    EXPECT_EQ(record.failure_rate(), 0.25f);
-    EXPECT_EQ(r.text(), "");
-
-    float factor = 0;
-    r.run.lookup(kCurve, 70, "Temperature", factor);
-    EXPECT_EQ(r.run.close(1.0f), kComputedWithWarnings);
+    // Resistors judge the style first, optoelectronic devices the quality.
+    expect_refused(part(5).u8(151, 0).u8(153, 0), " Style code 0 is not in the list 1..12\n");
+    expect_refused(part(15).u8(151, 0).u8(152, 0), " Quality code 0 is not in the list 1..8\n");
+    // Codes that a part's path never reads are not judged.
+    for (ItemRecord r : {part(14).u8(151, 0), part(29).u8(151, 20).u8(152, 0).u8(153, 0), part(8).u8(151, 0)}) {
+        EXPECT_EQ(calculate(r).result, 3);
+    }
 }
 
 }  // namespace
-}  // namespace gjbz108a
+}  // namespace gjbz108a::test
