@@ -71,7 +71,8 @@ void put_field(ItemRecordBytes& record, unsigned item_code, std::string_view key
     const std::size_t offset = GJBZ108A_ITEM_BLOCK + field->offset;
     switch (field->type) {
     case FieldType::u8:
-    case FieldType::selection: store(record.data(), offset, static_cast<std::uint8_t>(value)); break;
+    case FieldType::selection:
+    case FieldType::code: store(record.data(), offset, static_cast<std::uint8_t>(value)); break;
     case FieldType::u16: store(record.data(), offset, static_cast<std::uint16_t>(value)); break;
     case FieldType::i32: store(record.data(), offset, static_cast<std::int32_t>(value)); break;
     case FieldType::u32: store(record.data(), offset, static_cast<std::uint32_t>(value)); break;

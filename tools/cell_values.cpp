@@ -138,7 +138,8 @@ bool read_entry(std::string_view text, std::span<const std::string_view> entries
 
 FieldRange field_range(FieldType type) noexcept {
     switch (type) {
-    case FieldType::u8: return {std::numeric_limits<std::uint8_t>::max(), false};
+    case FieldType::u8:
+    case FieldType::code: return {std::numeric_limits<std::uint8_t>::max(), false};
     case FieldType::u16: return {std::numeric_limits<std::uint16_t>::max(), false};
     case FieldType::i32: return {std::numeric_limits<std::int32_t>::max(), false};
     case FieldType::u32: return {std::numeric_limits<std::uint32_t>::max(), false};
@@ -164,7 +165,8 @@ bool store_field(const ParameterField& field, std::string_view text, std::uint8_
     std::int64_t value;
     if (!read_whole(text, 0, field_range(field.type).max, value, why)) return false;
     switch (field.type) {
-    case FieldType::u8: block[field.offset] = static_cast<std::uint8_t>(value); break;
+    case FieldType::u8:
+    case FieldType::code: block[field.offset] = static_cast<std::uint8_t>(value); break;
     case FieldType::u16: store(block, field.offset, static_cast<std::uint16_t>(value)); break;
     case FieldType::i32: store(block, field.offset, static_cast<std::int32_t>(value)); break;
     case FieldType::u32: store(block, field.offset, static_cast<std::uint32_t>(value)); break;
@@ -184,7 +186,8 @@ std::string cell_text(const ParameterField& field, const std::uint8_t* block) {
         const unsigned code = block[field.offset];
         return code >= 1 && code <= field.entries.size() ? std::string(field.entries[code - 1]) : written(code);
     }
-    case FieldType::u8: return written(unsigned{block[field.offset]});
+    case FieldType::u8:
+    case FieldType::code: return written(unsigned{block[field.offset]});
     case FieldType::u16: return written(load<std::uint16_t>(block, field.offset));
     case FieldType::i32: return written(load<std::int32_t>(block, field.offset));
     case FieldType::u32: return written(load<std::uint32_t>(block, field.offset));

@@ -114,7 +114,9 @@ constexpr List<5> kFilterConstruction{
 
 // ---- Fields per category (block offsets = record offset - 150) ----
 
-constexpr ParameterField kSubType{"subtype", "SubType", 0, F::u8, {}};
+// SubType picks an entry of the host's own list: its 0 is "nothing chosen", as
+// in every selection field, not a count.
+constexpr ParameterField kSubType{"subtype", "SubType", 0, F::code, {}};
 
 constexpr ParameterField number(std::string_view key, std::string_view title, std::uint8_t offset, F type) {
     return {key, title, offset, type, {}};
@@ -352,6 +354,7 @@ unsigned field_width(FieldType type) noexcept {
     switch (type) {
     case FieldType::u8:
     case FieldType::selection:
+    case FieldType::code:
         return 1;
     case FieldType::u16:
         return 2;

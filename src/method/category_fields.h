@@ -16,6 +16,7 @@ enum class FieldType : std::uint8_t {
     u32,
     f32,
     selection,  // a 1-based SelectionCode byte into `entries`; 0 = nothing chosen
+    code,       // a SelectionCode byte of a list the host keeps (SubType); 0 = nothing chosen
 };
 
 struct ParameterField {

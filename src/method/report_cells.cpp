@@ -50,6 +50,7 @@ int32_t field_type_code(FieldType type) noexcept {
     case FieldType::u32: return 6;
     case FieldType::u8:
     case FieldType::selection:
+    case FieldType::code:
     case FieldType::f32: break;
     }
     return 2;
@@ -63,6 +64,7 @@ int32_t load_integer(const std::uint8_t* block, const ParameterField& field) noe
     case FieldType::u32: return static_cast<int32_t>(load_u32(block, field.offset));
     case FieldType::u8:
     case FieldType::selection:
+    case FieldType::code:
     case FieldType::f32: break;
     }
     return load_u8(block, field.offset);

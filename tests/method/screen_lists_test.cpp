@@ -77,8 +77,9 @@ TEST(ScreenLists, AgreeWithTheRecordLayoutOfEveryCategory) {
             ASSERT_NE(entry, nullptr) << where;
             unsigned expected = 0;
             switch (field.type) {
-            case FieldType::u8: expected = field.offset == 0 ? 15 : 2; break;  // SubType is listed as a code
-            case FieldType::selection: expected = 15; break;
+            case FieldType::u8: expected = 2; break;
+            case FieldType::selection:
+            case FieldType::code: expected = 15; break;
             case FieldType::u16: expected = 4; break;
             case FieldType::i32: expected = 5; break;
             case FieldType::u32: expected = 6; break;

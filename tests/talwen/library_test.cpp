@@ -250,6 +250,17 @@ TEST(BlockCodec, NumbersStopShortOfTheirUndefinedValue) {
     EXPECT_EQ(field_text(block, package), "14");
 }
 
+TEST(BlockCodec, SubTypeIsUndefinedAtZeroAsTheScreenListSays) {
+    const ParameterField& subtype = *find_field(5, "subtype");
+    Block block = undefined_block(5);
+    EXPECT_EQ(block[0], 0);  // the selection's "nothing chosen", not the byte count's 127
+    EXPECT_FALSE(is_defined(block, subtype));
+    set_field(block, subtype, "127");
+    EXPECT_TRUE(is_defined(block, subtype));
+    EXPECT_EQ(field_text(block, subtype), "127");
+    EXPECT_EQ(error_of([&] { set_field(block, subtype, "0"); }), "'0' is outside 1..255");
+}
+
 TEST(Csv, QuotedCellsCommentsAndLineEndings) {
     std::istringstream in("# comment\r\na, \"b, c\" ,\"say \"\"hi\"\"\"\r\n\r\n\"two\nlines\",x\n  #not a comment?\n");
     CsvReader reader(in, "t.csv");

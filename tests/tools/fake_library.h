@@ -38,7 +38,8 @@ public:
         for (const ParameterField& field : category_fields(item_code)) {
             switch (field.type) {
             case FieldType::u8:
-            case FieldType::selection: block[field.offset] = 1; break;
+            case FieldType::selection:
+            case FieldType::code: block[field.offset] = 1; break;
             case FieldType::u16: store(block.data(), field.offset, std::uint16_t{1}); break;
             case FieldType::i32: store(block.data(), field.offset, std::int32_t{1}); break;
             case FieldType::u32: store(block.data(), field.offset, std::uint32_t{1}); break;

@@ -54,7 +54,8 @@ void write_undefined(std::uint8_t* at, FieldType type) {
     case FieldType::i32: store(at, 0, kUndefinedI32); break;
     case FieldType::u32: store(at, 0, kUndefinedU32); break;
     case FieldType::f32: store(at, 0, kUndefinedF32); break;
-    case FieldType::selection: store(at, 0, kUndefinedSelection); break;
+    case FieldType::selection:
+    case FieldType::code: store(at, 0, kUndefinedSelection); break;
     }
 }
 
@@ -82,7 +83,8 @@ bool is_defined(std::span<const std::uint8_t> block, const ParameterField& field
     case FieldType::i32: return load_i32(at, 0) != kUndefinedI32;
     case FieldType::u32: return load_u32(at, 0) != kUndefinedU32;
     case FieldType::f32: return !(std::fabs(load_f32(at, 0)) >= kUndefinedRealMagnitude);
-    case FieldType::selection: return load_u8(at, 0) != kUndefinedSelection;
+    case FieldType::selection:
+    case FieldType::code: return load_u8(at, 0) != kUndefinedSelection;
     }
     return false;
 }
@@ -104,6 +106,7 @@ void set_field(std::span<std::uint8_t> block, const ParameterField& field, std::
     case FieldType::u32: store(at, 0, static_cast<std::uint32_t>(parse_integer(text, 0, kUndefinedU32 - 1))); break;
     case FieldType::f32: store(at, 0, parse_real(text)); break;
     case FieldType::selection: store(at, 0, parse_selection(text, field)); break;
+    case FieldType::code: store(at, 0, static_cast<std::uint8_t>(parse_integer(text, 1, 255))); break;
     }
 }
 
@@ -111,7 +114,8 @@ std::string field_text(std::span<const std::uint8_t> block, const ParameterField
     if (!is_defined(block, field)) return {};
     const std::uint8_t* at = block.data() + field.offset;
     switch (field.type) {
-    case FieldType::u8: return number_text(unsigned{load_u8(at, 0)});
+    case FieldType::u8:
+    case FieldType::code: return number_text(unsigned{load_u8(at, 0)});
     case FieldType::u16: return number_text(unsigned{load_u16(at, 0)});
     case FieldType::i32: return number_text(load_i32(at, 0));
     case FieldType::u32: return number_text(load_u32(at, 0));
