@@ -1,5 +1,7 @@
 #include "tools/diagnostics.h"
 
+#include "tools/progress_line.h"
+
 namespace gjbz108a::cli {
 namespace {
 
@@ -20,6 +22,7 @@ void write_one_line(std::ostream& out, std::string_view text) {
 }  // namespace
 
 void Diagnostics::report(unsigned long line, std::string_view column, std::string_view why) {
+    if (progress_ != nullptr) progress_->clear();
     out_ << file_ << ':' << line << ": ";
     if (!column.empty()) {
         write_one_line(out_, column);

@@ -8,6 +8,8 @@
 
 namespace gjbz108a::cli {
 
+class ProgressLine;
+
 class Diagnostics {
 public:
     Diagnostics(std::string_view file, std::ostream& out) : file_(file), out_(out) {}
@@ -15,9 +17,13 @@ public:
     // `column` is empty for a problem of the whole row or file.
     void report(unsigned long line, std::string_view column, std::string_view why);
 
+    // A progress line on the same terminal, cleared before each problem.
+    void share_terminal_with(ProgressLine* progress) noexcept { progress_ = progress; }
+
 private:
     std::string file_;
     std::ostream& out_;
+    ProgressLine* progress_ = nullptr;
 };
 
 }  // namespace gjbz108a::cli

@@ -2,11 +2,13 @@
 // own CSV exchange, so that a team can review and edit them in a spreadsheet.
 #include "tools/library_commands.h"
 
+#include "tools/progress_line.h"
 #include "tools/whole_file.h"
 
 #include "csv_exchange.h"
 #include "error.h"
 
+#include <optional>
 #include <sstream>
 
 namespace gjbz108a::cli::lib {
@@ -21,26 +23,6 @@ Table table_named(std::string_view name) {
     throw UsageError("'" + std::string(name) + "' is not a table: parts, xrefs or defaults");
 }
 
-// A count on one line of a terminal, rewritten as the import goes on.
-class Progress {
-public:
-    Progress(std::ostream& out, bool shown) : out_(out), shown_(shown) {}
-    ~Progress() {
-        if (written_) out_ << '\n';
-    }
-    void operator()(std::size_t rows) {
-        if (!shown_ || rows % kEvery != 0) return;
-        out_ << "\rimporting: " << rows << " rows" << std::flush;
-        written_ = true;
-    }
-
-private:
-    static constexpr std::size_t kEvery = 1000;
-    std::ostream& out_;
-    bool shown_;
-    bool written_ = false;
-};
-
 }  // namespace
 
 void import_table(ComponentLibrary& library, Arguments arguments, Streams streams) {
@@ -53,8 +35,11 @@ void import_table(ComponentLibrary& library, Arguments arguments, Streams stream
     const std::string source = file == "-" ? "<stdin>" : file;
     std::size_t rows = 0;
     {
-        Progress progress(streams.err, streams.progress);
-        const talwen::ImportProgress report = [&](std::size_t count) { progress(count); };
+        std::optional<ProgressLine> progress;
+        if (streams.progress) progress.emplace(streams.err, "rows imported");
+        const talwen::ImportProgress report = [&](std::size_t count) {
+            if (progress) progress->count(count);
+        };
         try {
             library.write([&](ComponentLibrary::Writer& writer) {
                 switch (table) {

@@ -4,6 +4,8 @@
 #include "tools/library_command.h"
 #include "tools/predict.h"
 
+#include <unistd.h>
+
 #include <fstream>
 #include <iostream>
 #include <string_view>
@@ -95,11 +97,12 @@ int main(int argc, char** argv) {
     if (file.empty()) return usage_error("no parts file given");
 
     std::ios::sync_with_stdio(false);
-    if (file == "-") return predict(std::cin, "<stdin>", format, view, std::cout, std::cerr);
+    std::ostream* progress = ::isatty(STDERR_FILENO) == 1 ? &std::cerr : nullptr;
+    if (file == "-") return predict(std::cin, "<stdin>", format, view, std::cout, std::cerr, &calc_item, nullptr, progress);
     std::ifstream in{std::string(file), std::ios::binary};
     if (!in) {
         std::cerr << file << ": cannot be opened\n";
         return kListUnusable;
     }
-    return predict(in, file, format, view, std::cout, std::cerr);
+    return predict(in, file, format, view, std::cout, std::cerr, &calc_item, nullptr, progress);
 }

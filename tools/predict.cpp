@@ -3,7 +3,9 @@
 #include "tools/columns.h"
 #include "tools/csv_reader.h"
 #include "tools/part_reader.h"
+#include "tools/progress_line.h"
 
+#include <optional>
 #include <vector>
 
 namespace gjbz108a::cli {
@@ -20,7 +22,8 @@ Status status_of(int result) {
 }  // namespace
 
 ExitStatus predict(std::istream& in, std::string_view file_name, Format format, View view, std::ostream& out,
-                   std::ostream& diagnostics, CalculateFunction calculate, PartLibrary* library) {
+                   std::ostream& diagnostics, CalculateFunction calculate, PartLibrary* library,
+                   std::ostream* progress) {
     Diagnostics report_problem(file_name, diagnostics);
     CsvReader csv(in);
     bool header_problems = false;
@@ -34,9 +37,15 @@ ExitStatus predict(std::istream& in, std::string_view file_name, Format format, 
     Calculator calculator(calculate);
     Part part;
     Summary summary;
+    std::optional<ProgressLine> progress_line;
+    if (progress != nullptr) {
+        progress_line.emplace(*progress, "parts read");
+        report_problem.share_terminal_with(&*progress_line);
+    }
     while (csv.next()) {
         if (!reader.read(csv, part)) continue;
         ++summary.read;
+        if (progress_line) progress_line->count(summary.read);
         PartLine line{part.ref,
                       part.quantity,
                       part.category != nullptr ? part.category->name : std::string_view(part.category_text),

@@ -23,8 +23,9 @@ enum ExitStatus : int {
 // Predicts the parts list read from `in`. Problems go to `diagnostics` as
 // "file:line: column 'x': why", named after `file_name`. Named parts and
 // defaults come from `library`, by default the host library (libtalwen.so).
+// With `progress`, the count of parts read is shown there on long lists.
 ExitStatus predict(std::istream& in, std::string_view file_name, Format format, View view, std::ostream& out,
                    std::ostream& diagnostics, CalculateFunction calculate = &calc_item,
-                   PartLibrary* library = nullptr);
+                   PartLibrary* library = nullptr, std::ostream* progress = nullptr);
 
 }  // namespace gjbz108a::cli
