@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <cstring>
 #include <map>
 #include <string>
@@ -357,6 +358,7 @@ TEST(FormatReal, TextAndStatusOfEveryPath) {
         {5, 4, 1.23456, "1.235", kFormatDecimalsReduced},
         {2, 1, 7.0, " 7", kFormatDecimalsReduced},
         {8, -3, 5000.0, "   ERROR", kFormatError},  // printf's six default decimals cannot fit
+        {8, 3, std::nan(""), "     nan", kFormatFixed},  // a host's NaN prints as printf prints it
     };
     for (const auto& [width, decimals, value, text, status] : cases) {
         char buffer[64];
