@@ -12,16 +12,6 @@
 namespace gjbz108a::bench {
 namespace {
 
-struct PartKind {
-    unsigned count;  // how many such parts the list holds
-    unsigned item_code;
-    unsigned environment;
-    float temperature;
-    float cycling_rate;
-    std::initializer_list<std::pair<std::string_view, double>> fields;
-};
-
-// Field values by parts-list key; selection fields take their 1-based codes.
 const std::initializer_list<PartKind> kMix{
     {2, 1, 2, 45, 1, {{"type", 1}, {"tech", 2}, {"package", 6}, {"quality", 5}, {"learning", 1}, {"pins", 44}, {"bits", 4194304}}},
     {1, 2, 2, 45, 1, {{"type", 1}, {"tech", 1}, {"package", 1}, {"quality", 5}, {"learning", 1}, {"pins", 8}, {"transistors", 120}, {"seal", 1}}},
@@ -81,6 +71,8 @@ void put_field(ItemRecordBytes& record, unsigned item_code, std::string_view key
 }
 
 }  // namespace
+
+std::span<const PartKind> part_kinds() { return {kMix.begin(), kMix.size()}; }
 
 std::vector<ItemRecordBytes> part_mix() {
     std::vector<ItemRecordBytes> records;

@@ -5,9 +5,27 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
+#include <span>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace gjbz108a::bench {
+
+// One kind of part of the mix and how many of it the list holds. Parameters
+// are named by their parts-list keys; list fields take their 1-based codes.
+// Parameters not named are left for the defaults.
+struct PartKind {
+    unsigned count;
+    unsigned item_code;
+    unsigned environment;
+    float temperature;
+    float cycling_rate;
+    std::initializer_list<std::pair<std::string_view, double>> fields;
+};
+
+std::span<const PartKind> part_kinds();
 
 using ItemRecordBytes = std::array<std::uint8_t, GJBZ108A_ITEM_RECORD_SIZE>;
 
