@@ -3,6 +3,7 @@
 #include "method/item_codes.h"
 #include "tools/cell_values.h"
 #include "tools/csv_reader.h"
+#include "tools/row.h"
 
 namespace gjbz108a::cli {
 namespace {
@@ -26,7 +27,7 @@ ColumnKind kind_of(std::string_view name) {
 
 }  // namespace
 
-ColumnLayout::ColumnLayout(const CsvReader& header, std::vector<HeaderProblem>& problems) {
+ColumnLayout::ColumnLayout(const Row& header, std::vector<HeaderProblem>& problems) : noun_(Noun::column) {
     general_.fill(kMissing);
     if (!header.syntax_error().empty()) {  // the names cannot be trusted; this is the one thing to fix
         problems.push_back({"", std::string(header.syntax_error()), true});
@@ -45,27 +46,53 @@ ColumnLayout::ColumnLayout(const CsvReader& header, std::vector<HeaderProblem>& 
                                         true});
             }
         }
-        if (kind < ColumnKind::parameter) general_[static_cast<std::size_t>(kind)] = column;
         if (kind == ColumnKind::unknown)
             problems.push_back({std::string(name),
                                 "no category has this field; a part with a value in it is refused",
                                 false});
-        names_.emplace_back(name);
-        kinds_.push_back(kind);
+        add(name);
     }
     for (std::size_t i = 0; i < kGeneralColumns.size(); ++i)
         if (general_[i] == kMissing)
             problems.push_back({std::string(kGeneralColumns[i]), "the column is missing", true});
+}
 
-    const auto all = categories();
-    fields_.assign(all.size() * size(), nullptr);
-    for (std::size_t c = 0; c < all.size(); ++c) {
-        for (std::size_t column = 0; column < size(); ++column) {
-            if (kinds_[column] != ColumnKind::parameter) continue;
-            for (const ParameterField& field : category_fields(all[c].item_code))
-                if (same_text(field.key, names_[column])) fields_[c * size() + column] = &field;
-        }
+ColumnLayout::ColumnLayout(Noun noun) : noun_(noun) {
+    general_.fill(kMissing);
+    for (std::string_view name : kGeneralColumns) add(name);
+    for (std::string_view name : kNameColumns) add(name);
+}
+
+std::size_t ColumnLayout::add(std::string_view name) {
+    const std::size_t column = size();
+    const ColumnKind kind = kind_of(name);
+    if (kind < ColumnKind::parameter && general_[static_cast<std::size_t>(kind)] == kMissing)
+        general_[static_cast<std::size_t>(kind)] = column;
+    names_.emplace_back(name);
+    kinds_.push_back(kind);
+    for (const Category& category : categories()) {
+        const ParameterField* found = nullptr;
+        if (kind == ColumnKind::parameter)
+            for (const ParameterField& field : category_fields(category.item_code))
+                if (same_text(field.key, name)) found = &field;
+        fields_.push_back(found);
     }
+    return column;
+}
+
+std::size_t ColumnLayout::find(std::string_view name) const noexcept {
+    for (std::size_t column = 0; column < size(); ++column)
+        if (same_text(names_[column], name)) return column;
+    return kMissing;
+}
+
+std::string ColumnLayout::label(std::string_view name) const {
+    return (noun_ == Noun::column ? "column '" : "member '") + std::string(name) + "'";
+}
+
+std::string ColumnLayout::label(std::size_t column) const {
+    if (column < size() && (noun_ == Noun::member || !names_[column].empty())) return label(names_[column]);
+    return "column " + std::to_string(column + 1);
 }
 
 std::optional<ColumnLayout> read_header(CsvReader& csv, Diagnostics& diagnostics, bool& problems) {

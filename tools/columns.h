@@ -5,6 +5,7 @@
 #pragma once
 
 #include "method/category_fields.h"
+#include "method/item_codes.h"
 #include "tools/diagnostics.h"
 
 #include <array>
@@ -18,6 +19,7 @@
 namespace gjbz108a::cli {
 
 class CsvReader;
+class Row;
 
 enum class ColumnKind : std::uint8_t {
     ref,              // reference designator
@@ -52,12 +54,32 @@ struct HeaderProblem {
 
 class ColumnLayout {
 public:
-    // Reads the header record; its problems are appended to `problems`.
-    ColumnLayout(const CsvReader& header, std::vector<HeaderProblem>& problems);
+    // What messages call a column: a column of a CSV header, a member of a
+    // JSON part object.
+    enum class Noun { column, member };
+
+    // Reads a CSV header record; its problems are appended to `problems`.
+    ColumnLayout(const Row& header, std::vector<HeaderProblem>& problems);
+
+    // The general and name columns only, the first ten; more are added as the
+    // members of JSON part objects name them.
+    explicit ColumnLayout(Noun noun);
+
+    // Adds a column of that name; its index. Its name is not checked.
+    std::size_t add(std::string_view name);
+
+    // The first column of that name (letter case aside), or kMissing.
+    std::size_t find(std::string_view name) const noexcept;
 
     std::size_t size() const noexcept { return kinds_.size(); }
     ColumnKind kind(std::size_t column) const noexcept { return kinds_[column]; }
     std::string_view name(std::size_t column) const noexcept { return names_[column]; }
+    Noun noun() const noexcept { return noun_; }
+
+    // "column 'qty'" or "member 'qty'"; "column 12" beyond a CSV header or for
+    // a column without a name.
+    std::string label(std::size_t column) const;
+    std::string label(std::string_view name) const;
 
     // Index of a general column (all are present when no fatal problem was
     // found) or of a name column (kMissing when absent).
@@ -67,14 +89,15 @@ public:
     // The field that `column` fills in the category at `category_index` (its
     // position in categories()), or nullptr when that category has no such field.
     const ParameterField* field(std::size_t category_index, std::size_t column) const noexcept {
-        return fields_[category_index * size() + column];
+        return fields_[column * categories().size() + category_index];
     }
 
 private:
+    Noun noun_;
     std::vector<std::string> names_;
     std::vector<ColumnKind> kinds_;
     std::array<std::size_t, kGeneralColumns.size() + kNameColumns.size()> general_;
-    std::vector<const ParameterField*> fields_;  // category-major
+    std::vector<const ParameterField*> fields_;  // column-major, so that columns can be added
 };
 
 // Reads the first row that is not blank as the header and reports its

@@ -7,6 +7,8 @@
 // reused for the next record, so memory does not grow with the file.
 #pragma once
 
+#include "tools/row.h"
+
 #include <array>
 #include <cstddef>
 #include <istream>
@@ -16,7 +18,7 @@
 
 namespace gjbz108a::cli {
 
-class CsvReader {
+class CsvReader final : public Row {
 public:
     explicit CsvReader(std::istream& input);
 
@@ -24,14 +26,14 @@ public:
     // until the next call.
     bool next();
 
-    std::size_t size() const noexcept { return cell_ends_.size(); }
-    std::string_view cell(std::size_t index) const noexcept;
+    std::size_t size() const noexcept override { return cell_ends_.size(); }
+    std::string_view cell(std::size_t index) const noexcept override;
 
     // True when every cell is empty or holds only blanks, tabs and line breaks.
     bool blank() const noexcept;
 
     // The line on which the record starts, counting from 1.
-    unsigned long line() const noexcept { return record_line_; }
+    unsigned long line() const noexcept override { return record_line_; }
 
     // Where a cell stands in the input, quotes included and its comma or line
     // break excluded: byte offsets from the start of the input (a byte-order
@@ -44,8 +46,8 @@ public:
     // A record whose quoting is broken still gives its cells as well as they can
     // be read; syntax_error() then says why and syntax_error_cell() names the
     // 0-based cell. Empty when the record is well formed.
-    std::string_view syntax_error() const noexcept { return syntax_error_; }
-    std::size_t syntax_error_cell() const noexcept { return syntax_error_cell_; }
+    std::string_view syntax_error() const noexcept override { return syntax_error_; }
+    std::size_t syntax_error_cell() const noexcept override { return syntax_error_cell_; }
 
 private:
     static constexpr int kEnd = -1;

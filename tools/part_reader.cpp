@@ -3,9 +3,9 @@
 #include "method/field_types.h"
 #include "method/record.h"
 #include "tools/cell_values.h"
-#include "tools/csv_reader.h"
 #include "tools/defaults_merge.h"
 #include "tools/named_parts.h"
+#include "tools/row.h"
 #include "tools/screen_info.h"
 
 #include <gjbz108a/defaults.h>
@@ -42,29 +42,28 @@ bool typed_as_undefined(const std::uint8_t* block, const ParameterField& field, 
 
 }  // namespace
 
-void PartReader::problem(Part& part, std::string_view column, std::string_view why) {
-    diagnostics_.report(part.line, column, why);
+void PartReader::problem(Part& part, unsigned long line, std::string_view column, std::string_view why) {
+    diagnostics_.report(line, column, why);
     if (!part.problems.empty()) part.problems.push_back('\n');
-    part.problems.append(column).append(": ").append(why);
+    if (!column.empty()) part.problems.append(column).append(": ");
+    part.problems.append(why);
 }
 
-// Columns are named as the header names them; cells beyond the header by number.
+// A problem of a cell is told on the cell's line, one of the whole row on the
+// row's.
 void PartReader::problem_at(Part& part, std::size_t column, std::string_view why) {
-    if (column < layout_.size() && !layout_.name(column).empty())
-        column_.assign("column '").append(layout_.name(column)).append("'");
-    else
-        column_.assign("column ").append(std::to_string(column + 1));
-    problem(part, column_, why);
+    if (column == Row::kWholeRow) problem(part, part.line, "", why);
+    else problem(part, row_->cell_line(column), layout_.label(column), why);
 }
 
-std::string_view PartReader::cell(const CsvReader& row, ColumnKind kind) const {
+std::string_view PartReader::cell(const Row& row, ColumnKind kind) const {
     const std::size_t column = layout_.general(kind);
     return column < row.size() ? trimmed(row.cell(column)) : std::string_view{};
 }
 
 // A row of empty cells, or one that holds only notes (a section title, say), is
 // no part.
-bool PartReader::holds_a_part(const CsvReader& row) const {
+bool PartReader::holds_a_part(const Row& row) const {
     if (!row.syntax_error().empty()) return true;
     for (std::size_t column = 0; column < row.size(); ++column) {
         const bool note = column < layout_.size() && layout_.kind(column) == ColumnKind::comment;
@@ -73,8 +72,9 @@ bool PartReader::holds_a_part(const CsvReader& row) const {
     return false;
 }
 
-bool PartReader::read(const CsvReader& row, Part& part) {
+bool PartReader::read(const Row& row, Part& part) {
     if (!holds_a_part(row)) return false;
+    row_ = &row;
 
     part.record.fill(0);
     part.line = row.line();
@@ -93,7 +93,7 @@ bool PartReader::read(const CsvReader& row, Part& part) {
     return true;
 }
 
-void PartReader::read_category(const CsvReader& row, Part& part) {
+void PartReader::read_category(const Row& row, Part& part) {
     const std::string_view text = cell(row, ColumnKind::category);
     part.category = category_named(text);
     if (part.category != nullptr) {
@@ -114,7 +114,7 @@ void PartReader::read_category(const CsvReader& row, Part& part) {
     }
 }
 
-void PartReader::read_general(const CsvReader& row, Part& part) {
+void PartReader::read_general(const Row& row, Part& part) {
     const std::string_view ref = cell(row, ColumnKind::ref);
     part.ref.assign(ref);
     if (ref.size() > kLongestReference)
@@ -167,7 +167,7 @@ void PartReader::read_general(const CsvReader& row, Part& part) {
 // The entered block starts with every field not defined, or with the
 // parameters of the library part that the row names; the names go into the
 // record as the library spells them.
-void PartReader::read_names(const CsvReader& row, Part& part) {
+void PartReader::read_names(const Row& row, Part& part) {
     static constexpr std::array<std::size_t, 4> kNameFields{GJBZ108A_EDIT_GENERIC_NAME, GJBZ108A_EDIT_CATALOG_NUMBER,
                                                             GJBZ108A_EDIT_MILITARY_NUMBER, GJBZ108A_EDIT_PART_NAME};
     std::uint8_t* record = part.record.data();
@@ -205,7 +205,7 @@ void PartReader::read_names(const CsvReader& row, Part& part) {
 }
 
 // The cells that hold a value define their fields of the entered block.
-void PartReader::read_parameters(const CsvReader& row, Part& part) {
+void PartReader::read_parameters(const Row& row, Part& part) {
     std::uint8_t* entered = part.record.data() + GJBZ108A_EDIT_ENTERED_BLOCK;
     const ScreenFieldList* screen = part.category == nullptr ? nullptr : screen_fields(part.category->item_code);
     const std::size_t category_index =
@@ -244,8 +244,7 @@ void PartReader::read_parameters(const CsvReader& row, Part& part) {
 
 void PartReader::merge_defaults(Part& part) {
     for (const FieldProblem& problem : build_effective_block(part.record.data(), library_)) {
-        column_.assign("column '").append(problem.field->key).append("'");
-        this->problem(part, column_, problem.why);
+        this->problem(part, part.line, layout_.label(problem.field->key), problem.why);
     }
 }
 

@@ -14,7 +14,7 @@
 
 namespace gjbz108a::cli {
 
-class CsvReader;
+class Row;
 
 class PartReader {
 public:
@@ -33,25 +33,25 @@ public:
     // (the entered one with the defaults merged in). False for a row whose cells
     // are all empty or notes, which is skipped. A row with problems gives true
     // and a refused part.
-    bool read(const CsvReader& row, Part& part);
+    bool read(const Row& row, Part& part);
 
 private:
-    bool holds_a_part(const CsvReader& row) const;
-    void problem(Part& part, std::string_view column, std::string_view why);
+    bool holds_a_part(const Row& row) const;
+    void problem(Part& part, unsigned long line, std::string_view column, std::string_view why);
     void problem_at(Part& part, std::size_t column, std::string_view why);
-    std::string_view cell(const CsvReader& row, ColumnKind kind) const;
-    void read_category(const CsvReader& row, Part& part);
-    void read_general(const CsvReader& row, Part& part);
-    void read_names(const CsvReader& row, Part& part);
-    void read_parameters(const CsvReader& row, Part& part);
+    std::string_view cell(const Row& row, ColumnKind kind) const;
+    void read_category(const Row& row, Part& part);
+    void read_general(const Row& row, Part& part);
+    void read_names(const Row& row, Part& part);
+    void read_parameters(const Row& row, Part& part);
     void merge_defaults(Part& part);
 
     const ColumnLayout& layout_;
     Diagnostics& diagnostics_;
     PartLibrary& library_;
     Blocks blocks_;
-    std::string why_;     // reused for every conversion
-    std::string column_;  // reused for column labels beyond the header
+    const Row* row_ = nullptr;  // the row being read, for the lines of its cells
+    std::string why_;           // reused for every conversion
 };
 
 }  // namespace gjbz108a::cli
