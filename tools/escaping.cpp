@@ -1,5 +1,7 @@
 #include "tools/escaping.h"
 
+#include "tools/utf8.h"
+
 namespace gjbz108a::cli {
 
 void csv_cell(Output& out, std::string_view text) {
@@ -20,15 +22,19 @@ void csv_cell(Output& out, std::string_view text) {
 void json_string(Output& out, std::string_view text) {
     static constexpr char kHex[] = "0123456789abcdef";
     out.ch('"');
-    for (char c : text) {
+    for (std::size_t at = 0; at < text.size();) {
+        const char c = text[at];
         const auto byte = static_cast<unsigned char>(c);
+        std::size_t length = byte < 0x80 ? 1 : utf8_length(text, at);
         if (c == '"' || c == '\\') {
             out.ch('\\').ch(c);
-        } else if (byte < 0x20) {
+        } else if (byte < 0x20 || length == 0) {  // a control character, or a byte read as Latin-1
             out.text("\\u00").ch(kHex[byte >> 4]).ch(kHex[byte & 15]);
+            length = 1;
         } else {
-            out.ch(c);
+            out.text(text.substr(at, length));
         }
+        at += length;
     }
     out.ch('"');
 }

@@ -11,7 +11,9 @@ namespace gjbz108a::cli {
 // its ends (so that readers which trim cells keep them).
 void csv_cell(Output& out, std::string_view text);
 
-// A JSON string: quotes, backslashes and control characters escaped.
+// A JSON string: quotes, backslashes and control characters escaped, and a
+// byte that is not UTF-8 written as the Latin-1 character it stands for
+// (\u00e9 for the byte E9), so that the output is always valid JSON.
 void json_string(Output& out, std::string_view text);
 
 // The message lines as a JSON array of strings.

@@ -1,5 +1,7 @@
 #include "tools/output.h"
 
+#include "tools/utf8.h"
+
 #include <charconv>
 
 namespace gjbz108a::cli {
@@ -60,13 +62,13 @@ Output& Output::rounded(double value, int digits) { return text(format_rounded(v
 
 Output& Output::left(std::string_view s, std::size_t width) {
     buffer_.append(s);
-    if (s.size() < width) buffer_.append(width - s.size(), ' ');
+    if (const std::size_t taken = display_width(s); taken < width) buffer_.append(width - taken, ' ');
     spill_if_full();
     return *this;
 }
 
 Output& Output::right(std::string_view s, std::size_t width) {
-    if (s.size() < width) buffer_.append(width - s.size(), ' ');
+    if (const std::size_t taken = display_width(s); taken < width) buffer_.append(width - taken, ' ');
     buffer_.append(s);
     spill_if_full();
     return *this;

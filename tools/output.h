@@ -25,7 +25,8 @@ public:
     Output& exact(double value);
     // Rounded to `digits` significant digits, as printf's %g does.
     Output& rounded(double value, int digits);
-    // `s` padded with blanks to `width` characters, on the left or the right.
+    // `s` padded with blanks to `width` columns (display_width), on the left
+    // or the right.
     Output& left(std::string_view s, std::size_t width);
     Output& right(std::string_view s, std::size_t width);
 

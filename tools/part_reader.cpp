@@ -7,6 +7,7 @@
 #include "tools/named_parts.h"
 #include "tools/row.h"
 #include "tools/screen_info.h"
+#include "tools/utf8.h"
 
 #include <gjbz108a/defaults.h>
 
@@ -56,6 +57,19 @@ void PartReader::problem_at(Part& part, std::size_t column, std::string_view why
     else problem(part, row_->cell_line(column), layout_.label(column), why);
 }
 
+// Bytes that are not UTF-8 are read as Latin-1 (tools/utf8.h); that reading is
+// a guess, so the first cell where it is made is named, once for the list.
+void PartReader::check_encoding(const Row& row) {
+    for (std::size_t column = 0; column < row.size(); ++column) {
+        if (is_utf8(row.cell(column))) continue;
+        diagnostics_.report(row.cell_line(column), layout_.label(column),
+                            "the cell is not UTF-8 text; here and in the rest of the list such bytes are read "
+                            "as Latin-1");
+        latin1_reported_ = true;
+        return;
+    }
+}
+
 std::string_view PartReader::cell(const Row& row, ColumnKind kind) const {
     const std::size_t column = layout_.general(kind);
     return column < row.size() ? trimmed(row.cell(column)) : std::string_view{};
@@ -75,6 +89,7 @@ bool PartReader::holds_a_part(const Row& row) const {
 bool PartReader::read(const Row& row, Part& part) {
     if (!holds_a_part(row)) return false;
     row_ = &row;
+    if (!latin1_reported_) check_encoding(row);
 
     part.record.fill(0);
     part.line = row.line();

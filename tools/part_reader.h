@@ -39,6 +39,7 @@ private:
     bool holds_a_part(const Row& row) const;
     void problem(Part& part, unsigned long line, std::string_view column, std::string_view why);
     void problem_at(Part& part, std::size_t column, std::string_view why);
+    void check_encoding(const Row& row);
     std::string_view cell(const Row& row, ColumnKind kind) const;
     void read_category(const Row& row, Part& part);
     void read_general(const Row& row, Part& part);
@@ -52,6 +53,7 @@ private:
     Blocks blocks_;
     const Row* row_ = nullptr;  // the row being read, for the lines of its cells
     std::string why_;           // reused for every conversion
+    bool latin1_reported_ = false;
 };
 
 }  // namespace gjbz108a::cli

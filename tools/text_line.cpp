@@ -1,5 +1,7 @@
 #include "tools/text_line.h"
 
+#include "tools/utf8.h"
+
 namespace gjbz108a::cli {
 
 void TextLine::start() {
@@ -15,13 +17,13 @@ void TextLine::separate() {
 TextLine& TextLine::left(std::string_view text, std::size_t width) {
     separate();
     line_.append(text);
-    if (text.size() < width) line_.append(width - text.size(), ' ');
+    if (const std::size_t taken = display_width(text); taken < width) line_.append(width - taken, ' ');
     return *this;
 }
 
 TextLine& TextLine::right(std::string_view text, std::size_t width) {
     separate();
-    if (text.size() < width) line_.append(width - text.size(), ' ');
+    if (const std::size_t taken = display_width(text); taken < width) line_.append(width - taken, ' ');
     line_.append(text);
     return *this;
 }

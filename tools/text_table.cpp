@@ -1,6 +1,7 @@
 #include "tools/text_table.h"
 
 #include "tools/text_line.h"
+#include "tools/utf8.h"
 
 #include <algorithm>
 #include <string>
@@ -8,13 +9,13 @@
 namespace gjbz108a::cli {
 
 void TextTable::column(std::vector<std::string_view> titles, std::size_t width, Align align) {
-    for (std::string_view title : titles) width = std::max(width, title.size());
+    for (std::string_view title : titles) width = std::max(width, display_width(title));
     columns_.push_back({std::move(titles), width, align});
 }
 
 void TextTable::row(std::vector<std::string_view> cells, std::string_view messages) {
     for (std::size_t i = 0; i < cells.size() && i < columns_.size(); ++i)
-        columns_[i].width = std::max(columns_[i].width, cells[i].size());
+        columns_[i].width = std::max(columns_[i].width, display_width(cells[i]));
     rows_.push_back({std::move(cells), messages});
 }
 
