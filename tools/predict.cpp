@@ -2,6 +2,7 @@
 
 #include "tools/columns.h"
 #include "tools/csv_reader.h"
+#include "tools/duplicate_references.h"
 #include "tools/part_reader.h"
 #include "tools/progress_line.h"
 
@@ -42,10 +43,16 @@ ExitStatus predict(std::istream& in, std::string_view file_name, Format format, 
         progress_line.emplace(*progress, "parts read");
         report_problem.share_terminal_with(&*progress_line);
     }
+    DuplicateReferences references;
+    const std::string ref_column = "column '" + std::string(layout->name(layout->general(ColumnKind::ref))) + "'";
     while (csv.next()) {
         if (!reader.read(csv, part)) continue;
         ++summary.read;
         if (progress_line) progress_line->count(summary.read);
+        // Worth a look but no reason to refuse: both parts are computed.
+        if (const unsigned long earlier = references.earlier_line(part.ref, part.line))
+            report_problem.report(part.line, ref_column,
+                                  "'" + part.ref + "' is also the reference of line " + std::to_string(earlier));
         PartLine line{part.ref,
                       part.quantity,
                       part.category != nullptr ? part.category->name : std::string_view(part.category_text),

@@ -1,0 +1,39 @@
+// Finds reference designators that appear more than once in a parts list. A
+// list may hold a million parts while everything else about it runs in
+// constant memory, so no designator is kept: only a 64-bit hash of it and the
+// line of its first part, 16 bytes a slot in an open-addressing table that is
+// at most three quarters full (20 to 45 bytes a part, about 32 MB for a
+// million parts).
+//
+// Two different designators with the same hash would be taken for one. For a
+// million designators the chance that any two of the list collide is about
+// n^2 / 2^65, 3 in 100 million; the cost would be one needless warning, never
+// a lost or changed part, so nothing more is kept to rule it out.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace gjbz108a::cli {
+
+class DuplicateReferences {
+public:
+    // The line of the first part with this designator when an earlier part had
+    // it, else 0 (and `line` is remembered for it). An empty designator is
+    // never a duplicate.
+    unsigned long earlier_line(std::string_view ref, unsigned long line);
+
+private:
+    struct Slot {
+        std::uint64_t hash;       // 0: an empty slot
+        std::uint64_t first_line;
+    };
+    void grow();
+
+    std::vector<Slot> slots_;
+    std::size_t used_ = 0;
+};
+
+}  // namespace gjbz108a::cli
