@@ -86,7 +86,8 @@ bool read_real(std::string_view text, float min, float& value, std::string& why)
     }
     if (error == std::errc::result_out_of_range) {
         quote(why, text);
-        why.append(" is beyond the range of a single-precision number");
+        // Too large, or too close to 0 to be told from it: never clamped.
+        why.append(" is beyond the range of a single-precision number (0, or about 1.4e-45 to 3.4e38 in size)");
         return false;
     }
     if (!std::isfinite(value)) {
@@ -112,7 +113,7 @@ bool read_entry(std::string_view text, std::span<const std::string_view> entries
             return true;
         }
     }
-    std::int64_t number;
+    std::int64_t number = 0;  // stays 0, no code, when the digits are too many for it
     const char* end = text.data() + text.size();
     if (std::from_chars(text.data(), end, number).ptr == end) {
         if (number >= 1 && number <= static_cast<std::int64_t>(entries.size())) {

@@ -25,6 +25,14 @@ ColumnKind kind_of(std::string_view name) {
     return is_parameter_key(name) ? ColumnKind::parameter : ColumnKind::unknown;
 }
 
+// Broken quoting in the row does not matter here: a JSON document, say, has
+// quotes everywhere.
+bool names_a_general_column(const CsvReader& header) {
+    for (std::size_t column = 0; column < header.size(); ++column)
+        if (kind_of(trimmed(header.cell(column))) < ColumnKind::generic_name) return true;
+    return false;
+}
+
 }  // namespace
 
 ColumnLayout::ColumnLayout(const Row& header, std::vector<HeaderProblem>& problems) : noun_(Noun::column) {
@@ -101,6 +109,18 @@ std::optional<ColumnLayout> read_header(CsvReader& csv, Diagnostics& diagnostics
     problems = !found_header;
     if (!found_header) {
         diagnostics.report(csv.line(), "", "no header row: the first row names the columns");
+        return std::nullopt;
+    }
+    // A file that is no parts list gets one line, not one per missing column.
+    const std::string_view first = csv.cell(0);
+    if (first.starts_with("\xFF\xFE") || first.starts_with("\xFE\xFF")) {  // the byte-order marks of UTF-16
+        diagnostics.report(csv.line(), "", "the file is UTF-16 text; save the parts list as UTF-8 (or ASCII) CSV");
+        return std::nullopt;
+    }
+    if (!names_a_general_column(csv)) {
+        diagnostics.report(csv.line(), "",
+                           "not a parts list: the first row names none of the columns ref, qty, category, "
+                           "environment, temperature, cycling_rate");
         return std::nullopt;
     }
     std::vector<HeaderProblem> header_problems;

@@ -57,7 +57,7 @@ TEST(CellValues, RealsAreRoundedOnceToSinglePrecision) {
     EXPECT_EQ(value, std::numeric_limits<float>::max());
 
     EXPECT_FALSE(read_real("1e39", 0.0f, value, why));
-    EXPECT_EQ(why, "'1e39' is beyond the range of a single-precision number");
+    EXPECT_EQ(why, "'1e39' is beyond the range of a single-precision number (0, or about 1.4e-45 to 3.4e38 in size)");
     EXPECT_FALSE(read_real("inf", 0.0f, value, why));
     EXPECT_EQ(why, "'inf' is not a finite number");
     EXPECT_FALSE(read_real("nan", 0.0f, value, why));

@@ -1,33 +1,16 @@
-#include "tools/predict.h"
-
-#include "fake_library.h"
-#include "fake_model.h"
 #include "part_csv.h"
+#include "prediction.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 
 namespace gjbz108a::cli {
 namespace {
 
-constexpr const char* kHeader = "ref,qty,category,environment,temperature,cycling_rate";
-
-struct Prediction {
-    ExitStatus status;
-    std::string out;
-    std::string diagnostics;
-};
-
-Prediction predict_text(const std::string& list, Format format = Format::json,
-                        CalculateFunction calculate = &test::temperature_as_rate) {
-    std::istringstream in(list);
-    std::ostringstream out, diagnostics;
-    test::FakeLibrary library;
-    const ExitStatus status = predict(in, "parts.csv", format, View::parts, out, diagnostics, calculate, &library);
-    return {status, out.str(), diagnostics.str()};
-}
+using test::kHeader;
+using test::predict_text;
+using test::Prediction;
 
 TEST(Predict, TotalsAndCountsOverComputedPartsOnly) {
     // Rates chosen exact in binary: 2 x 0.5 + 3 x 0.25 + 1 x 0.125 = 1.875.

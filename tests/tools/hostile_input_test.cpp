@@ -1,0 +1,245 @@
+// Parts lists that are broken or hostile: every problem is named by file, line
+// and column, no part goes missing from the counts, and nothing is read or
+// written outside its buffers (the sanitizer build runs these too). The
+// reader's own cases (quoting, line ends, byte-order mark, columns beyond the
+// header) are in csv_reader_test and predict_test.
+#include "prediction.h"
+
+#include "tools/utf8.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace gjbz108a::cli {
+namespace {
+
+using test::kHeader;
+using test::predict_text;
+using test::Prediction;
+
+std::string summary_of(const Prediction& run) {
+    const std::size_t at = run.out.find("\"summary\":");
+    return at == std::string::npos ? "" : run.out.substr(at);
+}
+
+std::string counts(unsigned read, unsigned computed, unsigned warnings, unsigned refused) {
+    return "\"summary\":{\"parts_read\":" + std::to_string(read) + ",\"computed\":" + std::to_string(computed) +
+           ",\"computed_with_warnings\":" + std::to_string(warnings) + ",\"refused\":" + std::to_string(refused) +
+           "}}\n";
+}
+
+TEST(HostileInput, AFileThatIsNoPartsListGetsOneLineAndNoOutput) {
+    const std::string not_a_list =
+        "parts.csv:1: not a parts list: the first row names none of the columns ref, qty, category, "
+        "environment, temperature, cycling_rate\n";
+    struct Case {
+        const char* what;
+        std::string file;
+        std::string diagnostics;
+    };
+    const Case cases[] = {
+        {"empty", "", "parts.csv:1: no header row: the first row names the columns\n"},
+        {"binary", std::string("\x7f" "ELF\x02\x01\x01\0\0\0,\x03\0>\0\n\xff\xd8\x22,\x01\n", 21), not_a_list},
+        {"JSON", "{\"parts\":[{\"ref\":\"R1\",\"qty\":2}]}\n", not_a_list},
+        {"another table", "name,price\nwidget,3\n", not_a_list},
+        {"UTF-16", std::string("\xff\xfer\0e\0f\0,\0q\0t\0y\0\r\0\n\0", 20),
+         "parts.csv:1: the file is UTF-16 text; save the parts list as UTF-8 (or ASCII) CSV\n"},
+    };
+    for (const Case& c : cases) {
+        const Prediction run = predict_text(c.file);
+        EXPECT_EQ(run.status, kListUnusable) << c.what;
+        EXPECT_EQ(run.diagnostics, c.diagnostics) << c.what;
+        EXPECT_EQ(run.out, "") << c.what;
+    }
+}
+
+// Each number goes alone into one column of its own part; every part is
+// refused, none is clamped into range.
+TEST(HostileInput, NumbersOutOfRangeOrNotFiniteAreRefusedInEveryKindOfColumn) {
+    const std::string range =
+        "is beyond the range of a single-precision number (0, or about 1.4e-45 to 3.4e38 in size)";
+    struct Case {
+        const char* column;
+        const char* category;  // one that has the column
+        const char* text;
+        std::string why;  // what follows the quoted text
+    };
+    const std::vector<Case> cases = {
+        {"qty", "FUSES", "99999999999999999999", "is out of range (1 to 9999)"},
+        {"qty", "FUSES", "-3", "is out of range (1 to 9999)"},
+        {"qty", "FUSES", "1e400", "is not a whole number"},
+        {"qty", "FUSES", "NaN", "is not a whole number"},
+        {"environment", "FUSES", "-inf", "is not a whole number"},
+        {"environment", "FUSES", "1e-400", "is not a whole number"},
+        {"temperature", "FUSES", "1e400", range},
+        {"temperature", "FUSES", "-1e-400", range},
+        {"temperature", "FUSES", "NaN", "is not a finite number"},
+        {"temperature", "FUSES", "-inf", "is not a finite number"},
+        {"cycling_rate", "FUSES", "1e-400", range},
+        {"cycling_rate", "FUSES", "inf", "is not a finite number"},
+        {"subtype", "IC Memory", "-1", "is out of range (0 to 255)"},
+        {"pins", "IC Memory", "99999999999999999999", "is out of range (0 to 65535)"},
+        {"transistors", "IC Analog", "-2147483649", "is out of range (0 to 2147483647)"},
+        {"elements", "IC Digital", "1e400", "is not a whole number"},
+        {"bits", "IC Memory", "3.5e38", range},
+        {"bits", "IC Memory", "nan", "is not a finite number"},
+        {"bits", "IC Memory", "-1e-30", "is below the lowest value, 0"},
+        {"quality", "IC Memory", "99999999999999999999", "is not a code of the list (1 to 8)"},
+        {"quality", "IC Memory", "-1", "is not a code of the list (1 to 8)"},
+        {"quality", "IC Memory", "inf", "is not an entry of the list (A2, A3, A4, B1, B2, C1, C2, User)"},
+    };
+    const std::vector<std::string> columns = {"ref", "qty", "category", "environment", "temperature", "cycling_rate",
+                                              "subtype", "pins", "transistors", "elements", "bits", "quality"};
+    const auto row_of = [](const std::vector<std::string>& cells) {
+        std::string row;
+        for (std::size_t i = 0; i < cells.size(); ++i) row += (i ? "," : "") + cells[i];
+        return row + '\n';
+    };
+    std::string list = row_of(columns), expected;
+    for (std::size_t row = 0; row < cases.size(); ++row) {
+        const Case& c = cases[row];
+        std::vector<std::string> cells = {'P' + std::to_string(row), "1", c.category, "1", "25", ""};
+        cells.resize(columns.size());
+        cells[std::find(columns.begin(), columns.end(), c.column) - columns.begin()] = c.text;
+        list += row_of(cells);
+        expected += "parts.csv:" + std::to_string(row + 2) + ": column '" + c.column + "': '" + c.text + "' " +
+                    c.why + "\n";
+    }
+    const Prediction run = predict_text(list);
+    EXPECT_EQ(run.diagnostics, expected);
+    EXPECT_EQ(summary_of(run), counts(cases.size(), 0, 0, cases.size()));
+    EXPECT_EQ(run.status, kSomethingRefused);
+}
+
+TEST(HostileInput, DuplicatedReferencesAreComputedAndNamedWithTheirFirstLine) {
+    const Prediction run = predict_text("REF,qty,category,environment,temperature,cycling_rate\n"
+                                        "R3,1,FUSES,1,0.5,\n"
+                                        "R4,1,FUSES,1,0.5,\n"
+                                        " R3 ,1,FUSES,1,0.5,\n"  // blanks around a cell do not count
+                                        ",1,FUSES,1,0.5,\n"      // empty designators are not compared
+                                        ",1,FUSES,1,0.5,\n"
+                                        "r3,1,FUSES,1,0.5,\n"    // letter case does
+                                        "R3,1,FUSES,1,0.5,5\n"); // a third one names the first
+    EXPECT_EQ(run.diagnostics,
+              "parts.csv:4: column 'REF': 'R3' is also the reference of line 2\n"
+              "parts.csv:8: column 'REF': 'R3' is also the reference of line 2\n");
+    EXPECT_EQ(summary_of(run), counts(7, 6, 1, 0));
+    EXPECT_EQ(run.status, kAllComputed);
+
+    // A refused part's designator counts too: the list holds it either way.
+    const Prediction refused = predict_text(std::string(kHeader) + "\nR1,0,FUSES,1,0.5,\nR1,1,FUSES,1,0.5,\n");
+    EXPECT_EQ(refused.diagnostics,
+              "parts.csv:2: column 'qty': '0' is out of range (1 to 9999)\n"
+              "parts.csv:3: column 'ref': 'R1' is also the reference of line 2\n");
+    EXPECT_EQ(summary_of(refused), counts(2, 1, 0, 1));
+}
+
+TEST(HostileInput, DuplicatesAmongManyReferences) {
+    // Enough designators for the table to grow several times; every tenth
+    // part repeats the designator of the part five lines before it.
+    std::string list = std::string(kHeader) + "\n", expected;
+    constexpr unsigned kParts = 20000;
+    for (unsigned i = 0; i < kParts; ++i) {
+        const unsigned line = i + 2;
+        const bool repeat = i % 10 == 9;
+        const std::string ref = 'U' + std::to_string(repeat ? i - 5 : i);
+        list += ref + ",1,FUSES,1,0.5,\n";
+        if (repeat)
+            expected += "parts.csv:" + std::to_string(line) + ": column 'ref': '" + ref +
+                        "' is also the reference of line " + std::to_string(line - 5) + "\n";
+    }
+    const Prediction run = predict_text(list);
+    EXPECT_EQ(run.diagnostics, expected);
+    EXPECT_EQ(summary_of(run), counts(kParts, kParts, 0, 0));
+}
+
+TEST(HostileInput, Latin1BytesAreReadAsLatin1AndTheJsonStaysUtf8) {
+    // Line 2 is UTF-8; line 3 is the first with a byte that is not (E9, e
+    // acute), so it alone is named; line 4 has more of them.
+    const std::string list = std::string(kHeader) +
+                             "\n"
+                             "\xce\xa9" "1,1,FUSES,1,0.5,\n"
+                             "F\xe9,1,FUSES,1,0.5,\n"
+                             "\xb5" "F,1,FUS\xc9S,1,0.5,\n";
+    const Prediction run = predict_text(list);
+    EXPECT_EQ(run.diagnostics,
+              "parts.csv:3: column 'ref': the cell is not UTF-8 text; here and in the rest of the list such bytes "
+              "are read as Latin-1\n"
+              "parts.csv:4: column 'category': 'FUS\xc9S' is neither a supported ItemCode nor a category name\n");
+    EXPECT_TRUE(is_utf8(run.out));
+    EXPECT_NE(run.out.find("{\"ref\":\"\xce\xa9" "1\","), std::string::npos);
+    EXPECT_NE(run.out.find("{\"ref\":\"F\\u00e9\","), std::string::npos);
+    EXPECT_NE(run.out.find("{\"ref\":\"\\u00b5F\",\"qty\":1,\"category\":\"FUS\\u00c9S\""), std::string::npos);
+    EXPECT_EQ(summary_of(run), counts(3, 2, 0, 1));
+
+    // Text and CSV keep the bytes as written.
+    EXPECT_NE(predict_text(list, Format::csv).out.find("\nF\xe9,1,FUSES,"), std::string::npos);
+}
+
+TEST(HostileInput, TextColumnsStayAlignedForCharactersOfSeveralBytes) {
+    // Two bytes, one column (Omega); a Latin-1 byte, one column; three bytes,
+    // two columns (CJK ideographs for "resistor").
+    const Prediction run = predict_text(std::string(kHeader) +
+                                            "\n"
+                                            "\xce\xa9" "1,1,FUSES,1,0.5,\n"
+                                            "F\xe9,1,FUSES,1,0.5,\n"
+                                            "\xe7\x94\xb5\xe9\x98\xbb" "1,1,FUSES,1,0.5,\n",
+                                        Format::text);
+    const std::string rest = "    1  FUSES                                 0.5           0.5  computed\n";
+    EXPECT_NE(run.out.find("\n\xce\xa9" "1        " + rest), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\nF\xe9        " + rest), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\n\xe7\x94\xb5\xe9\x98\xbb" "1     " + rest), std::string::npos) << run.out;
+}
+
+TEST(HostileInput, ShortRowsNameEveryMissingCell) {
+    const Prediction run = predict_text(std::string(kHeader) + "\nF1,1,FUSES\nF2\n");
+    EXPECT_EQ(run.diagnostics,
+              "parts.csv:2: column 'environment': an environment code is required\n"
+              "parts.csv:3: column 'category': a category is required\n"
+              "parts.csv:3: column 'qty': a quantity is required\n"
+              "parts.csv:3: column 'environment': an environment code is required\n");
+    EXPECT_EQ(summary_of(run), counts(2, 0, 0, 2));
+}
+
+// Bytes of every value, quotes, commas and line breaks among them, after a
+// good header: whatever the reader makes of them, each part is counted once,
+// the JSON is UTF-8 and every problem is one line naming the file.
+TEST(HostileInput, RandomBytesAfterAGoodHeader) {
+    std::string list = std::string(kHeader) + ",bits\n";
+    std::uint32_t state = 12345;
+    for (int i = 0; i < 200000; ++i) {
+        state = state * 1664525u + 1013904223u;  // a fixed sequence, so a failure can be rerun
+        const auto byte = static_cast<char>(state >> 24);
+        list += byte;
+        if (state % 7 == 0) list += ",\n\""[state % 3];
+    }
+    const Prediction run = predict_text(list);
+    EXPECT_TRUE(is_utf8(run.out));
+    const std::size_t at = run.out.find("\"parts_read\":");
+    ASSERT_NE(at, std::string::npos);
+    unsigned read = 0, computed = 0, warnings = 0, refused = 0;
+    ASSERT_EQ(std::sscanf(run.out.c_str() + at,
+                          "\"parts_read\":%u,\"computed\":%u,\"computed_with_warnings\":%u,\"refused\":%u", &read,
+                          &computed, &warnings, &refused),
+              4);
+    EXPECT_GT(read, 100u);
+    EXPECT_EQ(read, computed + warnings + refused);
+    std::size_t parts = 0;
+    for (std::size_t p = run.out.find("\n{\"ref\":"); p != std::string::npos; p = run.out.find("\n{\"ref\":", p + 1))
+        ++parts;
+    EXPECT_EQ(parts, read);
+    for (std::size_t begin = 0; begin < run.diagnostics.size();) {
+        const std::size_t end = run.diagnostics.find('\n', begin);
+        ASSERT_NE(end, std::string::npos);
+        EXPECT_EQ(run.diagnostics.compare(begin, 10, "parts.csv:"), 0) << run.diagnostics.substr(begin, end - begin);
+        begin = end + 1;
+    }
+}
+
+}  // namespace
+}  // namespace gjbz108a::cli
