@@ -2,8 +2,8 @@
 // list may hold a million parts while everything else about it runs in
 // constant memory, so no designator is kept: only a 64-bit hash of it and the
 // line of its first part, 16 bytes a slot in an open-addressing table that is
-// at most three quarters full (20 to 45 bytes a part, about 32 MB for a
-// million parts).
+// at most three quarters full: 21 to 43 bytes a part, 32 MB for a million
+// parts (48 MB for a moment while the table grows).
 //
 // Two different designators with the same hash would be taken for one. For a
 // million designators the chance that any two of the list collide is about
