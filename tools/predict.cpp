@@ -44,7 +44,7 @@ ExitStatus predict(std::istream& in, std::string_view file_name, Format format, 
         report_problem.share_terminal_with(&*progress_line);
     }
     DuplicateReferences references;
-    const std::string ref_column = "column '" + std::string(layout->name(layout->general(ColumnKind::ref))) + "'";
+    const std::string ref_column = layout->label(layout->general(ColumnKind::ref));
     while (csv.next()) {
         if (!reader.read(csv, part)) continue;
         ++summary.read;
