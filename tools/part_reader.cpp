@@ -100,6 +100,7 @@ bool PartReader::read(const Row& row, Part& part) {
     part.problems.clear();
 
     if (!row.syntax_error().empty()) problem_at(part, row.syntax_error_cell(), row.syntax_error());
+    if (!row.syntax_error().empty() && row.syntax_error_cell() == Row::kWholeRow) return true;  // no cells to read
     read_category(row, part);
     read_general(row, part);
     read_names(row, part);

@@ -3,6 +3,8 @@
 #include "tools/columns.h"
 #include "tools/csv_reader.h"
 #include "tools/duplicate_references.h"
+#include "tools/json_reader.h"
+#include "tools/list_format.h"
 #include "tools/part_reader.h"
 #include "tools/progress_line.h"
 
@@ -20,21 +22,11 @@ Status status_of(int result) {
     }
 }
 
-}  // namespace
-
-ExitStatus predict(std::istream& in, std::string_view file_name, Format format, View view, std::ostream& out,
-                   std::ostream& diagnostics, CalculateFunction calculate, PartLibrary* library,
-                   std::ostream* progress) {
-    Diagnostics report_problem(file_name, diagnostics);
-    CsvReader csv(in);
-    bool header_problems = false;
-    const std::optional<ColumnLayout> layout = read_header(csv, report_problem, header_problems);
-    if (!layout) return kListUnusable;
-
-    const auto report = make_report(format, view, out);
-    std::unique_ptr<PartLibrary> host_library;
-    if (library == nullptr) library = (host_library = make_host_library()).get();
-    PartReader reader(*layout, report_problem, *library);
+// Computes the parts that `rows` gives, each reported before the next is read.
+template <typename Rows>
+Summary compute_parts(Rows& rows, const ColumnLayout& layout, Report& report, Diagnostics& report_problem,
+                      PartLibrary& library, CalculateFunction calculate, std::ostream* progress) {
+    PartReader reader(layout, report_problem, library);
     Calculator calculator(calculate);
     Part part;
     Summary summary;
@@ -44,9 +36,9 @@ ExitStatus predict(std::istream& in, std::string_view file_name, Format format, 
         report_problem.share_terminal_with(&*progress_line);
     }
     DuplicateReferences references;
-    const std::string ref_column = layout->label(layout->general(ColumnKind::ref));
-    while (csv.next()) {
-        if (!reader.read(csv, part)) continue;
+    const std::string ref_column = layout.label(layout.general(ColumnKind::ref));
+    while (rows.next()) {
+        if (!reader.read(rows, part)) continue;
         ++summary.read;
         if (progress_line) progress_line->count(summary.read);
         // Worth a look but no reason to refuse: both parts are computed.
@@ -74,8 +66,44 @@ ExitStatus predict(std::istream& in, std::string_view file_name, Format format, 
         case Status::not_computed: ++summary.refused; break;
         }
         if (line.status != Status::not_computed) summary.total_failure_rate += line.quantity_rate;
-        report->part(line);
+        report.part(line);
     }
+    report_problem.share_terminal_with(nullptr);
+    return summary;
+}
+
+}  // namespace
+
+// A JSON list has no header: its columns grow as the members name them, and a
+// part that lacks a required member is refused on its own. Text that is not
+// JSON ends the reading; the parts before it are still computed and reported,
+// but the list was not read whole, so the exit status is that of an unusable
+// list.
+ExitStatus predict(std::istream& in, std::string_view file_name, Format format, View view, std::ostream& out,
+                   std::ostream& diagnostics, CalculateFunction calculate, PartLibrary* library,
+                   std::ostream* progress) {
+    Diagnostics report_problem(file_name, diagnostics);
+    const ListFormatProbe probe(in, file_name);
+    std::unique_ptr<PartLibrary> host_library;
+    if (library == nullptr) library = (host_library = make_host_library()).get();
+
+    if (probe.format() == ListFormat::json) {
+        JsonReader json(in, report_problem);
+        const auto report = make_report(format, view, out);
+        const Summary summary =
+            compute_parts(json, json.layout(), *report, report_problem, *library, calculate, progress);
+        report->finish(summary);
+        if (json.stopped()) return kListUnusable;
+        return summary.refused > 0 || json.unknown_members() ? kSomethingRefused : kAllComputed;
+    }
+
+    CsvReader csv(in);
+    bool header_problems = false;
+    const std::optional<ColumnLayout> layout = read_header(csv, report_problem, header_problems);
+    if (!layout) return kListUnusable;
+    const auto report = make_report(format, view, out);
+    const Summary summary =
+        compute_parts(csv, *layout, *report, report_problem, *library, calculate, progress);
     report->finish(summary);
     return summary.refused > 0 || header_problems ? kSomethingRefused : kAllComputed;
 }
