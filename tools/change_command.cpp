@@ -3,6 +3,7 @@
 #include "tools/cell_values.h"
 #include "tools/change_arguments.h"
 #include "tools/list_change.h"
+#include "tools/list_format.h"
 #include "tools/whole_file.h"
 
 namespace gjbz108a::cli {
@@ -65,6 +66,10 @@ int change_command(std::span<const std::string_view> arguments, std::istream& st
 
     std::string list;
     if (!read_whole_file(request.list, standard_input, list, err)) return kListUnusable;
+    if (format_by_name(request.list).value_or(format_by_content(list)) == ListFormat::json) {
+        err << "gjbz108a change: " << request.list << " is a JSON parts list; change rewrites CSV lists only\n";
+        return kListUnusable;
+    }
     std::unique_ptr<PartLibrary> host_library;
     if (library == nullptr) library = (host_library = make_host_library()).get();
     std::string_view file_name = request.list;

@@ -18,7 +18,21 @@ bool has_extension(std::string_view name, std::string_view extension) noexcept {
     return name.size() > extension.size() && same_text(name.substr(name.size() - extension.size()), extension);
 }
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 }  // namespace
+
+std::optional<ListFormat> format_by_name(std::string_view file_name) noexcept {
+    if (has_extension(file_name, ".json")) return ListFormat::json;
+    if (has_extension(file_name, ".csv")) return ListFormat::csv;
+    return std::nullopt;
+}
+
+ListFormat format_by_content(std::string_view start) noexcept {
+    if (start.starts_with(kByteOrderMark)) start.remove_prefix(kByteOrderMark.size());
+    while (!start.empty() && blank(static_cast<unsigned char>(start.front()))) start.remove_prefix(1);
+    return !start.empty() && (start.front() == '[' || start.front() == '{') ? ListFormat::json : ListFormat::csv;
+}
 
 ListFormatProbe::Replay::Replay(std::string& head, std::streambuf* rest) : rest_(rest) {
     setg(head.data(), head.data(), head.data() + head.size());
@@ -33,19 +47,17 @@ std::streamsize ListFormatProbe::Replay::xsgetn(char* out, std::streamsize count
 
 ListFormatProbe::ListFormatProbe(std::istream& in, std::string_view file_name)
     : in_(in), own_buffer_(in.rdbuf()) {
-    if (has_extension(file_name, ".json")) format_ = ListFormat::json;
-    if (has_extension(file_name, ".json") || has_extension(file_name, ".csv") || own_buffer_ == nullptr) return;
-
+    if (const auto by_name = format_by_name(file_name); by_name || own_buffer_ == nullptr) {
+        format_ = by_name.value_or(ListFormat::csv);
+        return;
+    }
     std::streambuf& buffer = *own_buffer_;
     const auto take = [&] { head_.push_back(static_cast<char>(buffer.sbumpc())); };
-    if (buffer.sgetc() == 0xEF) {  // a UTF-8 byte-order mark
-        take();
-        if (buffer.sgetc() == 0xBB) take();
-        if (buffer.sgetc() == 0xBF) take();
-    }
+    for (char mark : kByteOrderMark)
+        if (buffer.sgetc() == static_cast<unsigned char>(mark)) take();
     while (head_.size() < kLongestLook && blank(buffer.sgetc())) take();
     const int first = buffer.sgetc();
-    if (first == '[' || first == '{') format_ = ListFormat::json;
+    format_ = format_by_content(head_ + (first == std::streambuf::traits_type::eof() ? '\0' : static_cast<char>(first)));
     if (head_.empty()) return;
     in_.rdbuf(&replay_.emplace(head_, own_buffer_));
 }

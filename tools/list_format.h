@@ -14,6 +14,13 @@ namespace gjbz108a::cli {
 
 enum class ListFormat { csv, json };
 
+// The format that a file's name tells, if it does.
+std::optional<ListFormat> format_by_name(std::string_view file_name) noexcept;
+
+// The format that the start of a file tells, up to its first byte that is not
+// blank (a byte-order mark aside).
+ListFormat format_by_content(std::string_view start) noexcept;
+
 // Looks at the first bytes of `in` when the name does not tell the format.
 // While the probe lives, `in` reads those bytes again before the rest, so the
 // reader that follows sees the file whole, with its lines as they were.

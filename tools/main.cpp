@@ -25,9 +25,10 @@ constexpr std::string_view kUsage = R"(Usage: gjbz108a [--format text|csv|json] 
        gjbz108a --help
 
 Computes the non-operating failure rate of every part of PARTS_FILE (a CSV
-parts list; '-' reads standard input) and the total failure rate of the list,
-in failures per 10^6 hours. Each part is written with its factors as soon as it
-is computed; problems in the list go to standard error as
+parts list, or a JSON one: a .json file or one that starts with '[' or '{';
+'-' reads standard input) and the total failure rate of the list, in failures
+per 10^6 hours. Each part is written with its factors as soon as it is
+computed; problems in the list go to standard error as
 "file:line: column 'x': why". Empty cells take the defaults of the host
 component library (libtalwen.so, whose database TALWEN_DB names), and a row
 may name a part of that library in a generic_name, catalog_number,
@@ -46,7 +47,8 @@ Exit status:
   1  something was refused: a part with bad input or that its model did not
      compute, or an unknown column; the other parts are still reported
   2  nothing was computed: bad options, an unreadable file, or a header row
-     without the required columns
+     without the required columns; or a JSON list that is not valid JSON, read
+     up to the error (the parts before it are still reported)
 )";
 
 int usage_error(std::string_view why) {

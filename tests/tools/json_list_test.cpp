@@ -1,0 +1,137 @@
+// JSON parts lists through the whole prediction: the same list as CSV and as
+// JSON gives the same report, and the problems that only JSON has.
+#include "tools/predict.h"
+
+#include "fake_library.h"
+#include "fake_model.h"
+#include "json_rendering.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace gjbz108a::cli {
+namespace {
+
+struct Prediction {
+    ExitStatus status;
+    std::string out;
+    std::string diagnostics;
+};
+
+Prediction run(const std::string& list, const std::string& file_name, Format format = Format::csv,
+               View view = View::parts, CalculateFunction calculate = &calc_item) {
+    std::istringstream in(list);
+    std::ostringstream out, diagnostics;
+    test::FakeLibrary library;
+    const ExitStatus status = predict(in, file_name, format, view, out, diagnostics, calculate, &library);
+    return {status, out.str(), diagnostics.str()};
+}
+
+std::string replaced(std::string text, const std::string& from, const std::string& to) {
+    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+std::string source_file(const std::string& relative) {
+    const char* root = std::getenv("GJBZ108A_SOURCE_DIR");
+    EXPECT_NE(root, nullptr) << "GJBZ108A_SOURCE_DIR is not set";
+    std::ifstream in(std::string(root ? root : ".") + "/" + relative, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The shipped examples and a list with problems of every row kind, as CSV and
+// as their JSON rendering (each part on its CSV line): the same parts, rates,
+// messages and problems, in every format and view.
+TEST(JsonList, TheSameListAsCsvAndAsJsonGivesTheSameReport) {
+    const std::string with_problems =
+        "ref,qty,category,environment,temperature,cycling_rate,style,quality,pins,# notes\n"
+        "R1,2,Resistor,1,30,5,RC,B1,,a note\n"
+        ",,,,,,,,,section title\n"
+        "R2,0,Resistor,99,-300,x,,B9,,\n"
+        "U1,1,IC Digital,1,25.5,1e1,,,12345,\n"
+        "F1,1,fuses,27,,,,,,\n";
+    for (const std::string& list :
+         {source_file("examples/board.csv"), source_file("examples/power_rf.csv"), with_problems}) {
+        const std::string json = test::json_rendering(list);
+        for (const Format format : {Format::text, Format::csv, Format::json}) {
+            for (const View view : {View::parts, View::tables}) {
+                const Prediction csv = run(list, "parts.csv", format, view);
+                const Prediction from_json = run(json, "parts.json", format, view);
+                EXPECT_EQ(from_json.status, csv.status);
+                EXPECT_EQ(replaced(from_json.out, "member '", "column '"), csv.out);
+                EXPECT_EQ(replaced(replaced(from_json.diagnostics, "member '", "column '"), "parts.json:", "parts.csv:"),
+                          csv.diagnostics);
+            }
+        }
+    }
+}
+
+TEST(JsonList, AMissingRequiredMemberRefusesOnlyItsPart) {
+    const Prediction run_ = run(R"({"parts": [
+{"ref": "F1", "qty": 1, "category": "FUSES", "environment": 1, "temperature": 0.5},
+{"ref": "F2", "category": "FUSES"},
+{"ref": "F3", "qty": 2, "category": "FUSES", "environment": 1, "temperature": 0.25}
+]})",
+                                "parts.json", Format::csv, View::parts, &test::temperature_as_rate);
+    EXPECT_EQ(run_.status, kSomethingRefused);
+    EXPECT_EQ(run_.diagnostics,
+              "parts.json:3: member 'qty': a quantity is required\n"
+              "parts.json:3: member 'environment': an environment code is required\n");
+    EXPECT_NE(run_.out.find("parts read 3; computed 2; computed with warnings 0; refused 1"), std::string::npos);
+}
+
+// Invalid JSON: the parts before it are computed and reported, the total is
+// theirs, and the exit status says that the list was not read whole.
+TEST(JsonList, InvalidJsonStopsTheListWithItsPartsBeforeReported) {
+    const Prediction run_ = run("[\n{\"ref\": \"F1\", \"qty\": 1, \"category\": 25, \"environment\": 1, \"temperature\": 0.5},\n"
+                                "{\"ref\": \"F2\", \"qty\": 1 \"category\": 25}\n"
+                                "{\"ref\": \"F3\", \"qty\": 1, \"category\": 25, \"environment\": 1}]",
+                                "-", Format::json, View::parts, &test::temperature_as_rate);
+    EXPECT_EQ(run_.status, kListUnusable);
+    EXPECT_EQ(run_.diagnostics, "-:3: ',' or '}' after a member is expected, not '\"'\n");
+    EXPECT_NE(run_.out.find("\"ref\":\"F1\""), std::string::npos);
+    EXPECT_EQ(run_.out.find("F2"), std::string::npos);
+    EXPECT_NE(run_.out.find("\"total_failure_rate\":0.5,\n\"summary\":{\"parts_read\":1,\"computed\":1,"),
+              std::string::npos);
+}
+
+TEST(JsonList, ValuesNoCellTakesAndUnknownMembersRefuseTheirParts) {
+    const Prediction run_ = run("[{\"ref\": \"F1\", \"qty\": 1, \"category\": 25, \"environment\": 1, \"colour\": null},\n"
+                                "{\"ref\": \"F2\", \"qty\": [1], \"category\": 25, \"environment\": 1},\n"
+                                "true]",
+                                "list", Format::csv, View::parts, &test::temperature_as_rate);
+    EXPECT_EQ(run_.status, kSomethingRefused);  // F1 computed, but an unknown member was named
+    EXPECT_EQ(run_.diagnostics,
+              "list:1: member 'colour': no category has this field; a part with a value in it is refused\n"
+              "list:2: member 'qty': a value is a string, a number or null, not an array\n"
+              "list:2: member 'qty': a quantity is required\n"
+              "list:3: a part is an object of members, not true\n");
+    EXPECT_NE(run_.out.find("parts read 3; computed 1; computed with warnings 0; refused 2"), std::string::npos);
+}
+
+TEST(JsonList, EveryJsonBlockOfTheReadmeReadsWithoutProblems) {
+    const std::string readme = source_file("README.md");
+    const std::string open = "```json\n", close = "```";
+    int blocks = 0;
+    for (auto at = readme.find(open); at != std::string::npos; at = readme.find(open, at)) {
+        at += open.size();
+        const auto stop = readme.find(close, at);
+        ASSERT_NE(stop, std::string::npos);
+        const Prediction block = run(readme.substr(at, stop - at), "README.json");
+        ++blocks;
+        EXPECT_EQ(block.diagnostics, "") << "block " << blocks;
+        EXPECT_EQ(block.status, kAllComputed);
+        at = stop + close.size();
+    }
+    EXPECT_GT(blocks, 0);
+}
+
+}  // namespace
+}  // namespace gjbz108a::cli
