@@ -3,7 +3,7 @@
 // defaults (in a database of its own; the plug-in must find libtalwen.so):
 // every part as a record for calc_item and chek_item, as report requests, as
 // blocks with its category's field list, and as calls into the component
-// library; the lists themselves seed the parts-list reader. Run it
+// library; the lists themselves seed the parts-list readers. Run it
 // after a change of an input layout (./dev fuzz-seeds); the seeds are kept
 // in the repository so that CI replays the same inputs.
 //
@@ -14,12 +14,15 @@
 #include "tools/csv_reader.h"
 #include "tools/part_reader.h"
 
+#include "../tools/json_rendering.h"
+
 #include <gjbz108a/gjbz108a.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -226,6 +229,31 @@ void write_parts_list_seeds(const fs::path& corpus, const fs::path& examples) {
            "F1,1,fuses,27,,,,,extra\n";
 }
 
+// The examples as JSON lists, and as CSV lists that the target reads as
+// their JSON rendering; JSON's own corners: the object form with other
+// members, escapes and surrogate pairs, numbers as written, null, values no
+// cell takes, and a list cut short.
+void write_json_parts_list_seeds(const fs::path& corpus, const fs::path& examples) {
+    const fs::path folder = corpus / "json_parts_list";
+    fs::create_directories(folder);
+    for (const auto& entry : fs::directory_iterator(examples)) {
+        if (entry.path().extension() != ".csv") continue;
+        fs::copy_file(entry.path(), folder / entry.path().filename(), fs::copy_options::overwrite_existing);
+        std::ifstream in(entry.path(), std::ios::binary);
+        const std::string csv{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        std::ofstream(folder / entry.path().stem().concat(".json"), std::ios::binary) << cli::test::json_rendering(csv);
+    }
+    std::ofstream(folder / "forms.json", std::ios::binary)
+        << "\xEF\xBB\xBF{\"title\": \"board \\u00e9\", \"rev\": [1, {\"a\": null}],\r\n\"parts\": [\r\n"
+           "{\"ref\": \"R\\u0031\\ud83d\\ude00\", \"qty\": 2, \"category\": \"Resistor\", \"environment\": 1,"
+           " \"temperature\": -1.5e1, \"cycling_rate\": null, \"quality\": \"B1\", \"# note\": \"a\\\"b\\n\"},\r"
+           "{\"ref\": \"F1\", \"QTY\": 1, \"category\": 25, \"environment\": 27, \"style\": true},\n"
+           "\"R9\", {}, {\"qty\": 1, \"qty\": 2, \"pins\": [1, {\"b\": []}]}\n"
+           "], \"notes\": {}}\n";
+    std::ofstream(folder / "cut.json", std::ios::binary)
+        << "[{\"ref\": \"C1\", \"qty\": 1, \"category\": 7, \"environment\": 1},\n{\"ref\": \"C2\", \"qty\": 01";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -253,6 +281,7 @@ int main(int argc, char** argv) {
     write_made_up_list_seeds(corpus);
     write_component_library_seeds(corpus, examples);
     write_parts_list_seeds(corpus, source / "examples");
+    write_json_parts_list_seeds(corpus, source / "examples");
     fs::remove_all(folder);
     std::cout << examples.size() << " example parts written as seeds to " << corpus.string() << "\n";
     return 0;

@@ -3,6 +3,9 @@
 // named by the header for the cells that hold something. A cell that is a
 // number in JSON's form is written bare, any other as a string; so both ways
 // of giving a value are read. Blank records become {}, which holds no part.
+// On the header's line, an object of every column with null gives the columns
+// in the header's order (so that a part's problems come in the same order)
+// and holds no part either.
 #pragma once
 
 #include "tools/csv_reader.h"
@@ -52,12 +55,18 @@ inline std::string json_rendering(const std::string& csv_text) {
     CsvReader csv(in);
     std::string json = "[";
     std::vector<std::string> names;
-    if (csv.next())
-        for (std::size_t i = 0; i < csv.size(); ++i) names.emplace_back(csv.cell(i));
-    bool first = true;
+    json.push_back('{');
+    if (csv.next()) {
+        for (std::size_t i = 0; i < csv.size(); ++i) {
+            names.emplace_back(csv.cell(i));
+            if (i > 0) json.append(", ");
+            append_json_string(json, names.back());
+            json.append(": null");
+        }
+    }
+    json.push_back('}');
     while (csv.next()) {
-        json.append(first ? "\n{" : ",\n{");
-        first = false;
+        json.append(",\n{");
         bool first_member = true;
         for (std::size_t i = 0; i < csv.size() && i < names.size(); ++i) {
             if (csv.cell(i).empty()) continue;

@@ -309,3 +309,23 @@ TEST(ToolRun, ReadsStandardInput) {
 }
 
 }  // namespace
+
+namespace {
+
+// Standard input and a file without a telling extension are JSON by their
+// first byte; the probe's look ahead loses neither bytes nor lines.
+TEST(ToolRun, ReadsAJsonListFromStandardInputOrAFileOfAnyName) {
+    const std::string list = write_list("parts.txt", "\n\n  [{\"ref\": \"X\", \"qty\": 0, \"category\": \"FUSES\","
+                                                     " \"environment\": 1}]\n");
+    for (const std::string& arguments : {"- <" + quoted(list), quoted(list)}) {
+        const ToolRun run = run_tool(arguments);
+        EXPECT_EQ(run.status, 1);
+        const std::string name = arguments.front() == '-' ? "<stdin>" : list;
+        EXPECT_EQ(run.err, name + ":3: member 'qty': '0' is out of range (1 to 9999)\n");
+    }
+    const ToolRun change = run_tool("change " + quoted(list) + " --where category=FUSES --set subtype=1");
+    EXPECT_EQ(change.status, 2);
+    EXPECT_EQ(change.err, "gjbz108a change: " + list + " is a JSON parts list; change rewrites CSV lists only\n");
+}
+
+}  // namespace
