@@ -7,9 +7,9 @@
 // reused for the next record, so memory does not grow with the file.
 #pragma once
 
+#include "tools/block_input.h"
 #include "tools/row.h"
 
-#include <array>
 #include <cstddef>
 #include <istream>
 #include <string>
@@ -50,23 +50,14 @@ public:
     std::size_t syntax_error_cell() const noexcept override { return syntax_error_cell_; }
 
 private:
-    static constexpr int kEnd = -1;
-    int get();
-    int peek();
-    void append_plain_run();
-    std::size_t position() const noexcept { return consumed_ + block_pos_; }
+    static constexpr int kEnd = BlockInput::kEnd;
     void end_cell(std::size_t raw_end) {
         cell_ends_.push_back(text_.size());
         spans_.push_back({cell_begin_, raw_end});
     }
     void fail(const char* why);
 
-    std::istream& input_;
-    std::array<char, 1 << 16> block_;
-    std::size_t block_pos_ = 0;
-    std::size_t block_size_ = 0;
-    std::size_t consumed_ = 0;  // bytes of the input before the block
-    bool started_ = false;
+    BlockInput input_;
 
     std::string text_;                    // the record's cells, back to back
     std::vector<std::size_t> cell_ends_;  // end of each cell in text_

@@ -44,22 +44,6 @@ void append_utf8(std::string& out, unsigned code) {
 JsonReader::JsonReader(std::istream& input, Diagnostics& diagnostics)
     : input_(input), diagnostics_(diagnostics), layout_(ColumnLayout::Noun::member) {}
 
-int JsonReader::peek() {
-    if (block_pos_ == block_size_) {
-        input_.read(block_.data(), static_cast<std::streamsize>(block_.size()));
-        block_size_ = static_cast<std::size_t>(input_.gcount());
-        block_pos_ = 0;
-        if (block_size_ == 0) return kEnd;
-    }
-    return static_cast<unsigned char>(block_[block_pos_]);
-}
-
-int JsonReader::get() {
-    const int c = peek();
-    if (c != kEnd) ++block_pos_;
-    return c;
-}
-
 // Blanks are the only place where JSON has line breaks; LF, CRLF and a lone
 // CR each end a line.
 void JsonReader::skip_blanks() {
@@ -140,8 +124,7 @@ bool JsonReader::next() {
 }
 
 void JsonReader::open_list() {
-    static constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-    if (peek() != kEnd && block_size_ >= 3 && std::string_view(block_.data(), 3) == kByteOrderMark) block_pos_ = 3;
+    input_.skip_byte_order_mark();
     skip_blanks();
     static constexpr const char* kForm = "a parts list is an array of part objects or an object with a \"parts\" array";
     const int c = peek();
@@ -172,12 +155,7 @@ bool JsonReader::find_parts_member(bool after_member) {
         skip_blanks();
     }
     for (;;) {
-        expect('"', "a member name in double quotes");
-        name_.clear();
-        read_string(name_);
-        skip_blanks();
-        expect(':', "':' after the member name");
-        skip_blanks();
+        read_member_name(name_);
         if (name_ == "parts") {
             if (found_parts_) fail("the member \"parts\" appears twice");
             found_parts_ = true;
@@ -222,12 +200,7 @@ void JsonReader::read_part() {
         return;
     }
     for (std::size_t position = 0;; ++position) {
-        expect('"', "a member name in double quotes");
-        name_.clear();
-        read_string(name_);
-        skip_blanks();
-        expect(':', "':' after the member name");
-        skip_blanks();
+        read_member_name(name_);
         const std::size_t column = column_of(position);
         const bool twice = cells_[column].given;
         if (twice) part_error(column, "the member appears twice in the part");
@@ -275,23 +248,26 @@ std::size_t JsonReader::column_of(std::size_t position) {
     return column;
 }
 
+// A member's name, its ':' and the blanks up to its value.
+void JsonReader::read_member_name(std::string& name) {
+    expect('"', "a member name in double quotes");
+    name.clear();
+    read_string(name);
+    skip_blanks();
+    expect(':', "':' after the member name");
+    skip_blanks();
+}
+
 // After the opening quote, up to and with the closing one. Runs of plain
-// characters are copied from the block in one go.
+// characters are copied from the input's block in one go.
 void JsonReader::read_string(std::string& out) {
     for (;;) {
-        if (peek() == kEnd) fail("the file ends inside a string");
-        std::size_t end = block_pos_;
-        while (end < block_size_) {
-            const auto c = static_cast<unsigned char>(block_[end]);
-            if (c == '"' || c == '\\' || c < 0x20) break;
-            ++end;
-        }
-        out.append(block_.data() + block_pos_, end - block_pos_);
-        block_pos_ = end;
-        if (end == block_size_) continue;
+        input_.append_run(out, [](unsigned char c) { return c == '"' || c == '\\' || c < 0x20; });
         const int c = get();
+        if (c == kEnd) fail("the file ends inside a string");
         if (c == '"') return;
         if (c == '\\') read_escape(out);
+        else if (c >= 0x20) out.push_back(static_cast<char>(c));  // the run stopped at the end of a block
         else if (c == '\n' || c == '\r') fail("a string does not end on its line: a line break in it is written \\n");
         else fail("a control character in a string is written as an escape (\\t, \\u0001, ...)");
     }
@@ -416,12 +392,7 @@ std::string_view JsonReader::skip_value() {
             skip_blanks();
         }
         if (object) {
-            expect('"', "a member name in double quotes");
-            scratch_.clear();
-            read_string(scratch_);
-            skip_blanks();
-            expect(':', "':' after the member name");
-            skip_blanks();
+            read_member_name(scratch_);
         }
         const int inner = peek();
         if (inner == '[' || inner == '{') {

@@ -14,11 +14,11 @@
 // with a syntax error, and the parts after it are read.
 #pragma once
 
+#include "tools/block_input.h"
 #include "tools/columns.h"
 #include "tools/diagnostics.h"
 #include "tools/row.h"
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <istream>
@@ -67,9 +67,9 @@ private:
     };
     struct Stop {};  // thrown where the text stops being JSON
 
-    static constexpr int kEnd = -1;
-    int peek();
-    int get();
+    static constexpr int kEnd = BlockInput::kEnd;
+    int peek() { return input_.peek(); }
+    int get() { return input_.get(); }
     void skip_blanks();
     void expect(char c, const char* what);
     [[noreturn]] void fail(std::string_view why);
@@ -80,6 +80,7 @@ private:
     void close_document();
     void read_part();
     std::size_t column_of(std::size_t position);
+    void read_member_name(std::string& name);
     void read_string(std::string& out);
     void read_escape(std::string& out);
     unsigned read_hex4();
@@ -88,11 +89,8 @@ private:
     std::string_view skip_value();
     void part_error(std::size_t column, std::string why);
 
-    std::istream& input_;
+    BlockInput input_;
     Diagnostics& diagnostics_;
-    std::array<char, 1 << 16> block_;
-    std::size_t block_pos_ = 0;
-    std::size_t block_size_ = 0;
     unsigned long line_ = 1;
 
     enum class Place { before_list, first_part, next_part, after_list } place_ = Place::before_list;

@@ -139,8 +139,10 @@ void check_same_as_csv(const std::string& csv_text, const std::string& json_text
     const Run csv = run(csv_text, "parts.csv");
     const Run json = run(json_text, kFileName);
     require(json.status == csv.status, "a CSV list and its JSON rendering end with different exit statuses");
-    require(columns_for_members(json.out) == csv.out, "a CSV list and its JSON rendering give different output");
-    require(columns_for_members(problems_only(json.diagnostics)) == problems_only(csv.diagnostics),
+    // Both sides, as a cell may hold "member '" of its own.
+    require(columns_for_members(json.out) == columns_for_members(csv.out),
+            "a CSV list and its JSON rendering give different output");
+    require(columns_for_members(problems_only(json.diagnostics)) == columns_for_members(problems_only(csv.diagnostics)),
             "a CSV list and its JSON rendering give different problems");
 }
 
