@@ -92,10 +92,20 @@ void JsonReader::part_error(std::size_t column, std::string why) {
     part_error_column_ = column;
 }
 
-bool JsonReader::next() {
-    if (stopped_ || place_ == Place::after_list) return false;
+bool JsonReader::open() {
+    if (place_ != Place::before_list) return !stopped_;
     try {
-        if (place_ == Place::before_list) open_list();
+        open_list();
+        return true;
+    } catch (const Stop&) {
+        stopped_ = true;
+        return false;
+    }
+}
+
+bool JsonReader::next() {
+    if (!open() || place_ == Place::after_list) return false;
+    try {
         skip_blanks();
         if (peek() == ']' && place_ == Place::next_part) {
             get();

@@ -34,6 +34,10 @@ public:
     // are reported to `diagnostics`.
     JsonReader(std::istream& input, Diagnostics& diagnostics);
 
+    // Reads up to the list's first part; false, the error reported, when the
+    // text holds no parts list. next() calls it when it was not called.
+    bool open();
+
     // Reads the next part; false at the end of the list or where the text
     // stops being JSON. The cells stay valid until the next call.
     bool next();

@@ -24,7 +24,6 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::optional<ListFormat> format_by_name(std::string_view file_name) noexcept {
     if (has_extension(file_name, ".json")) return ListFormat::json;
-    if (has_extension(file_name, ".csv")) return ListFormat::csv;
     return std::nullopt;
 }
 

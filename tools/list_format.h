@@ -1,7 +1,7 @@
-// Which reader a parts list needs. The file's extension tells (.json or .csv,
-// in any letter case); otherwise its first byte that is not blank does: '['
-// or '{' starts a JSON list, anything else a CSV one. Standard input ("-") is
-// told by its first bytes.
+// Which reader a parts list needs. A .json file (in any letter case) is JSON;
+// any other, standard input too, is told by its first byte that is not blank:
+// '[' or '{' starts a JSON list (no CSV header starts so), anything else a
+// CSV one. A JSON list saved as .csv or .txt is still read as JSON.
 #pragma once
 
 #include <istream>
@@ -14,7 +14,7 @@ namespace gjbz108a::cli {
 
 enum class ListFormat { csv, json };
 
-// The format that a file's name tells, if it does.
+// The format that a file's name tells, if it does: only .json does.
 std::optional<ListFormat> format_by_name(std::string_view file_name) noexcept;
 
 // The format that the start of a file tells, up to its first byte that is not

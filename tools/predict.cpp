@@ -75,10 +75,11 @@ Summary compute_parts(Rows& rows, const ColumnLayout& layout, Report& report, Di
 }  // namespace
 
 // A JSON list has no header: its columns grow as the members name them, and a
-// part that lacks a required member is refused on its own. Text that is not
-// JSON ends the reading; the parts before it are still computed and reported,
-// but the list was not read whole, so the exit status is that of an unusable
-// list.
+// part that lacks a required member is refused on its own. A file that holds
+// no parts list gets no report, as a CSV header without its columns. Text that
+// is not JSON ends the reading; the parts before it are still computed and
+// reported, but the list was not read whole, so the exit status is that of an
+// unusable list.
 ExitStatus predict(std::istream& in, std::string_view file_name, Format format, View view, std::ostream& out,
                    std::ostream& diagnostics, CalculateFunction calculate, PartLibrary* library,
                    std::ostream* progress) {
@@ -89,6 +90,7 @@ ExitStatus predict(std::istream& in, std::string_view file_name, Format format, 
 
     if (probe.format() == ListFormat::json) {
         JsonReader json(in, report_problem);
+        if (!json.open()) return kListUnusable;
         const auto report = make_report(format, view, out);
         const Summary summary =
             compute_parts(json, json.layout(), *report, report_problem, *library, calculate, progress);

@@ -6,7 +6,8 @@
 // the file has; a run ends with a documented exit status (2 exactly when the
 // text stopped being JSON), a diagnostic per problem in the "file:line: why"
 // form, and CSV output whose rows all have the header's cells and end with
-// the total, even after invalid JSON; and a CSV list and its JSON rendering
+// the total, even after invalid JSON (no output when the text holds no list
+// at all); and a CSV list and its JSON rendering
 // give the same exit status, output and problems, where the CSV is one that
 // JSON can say (a header whose names are distinct and not empty, no broken
 // quoting, no value beyond the header).
@@ -80,14 +81,16 @@ void check_run(const std::string& text, bool rendering) {
             "an undocumented exit status");
     if (json.status == cli::kAllComputed) require(json.diagnostics.empty(), "exit status 0 with a diagnostic");
     check_diagnostics(json.diagnostics, kFileName, line_count(text));
-    check_csv_output(json.out);
 
     std::istringstream in(text);
     std::ostringstream ignored;
     cli::Diagnostics diagnostics(kFileName, ignored);
     cli::JsonReader reader(in, diagnostics);
+    const bool opened = reader.open();
     while (reader.next()) {
     }
+    require(opened == !json.out.empty(), "a report without a parts list, or a parts list without a report");
+    if (opened) check_csv_output(json.out);
     require(reader.stopped() == (json.status == cli::kListUnusable),
             "exit status 2 is not exactly the list that stops being JSON");
     require(!rendering || !reader.stopped(), "the JSON rendering of a CSV list is not read as JSON");

@@ -45,7 +45,9 @@ TEST(HostileInput, AFileThatIsNoPartsListGetsOneLineAndNoOutput) {
     const Case cases[] = {
         {"empty", "", "parts.csv:1: no header row: the first row names the columns\n"},
         {"binary", std::string("\x7f" "ELF\x02\x01\x01\0\0\0,\x03\0>\0\n\xff\xd8\x22,\x01\n", 21), not_a_list},
-        {"JSON", "{\"parts\":[{\"ref\":\"R1\",\"qty\":2}]}\n", not_a_list},
+        {"JSON but no parts list", "{\"name\":\"widget\",\"price\":3}\n",
+         "parts.csv:1: the object has no \"parts\" member: a parts list is an array of part objects or an object "
+         "with a \"parts\" array\n"},
         {"another table", "name,price\nwidget,3\n", not_a_list},
         {"UTF-16", std::string("\xff\xfer\0e\0f\0,\0q\0t\0y\0\r\0\n\0", 20),
          "parts.csv:1: the file is UTF-16 text; save the parts list as UTF-8 (or ASCII) CSV\n"},
