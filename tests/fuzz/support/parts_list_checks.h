@@ -94,8 +94,11 @@ inline void check_diagnostics(std::string_view diagnostics, std::string_view fil
     }
 }
 
-// The output of --format csv: every row as wide as the header, the total last.
-inline void check_csv_output(std::string_view out) {
+// The output of --format csv: every row as wide as the header, the total last,
+// and the exit status that its count of refused parts calls for. (A run may
+// tell notes that refuse nothing, a reference used twice or Latin-1 bytes,
+// and still exit with 0.)
+inline void check_csv_output(std::string_view out, int status) {
     std::vector<bool> well_formed;
     const std::vector<CsvRecord> rows = read_csv_records(out, &well_formed);
     require(rows.size() >= 2, "CSV output without its header and total");
@@ -104,6 +107,10 @@ inline void check_csv_output(std::string_view out) {
         require(well_formed[i] && rows[i].size() == rows[0].size(), "a CSV output row is not as wide as its header");
     require(static_cast<std::size_t>(status_column) < rows[0].size() && rows.back()[status_column] == "total",
             "the CSV output does not end with the total");
+    const std::string& counts = rows.back()[static_cast<std::size_t>(status_column) + 1];
+    const std::size_t refused = counts.find("; refused ");
+    require(refused != std::string::npos, "the total does not count the refused parts");
+    require(status != 0 || counts.substr(refused) == "; refused 0", "exit status 0 with a refused part");
 }
 
 }  // namespace gjbz108a::fuzz
