@@ -107,22 +107,15 @@ bool JsonReader::next() {
     if (!open() || place_ == Place::after_list) return false;
     try {
         skip_blanks();
-        if (peek() == ']' && place_ == Place::next_part) {
+        if (place_ == Place::next_part && peek() != ']') {
+            expect(',', "',' or ']' after a part");
+            skip_blanks();
+            if (peek() == ']') fail("a part is expected after ','; a comma does not end the list");
+        }
+        if (peek() == ']') {
             get();
             close_document();
             return false;
-        }
-        if (place_ == Place::next_part) {
-            expect(',', "',' or ']' after a part");
-            skip_blanks();
-        }
-        if (peek() == ']') {
-            if (place_ == Place::first_part) {
-                get();
-                close_document();
-                return false;
-            }
-            fail("a part is expected after ','; a comma does not end the list");
         }
         place_ = Place::next_part;
         read_part();
