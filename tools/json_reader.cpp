@@ -11,6 +11,11 @@ namespace {
 // only grow the bracket stack.
 constexpr std::size_t kDeepest = 512;
 
+// Every part's cells are as many as the columns, so a list that names ever
+// new members would cost time with the square of its length; a parts list has
+// a few hundred columns at most.
+constexpr std::size_t kMostColumns = 2048;
+
 bool digit(int c) noexcept { return c >= '0' && c <= '9'; }
 bool letter(int c) noexcept { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
@@ -238,6 +243,9 @@ std::size_t JsonReader::column_of(std::size_t position) {
     const std::string_view name = trimmed(name_);
     std::size_t column = layout_.find(name);
     if (column == ColumnLayout::kMissing) {
+        if (layout_.size() == kMostColumns)
+            fail("more than " + std::to_string(kMostColumns) +
+                 " different member names: no parts list has so many columns");
         column = layout_.add(name);
         cells_.push_back(Cell{0, 0, part_line_, false});
         if (layout_.kind(column) == ColumnKind::unknown) {

@@ -56,7 +56,8 @@ ListFormatProbe::ListFormatProbe(std::istream& in, std::string_view file_name)
         if (buffer.sgetc() == static_cast<unsigned char>(mark)) take();
     while (head_.size() < kLongestLook && blank(buffer.sgetc())) take();
     const int first = buffer.sgetc();
-    format_ = format_by_content(head_ + (first == std::streambuf::traits_type::eof() ? '\0' : static_cast<char>(first)));
+    const bool end = first == std::streambuf::traits_type::eof();
+    format_ = format_by_content(head_ + (end ? '\0' : static_cast<char>(first)));
     if (head_.empty()) return;
     in_.rdbuf(&replay_.emplace(head_, own_buffer_));
 }

@@ -66,8 +66,8 @@ TEST(JsonList, TheSameListAsCsvAndAsJsonGivesTheSameReport) {
                 const Prediction from_json = run(json, "parts.json", format, view);
                 EXPECT_EQ(from_json.status, csv.status);
                 EXPECT_EQ(replaced(from_json.out, "member '", "column '"), csv.out);
-                EXPECT_EQ(replaced(replaced(from_json.diagnostics, "member '", "column '"), "parts.json:", "parts.csv:"),
-                          csv.diagnostics);
+                const std::string as_columns = replaced(from_json.diagnostics, "member '", "column '");
+                EXPECT_EQ(replaced(as_columns, "parts.json:", "parts.csv:"), csv.diagnostics);
             }
         }
     }
@@ -90,7 +90,8 @@ TEST(JsonList, AMissingRequiredMemberRefusesOnlyItsPart) {
 // Invalid JSON: the parts before it are computed and reported, the total is
 // theirs, and the exit status says that the list was not read whole.
 TEST(JsonList, InvalidJsonStopsTheListWithItsPartsBeforeReported) {
-    const Prediction run_ = run("[\n{\"ref\": \"F1\", \"qty\": 1, \"category\": 25, \"environment\": 1, \"temperature\": 0.5},\n"
+    const Prediction run_ = run("[\n"
+                                "{\"ref\": \"F1\", \"qty\": 1, \"category\": 25, \"environment\": 1, \"temperature\": 0.5},\n"
                                 "{\"ref\": \"F2\", \"qty\": 1 \"category\": 25}\n"
                                 "{\"ref\": \"F3\", \"qty\": 1, \"category\": 25, \"environment\": 1}]",
                                 "-", Format::json, View::parts, &test::temperature_as_rate);
@@ -103,7 +104,8 @@ TEST(JsonList, InvalidJsonStopsTheListWithItsPartsBeforeReported) {
 }
 
 TEST(JsonList, ValuesNoCellTakesAndUnknownMembersRefuseTheirParts) {
-    const Prediction run_ = run("[{\"ref\": \"F1\", \"qty\": 1, \"category\": 25, \"environment\": 1, \"colour\": null},\n"
+    const Prediction run_ = run("[{\"ref\": \"F1\", \"qty\": 1, \"category\": 25, \"environment\": 1,"
+                                " \"colour\": null},\n"
                                 "{\"ref\": \"F2\", \"qty\": [1], \"category\": 25, \"environment\": 1},\n"
                                 "true]",
                                 "list", Format::csv, View::parts, &test::temperature_as_rate);

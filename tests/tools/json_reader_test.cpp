@@ -192,6 +192,16 @@ TEST(JsonReader, InvalidJsonStopsWithItsLineAndWhy) {
     }
 }
 
+TEST(JsonReader, ListsThatNameEverNewMembersStop) {
+    std::string text = "[";
+    for (int i = 0; i < 2100; ++i) text += "{\"# " + std::to_string(i) + "\": 1},\n";
+    const ReadList list = read_all(text + "{}]");
+    EXPECT_TRUE(list.stopped);
+    EXPECT_EQ(list.parts.size(), 2038u);  // the general and name columns are the first ten of 2048
+    EXPECT_EQ(list.diagnostics, "parts.json:2039: more than 2048 different member names: no parts list has so many "
+                                "columns\n");
+}
+
 TEST(JsonReader, PartsLongerThanOneReadBlock) {
     const std::string long_ref(200000, 'r');
     std::string notes;
