@@ -40,6 +40,30 @@ public:
         std::replace(text_, end, 'e', 'E');
         return finish(end);
     }
+    // The same text as fixed(units / 10^decimals, decimals) for units below
+    // 2^52, without the general conversion: the quotient is within half an
+    // ulp of units / 10^decimals, less than half a unit of the last decimal
+    // at that size, so printing it rounds back to exactly these digits.
+    int fixed_units(std::uint64_t units, int decimals, bool negative) noexcept {
+        char digits[20];
+        const char* const digits_end = std::to_chars(digits, std::end(digits), units).ptr;
+        const int count = static_cast<int>(digits_end - digits);
+        char* out = text_;
+        if (negative) *out++ = '-';
+        if (count <= decimals) {
+            *out++ = '0';
+            *out++ = '.';
+            out = std::fill_n(out, decimals - count, '0');
+            out = std::copy(static_cast<const char*>(digits), digits_end, out);
+        } else {
+            out = std::copy(static_cast<const char*>(digits), digits_end - decimals, out);
+            if (decimals > 0) {
+                *out++ = '.';
+                out = std::copy(digits_end - decimals, digits_end, out);
+            }
+        }
+        return finish(out);
+    }
     int copy(std::string_view text) noexcept {
         return finish(std::copy(text.begin(), text.end(), text_));
     }
@@ -107,7 +131,8 @@ FormatRealStatus FormatReal(char* text, int width, int decimals, double value, A
     } else {
         // Halves round away from zero, whatever the printf in use does.
         const double scale = std::pow(10.0, d);
-        const double rounded = std::trunc(magnitude * scale + 0.5) / scale;
+        const double units = std::trunc(magnitude * scale + 0.5);
+        const double rounded = units / scale;
         const double integer_part = std::trunc(rounded);
         bool exponent = false;
         if (integer_part != 0) {
@@ -122,7 +147,10 @@ FormatRealStatus FormatReal(char* text, int width, int decimals, double value, A
         }
 
         if (!exponent) {
-            if (scratch.fixed(negative ? -rounded : rounded, d) > width) {
+            const int printed = d >= 0 && units < 0x1p52
+                                    ? scratch.fixed_units(static_cast<std::uint64_t>(units), d, negative)
+                                    : scratch.fixed(negative ? -rounded : rounded, d);
+            if (printed > width) {
                 scratch.copy("ERROR");
                 status = kFormatError;
             }
