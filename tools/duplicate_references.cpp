@@ -17,10 +17,17 @@ std::uint64_t hash_of(std::string_view ref) {
 
 }  // namespace
 
-unsigned long DuplicateReferences::earlier_line(std::string_view ref, unsigned long line) {
-    if (ref.empty()) return 0;
-    if (4 * (used_ + 1) > 3 * slots_.size()) grow();
+DuplicateReferences::Probe DuplicateReferences::probe(std::string_view ref) const noexcept {
+    if (ref.empty()) return {0};
     const std::uint64_t hash = hash_of(ref);
+    if (!slots_.empty()) __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
+    return {hash};
+}
+
+unsigned long DuplicateReferences::earlier_line(Probe probe, unsigned long line) {
+    const std::uint64_t hash = probe.hash;
+    if (hash == 0) return 0;
+    if (4 * (used_ + 1) > 3 * slots_.size()) grow();
     const std::size_t mask = slots_.size() - 1;
     for (std::size_t at = hash & mask;; at = (at + 1) & mask) {  // linear probing
         Slot& slot = slots_[at];

@@ -20,10 +20,18 @@ namespace gjbz108a::cli {
 
 class DuplicateReferences {
 public:
-    // The line of the first part with this designator when an earlier part had
-    // it, else 0 (and `line` is remembered for it). An empty designator is
-    // never a duplicate.
-    unsigned long earlier_line(std::string_view ref, unsigned long line);
+    // A designator's hash, its slot already on the way into the cache: the
+    // table outgrows the cache, and a part's computation and report hide the
+    // fetch when the probe is taken before them and looked up after.
+    struct Probe {
+        std::uint64_t hash;  // 0 for an empty designator
+    };
+    Probe probe(std::string_view ref) const noexcept;
+
+    // The line of the first part with the probed designator when an earlier
+    // part had it, else 0 (and `line` is remembered for it). An empty
+    // designator is never a duplicate.
+    unsigned long earlier_line(Probe probe, unsigned long line);
 
 private:
     struct Slot {

@@ -41,10 +41,7 @@ Summary compute_parts(Rows& rows, const ColumnLayout& layout, Report& report, Di
         if (!reader.read(rows, part)) continue;
         ++summary.read;
         if (progress_line) progress_line->count(summary.read);
-        // Worth a look but no reason to refuse: both parts are computed.
-        if (const unsigned long earlier = references.earlier_line(part.ref, part.line))
-            report_problem.report(part.line, ref_column,
-                                  "'" + part.ref + "' is also the reference of line " + std::to_string(earlier));
+        const DuplicateReferences::Probe reference = references.probe(part.ref);
         PartLine line{part.ref,
                       part.quantity,
                       part.category != nullptr ? part.category->name : std::string_view(part.category_text),
@@ -67,6 +64,10 @@ Summary compute_parts(Rows& rows, const ColumnLayout& layout, Report& report, Di
         }
         if (line.status != Status::not_computed) summary.total_failure_rate += line.quantity_rate;
         report.part(line);
+        // Worth a look but no reason to refuse: both parts are computed.
+        if (const unsigned long earlier = references.earlier_line(reference, part.line))
+            report_problem.report(part.line, ref_column,
+                                  "'" + part.ref + "' is also the reference of line " + std::to_string(earlier));
     }
     report_problem.share_terminal_with(nullptr);
     return summary;
