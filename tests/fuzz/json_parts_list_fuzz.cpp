@@ -117,7 +117,9 @@ bool sayable_in_json(const std::string& csv_text) {
     return true;
 }
 
-// Each diagnostic without its "file:line: ", members called columns.
+// Each diagnostic without its "file:line: " and with the line numbers in its
+// text (a repeated reference names its first line) as "line #": a JSON
+// rendering keeps the records but not always their lines.
 std::string problems_only(std::string_view diagnostics) {
     std::string problems;
     while (!diagnostics.empty()) {
@@ -125,6 +127,12 @@ std::string problems_only(std::string_view diagnostics) {
         std::string_view line = diagnostics.substr(0, end);
         diagnostics.remove_prefix(end + 1);
         line.remove_prefix(line.find(": ") + 2);
+        for (std::size_t at = line.find("line "); at != std::string_view::npos; at = line.find("line ")) {
+            std::size_t digits = at + 5;
+            while (digits < line.size() && line[digits] >= '0' && line[digits] <= '9') ++digits;
+            problems.append(line.substr(0, at + 5)).append(digits > at + 5 ? "#" : "");
+            line.remove_prefix(digits);
+        }
         problems.append(line).push_back('\n');
     }
     return problems;
