@@ -2,7 +2,8 @@
 // and column, no part goes missing from the counts, and nothing is read or
 // written outside its buffers (the sanitizer build runs these too). The
 // reader's own cases (quoting, line ends, byte-order mark, columns beyond the
-// header) are in csv_reader_test and predict_test.
+// header), files that are no parts list, short rows and repeated designators
+// are in csv_reader_test and predict_test.
 #include "prediction.h"
 
 #include "tools/utf8.h"
@@ -18,47 +19,10 @@
 namespace gjbz108a::cli {
 namespace {
 
+using test::counts;
 using test::kHeader;
 using test::predict_text;
 using test::Prediction;
-
-std::string summary_of(const Prediction& run) {
-    const std::size_t at = run.out.find("\"summary\":");
-    return at == std::string::npos ? "" : run.out.substr(at);
-}
-
-std::string counts(unsigned read, unsigned computed, unsigned warnings, unsigned refused) {
-    return "\"summary\":{\"parts_read\":" + std::to_string(read) + ",\"computed\":" + std::to_string(computed) +
-           ",\"computed_with_warnings\":" + std::to_string(warnings) + ",\"refused\":" + std::to_string(refused) +
-           "}}\n";
-}
-
-TEST(HostileInput, AFileThatIsNoPartsListGetsOneLineAndNoOutput) {
-    const std::string not_a_list =
-        "parts.csv:1: not a parts list: the first row names none of the columns ref, qty, category, "
-        "environment, temperature, cycling_rate\n";
-    struct Case {
-        const char* what;
-        std::string file;
-        std::string diagnostics;
-    };
-    const Case cases[] = {
-        {"empty", "", "parts.csv:1: no header row: the first row names the columns\n"},
-        {"binary", std::string("\x7f" "ELF\x02\x01\x01\0\0\0,\x03\0>\0\n\xff\xd8\x22,\x01\n", 21), not_a_list},
-        {"JSON but no parts list", "{\"name\":\"widget\",\"price\":3}\n",
-         "parts.csv:1: the object has no \"parts\" member: a parts list is an array of part objects or an object "
-         "with a \"parts\" array\n"},
-        {"another table", "name,price\nwidget,3\n", not_a_list},
-        {"UTF-16", std::string("\xff\xfer\0e\0f\0,\0q\0t\0y\0\r\0\n\0", 20),
-         "parts.csv:1: the file is UTF-16 text; save the parts list as UTF-8 (or ASCII) CSV\n"},
-    };
-    for (const Case& c : cases) {
-        const Prediction run = predict_text(c.file);
-        EXPECT_EQ(run.status, kListUnusable) << c.what;
-        EXPECT_EQ(run.diagnostics, c.diagnostics) << c.what;
-        EXPECT_EQ(run.out, "") << c.what;
-    }
-}
 
 // Each number goes alone into one column of its own part; every part is
 // refused, none is clamped into range.
@@ -114,31 +78,8 @@ TEST(HostileInput, NumbersOutOfRangeOrNotFiniteAreRefusedInEveryKindOfColumn) {
     }
     const Prediction run = predict_text(list);
     EXPECT_EQ(run.diagnostics, expected);
-    EXPECT_EQ(summary_of(run), counts(cases.size(), 0, 0, cases.size()));
+    EXPECT_TRUE(run.out.ends_with(counts(cases.size(), 0, 0, cases.size())));
     EXPECT_EQ(run.status, kSomethingRefused);
-}
-
-TEST(HostileInput, DuplicatedReferencesAreComputedAndNamedWithTheirFirstLine) {
-    const Prediction run = predict_text("REF,qty,category,environment,temperature,cycling_rate\n"
-                                        "R3,1,FUSES,1,0.5,\n"
-                                        "R4,1,FUSES,1,0.5,\n"
-                                        " R3 ,1,FUSES,1,0.5,\n"  // blanks around a cell do not count
-                                        ",1,FUSES,1,0.5,\n"      // empty designators are not compared
-                                        ",1,FUSES,1,0.5,\n"
-                                        "r3,1,FUSES,1,0.5,\n"    // letter case does
-                                        "R3,1,FUSES,1,0.5,5\n"); // a third one names the first
-    EXPECT_EQ(run.diagnostics,
-              "parts.csv:4: column 'REF': 'R3' is also the reference of line 2\n"
-              "parts.csv:8: column 'REF': 'R3' is also the reference of line 2\n");
-    EXPECT_EQ(summary_of(run), counts(7, 6, 1, 0));
-    EXPECT_EQ(run.status, kAllComputed);
-
-    // A refused part's designator counts too: the list holds it either way.
-    const Prediction refused = predict_text(std::string(kHeader) + "\nR1,0,FUSES,1,0.5,\nR1,1,FUSES,1,0.5,\n");
-    EXPECT_EQ(refused.diagnostics,
-              "parts.csv:2: column 'qty': '0' is out of range (1 to 9999)\n"
-              "parts.csv:3: column 'ref': 'R1' is also the reference of line 2\n");
-    EXPECT_EQ(summary_of(refused), counts(2, 1, 0, 1));
 }
 
 TEST(HostileInput, DuplicatesAmongManyReferences) {
@@ -157,7 +98,7 @@ TEST(HostileInput, DuplicatesAmongManyReferences) {
     }
     const Prediction run = predict_text(list);
     EXPECT_EQ(run.diagnostics, expected);
-    EXPECT_EQ(summary_of(run), counts(kParts, kParts, 0, 0));
+    EXPECT_TRUE(run.out.ends_with(counts(kParts, kParts, 0, 0)));
 }
 
 TEST(HostileInput, Latin1BytesAreReadAsLatin1AndTheJsonStaysUtf8) {
@@ -177,7 +118,7 @@ TEST(HostileInput, Latin1BytesAreReadAsLatin1AndTheJsonStaysUtf8) {
     EXPECT_NE(run.out.find("{\"ref\":\"\xce\xa9" "1\","), std::string::npos);
     EXPECT_NE(run.out.find("{\"ref\":\"F\\u00e9\","), std::string::npos);
     EXPECT_NE(run.out.find("{\"ref\":\"\\u00b5F\",\"qty\":1,\"category\":\"FUS\\u00c9S\""), std::string::npos);
-    EXPECT_EQ(summary_of(run), counts(3, 2, 0, 1));
+    EXPECT_TRUE(run.out.ends_with(counts(3, 2, 0, 1)));
 
     // Text and CSV keep the bytes as written.
     EXPECT_NE(predict_text(list, Format::csv).out.find("\nF\xe9,1,FUSES,"), std::string::npos);
@@ -196,16 +137,6 @@ TEST(HostileInput, TextColumnsStayAlignedForCharactersOfSeveralBytes) {
     EXPECT_NE(run.out.find("\n\xce\xa9" "1        " + rest), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("\nF\xe9        " + rest), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("\n\xe7\x94\xb5\xe9\x98\xbb" "1     " + rest), std::string::npos) << run.out;
-}
-
-TEST(HostileInput, ShortRowsNameEveryMissingCell) {
-    const Prediction run = predict_text(std::string(kHeader) + "\nF1,1,FUSES\nF2\n");
-    EXPECT_EQ(run.diagnostics,
-              "parts.csv:2: column 'environment': an environment code is required\n"
-              "parts.csv:3: column 'category': a category is required\n"
-              "parts.csv:3: column 'qty': a quantity is required\n"
-              "parts.csv:3: column 'environment': an environment code is required\n");
-    EXPECT_EQ(summary_of(run), counts(2, 0, 0, 2));
 }
 
 // Bytes of every value, quotes, commas and line breaks among them, after a

@@ -1,10 +1,7 @@
 // JSON parts lists through the whole prediction: the same list as CSV and as
 // JSON gives the same report, and the problems that only JSON has.
-#include "tools/predict.h"
-
-#include "fake_library.h"
-#include "fake_model.h"
 #include "json_rendering.h"
+#include "prediction.h"
 
 #include <gtest/gtest.h>
 
@@ -16,19 +13,11 @@
 namespace gjbz108a::cli {
 namespace {
 
-struct Prediction {
-    ExitStatus status;
-    std::string out;
-    std::string diagnostics;
-};
+using test::Prediction;
 
 Prediction run(const std::string& list, const std::string& file_name, Format format = Format::csv,
                View view = View::parts, CalculateFunction calculate = &calc_item) {
-    std::istringstream in(list);
-    std::ostringstream out, diagnostics;
-    test::FakeLibrary library;
-    const ExitStatus status = predict(in, file_name, format, view, out, diagnostics, calculate, &library);
-    return {status, out.str(), diagnostics.str()};
+    return test::predict_list(list, file_name, format, view, calculate);
 }
 
 std::string replaced(std::string text, const std::string& from, const std::string& to) {

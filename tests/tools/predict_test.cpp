@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace gjbz108a::cli {
 namespace {
 
+using test::counts;
 using test::kHeader;
 using test::predict_text;
 using test::Prediction;
@@ -42,136 +44,132 @@ TEST(Predict, TotalsAndCountsOverComputedPartsOnly) {
     EXPECT_EQ(run.diagnostics, "parts.csv:6: column 'qty': '0' is out of range (1 to 9999)\n");
 }
 
-TEST(Predict, EveryPartComputedExitsZero) {
-    const Prediction run = predict_text(std::string(kHeader) + "\nF1,1,FUSES,1,0.5,\n");
-    EXPECT_EQ(run.status, kAllComputed);
-    EXPECT_EQ(run.diagnostics, "");
-}
-
-TEST(Predict, ABadRowNamesFileLineAndColumnAndTheOthersGoOn) {
-    const Prediction run = predict_text(
-        "\xEF\xBB\xBF" "ref,qty,category,environment,temperature,cycling_rate,style,quality,pins,# notes\r\n"
-        "C1,1,CAPACITOR,1,0.5,,Mica,B1,,\"decoupling, 100 nF\"\r\n"
-        "\r\n"                                                 // blank lines are skipped
-        "\"C2\nsecond line\",1,CAPACITOR,1,0.5,,Mica,B1,,\r\n" // a row over two lines
-        "C3,1,CAPACITOR,abc,0.5,,Mica,Z9,12,\r\n"              // three problems
-        "C4,1,7,1,0.25,,5,2,,,extra\r\n"                       // a value beyond the header
-        "C5,1,CAPACITOR,1,0.25,,Mica,B2,,\r\n");
-    EXPECT_EQ(run.diagnostics,
-              "parts.csv:6: column 'environment': 'abc' is not a number\n"
-              "parts.csv:6: column 'quality': 'Z9' is not an entry of the list "
-              "(A1p, A1m, A1l, A1w, A2, B1, B2, C1, C2, User)\n"
-              "parts.csv:6: column 'pins': a part of category CAPACITOR has no such field; leave the cell empty\n"
-              "parts.csv:7: column 11: a value beyond the last column of the header\n");
-    EXPECT_EQ(run.status, kSomethingRefused);
-    EXPECT_NE(run.out.find("\"ref\":\"C5\",\"qty\":1,\"category\":\"CAPACITOR\",\"failure_rate\":0.25"),
-              std::string::npos);
-    EXPECT_NE(run.out.find("\"ref\":\"C2\\u000asecond line\""), std::string::npos);
-    EXPECT_NE(run.out.find("\"parts_read\":5,\"computed\":3,\"computed_with_warnings\":0,\"refused\":2"),
-              std::string::npos);
-}
-
-TEST(Predict, CategoriesByCodeOrNameAndTheirProblems) {
-    const Prediction run = predict_text(std::string(kHeader) +
-                                 "\n"
-                                 "A,1,printed wirining boards,1,0.5,\n"
-                                 "B,1,20,1,0.5,\n"
-                                 "C,1,4,1,0.5,\n"
-                                 "D,1,Printed boards,1,0.5,\n"
-                                 "E,1,,1,0.5,\n");
-    EXPECT_EQ(run.diagnostics,
-              "parts.csv:4: column 'category': '4' is neither a supported ItemCode nor a category name\n"
-              "parts.csv:5: column 'category': 'Printed boards' is neither a supported ItemCode nor a "
-              "category name\n"
-              "parts.csv:6: column 'category': a category is required\n");
-    EXPECT_NE(run.out.find("\"ref\":\"B\",\"qty\":1,\"category\":\"PRINTED WIRINING BOARDS\""), std::string::npos);
-    EXPECT_NE(run.out.find("\"ref\":\"D\",\"qty\":1,\"category\":\"Printed boards\",\"failure_rate\":null"),
-              std::string::npos);
-}
-
-TEST(Predict, GeneralColumnsAndTheirRanges) {
+// Each list alone: what the reader reports, the exit status, and pieces of
+// the JSON report ("" when the list is unusable and nothing is reported).
+TEST(Predict, EveryProblemIsNamedByFileLineAndColumnAndTheOtherPartsGoOn) {
     const std::string fifty(50, 'r');
-    const Prediction run = predict_text(std::string(kHeader) + "\n" + fifty + ",9999,25,27,-273.15,0\n" + fifty +
-                                 "x,10000,25,0,-274,-1\n"
-                                 "E,,25,,,\n");
-    EXPECT_EQ(run.diagnostics,
-              "parts.csv:3: column 'ref': the reference designator is longer than 50 characters\n"
-              "parts.csv:3: column 'qty': '10000' is out of range (1 to 9999)\n"
-              "parts.csv:3: column 'environment': '0' is out of range (1 to 27)\n"
-              "parts.csv:3: column 'temperature': '-274' is below the lowest value, -273.15\n"
-              "parts.csv:3: column 'cycling_rate': '-1' is below the lowest value, 0\n"
-              "parts.csv:4: column 'qty': a quantity is required\n"
-              "parts.csv:4: column 'environment': an environment code is required\n");
-    // The refused row is reported with what could be read.
-    EXPECT_NE(run.out.find("\"ref\":\"" + fifty + "x\",\"qty\":null"), std::string::npos);
-}
-
-TEST(Predict, AReferenceWithANulIsRefusedNotCutShort) {
-    const Prediction run = predict_text(std::string(kHeader) + "\n" + std::string("F1\0F2", 5) + ",1,FUSES,1,0.5,\n");
-    EXPECT_EQ(run.diagnostics, "parts.csv:2: column 'ref': the reference designator holds a NUL character\n");
-    EXPECT_EQ(run.status, kSomethingRefused);
-}
-
-TEST(Predict, EveryDiagnosticIsOneLineWhateverTheCellsHold) {
-    // Quoted cells with line breaks and control characters in a column name
-    // and in a value: each problem stays on its own line. The header takes
-    // lines 1 and 2, the first part lines 3 and 4.
-    const Prediction run = predict_text(std::string(kHeader) +
-                                        ",\"a\nb\"\n"
-                                        "F1,\"1\r\n2\",FUSES,1,0.5,,\n"
-                                        "F2,1,FUSES,1,\"\x01\x7f\t\",,\n");
-    EXPECT_EQ(run.diagnostics,
-              "parts.csv:1: column 'a\\nb': no category has this field; a part with a value in it is refused\n"
-              "parts.csv:3: column 'qty': '1\\n2' is not a number\n"
-              "parts.csv:5: column 'temperature': '\\x01\\x7f' is not a number\n");
-}
-
-TEST(Predict, BrokenQuotingRefusesItsPart) {
-    const Prediction run = predict_text(std::string(kHeader) +
-                                        "\n"
-                                        "\"F1\"x,1,FUSES,1,0.5,\n"
-                                        "F2,1,FUSES,1,0.5,\n");
-    EXPECT_EQ(run.diagnostics, "parts.csv:2: column 'ref': text follows the closing quote of a cell\n");
-    EXPECT_NE(run.out.find("\"parts_read\":2,\"computed\":1,\"computed_with_warnings\":0,\"refused\":1"),
-              std::string::npos);
-}
-
-TEST(Predict, HeaderWithoutItsColumnsComputesNothing) {
-    Prediction run = predict_text("ref,quantity,category,temperature,temperature\nR1,1,25,1,2\n");
-    EXPECT_EQ(run.status, kListUnusable);
-    EXPECT_EQ(run.diagnostics,
-              "parts.csv:1: column 'quantity': no category has this field; a part with a value in it is "
-              "refused\n"
-              "parts.csv:1: column 'temperature': the column appears twice (also column 4)\n"
-              "parts.csv:1: column 'qty': the column is missing\n"
-              "parts.csv:1: column 'environment': the column is missing\n"
-              "parts.csv:1: column 'cycling_rate': the column is missing\n");
-    EXPECT_EQ(run.out, "");
-
-    run = predict_text("\n\n");
-    EXPECT_EQ(run.status, kListUnusable);
-    EXPECT_EQ(run.diagnostics, "parts.csv:3: no header row: the first row names the columns\n");
-
-    run = predict_text("\n" + std::string(kHeader) + ",\"unclosed\n");
-    EXPECT_EQ(run.status, kListUnusable);
-    EXPECT_EQ(run.diagnostics, "parts.csv:2: a quoted cell is not closed before the end of the file\n");
-}
-
-TEST(Predict, UnknownUnnamedAndCommentColumns) {
-    const Prediction run = predict_text(std::string(kHeader) +
-                                 ",Qualty,,# remark\n"
-                                 "F1,1,25,1,0.5,,,,kept out of the record\n"
-                                 "F2,1,25,1,0.5,,B1,,\n"
-                                 "F3,1,25,1,0.5,,,x,\n"
-                                 ",,,,,,,,\"Power section: a note, not a part\"\n");
-    EXPECT_EQ(run.status, kSomethingRefused);
-    EXPECT_EQ(run.diagnostics,
-              "parts.csv:1: column 'Qualty': no category has this field; a part with a value in it is refused\n"
-              "parts.csv:3: column 'Qualty': no category has this field\n"
-              "parts.csv:4: column 8: a value in a column without a name\n");
-    EXPECT_NE(run.out.find("\"ref\":\"F1\",\"qty\":1,\"category\":\"FUSES\",\"failure_rate\":0.5"),
-              std::string::npos);
-    EXPECT_NE(run.out.find("\"parts_read\":3,"), std::string::npos);
+    const std::string not_a_list =
+        "parts.csv:1: not a parts list: the first row names none of the columns ref, qty, category, "
+        "environment, temperature, cycling_rate\n";
+    const std::string header = std::string(kHeader) + "\n";
+    struct Case {
+        const char* what;
+        std::string list, diagnostics;
+        ExitStatus status;
+        std::vector<std::string> in_out;
+    };
+    const std::vector<Case> cases = {
+        {"all computed", header + "F1,1,FUSES,1,0.5,\n", "", kAllComputed, {counts(1, 1, 0, 0)}},
+        {"a bad row among good ones",
+         "\xEF\xBB\xBF" "ref,qty,category,environment,temperature,cycling_rate,style,quality,pins,# notes\r\n"
+         "C1,1,CAPACITOR,1,0.5,,Mica,B1,,\"decoupling, 100 nF\"\r\n"
+         "\r\n"                                                 // blank lines are skipped
+         "\"C2\nsecond line\",1,CAPACITOR,1,0.5,,Mica,B1,,\r\n" // a row over two lines
+         "C3,1,CAPACITOR,abc,0.5,,Mica,Z9,12,\r\n"              // three problems
+         "C4,1,7,1,0.25,,5,2,,,extra\r\n"                       // a value beyond the header
+         "C5,1,CAPACITOR,1,0.25,,Mica,B2,,\r\n",
+         "parts.csv:6: column 'environment': 'abc' is not a number\n"
+         "parts.csv:6: column 'quality': 'Z9' is not an entry of the list "
+         "(A1p, A1m, A1l, A1w, A2, B1, B2, C1, C2, User)\n"
+         "parts.csv:6: column 'pins': a part of category CAPACITOR has no such field; leave the cell empty\n"
+         "parts.csv:7: column 11: a value beyond the last column of the header\n",
+         kSomethingRefused,
+         {"\"ref\":\"C5\",\"qty\":1,\"category\":\"CAPACITOR\",\"failure_rate\":0.25", "\"ref\":\"C2\\u000asecond line\"",
+          counts(5, 3, 0, 2)}},
+        {"categories by code or name",
+         header + "A,1,printed wirining boards,1,0.5,\nB,1,20,1,0.5,\nC,1,4,1,0.5,\nD,1,Printed boards,1,0.5,\n"
+                  "E,1,,1,0.5,\n",
+         "parts.csv:4: column 'category': '4' is neither a supported ItemCode nor a category name\n"
+         "parts.csv:5: column 'category': 'Printed boards' is neither a supported ItemCode nor a category name\n"
+         "parts.csv:6: column 'category': a category is required\n",
+         kSomethingRefused,
+         {"\"ref\":\"B\",\"qty\":1,\"category\":\"PRINTED WIRINING BOARDS\"",
+          "\"ref\":\"D\",\"qty\":1,\"category\":\"Printed boards\",\"failure_rate\":null"}},
+        {"general columns and their ranges",
+         header + fifty + ",9999,25,27,-273.15,0\n" + fifty + "x,10000,25,0,-274,-1\nE,,25,,,\n",
+         "parts.csv:3: column 'ref': the reference designator is longer than 50 characters\n"
+         "parts.csv:3: column 'qty': '10000' is out of range (1 to 9999)\n"
+         "parts.csv:3: column 'environment': '0' is out of range (1 to 27)\n"
+         "parts.csv:3: column 'temperature': '-274' is below the lowest value, -273.15\n"
+         "parts.csv:3: column 'cycling_rate': '-1' is below the lowest value, 0\n"
+         "parts.csv:4: column 'qty': a quantity is required\n"
+         "parts.csv:4: column 'environment': an environment code is required\n",
+         kSomethingRefused,
+         {"\"ref\":\"" + fifty + "x\",\"qty\":null"}},  // a refused row keeps what could be read
+        {"short rows", header + "F1,1,FUSES\nF2\n",
+         "parts.csv:2: column 'environment': an environment code is required\n"
+         "parts.csv:3: column 'category': a category is required\n"
+         "parts.csv:3: column 'qty': a quantity is required\n"
+         "parts.csv:3: column 'environment': an environment code is required\n",
+         kSomethingRefused, {counts(2, 0, 0, 2)}},
+        {"a reference with a NUL is refused, not cut short", header + std::string("F1\0F2", 5) + ",1,FUSES,1,0.5,\n",
+         "parts.csv:2: column 'ref': the reference designator holds a NUL character\n", kSomethingRefused, {}},
+        {"line breaks and control characters: one problem, one line",
+         std::string(kHeader) + ",\"a\nb\"\nF1,\"1\r\n2\",FUSES,1,0.5,,\nF2,1,FUSES,1,\"\x01\x7f\t\",,\n",
+         "parts.csv:1: column 'a\\nb': no category has this field; a part with a value in it is refused\n"
+         "parts.csv:3: column 'qty': '1\\n2' is not a number\n"
+         "parts.csv:5: column 'temperature': '\\x01\\x7f' is not a number\n",
+         kSomethingRefused, {}},
+        {"broken quoting", header + "\"F1\"x,1,FUSES,1,0.5,\nF2,1,FUSES,1,0.5,\n",
+         "parts.csv:2: column 'ref': text follows the closing quote of a cell\n", kSomethingRefused,
+         {counts(2, 1, 0, 1)}},
+        {"unknown, unnamed and comment columns",
+         std::string(kHeader) + ",Qualty,,# remark\n"
+                                "F1,1,25,1,0.5,,,,kept out of the record\n"
+                                "F2,1,25,1,0.5,,B1,,\n"
+                                "F3,1,25,1,0.5,,,x,\n"
+                                ",,,,,,,,\"Power section: a note, not a part\"\n",
+         "parts.csv:1: column 'Qualty': no category has this field; a part with a value in it is refused\n"
+         "parts.csv:3: column 'Qualty': no category has this field\n"
+         "parts.csv:4: column 8: a value in a column without a name\n",
+         kSomethingRefused, {"\"ref\":\"F1\",\"qty\":1,\"category\":\"FUSES\",\"failure_rate\":0.5", "\"parts_read\":3,"}},
+        {"duplicated references",
+         "REF,qty,category,environment,temperature,cycling_rate\n"
+         "R3,1,FUSES,1,0.5,\n"
+         "R4,1,FUSES,1,0.5,\n"
+         " R3 ,1,FUSES,1,0.5,\n"  // blanks around a cell do not count
+         ",1,FUSES,1,0.5,\n"      // empty designators are not compared
+         ",1,FUSES,1,0.5,\n"
+         "r3,1,FUSES,1,0.5,\n"    // letter case does
+         "R3,1,FUSES,1,0.5,5\n",  // a third one names the first
+         "parts.csv:4: column 'REF': 'R3' is also the reference of line 2\n"
+         "parts.csv:8: column 'REF': 'R3' is also the reference of line 2\n",
+         kAllComputed, {counts(7, 6, 1, 0)}},
+        {"a refused part's designator counts too", header + "R1,0,FUSES,1,0.5,\nR1,1,FUSES,1,0.5,\n",
+         "parts.csv:2: column 'qty': '0' is out of range (1 to 9999)\n"
+         "parts.csv:3: column 'ref': 'R1' is also the reference of line 2\n",
+         kSomethingRefused, {counts(2, 1, 0, 1)}},
+        {"header without its columns", "ref,quantity,category,temperature,temperature\nR1,1,25,1,2\n",
+         "parts.csv:1: column 'quantity': no category has this field; a part with a value in it is refused\n"
+         "parts.csv:1: column 'temperature': the column appears twice (also column 4)\n"
+         "parts.csv:1: column 'qty': the column is missing\n"
+         "parts.csv:1: column 'environment': the column is missing\n"
+         "parts.csv:1: column 'cycling_rate': the column is missing\n",
+         kListUnusable, {}},
+        {"blank lines only", "\n\n", "parts.csv:3: no header row: the first row names the columns\n", kListUnusable, {}},
+        {"unclosed quote in the header", std::string("\n") + kHeader + ",\"unclosed\n",
+         "parts.csv:2: a quoted cell is not closed before the end of the file\n", kListUnusable, {}},
+        {"empty", "", "parts.csv:1: no header row: the first row names the columns\n", kListUnusable, {}},
+        {"binary", std::string("\x7f" "ELF\x02\x01\x01\0\0\0,\x03\0>\0\n\xff\xd8\x22,\x01\n", 21), not_a_list,
+         kListUnusable, {}},
+        {"JSON but no parts list", "{\"name\":\"widget\",\"price\":3}\n",
+         "parts.csv:1: the object has no \"parts\" member: a parts list is an array of part objects or an object "
+         "with a \"parts\" array\n",
+         kListUnusable, {}},
+        {"another table", "name,price\nwidget,3\n", not_a_list, kListUnusable, {}},
+        {"UTF-16", std::string("\xff\xfer\0e\0f\0,\0q\0t\0y\0\r\0\n\0", 20),
+         "parts.csv:1: the file is UTF-16 text; save the parts list as UTF-8 (or ASCII) CSV\n", kListUnusable, {}},
+    };
+    for (const Case& c : cases) {
+        const Prediction run = predict_text(c.list);
+        EXPECT_EQ(run.diagnostics, c.diagnostics) << c.what;
+        EXPECT_EQ(run.status, c.status) << c.what;
+        if (c.status == kListUnusable) {
+            EXPECT_EQ(run.out, "") << c.what;
+        }
+        for (const std::string& piece : c.in_out)
+            EXPECT_NE(run.out.find(piece), std::string::npos) << c.what << '\n' << piece;
+    }
 }
 
 TEST(Predict, TextTable) {

@@ -21,13 +21,25 @@ struct Prediction {
     std::string diagnostics;
 };
 
-inline Prediction predict_text(const std::string& list, Format format = Format::json,
-                               CalculateFunction calculate = &temperature_as_rate) {
+inline Prediction predict_list(const std::string& list, const std::string& file_name, Format format, View view,
+                               CalculateFunction calculate) {
     std::istringstream in(list);
     std::ostringstream out, diagnostics;
     FakeLibrary library;
-    const ExitStatus status = predict(in, "parts.csv", format, View::parts, out, diagnostics, calculate, &library);
+    const ExitStatus status = predict(in, file_name, format, view, out, diagnostics, calculate, &library);
     return {status, out.str(), diagnostics.str()};
+}
+
+inline Prediction predict_text(const std::string& list, Format format = Format::json,
+                               CalculateFunction calculate = &temperature_as_rate) {
+    return predict_list(list, "parts.csv", format, View::parts, calculate);
+}
+
+// The end of the JSON report: its counts of parts.
+inline std::string counts(unsigned read, unsigned computed, unsigned warnings, unsigned refused) {
+    return "\"summary\":{\"parts_read\":" + std::to_string(read) + ",\"computed\":" + std::to_string(computed) +
+           ",\"computed_with_warnings\":" + std::to_string(warnings) + ",\"refused\":" + std::to_string(refused) +
+           "}}\n";
 }
 
 }  // namespace gjbz108a::cli::test

@@ -308,10 +308,6 @@ TEST(ToolRun, ReadsStandardInput) {
     EXPECT_EQ(run.err, "<stdin>:2: column 'qty': '0' is out of range (1 to 9999)\n");
 }
 
-}  // namespace
-
-namespace {
-
 // Standard input and a file without a telling extension are JSON by their
 // first byte; the probe's look ahead loses neither bytes nor lines.
 TEST(ToolRun, ReadsAJsonListFromStandardInputOrAFileOfAnyName) {
