@@ -3,7 +3,8 @@
 # written as CSV, from a generated list (the part mix of bench/calc, with the
 # cells it leaves empty taken from the component library's defaults). Prints
 # the time against the 3-second target and the peak memory, beside the peak
-# memory of a list ten times shorter: it must not grow with the list.
+# memory of a list ten times shorter: rows stream, so it grows only by what
+# the check for repeated references keeps, 21 to 43 bytes a part.
 #   bench/parts_list.sh [BUILD_DIR] [PARTS]     (default build/release, 1000000)
 set -euo pipefail
 build=${1:-build/release}
