@@ -9,7 +9,6 @@
 #include "tools/progress_line.h"
 
 #include <optional>
-#include <vector>
 
 namespace gjbz108a::cli {
 namespace {

@@ -20,6 +20,9 @@ constexpr std::size_t kBlockSize = GJBZ108A_BLOCK_SIZE;
 
 enum class Kind { none, byte, i16, u16, i32, u32, f32, f64, text, plain_u16, selection, text8 };
 
+// The storage of each field type code, transcribed from the type table on its
+// own rather than taken from the library: the properties check the library's
+// storages against it.
 inline Kind kind_of(std::uint8_t code) {
     switch (code) {
     case 1: case 2: case 19: return Kind::byte;
