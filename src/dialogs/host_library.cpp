@@ -4,65 +4,27 @@
 // below take their types from it, so the two sides cannot disagree.
 #include <talwen/talwen.h>
 
-#if defined(_WIN32)
-#include <windows.h>
-#else
-#include <dlfcn.h>
-#endif
+#include "platform/library.h"
 
 namespace gjbz108a {
 namespace {
+
+using platform::Library;
 
 // Two constants that the dialogs pass first to the library functions that
 // take them.
 constexpr std::int32_t kConstant1 = 1, kConstant8 = 8;
 
-// The library, loaded for one call and unloaded when this goes out of scope.
-class LoadedLibrary {
-public:
-    explicit LoadedLibrary(const std::string& file) {
-#if defined(_WIN32)
-        handle_ = ::LoadLibraryA(file.c_str());
-#else
-        handle_ = ::dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
-#endif
-    }
-    ~LoadedLibrary() {
-        if (!handle_) return;
-#if defined(_WIN32)
-        ::FreeLibrary(static_cast<HMODULE>(handle_));
-#else
-        ::dlclose(handle_);
-#endif
-    }
-    LoadedLibrary(const LoadedLibrary&) = delete;
-    LoadedLibrary& operator=(const LoadedLibrary&) = delete;
-
-    // The function named `name` with the type of its declaration, or nullptr.
-    template <typename Function>
-    Function* find(const char* name) const {
-        if (!handle_) return nullptr;
-#if defined(_WIN32)
-        return reinterpret_cast<Function*>(::GetProcAddress(static_cast<HMODULE>(handle_), name));
-#else
-        return reinterpret_cast<Function*>(::dlsym(handle_, name));
-#endif
-    }
-
-private:
-    void* handle_ = nullptr;
-};
-
 }  // namespace
 
 void HostLibrary::set_current_wnd_parent(void* window) const {
-    const LoadedLibrary library(file_);
+    const Library library(file_);
     if (auto* function = library.find<decltype(SetCurrentWndParent)>("SetCurrentWndParent")) function(window);
 }
 
 std::int32_t HostLibrary::get_from_lib(std::int32_t name_kind, std::int32_t item_class, std::int32_t item_code,
                                        char* key, char* generic_name, std::uint8_t* block, char* host_text) const {
-    const LoadedLibrary library(file_);
+    const Library library(file_);
     auto* function = library.find<decltype(GetFromLib)>("GetFromLib");
     if (!function) return 0;
     return function(name_kind, kConstant1, kConstant8, item_class, item_code, key, generic_name, block, host_text);
@@ -70,7 +32,7 @@ std::int32_t HostLibrary::get_from_lib(std::int32_t name_kind, std::int32_t item
 
 bool HostLibrary::get_dflt(std::int32_t item_class, std::int32_t item_code, std::int32_t type, std::int32_t subtype,
                            std::uint8_t* defaults) const {
-    const LoadedLibrary library(file_);
+    const Library library(file_);
     auto* function = library.find<decltype(GetDflt)>("GetDflt");
     if (!function) return false;
     function(kConstant1, kConstant8, item_class, item_code, type, subtype, defaults);
@@ -79,20 +41,20 @@ bool HostLibrary::get_dflt(std::int32_t item_class, std::int32_t item_code, std:
 
 void HostLibrary::put_to_lib(std::int32_t item_class, std::int32_t item_code, const char* generic_name,
                              const std::uint8_t* block) const {
-    const LoadedLibrary library(file_);
+    const Library library(file_);
     if (auto* function = library.find<decltype(PutToLib)>("PutToLib"))
         function(kConstant1, kConstant8, item_class, item_code, generic_name, block, 0, 0);
 }
 
 void HostLibrary::put_to_xref(std::int32_t name_kind, const char* name, const char* generic_name) const {
-    const LoadedLibrary library(file_);
+    const Library library(file_);
     if (auto* function = library.find<decltype(PutToXref)>("PutToXref")) function(name_kind, name, generic_name);
 }
 
 std::optional<std::int32_t> HostLibrary::search_in_lib(std::int32_t search_kind, std::int32_t name_kind,
                                                        std::int32_t item_class, std::int32_t item_code,
                                                        const char* key, char* result_path) const {
-    const LoadedLibrary library(file_);
+    const Library library(file_);
     auto* function = library.find<decltype(SearchInLib)>("SearchInLib");
     if (!function) return std::nullopt;
     return function(search_kind, name_kind, item_class, item_code, key, result_path);
