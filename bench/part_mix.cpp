@@ -1,7 +1,7 @@
 #include "part_mix.h"
 
-#include "method/category_fields.h"
-#include "method/record.h"
+#include "records/category_fields.h"
+#include "records/record.h"
 
 #include <cstdlib>
 #include <cstdio>

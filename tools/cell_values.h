@@ -3,8 +3,8 @@
 // the text is not acceptable; the caller adds the file, line and column.
 #pragma once
 
-#include "method/category_fields.h"
-#include "method/item_codes.h"
+#include "records/category_fields.h"
+#include "records/item_codes.h"
 
 #include <cstdint>
 #include <span>

@@ -1,6 +1,6 @@
 #include "tools/change_blocks.h"
 
-#include "method/field_types.h"
+#include "records/field_types.h"
 #include "tools/cell_values.h"
 #include "tools/screen_info.h"
 

@@ -4,8 +4,8 @@
 // value, no change) and a SelectionCode stored one higher than in a part.
 #pragma once
 
-#include "method/category_fields.h"
-#include "method/item_codes.h"
+#include "records/category_fields.h"
+#include "records/item_codes.h"
 #include "tools/part_library.h"
 
 #include <gjbz108a/records.h>

@@ -1,6 +1,6 @@
 #include "tools/columns.h"
 
-#include "method/item_codes.h"
+#include "records/item_codes.h"
 #include "tools/cell_values.h"
 #include "tools/csv_reader.h"
 #include "tools/row.h"

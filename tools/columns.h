@@ -4,8 +4,8 @@
 // column fills.
 #pragma once
 
-#include "method/category_fields.h"
-#include "method/item_codes.h"
+#include "records/category_fields.h"
+#include "records/item_codes.h"
 #include "tools/diagnostics.h"
 
 #include <array>

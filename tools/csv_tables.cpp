@@ -5,7 +5,7 @@
 // joined); its cells are the report cells without their blanks. Parts whose
 // category is not known have a section of the general columns only; the last
 // section holds the total and the counts.
-#include "method/item_codes.h"
+#include "records/item_codes.h"
 #include "tools/escaping.h"
 #include "tools/held_parts.h"
 #include "tools/output.h"

@@ -12,7 +12,7 @@
 // and reals that no column and no dialog shows).
 #pragma once
 
-#include "method/category_fields.h"
+#include "records/category_fields.h"
 #include "tools/part_library.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "tools/field_listing.h"
 
-#include "method/category_fields.h"
-#include "method/item_codes.h"
+#include "records/category_fields.h"
+#include "records/item_codes.h"
 #include "tools/cell_values.h"
 #include "tools/example_rows.h"
 

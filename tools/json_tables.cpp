@@ -6,7 +6,7 @@
 // display order; a part's "parameters" and "factors" map those names to its
 // cells without their blanks ("" for a hidden factor); "factors" is null for a
 // part not computed. "unplaced_parts" are the parts whose category is not known.
-#include "method/item_codes.h"
+#include "records/item_codes.h"
 #include "tools/escaping.h"
 #include "tools/held_parts.h"
 #include "tools/output.h"

@@ -2,7 +2,7 @@
 // report shows of a row that could not be turned into a record.
 #pragma once
 
-#include "method/item_codes.h"
+#include "records/item_codes.h"
 
 #include <gjbz108a/records.h>
 

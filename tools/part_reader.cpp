@@ -1,7 +1,7 @@
 #include "tools/part_reader.h"
 
-#include "method/field_types.h"
-#include "method/record.h"
+#include "records/field_types.h"
+#include "records/record.h"
 #include "tools/cell_values.h"
 #include "tools/defaults_merge.h"
 #include "tools/named_parts.h"

@@ -1,6 +1,6 @@
 #include "tools/report_table.h"
 
-#include "method/record.h"
+#include "records/record.h"
 #include "tools/output.h"
 
 #include <gjbz108a/report.h>

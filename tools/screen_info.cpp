@@ -1,7 +1,7 @@
 #include "tools/screen_info.h"
 
-#include "method/record.h"
-#include "method/undefined_value.h"
+#include "records/record.h"
+#include "records/undefined_value.h"
 
 namespace gjbz108a::cli {
 

@@ -4,7 +4,7 @@
 // sum; then the parts whose category is not known, and the total and counts.
 // The columns of both tables come from the report-field exports, in their
 // display order, with their titles cut into title lines of the column width.
-#include "method/item_codes.h"
+#include "records/item_codes.h"
 #include "tools/held_parts.h"
 #include "tools/output.h"
 #include "tools/report.h"

@@ -1,7 +1,7 @@
 #include <gjbz108a/calc.h>
 
-#include "method/message.h"
-#include "method/record.h"
+#include "records/message.h"
+#include "records/record.h"
 #include "models/model_run.h"
 #include "models/models.h"
 

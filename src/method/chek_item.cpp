@@ -3,9 +3,9 @@
 // variable resistor, capacitor or inductive device cannot have.
 #include <gjbz108a/check.h>
 
-#include "method/item_codes.h"
-#include "method/message.h"
-#include "method/record.h"
+#include "records/item_codes.h"
+#include "records/message.h"
+#include "records/record.h"
 
 #include <array>
 #include <cstdint>

@@ -2,9 +2,9 @@
 // block a user entered with a block of defaults, field by field.
 #include <gjbz108a/defaults.h>
 
-#include "method/record.h"
-#include "method/screen_field.h"
-#include "method/undefined_value.h"
+#include "records/record.h"
+#include "records/screen_field.h"
+#include "records/undefined_value.h"
 
 #include <cstring>
 

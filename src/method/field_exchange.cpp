@@ -2,8 +2,8 @@
 // of different storage can be exchanged (a count into a text, a text into a real).
 #include <gjbz108a/global_change.h>
 
-#include "method/record.h"
-#include "method/screen_field.h"
+#include "records/record.h"
+#include "records/screen_field.h"
 
 #include <array>
 #include <cstdio>

@@ -4,8 +4,8 @@
 // higher than in the part (0 is the wildcard, 1 is "not chosen").
 #include <gjbz108a/global_change.h>
 
-#include "method/record.h"
-#include "method/screen_field.h"
+#include "records/record.h"
+#include "records/screen_field.h"
 #include "method/text_pattern.h"
 
 #include <cstring>

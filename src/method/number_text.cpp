@@ -1,6 +1,6 @@
 #include "method/number_text.h"
 
-#include "method/field_types.h"
+#include "records/field_types.h"
 
 #include <gjbz108a/report.h>
 

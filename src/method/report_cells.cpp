@@ -1,9 +1,9 @@
 // The cells of the report columns: parameter cells read the part's entered
 // parameter block, factor cells its result block.
-#include "method/category_fields.h"
-#include "method/item_codes.h"
+#include "records/category_fields.h"
+#include "records/item_codes.h"
 #include "method/number_text.h"
-#include "method/record.h"
+#include "records/record.h"
 #include "method/report_columns.h"
 
 #include <gjbz108a/report.h>

@@ -1,6 +1,6 @@
 #include "models/model_run.h"
 
-#include "method/message.h"
+#include "records/message.h"
 
 #include <cstring>
 

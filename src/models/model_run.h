@@ -26,8 +26,8 @@
 // warnings append the validity message and make the result 2.
 #pragma once
 
-#include "method/item_codes.h"
-#include "method/record.h"
+#include "records/item_codes.h"
+#include "records/record.h"
 #include "models/curve.h"
 
 #include <array>

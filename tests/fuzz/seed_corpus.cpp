@@ -8,7 +8,7 @@
 // in the repository so that CI replays the same inputs.
 //
 //   fuzz_seeds SOURCE_DIR   (writes SOURCE_DIR/tests/fuzz/corpus/<target>/)
-#include "method/record.h"
+#include "records/record.h"
 #include "tools/calculation.h"
 #include "tools/columns.h"
 #include "tools/csv_reader.h"

@@ -2,8 +2,8 @@
 // and the defaults and global-change exports over a list with one entry of
 // every field type code 0..25 (0 and 25 must be skipped), in a block where
 // every byte that no field owns is a guard.
-#include "method/category_fields.h"
-#include "method/item_codes.h"
+#include "records/category_fields.h"
+#include "records/item_codes.h"
 #include "method/method_codes.h"
 #include "method/text_pattern.h"
 

@@ -4,7 +4,7 @@
 // part's type or the marker triple leave blank; and the number formatters.
 // Cells are joined by "|"; each is laid out by hand from its column's width,
 // text width and decimals: a blank, the text, a blank.
-#include "method/field_types.h"
+#include "records/field_types.h"
 #include "method/method_codes.h"
 #include "method/number_text.h"
 #include "support/edit_record.h"

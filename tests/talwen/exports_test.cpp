@@ -2,7 +2,7 @@
 // real database in a temporary folder.
 #include "fixture.h"
 
-#include "method/item_codes.h"
+#include "records/item_codes.h"
 
 #include <gtest/gtest.h>
 

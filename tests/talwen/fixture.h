@@ -8,8 +8,8 @@
 
 #include "component_library.h"
 #include "csv_exchange.h"
-#include "method/field_types.h"
-#include "method/record.h"
+#include "records/field_types.h"
+#include "records/record.h"
 
 #include <array>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "tools/calculation.h"
 
-#include "method/record.h"
+#include "records/record.h"
 
 #include <gtest/gtest.h>
 

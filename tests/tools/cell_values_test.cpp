@@ -1,6 +1,6 @@
 #include "tools/cell_values.h"
 
-#include "method/record.h"
+#include "records/record.h"
 
 #include <gtest/gtest.h>
 

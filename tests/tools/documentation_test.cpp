@@ -4,8 +4,8 @@
 #include "tools/field_listing.h"
 #include "tools/predict.h"
 
-#include "method/item_codes.h"
-#include "method/record.h"
+#include "records/item_codes.h"
+#include "records/record.h"
 
 #include <gtest/gtest.h>
 

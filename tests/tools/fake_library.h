@@ -8,8 +8,8 @@
 
 #include "tools/part_library.h"
 
-#include "method/category_fields.h"
-#include "method/record.h"
+#include "records/category_fields.h"
+#include "records/record.h"
 
 #include <gjbz108a/defaults.h>
 #include <gjbz108a/screen.h>

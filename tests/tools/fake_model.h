@@ -6,7 +6,7 @@
 // A second stand-in adds factors (see with_capacitor_factors).
 #pragma once
 
-#include "method/record.h"
+#include "records/record.h"
 
 #include <cstdint>
 #include <cstdio>

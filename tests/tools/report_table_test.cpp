@@ -2,7 +2,7 @@
 // order, widths, title lines, names, and which factor cells are blank.
 #include "tools/report_table.h"
 
-#include "method/item_codes.h"
+#include "records/item_codes.h"
 #include "support/edit_record.h"
 
 #include <gtest/gtest.h>

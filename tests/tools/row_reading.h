@@ -5,7 +5,7 @@
 #include "tools/csv_reader.h"
 #include "tools/part_reader.h"
 
-#include "method/record.h"
+#include "records/record.h"
 
 #include <gjbz108a/report.h>
 #include <gtest/gtest.h>

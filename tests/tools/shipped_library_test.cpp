@@ -4,8 +4,8 @@
 // computed.
 #include "tools/predict.h"
 
-#include "method/category_fields.h"
-#include "method/item_codes.h"
+#include "records/category_fields.h"
+#include "records/item_codes.h"
 #include "process_library.h"
 
 #include "component_library.h"

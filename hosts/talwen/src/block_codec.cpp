@@ -1,8 +1,8 @@
 #include "block_codec.h"
 
 #include "error.h"
-#include "method/field_types.h"
-#include "method/record.h"
+#include "records/field_types.h"
+#include "records/record.h"
 #include "text.h"
 
 #include <algorithm>

@@ -1,10 +1,10 @@
 // Parameter blocks as the library stores them, and the text form of their
 // fields in the library's CSV files. The fields, their keys, offsets, storage
-// and list entries are the method's own table (method/category_fields.h), so
-// the files use the same keys as a parts list.
+// and list entries are the record layer's own table (records/category_fields.h),
+// so the files use the same keys as a parts list.
 #pragma once
 
-#include "method/category_fields.h"
+#include "records/category_fields.h"
 
 #include <array>
 #include <cstdint>

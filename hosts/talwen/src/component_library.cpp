@@ -1,7 +1,7 @@
 #include "component_library.h"
 
 #include "locations.h"
-#include "method/item_codes.h"
+#include "records/item_codes.h"
 #include "schema.h"
 #include "shipped_data.h"
 #include "text.h"

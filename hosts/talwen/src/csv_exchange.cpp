@@ -1,7 +1,7 @@
 #include "csv_exchange.h"
 
 #include "csv.h"
-#include "method/item_codes.h"
+#include "records/item_codes.h"
 #include "text.h"
 
 #include <algorithm>

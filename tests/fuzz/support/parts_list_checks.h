@@ -6,9 +6,9 @@
 
 #include "fuzz_support.h"
 
-#include "method/category_fields.h"
-#include "method/item_codes.h"
-#include "method/record.h"
+#include "records/category_fields.h"
+#include "records/item_codes.h"
+#include "records/record.h"
 #include "tools/csv_reader.h"
 #include "tools/part.h"
 

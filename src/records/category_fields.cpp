@@ -1,4 +1,4 @@
-#include "method/category_fields.h"
+#include "records/category_fields.h"
 
 #include <array>
 

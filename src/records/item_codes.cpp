@@ -1,6 +1,6 @@
-#include "method/item_codes.h"
+#include "records/item_codes.h"
 
-#include "method/record.h"
+#include "records/record.h"
 
 #include <algorithm>
 #include <array>

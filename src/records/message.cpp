@@ -1,4 +1,4 @@
-#include "method/message.h"
+#include "records/message.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,6 +1,6 @@
-#include "method/screen_field.h"
+#include "records/screen_field.h"
 
-#include "method/record.h"
+#include "records/record.h"
 
 #include <cstring>
 

@@ -3,8 +3,8 @@
 // and so do the hosts that must tell an entered value from one left undefined.
 #pragma once
 
-#include "method/field_types.h"
-#include "method/record.h"
+#include "records/field_types.h"
+#include "records/record.h"
 
 #include <cmath>
 #include <cstddef>

@@ -4,7 +4,7 @@
 
 #include <gjbz108a/screen.h>
 
-#include "method/field_types.h"
+#include "records/field_types.h"
 
 #include <cstddef>
 #include <cstdint>
