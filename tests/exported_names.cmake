@@ -1,0 +1,52 @@
+# The plug-in's dynamic symbol table holds only documented names: every symbol
+# that LIBRARY defines must be named in its version script MAP, and every
+# function that the public headers under HEADERS declare must be defined.
+# Run as: cmake -DNM=nm -DLIBRARY=... -DMAP=... -DHEADERS=... -P exported_names.cmake
+cmake_minimum_required(VERSION 3.25)
+execute_process(COMMAND ${NM} -D --defined-only -C ${LIBRARY}
+  OUTPUT_VARIABLE listing RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "${NM} could not list ${LIBRARY}")
+endif()
+string(REPLACE "\n" ";" listing "${listing}")
+
+set(documented)
+file(STRINGS ${MAP} map_lines)
+foreach(line IN LISTS map_lines)
+  if(line MATCHES "^ *([A-Za-z_][A-Za-z0-9_]*);$" AND NOT CMAKE_MATCH_1 STREQUAL "local")
+    list(APPEND documented "${CMAKE_MATCH_1}")
+  elseif(line MATCHES "^ *\"(.+)\";$")
+    list(APPEND documented "${CMAKE_MATCH_1}")
+  endif()
+endforeach()
+
+set(exported)
+set(faults)
+foreach(line IN LISTS listing)
+  if(line MATCHES "^[0-9a-f]+ [A-Za-z] (.+)$")
+    set(name "${CMAKE_MATCH_1}")
+    list(APPEND exported "${name}")
+    if(NOT name IN_LIST documented)
+      string(APPEND faults "  exports '${name}', which is not documented\n")
+    endif()
+  endif()
+endforeach()
+
+file(GLOB headers ${HEADERS}/*.h)
+foreach(header IN LISTS headers)
+  file(READ ${header} text)
+  string(REGEX MATCHALL "\nGJBZ108A_API[^(;]* \\**([A-Za-z_][A-Za-z0-9_]*)\\(" declarations "${text}")
+  foreach(declaration IN LISTS declarations)
+    string(REGEX MATCH "([A-Za-z_][A-Za-z0-9_]*)\\($" name "${declaration}")
+    string(REGEX REPLACE "\\($" "" name "${name}")
+    if(NOT name IN_LIST exported)
+      string(APPEND faults "  does not export '${name}', which ${header} declares\n")
+    endif()
+  endforeach()
+endforeach()
+
+list(LENGTH exported count)
+if(faults)
+  message(FATAL_ERROR "${LIBRARY}:\n${faults}")
+endif()
+message(STATUS "${count} exported names, all documented")
