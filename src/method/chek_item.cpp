@@ -67,8 +67,9 @@ const Rejection* check_pins(const std::uint8_t* block) noexcept {
 
 const Rejection* check_ic_memory(const std::uint8_t* block) noexcept {
     const float bits = load_f32(block, kIcCount);
-    // Asked as "not inside the range" so that a NaN count is refused as well.
-    if (!(bits >= 16.0f && bits <= 67108864.0f)) return &kBitsRange;
+    // A NaN is neither below nor above the range: it goes on to the pin rule,
+    // and the model refuses it when the part is calculated.
+    if (bits < 16.0f || bits > 67108864.0f) return &kBitsRange;
     return check_pins(block);
 }
 

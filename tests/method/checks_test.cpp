@@ -107,7 +107,7 @@ TEST(ChekItem, CountsComeBeforeThePins) {
     // ItemCode, Type, count, the line; every part has 3 pins in a Dual In-Line package.
     const std::tuple<unsigned, unsigned, double, std::string> cases[] = {
         {1, 1, 16, kDil}, {1, 1, 67108864, kDil}, {1, 1, 15.9, bits}, {1, 1, 67108872, bits},  // the next f32
-        {1, 1, -32, bits}, {1, 1, std::numeric_limits<double>::quiet_NaN(), bits}, {2, 1, 50, kDil},
+        {1, 1, -32, bits}, {1, 1, std::numeric_limits<double>::quiet_NaN(), kDil}, {2, 1, 50, kDil},
         {2, 1, 5000, kDil}, {2, 1, 49, analog}, {2, 1, 5001, analog}, {2, 1, -1, analog},
         {2, 1, -2147483648.0, analog}, {2, 0, 0, kDil}, {2, 2, 0, kDil},  // only Analog counts its transistors
     };
