@@ -1,4 +1,10 @@
-/* The non-operating failure-rate method as a plug-in: every C export. */
+/*
+ * The non-operating failure-rate method as a plug-in: every C export.
+ *
+ * Every export may be called from several threads at once on distinct records
+ * and buffers: the state of a calculation (the validity status and message of
+ * the curve lookup) is kept per thread, and the tables are read only.
+ */
 #ifndef GJBZ108A_H
 #define GJBZ108A_H
 

@@ -23,9 +23,7 @@ enum class Align : int { right = 0, left = 1 };
 // Writes `value` as exactly `width` characters and a NUL at `text`, with
 // `decimals` decimals where they fit, in exponent notation where fixed
 // notation would show nothing or would not fit. `width` is at least 1.
-//
-// Not reentrant: the number is printed into one module-wide scratch buffer
-// before it is laid out.
+// Reentrant: the number is printed into a scratch buffer of the call's own.
 FormatRealStatus FormatReal(char* text, int width, int decimals, double value, Align align) noexcept;
 
 }  // namespace gjbz108a

@@ -6,12 +6,13 @@
 namespace gjbz108a {
 namespace {
 
-// Module-wide, as the models expect: every lookup overwrites it.
+// Every lookup overwrites it and the calling model reads it at once. One per
+// thread, so that calculations on several threads keep their own warnings.
 struct CurveValidity {
     Validity status = Validity::valid;
     char message[256] = {};
 };
-CurveValidity g_validity;
+thread_local CurveValidity g_validity;
 
 float invalid(const char* name, float x) noexcept {
     g_validity.status = Validity::invalid;

@@ -23,12 +23,12 @@ double interpolate_line(double x, double xa, double ya, double xb, double yb) no
 // Reads the factor at x off the curve (at least two points) and judges the
 // model's validity for x: beyond either end it extrapolates and warns, in an
 // invalid stretch it refuses and returns -1. `name` names the parameter in the
-// warning. Sets the module-wide validity status and message, which the calling
-// model reads at once.
+// warning. Sets the calling thread's validity status and message, which the
+// calling model reads at once.
 float lookup_curve(Curve curve, float x, const char* name) noexcept;
 
-// The status and message of the last lookup_curve call. The message ends in a
-// line feed, or is empty when the status is valid.
+// The status and message of the calling thread's last lookup_curve call. The
+// message ends in a line feed, or is empty when the status is valid.
 Validity validity_status() noexcept;
 const char* validity_message() noexcept;
 
