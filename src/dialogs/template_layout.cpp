@@ -20,7 +20,7 @@ constexpr Rect kIcon{kMargin, kMargin, 20, 20};
 // The header: fields in pairs, left and right column, four rows; the image
 // buttons in a row below them.
 constexpr int kHeaderLeft = 34;  // right of the icon
-constexpr int kHeaderLabelWidth = 48;
+constexpr int kHeaderLabelWidth = 52;
 constexpr int kHeaderColumnLeft[2]{kHeaderLeft, 188};
 constexpr int kHeaderControlWidth[2]{96, 80};
 constexpr int kNumberWidth = 40;     // QTY and Temp
