@@ -4,8 +4,8 @@
 #include "dialogs/category_dialogs.h"
 #include "dialogs/header_controls.h"
 #include "dialogs/tool_tips.h"
-#include "method/category_fields.h"
-#include "method/item_codes.h"
+#include "records/category_fields.h"
+#include "records/item_codes.h"
 
 #include <gtest/gtest.h>
 

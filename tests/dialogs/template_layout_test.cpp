@@ -9,18 +9,28 @@
 
 #include <algorithm>
 #include <set>
+#include <string>
 #include <vector>
 
 namespace gjbz108a {
 namespace {
 
+using platform::ControlTemplate;
+using platform::DialogTemplate;
+using platform::Rect;
+namespace style = platform::style;
+
 bool overlap(const Rect& a, const Rect& b) {
-    return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
 bool inside(const Rect& inner, const Rect& outer) {
-    return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.width <= outer.x + outer.width &&
-           inner.y + inner.height <= outer.y + outer.height;
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+bool is_frame(const ControlTemplate& control) {
+    return control.class_name == "Button" && (control.style & 0xF) == style::kGroupBox;
 }
 
 std::vector<DialogTemplate> all_templates() {
@@ -30,29 +40,28 @@ std::vector<DialogTemplate> all_templates() {
 }
 
 std::size_t index_of(const DialogTemplate& dialog, int id) {
-    const auto found = std::ranges::find(dialog.controls, id, &TemplateControl::id);
+    const auto found = std::ranges::find(dialog.controls, id, &ControlTemplate::id);
     return static_cast<std::size_t>(found - dialog.controls.begin());
 }
 
 TEST(TemplateLayout, EveryTemplateFitsWithoutOverlapsAndUniqueIds) {
     for (const DialogTemplate& dialog : all_templates()) {
-        SCOPED_TRACE(dialog.id);
-        const Rect bounds{0, 0, dialog.width, dialog.height};
+        SCOPED_TRACE(dialog.title);
+        const Rect bounds{0, 0, dialog.client_size.width, dialog.client_size.height};
         std::set<int> ids;
         for (std::size_t i = 0; i < dialog.controls.size(); ++i) {
-            const TemplateControl& control = dialog.controls[i];
-            EXPECT_GT(control.rect.width, 0) << control.text;
-            EXPECT_GT(control.rect.height, 0) << control.text;
+            const ControlTemplate& control = dialog.controls[i];
+            EXPECT_GT(control.rect.width(), 0) << control.text;
+            EXPECT_GT(control.rect.height(), 0) << control.text;
             EXPECT_TRUE(inside(control.rect, bounds)) << control.id << ' ' << control.text;
-            EXPECT_FALSE(window_class(control.style).empty());
             if (control.id != kStaticId) {
                 EXPECT_TRUE(ids.insert(control.id).second) << control.id;
             }
             // A frame may hold controls but never cuts another frame.
-            const bool frame = control.style == ControlStyle::group_box;
+            const bool frame = is_frame(control);
             for (std::size_t j = i + 1; j < dialog.controls.size(); ++j) {
-                const TemplateControl& other = dialog.controls[j];
-                if (frame != (other.style == ControlStyle::group_box)) continue;
+                const ControlTemplate& other = dialog.controls[j];
+                if (frame != is_frame(other)) continue;
                 EXPECT_FALSE(overlap(control.rect, other.rect))
                     << control.id << ' ' << control.text << " / " << other.id << ' ' << other.text;
             }
@@ -62,40 +71,41 @@ TEST(TemplateLayout, EveryTemplateFitsWithoutOverlapsAndUniqueIds) {
 
 TEST(TemplateLayout, CategoryTemplatesRepeatTheHeaderAndShowEveryControlWithItsLabel) {
     const DialogTemplate header = header_template();
-    EXPECT_EQ(header.id, kHeaderTemplateId);
+    EXPECT_EQ(header.title, kHeaderTemplateTitle);
     for (const CategoryDialog& category : category_dialogs()) {
         SCOPED_TRACE(category.class_name);
         const DialogTemplate dialog = category_template(category);
-        EXPECT_EQ(dialog.id, category.template_id);
         EXPECT_EQ(dialog.title, category.title);
-        const auto icon = std::ranges::find(dialog.controls, ControlStyle::icon, &TemplateControl::style);
-        ASSERT_NE(icon, dialog.controls.end());
-        EXPECT_EQ(icon->icon, category.icon);
+        // An icon static (SS_ICON) names its resource by number.
+        ASSERT_FALSE(dialog.controls.empty());
+        EXPECT_EQ(dialog.controls.front().style & 0x1F, 0x3u);
+        EXPECT_EQ(dialog.controls.front().text, '#' + std::to_string(category.icon));
         // The header's fields, labels and image buttons lie where template 107
         // has them; OK, Cancel and Help close each template below its rows.
-        for (const TemplateControl& control : header.controls) {
+        for (const ControlTemplate& control : header.controls) {
             const std::size_t at = index_of(dialog, control.id);
             ASSERT_LT(at, dialog.controls.size()) << control.id;
-            const TemplateControl& repeated = dialog.controls[at];
+            const ControlTemplate& repeated = dialog.controls[at];
             EXPECT_EQ(repeated.text, control.text);
             EXPECT_EQ(repeated.style, control.style);
             const bool push_button = control.id == kOkId || control.id == kCancelId || control.id == kHelpId;
             if (!push_button) {
-                EXPECT_TRUE(inside(repeated.rect, control.rect) && inside(control.rect, repeated.rect)) << control.id;
+                EXPECT_EQ(repeated.rect, control.rect) << control.id;
             }
         }
         for (const CategoryControl& row : category.controls) {
             const std::size_t at = index_of(dialog, row.id);
             ASSERT_LT(at, dialog.controls.size()) << row.id;
             ASSERT_GT(at, 0u);
-            const TemplateControl& control = dialog.controls[at];
-            const TemplateControl& label = dialog.controls[at - 1];
-            EXPECT_EQ(control.style, row.kind == ControlKind::list ? ControlStyle::drop_down_list : ControlStyle::edit);
-            EXPECT_EQ(label.style, ControlStyle::label);
+            const ControlTemplate& control = dialog.controls[at];
+            const ControlTemplate& label = dialog.controls[at - 1];
+            EXPECT_EQ(control.class_name, row.kind == ControlKind::list ? "ComboBox" : "Edit");
+            EXPECT_EQ(label.class_name, "Static");
             EXPECT_EQ(label.text, row.label);
-            EXPECT_LE(label.rect.x + label.rect.width, control.rect.x);
-            EXPECT_TRUE(label.rect.y >= control.rect.y && label.rect.y < control.rect.y + control.rect.height);
+            EXPECT_LE(label.rect.right, control.rect.left);
+            EXPECT_TRUE(label.rect.top >= control.rect.top && label.rect.top < control.rect.bottom);
             if (row.kind != ControlKind::list) continue;
+            EXPECT_EQ(control.style & 0x3, style::kComboDropDownList);
             ASSERT_EQ(control.items.size(), row.entries.size() + 1);
             EXPECT_EQ(control.items.front(), "---");
             EXPECT_TRUE(std::ranges::equal(std::span(control.items).subspan(1), row.entries));
@@ -108,8 +118,8 @@ TEST(TemplateLayout, GroupBoxesFrameTheirRowsAndNothingElse) {
         const DialogTemplate dialog = category_template(category);
         for (const GroupBox& group : category.group_boxes) {
             SCOPED_TRACE(testing::Message() << category.class_name << ' ' << group.text);
-            const auto frame = std::ranges::find_if(dialog.controls, [&group](const TemplateControl& control) {
-                return control.style == ControlStyle::group_box && control.text == group.text;
+            const auto frame = std::ranges::find_if(dialog.controls, [&group](const ControlTemplate& control) {
+                return is_frame(control) && control.text == group.text;
             });
             ASSERT_NE(frame, dialog.controls.end());
             for (const CategoryControl& row : category.controls) {
@@ -129,12 +139,13 @@ TEST(TemplateLayout, GroupBoxesFrameTheirRowsAndNothingElse) {
 
 TEST(TemplateLayout, SearchResultsHasItsSortedListOkAndCancel) {
     const DialogTemplate dialog = search_results_template();
-    EXPECT_EQ(dialog.id, kSearchResultsTemplateId);
     ASSERT_EQ(dialog.controls.size(), 3u);
     EXPECT_EQ(dialog.controls[0].id, kSearchResultsListId);
-    EXPECT_EQ(dialog.controls[0].style, ControlStyle::sorted_list_box);
-    EXPECT_EQ(dialog.controls[1].style, ControlStyle::default_push_button);
+    EXPECT_EQ(dialog.controls[0].class_name, "ListBox");
+    EXPECT_NE(dialog.controls[0].style & style::kListSort, 0u);
+    EXPECT_NE(dialog.controls[0].style & style::kVerticalScroll, 0u);
     EXPECT_EQ(dialog.controls[1].id, kOkId);
+    EXPECT_EQ(dialog.controls[1].style & 0xF, style::kDefaultPushButton);
     EXPECT_EQ(dialog.controls[2].id, kCancelId);
 }
 
