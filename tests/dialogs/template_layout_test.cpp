@@ -54,6 +54,10 @@ TEST(TemplateLayout, EveryTemplateFitsWithoutOverlapsAndUniqueIds) {
             EXPECT_GT(control.rect.width(), 0) << control.text;
             EXPECT_GT(control.rect.height(), 0) << control.text;
             EXPECT_TRUE(inside(control.rect, bounds)) << control.id << ' ' << control.text;
+            // A text takes an average character width (5 pixels of the template font) a character.
+            if (control.class_name == "Static" && !control.text.starts_with('#')) {
+                EXPECT_GE(control.rect.width(), 5 * static_cast<int>(control.text.size())) << control.text;
+            }
             if (control.id != kStaticId) {
                 EXPECT_TRUE(ids.insert(control.id).second) << control.id;
             }
