@@ -15,5 +15,6 @@
 #include <gjbz108a/defaults.h>
 #include <gjbz108a/global_change.h>
 #include <gjbz108a/report.h>
+#include <gjbz108a/data_exchange.h>
 
 #endif

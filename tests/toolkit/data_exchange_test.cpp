@@ -1,0 +1,336 @@
+// The exported data exchange, range checks, list filling and read-only mode,
+// through a headless dialog: values stored, texts shown, messages seen and
+// where the focus goes after a failure.
+#include <gjbz108a/data_exchange.h>
+
+#include "platform/automation.h"
+#include "platform/window.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace gjbz108a::platform {
+namespace {
+
+constexpr int kEdit = 10, kOtherEdit = 11, kCombo = 20, kList = 30, kButton = 40, kLabel = 50, kScroll = 60;
+
+std::intptr_t quiet_procedure(Hwnd, unsigned, std::uintptr_t, std::intptr_t) { return 0; }
+
+class DataExchangeTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        DialogTemplate dialog{"Exchange", {0, 0}, {300, 200}, {"MS Sans Serif", -11, 400}, {}};
+        dialog.controls = {
+            {kEdit, "Edit", 0, "", {0, 0, 50, 12}, 0, {}},
+            {kOtherEdit, "Edit", 0, "", {0, 20, 50, 32}, 0, {}},
+            {kCombo, "ComboBox", style::kComboDropDownList, "", {0, 40, 50, 52}, 0, {"---", "A", "B"}},
+            {kList, "ListBox", style::kListSort, "", {0, 60, 50, 100}, 0, {}},
+            {kButton, "Button", style::kAutoCheckBox, "Check", {60, 0, 100, 12}, 0, {}},
+            {2, "Button", 0, "Cancel", {60, 20, 100, 32}, 0, {}},
+            {kLabel, "Static", 0, "Label", {60, 40, 100, 52}, 0, {}},
+            {kScroll, "ScrollBar", 0, "", {60, 60, 100, 72}, 0, {}},
+        };
+        dialog_ = create_dialog(dialog, nullptr, quiet_procedure, 0);
+        SetUtilWhwnd(dialog_);
+        clear_recordings();
+    }
+    void TearDown() override {
+        SetUtilWhwnd(nullptr);
+        destroy_window(dialog_);
+    }
+
+    DataExchange saving() { return {1, dialog_, 0, 0}; }
+    DataExchange loading() { return {0, dialog_, 0, 0}; }
+    void type(int control, const std::string& text) { set_window_text(dialog_item(dialog_, control), text); }
+    std::string shown(int control) { return window_text(dialog_item(dialog_, control), 100); }
+
+    Hwnd dialog_ = nullptr;
+};
+
+const std::string kNotNumber = "message box \"Dialog Validation\": \"You must enter Number in this field.\" owner \"Exchange\"";
+
+TEST_F(DataExchangeTest, IntegerTextsStoreTheirValueOrFailWithTheMessageAndTheFocus) {
+    struct Case {
+        void (*exchange)(DataExchange*, int32_t, void*);
+        const char* text;
+        std::optional<std::uint32_t> stored;  // nothing: the exchange fails
+    };
+    const auto byte = [](DataExchange* dx, int32_t id, void* v) { DDX_EditByte(dx, id, static_cast<uint8_t*>(v)); };
+    const auto word = [](DataExchange* dx, int32_t id, void* v) { DDX_EditWord(dx, id, static_cast<uint16_t*>(v)); };
+    const auto dword = [](DataExchange* dx, int32_t id, void* v) { DDX_EditDWord(dx, id, static_cast<uint32_t*>(v)); };
+    const auto int16 = [](DataExchange* dx, int32_t id, void* v) { DDX_Editint(dx, id, static_cast<int32_t*>(v)); };
+    const auto int32 = [](DataExchange* dx, int32_t id, void* v) { DDX_Editlong(dx, id, static_cast<int32_t*>(v)); };
+    const std::vector<Case> cases{
+        {word, "***", 65525},     {word, "---", 65535},      {word, "", 65535},          {word, "12", 12},
+        {word, " \t12 \t", 12},   {word, "0", 0},            {word, " 00 ", 0},          {word, "70000", 4464},
+        {word, "-0", {}},         {word, "+0", {}},          {word, "12ab", {}},         {word, "1 2", {}},
+        {word, "   ", {}},        {word, "0x10", {}},        {word, "-1", 65535},        {byte, "***", 117},
+        {byte, "", 127},          {byte, "300", 44},         {byte, "12ab", 12},         {byte, "abc", 0},
+        {int16, "-5", 0xFFFFFFFBu}, {int16, "40000", 40000}, {int16, "99999999999", 0x7FFFFFFF},
+        {int16, "***", 32757},    {int32, "-2147483648", 0x80000000u}, {int32, "2147483648", 0x7FFFFFFF},
+        {int32, "-0", {}},        {dword, "4294967296", 0xFFFFFFFFu}, {dword, "-1", 0xFFFFFFFFu},
+        {dword, "***", 0xFFFFFFF5u}, {dword, "4294967295", 0xFFFFFFFFu},
+    };
+    for (const Case& c : cases) {
+        clear_recordings();
+        set_focus(dialog_item(dialog_, kOtherEdit));
+        type(kEdit, c.text);
+        DataExchange dx = saving();
+        std::uint32_t value = 0x5A5A5A5A;  // wider than every variable: the bytes beyond it stay
+        c.exchange(&dx, kEdit, &value);
+        if (c.stored) {
+            EXPECT_EQ(dx.failed, 0) << c.text;
+            const std::uint32_t mask = c.exchange == +byte ? 0xFF : c.exchange == +word ? 0xFFFF : 0xFFFFFFFF;
+            EXPECT_EQ(value & mask, *c.stored) << c.text;
+            EXPECT_TRUE(transcript().empty()) << c.text;
+        } else {
+            EXPECT_EQ(dx.failed, 1) << c.text;
+            EXPECT_EQ(value, 0x5A5A5A5Au) << c.text;
+            EXPECT_EQ(transcript(), std::vector<std::string>{kNotNumber}) << c.text;
+            EXPECT_EQ(focused_window(), dialog_item(dialog_, kEdit)) << c.text;
+        }
+    }
+}
+
+TEST_F(DataExchangeTest, IntegersShowTheirSentinelsAndTheirFormatsLowBits) {
+    DataExchange dx = loading();
+    struct Shown { std::uint32_t value; const char* text; };
+    for (const Shown& s : {Shown{127, "---"}, Shown{117, "***"}, Shown{5, "5"}}) {
+        auto byte = static_cast<uint8_t>(s.value);
+        DDX_EditByte(&dx, kEdit, &byte);
+        EXPECT_EQ(shown(kEdit), s.text);
+    }
+    for (const Shown& s : {Shown{32767, "---"}, Shown{32757, "***"}, Shown{0x12345, "9029"}, Shown{0x1FFFF, "-1"},
+                           Shown{0x17FFF, "32767"}}) {
+        auto value = static_cast<int32_t>(s.value);  // the whole variable is compared, its low 16 bits shown
+        DDX_Editint(&dx, kEdit, &value);
+        EXPECT_EQ(shown(kEdit), s.text) << s.value;
+    }
+    for (const Shown& s : {Shown{65535, "---"}, Shown{65525, "***"}, Shown{65534, "65534"}}) {
+        auto word = static_cast<uint16_t>(s.value);
+        DDX_EditWord(&dx, kEdit, &word);
+        EXPECT_EQ(shown(kEdit), s.text);
+    }
+    for (const Shown& s : {Shown{0x7FFFFFFF, "---"}, Shown{0x7FFFFFF5, "***"}, Shown{0x80000000u, "-2147483648"}}) {
+        auto value = static_cast<int32_t>(s.value);
+        DDX_Editlong(&dx, kEdit, &value);
+        EXPECT_EQ(shown(kEdit), s.text);
+    }
+    for (const Shown& s : {Shown{0xFFFFFFFFu, "---"}, Shown{0xFFFFFFF5u, "***"}, Shown{0x80000000u, "2147483648"}}) {
+        std::uint32_t value = s.value;
+        DDX_EditDWord(&dx, kEdit, &value);
+        EXPECT_EQ(shown(kEdit), s.text);
+    }
+}
+
+TEST_F(DataExchangeTest, RealsTravelWithTheirSentinelsAndShowInTheShortestGeneralForm) {
+    struct Case { const char* text; std::optional<double> stored; };
+    for (const Case& c : {Case{"***", 0x1.47ae14p+121}, Case{"", FLT_MAX}, Case{"---", FLT_MAX}, Case{"0.5", 0.5},
+                          Case{" 0 ", 0.0}, Case{"0.000", 0.0}, Case{" 2.5\t", 2.5}, Case{".0", {}},
+                          Case{"-0", {}}, Case{"-0.0", {}}, Case{"1.5x", {}}, Case{"x", {}}, Case{"1e-400", {}}}) {
+        clear_recordings();
+        type(kEdit, c.text);
+        DataExchange dx = saving();
+        float value = 7.0f;
+        DDX_Editfloat(&dx, kEdit, &value);
+        EXPECT_EQ(dx.failed, c.stored ? 0 : 1) << c.text;
+        EXPECT_EQ(value, c.stored ? static_cast<float>(*c.stored) : 7.0f) << c.text;
+        if (!c.stored) {
+            EXPECT_EQ(transcript(), std::vector<std::string>{kNotNumber});
+        }
+    }
+    EXPECT_EQ(std::bit_cast<std::uint32_t>(0x1.47ae14p+121f), 0x7C23D70Au);
+
+    struct Shown { double value; const char* six; const char* fifteen; };
+    for (const Shown& s : {Shown{10.0, "10.", "10."}, Shown{1.5, "1.5", "1.5"}, Shown{0.0001, "0.0001", "0.0001"},
+                           Shown{1e-5, "1.e-005", "1.e-005"}, Shown{0.1, "0.1", "0.1"},
+                           Shown{123456.0, "123456.", "123456."}, Shown{1234567.0, "1.23457e+006", "1234567."},
+                           Shown{-314150.0, "-314150.", "-314150."}, Shown{0.0, "0.", "0."},
+                           Shown{1.0 / 3.0, "0.333333", "0.333333333333333"},
+                           Shown{2.5e20, "2.5e+020", "2.5e+020"}}) {
+        DataExchange dx = loading();
+        auto single = static_cast<float>(s.value);
+        double twice = s.value;
+        DDX_Editdouble(&dx, kEdit, &twice);
+        EXPECT_EQ(shown(kEdit), s.fifteen) << s.value;
+        DDX_Editfloat(&dx, kEdit, &single);
+        EXPECT_EQ(shown(kEdit), s.six) << s.value;
+    }
+    DataExchange dx = loading();
+    double sentinels[2] = {std::bit_cast<double>(std::uint64_t{0x7FEFFFFFFFFFFFFF}),
+                           std::bit_cast<double>(std::uint64_t{0x7F847AE147AE147A})};
+    DDX_Editdouble(&dx, kEdit, &sentinels[0]);
+    EXPECT_EQ(shown(kEdit), "---");
+    DDX_Editdouble(&dx, kEdit, &sentinels[1]);
+    EXPECT_EQ(shown(kEdit), "***");
+}
+
+TEST_F(DataExchangeTest, RangeChecksExemptTheSentinelsAndShowTheBounds) {
+    const auto range = [](const char* low, const char* high) {
+        return std::string("message box \"Dialog Validation\": \"Number entered is invalid.\\nNumber must be between ") +
+               low + " and " + high + ".\" owner \"Exchange\"";
+    };
+    struct Case { void (*check)(DataExchange*); std::string message; };  // empty message: passes
+    const std::vector<Case> cases{
+        {[](DataExchange* dx) { DDV_Checklong(dx, 0x7FFFFFF5, 0, 10); }, ""},
+        {[](DataExchange* dx) { DDV_Checklong(dx, 0x7FFFFFF4, 0, 10); }, range("0", "10")},
+        {[](DataExchange* dx) { DDV_Checklong(dx, -11, -10, 10); }, range("-10", "10")},
+        {[](DataExchange* dx) { DDV_CheckWord(dx, 65535, 1, 9999); }, ""},
+        {[](DataExchange* dx) { DDV_CheckWord(dx, 0, 1, 9999); }, range("1", "9999")},
+        {[](DataExchange* dx) { DDV_CheckWord(dx, 9999, 1, 9999); }, ""},
+        {[](DataExchange* dx) { DDV_CheckByte(dx, 117, 0, 10); }, ""},
+        {[](DataExchange* dx) { DDV_CheckByte(dx, 200, 0, 10); }, range("0", "10")},
+        {[](DataExchange* dx) { DDV_Checkint(dx, 32757, -5, 5); }, ""},
+        {[](DataExchange* dx) { DDV_Checkint(dx, -6, -5, 5); }, range("-5", "5")},
+        {[](DataExchange* dx) { DDV_CheckDWord(dx, 0xFFFFFFF5u, 0, 1); }, ""},
+        {[](DataExchange* dx) { DDV_CheckDWord(dx, 3000000000u, 0, 2000000000u); }, range("0", "2000000000")},
+        {[](DataExchange* dx) { DDV_ToggleCheck(dx, 127, 0, 10); }, range("0", "10")},
+        {[](DataExchange* dx) { DDV_ToggleCheck(dx, 10, 0, 10); }, ""},
+        {[](DataExchange* dx) { const double v = 10; DDV_Checkdouble(dx, &v, 1, 10); }, ""},
+        {[](DataExchange* dx) { const double v = 10.5; DDV_Checkdouble(dx, &v, 1, 10); }, range("1.", "10.")},
+        {[](DataExchange* dx) { const double v = NAN; DDV_Checkdouble(dx, &v, 1, 10); }, ""},
+        {[](DataExchange* dx) { const float v = 0.25f; DDV_Checkfloat(dx, &v, 0.5f, 100.f); }, range("0.5", "100.")},
+        {[](DataExchange* dx) { const float v = FLT_MAX; DDV_Checkfloat(dx, &v, 0.5f, 100.f); }, ""},
+    };
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        clear_recordings();
+        set_focus(nullptr);
+        DataExchange dx = saving();
+        dx.control = kOtherEdit;  // as the exchange before the check leaves it
+        cases[i].check(&dx);
+        EXPECT_EQ(dx.failed, cases[i].message.empty() ? 0 : 1) << i;
+        if (cases[i].message.empty()) {
+            EXPECT_TRUE(transcript().empty()) << i;
+            continue;
+        }
+        EXPECT_EQ(transcript(), std::vector<std::string>{cases[i].message}) << i;
+        EXPECT_EQ(focused_window(), dialog_item(dialog_, kOtherEdit)) << i;
+        DataExchange load = loading();  // nothing is checked on the way to the controls
+        cases[i].check(&load);
+        EXPECT_EQ(load.failed, 0) << i;
+    }
+}
+
+TEST_F(DataExchangeTest, AFailedExchangeStopsEveryLaterCallAndTheComboIndexTravels) {
+    DataExchange dx = saving();
+    type(kEdit, "bad");
+    type(kOtherEdit, "5");
+    uint16_t first = 1, second = 1;
+    DDX_EditWord(&dx, kEdit, &first);
+    DDX_EditWord(&dx, kOtherEdit, &second);
+    DDV_CheckWord(&dx, 0, 1, 9);
+    EXPECT_EQ(second, 1);
+    EXPECT_EQ(transcript().size(), 1u);
+
+    uint8_t index = 7;
+    DataExchange save = saving();
+    DDX_ToggleByte(&save, kCombo, &index);
+    EXPECT_EQ(index, 255);  // nothing selected
+    index = 2;
+    DataExchange load = loading();
+    DDX_ToggleByte(&load, kCombo, &index);
+    EXPECT_EQ(current_selection(dialog_item(dialog_, kCombo)), 2);
+    DDX_ToggleByte(&save, kCombo, &index);
+    EXPECT_EQ(index, 2);
+    index = 255;
+    DDX_ToggleByte(&load, kCombo, &index);
+    EXPECT_EQ(current_selection(dialog_item(dialog_, kCombo)), kListError);
+}
+
+class ListFileTest : public DataExchangeTest {
+protected:
+    std::string file(const std::string& bytes) {
+        const auto path = std::filesystem::temp_directory_path() /
+                          ("list-file-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                           std::to_string(files_.size()) + ".txt");
+        std::ofstream(path, std::ios::binary) << bytes;
+        files_.push_back(path);
+        return path.string();
+    }
+    void TearDown() override {
+        for (const auto& path : files_) std::filesystem::remove(path);
+        DataExchangeTest::TearDown();
+    }
+    std::vector<std::string> items(int control) {
+        std::vector<std::string> out;
+        for (int i = 0; i < item_count(dialog_item(dialog_, control)); ++i)
+            out.push_back(item_text(dialog_item(dialog_, control), i));
+        return out;
+    }
+    std::vector<std::filesystem::path> files_;
+};
+
+TEST_F(ListFileTest, LinesBecomeEntriesUpToTheFirstEmptyOne) {
+    const std::string line99(99, 'x');
+    struct Case { std::string bytes; std::vector<std::string> entries; };
+    const std::vector<Case> cases{
+        {"b\nA\na\n", {"A", "a", "b"}},            // the list sorts by its own style
+        {"one\r\ntwo\r\n", {"one", "two"}},        // a line end of CR LF reads as one character
+        {"\nafter\n", {}},                         // an empty first line fills nothing
+        {"kept\n\nlost\n", {"kept"}},
+        {line99, {std::string(98, 'x')}},          // no line end: the last character goes all the same
+        {line99 + "\nnext\n", {std::string(98, 'x')}},  // the line end is read as an empty line of its own
+        {"last", {"las"}},
+        {std::string("ab\0cd\nef\n", 9), {"a", "ef"}},  // a line ends at a NUL
+    };
+    for (const Case& c : cases) {
+        add_string(dialog_item(dialog_, kList), "old");
+        EXPECT_EQ(LBfromFile(dialog_, kList, file(c.bytes).c_str()), 0);
+        EXPECT_EQ(items(kList), c.entries) << c.bytes;
+    }
+    EXPECT_EQ(LBfromFileNoDuplic(dialog_, kList, file("b\nA\na\nB\nc\n").c_str()), 0);
+    EXPECT_EQ(items(kList), (std::vector<std::string>{"A", "b", "c"}));
+    EXPECT_TRUE(transcript().empty());
+}
+
+TEST_F(ListFileTest, AFileThatCannotBeReadLeavesTheBoxAndOnlyTheComboSaysSo) {
+    add_string(dialog_item(dialog_, kList), "old");
+    EXPECT_EQ(LBfromFile(dialog_, kList, "/no/such/list.txt"), -1);
+    EXPECT_EQ(LBfromFileNoDuplic(dialog_, kList, "/no/such/list.txt"), -1);
+    EXPECT_TRUE(transcript().empty());
+    EXPECT_EQ(items(kList), std::vector<std::string>{"old"});
+    EXPECT_EQ(CBfromFile(dialog_, kCombo, "/no/such/list.txt"), -1);
+    ASSERT_EQ(transcript().size(), 1u);
+    EXPECT_TRUE(transcript()[0].starts_with("message box \"ComboBox From File\": ")) << transcript()[0];
+    EXPECT_EQ(items(kCombo), (std::vector<std::string>{"---", "A", "B"}));
+}
+
+TEST_F(ListFileTest, AFailedAddIsReportedAndTheReadingGoesOn) {
+    set_item_capacity(dialog_item(dialog_, kCombo), 2);
+    EXPECT_EQ(CBfromFile(dialog_, kCombo, file("one\ntwo\nthree\nfour\n").c_str()), 0);
+    EXPECT_EQ(items(kCombo), (std::vector<std::string>{"one", "two"}));
+    const std::string no_space =
+        "message box \"ComboBox From File\": \"Unsufficient memory on add string to Combo Box\" owner \"Exchange\"";
+    EXPECT_EQ(transcript(), (std::vector<std::string>{no_space, no_space}));
+    clear_recordings();
+    EXPECT_EQ(CBfromFile(dialog_, kEdit, file("one\n").c_str()), 0);  // an edit takes no entries
+    EXPECT_EQ(transcript(), std::vector<std::string>{
+                                "message box \"ComboBox From File\": \"Error add string to Combo Box\" owner \"Exchange\""});
+}
+
+TEST_F(DataExchangeTest, ReadOnlyModeLeavesCancelLabelsAndScrollBarsAndEditsStayEnabled) {
+    const int32_t again[] = {kOtherEdit, kCombo};
+    DisableEditingControls(dialog_, again, 2);
+    const std::vector<std::string> expected{
+        "10 Edit \"\" read-only",
+        "11 Edit \"\" read-only",
+        "20 ComboBox \"\" [--- | A | B] selected -1",
+        "30 ListBox \"\" disabled [] selected -1",
+        "40 Button \"Check\" disabled",
+        "2 Button \"Cancel\"",
+        "50 Static \"Label\"",
+        "60 ScrollBar \"\"",
+    };
+    EXPECT_EQ(describe(dialog_), expected);
+}
+
+}  // namespace
+}  // namespace gjbz108a::platform
