@@ -2,6 +2,7 @@
 
 #include "tools/cell_values.h"
 #include "tools/change_arguments.h"
+#include "tools/file_streams.h"
 #include "tools/list_change.h"
 #include "tools/list_format.h"
 #include "tools/whole_file.h"
@@ -65,7 +66,12 @@ int change_command(std::span<const std::string_view> arguments, std::istream& st
         return usage_error(err, why);
 
     std::string list;
-    if (!read_whole_file(request.list, standard_input, list, err)) return kListUnusable;
+    try {
+        list = read_whole_file(request.list, standard_input);
+    } catch (const ReadError& error) {
+        err << "gjbz108a: " << error.what() << '\n';
+        return kListUnusable;
+    }
     if (format_by_name(request.list).value_or(format_by_content(list)) == ListFormat::json) {
         err << "gjbz108a change: " << request.list << " is a JSON parts list; change rewrites CSV lists only\n";
         return kListUnusable;
@@ -79,10 +85,12 @@ int change_command(std::span<const std::string_view> arguments, std::istream& st
         err << "gjbz108a change: nothing written\n";
         return change.status;
     }
-    if (request.output.empty())
-        out << change.text << std::flush;
-    else if (!write_whole_file(request.output, change.text, err))
+    if (request.output.empty()) {
+        // The counts say that the list was written: not when it was not.
+        if (!(out << change.text << std::flush)) return kListUnusable;
+    } else if (!write_whole_file(request.output, change.text, err)) {
         return kListUnusable;
+    }
     err << "gjbz108a change: " << category->name << " parts matched: " << change.matched
         << ", changed: " << change.changed << '\n';
     return kAllComputed;

@@ -1,5 +1,6 @@
 #include "tools/library_command.h"
 
+#include "tools/file_streams.h"
 #include "tools/library_commands.h"
 
 #include <unistd.h>
@@ -45,7 +46,7 @@ shipped defaults and starter library.
 Exit status:
   0  done
   1  nothing found, or the library refused the change (and is as it was)
-  2  bad arguments
+  2  bad arguments, or a file that cannot be read or written
 )";
 
 using Command = void (*)(lib::ComponentLibrary&, lib::Arguments, lib::Streams);
@@ -88,6 +89,12 @@ int library_command(std::span<const std::string_view> arguments, std::istream& s
         return 0;
     } catch (const lib::UsageError& error) {
         return usage_error(err, error.what());
+    } catch (const ReadError& error) {
+        err << "gjbz108a: " << error.what() << "\ngjbz108a lib: nothing imported\n";
+        return 2;
+    } catch (const lib::WriteError& error) {
+        err << "gjbz108a lib: " << error.what() << '\n';
+        return 2;
     } catch (const std::exception& error) {  // the library's Error, and a database that cannot be opened
         err << "gjbz108a lib: " << error.what() << '\n';
         return 1;

@@ -1,6 +1,7 @@
 // The subcommands of gjbz108a lib, each on an open component library. Bad
 // arguments throw UsageError, what the library refuses or does not find
-// throws talwen::Error; both carry the message for the user.
+// throws talwen::Error, an input that cannot be read ReadError; each carries
+// the message for the user. An output file not written throws WriteError.
 #pragma once
 
 #include "component_library.h"
@@ -17,6 +18,12 @@ using talwen::ComponentLibrary;
 using Arguments = std::span<const std::string_view>;
 
 class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// An output file that was not written; its reason is on the error stream.
+class WriteError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };

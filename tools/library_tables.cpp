@@ -29,9 +29,7 @@ void import_table(ComponentLibrary& library, Arguments arguments, Streams stream
     if (arguments.size() != 2) throw UsageError("usage: gjbz108a lib import parts|xrefs|defaults FILE");
     const Table table = table_named(arguments[0]);
     const std::string file(arguments[1]);
-    std::string text;
-    if (!read_whole_file(file, streams.in, text, streams.err)) throw talwen::Error("nothing imported");
-    std::istringstream in(text);
+    std::istringstream in(read_whole_file(file, streams.in));
     const std::string source = file == "-" ? "<stdin>" : file;
     std::size_t rows = 0;
     {
@@ -70,7 +68,7 @@ void export_table(ComponentLibrary& library, Arguments arguments, Streams stream
         streams.out << csv.str();
         return;
     }
-    if (!write_whole_file(std::string(arguments[2]), csv.str(), streams.err)) throw talwen::Error("nothing exported");
+    if (!write_whole_file(std::string(arguments[2]), csv.view(), streams.err)) throw WriteError("nothing exported");
 }
 
 }  // namespace gjbz108a::cli::lib

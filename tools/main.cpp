@@ -1,13 +1,15 @@
 // gjbz108a: predicts the non-operating failure rate of a parts list.
 #include "tools/change_command.h"
 #include "tools/field_listing.h"
+#include "tools/file_streams.h"
 #include "tools/library_command.h"
 #include "tools/predict.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
-#include <fstream>
 #include <iostream>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -48,7 +50,8 @@ Exit status:
      compute, or an unknown column; the other parts are still reported
   2  nothing was computed: bad options, an unreadable file, or a header row
      without the required columns; or a JSON list that is not valid JSON, read
-     up to the error (the parts before it are still reported)
+     up to the error (the parts before it are still reported); or an input or
+     output that failed
 )";
 
 int usage_error(std::string_view why) {
@@ -56,14 +59,12 @@ int usage_error(std::string_view why) {
     return kListUnusable;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv, std::istream& standard_input, std::ostream& out) {
     const std::string_view command = argc > 1 ? argv[1] : "";
     if (command == "change" || command == "lib") {
         const std::vector<std::string_view> arguments(argv + 2, argv + argc);
-        return command == "change" ? change_command(arguments, std::cin, std::cout, std::cerr)
-                                   : library_command(arguments, std::cin, std::cout, std::cerr);
+        return command == "change" ? change_command(arguments, standard_input, out, std::cerr)
+                                   : library_command(arguments, standard_input, out, std::cerr);
     }
     Format format = Format::text;
     const View view = argc > 1 && std::string_view(argv[1]) == "report" ? View::tables : View::parts;
@@ -71,11 +72,11 @@ int main(int argc, char** argv) {
     for (int i = view == View::tables ? 2 : 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
-            std::cout << kUsage;
+            out << kUsage;
             return kAllComputed;
         }
         if (arg == "--list-fields") {
-            list_fields(std::cout);
+            list_fields(out);
             return kAllComputed;
         }
         if (arg == "--format" || arg.starts_with("--format=")) {
@@ -98,13 +99,44 @@ int main(int argc, char** argv) {
     }
     if (file.empty()) return usage_error("no parts file given");
 
-    std::ios::sync_with_stdio(false);
     std::ostream* progress = ::isatty(STDERR_FILENO) == 1 ? &std::cerr : nullptr;
-    if (file == "-") return predict(std::cin, "<stdin>", format, view, std::cout, std::cerr, &calc_item, nullptr, progress);
-    std::ifstream in{std::string(file), std::ios::binary};
-    if (!in) {
-        std::cerr << file << ": cannot be opened\n";
+    if (file == "-") return predict(standard_input, "<stdin>", format, view, out, std::cerr, &calc_item, nullptr, progress);
+    std::optional<InputFile> list;
+    try {
+        list.emplace(std::string(file));
+    } catch (const ReadError& error) {
+        std::cerr << "gjbz108a: " << error.what() << '\n';
         return kListUnusable;
     }
-    return predict(in, file, format, view, std::cout, std::cerr, &calc_item, nullptr, progress);
+    InputStream in(*list);
+    return predict(in, file, format, view, out, std::cerr, &calc_item, nullptr, progress);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    hold_open(STDERR_FILENO, O_WRONLY);  // where the messages go, if anywhere
+    // Every output is checked when it is closed; what a command could not
+    // write makes its status 2, whatever it computed.
+    OutputFile standard_output(STDOUT_FILENO, "standard output");
+    int status;
+    try {
+        InputFile standard_input;
+        InputStream in(standard_input);
+        std::ostream out(&standard_output);
+        status = run(argc, argv, in, out);
+    } catch (const std::exception& error) {
+        // The last resort: every expected failure has its own message.
+        std::cerr << "gjbz108a: internal error: " << error.what() << '\n';
+        status = kListUnusable;
+    } catch (...) {
+        std::cerr << "gjbz108a: internal error\n";
+        status = kListUnusable;
+    }
+    if (std::string why; !standard_output.close(why)) {
+        if (!why.empty()) std::cerr << "gjbz108a: " << why << '\n';
+        status = kListUnusable;
+    }
+    return status;
 }

@@ -3,6 +3,7 @@
 #include "tools/columns.h"
 #include "tools/csv_reader.h"
 #include "tools/duplicate_references.h"
+#include "tools/file_streams.h"
 #include "tools/json_reader.h"
 #include "tools/list_format.h"
 #include "tools/part_reader.h"
@@ -72,17 +73,15 @@ Summary compute_parts(Rows& rows, const ColumnLayout& layout, Report& report, Di
     return summary;
 }
 
-}  // namespace
-
 // A JSON list has no header: its columns grow as the members name them, and a
 // part that lacks a required member is refused on its own. A file that holds
 // no parts list gets no report, as a CSV header without its columns. Text that
 // is not JSON ends the reading; the parts before it are still computed and
 // reported, but the list was not read whole, so the exit status is that of an
 // unusable list.
-ExitStatus predict(std::istream& in, std::string_view file_name, Format format, View view, std::ostream& out,
-                   std::ostream& diagnostics, CalculateFunction calculate, PartLibrary* library,
-                   std::ostream* progress) {
+ExitStatus predict_list(std::istream& in, std::string_view file_name, Format format, View view,
+                        std::ostream& out, std::ostream& diagnostics, CalculateFunction calculate,
+                        PartLibrary* library, std::ostream* progress) {
     Diagnostics report_problem(file_name, diagnostics);
     const ListFormatProbe probe(in, file_name);
     std::unique_ptr<PartLibrary> host_library;
@@ -108,6 +107,20 @@ ExitStatus predict(std::istream& in, std::string_view file_name, Format format, 
         compute_parts(csv, *layout, *report, report_problem, *library, calculate, progress);
     report->finish(summary);
     return summary.refused > 0 || header_problems ? kSomethingRefused : kAllComputed;
+}
+
+}  // namespace
+
+ExitStatus predict(std::istream& in, std::string_view file_name, Format format, View view, std::ostream& out,
+                   std::ostream& diagnostics, CalculateFunction calculate, PartLibrary* library,
+                   std::ostream* progress) {
+    try {
+        return predict_list(in, file_name, format, view, out, diagnostics, calculate, library, progress);
+    } catch (const ReadError& error) {
+        // The parts read before the error are written; the list was not read whole.
+        diagnostics << "gjbz108a: " << error.what() << '\n';
+        return kListUnusable;
+    }
 }
 
 }  // namespace gjbz108a::cli

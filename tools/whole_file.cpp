@@ -1,42 +1,68 @@
 #include "tools/whole_file.h"
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+#include "tools/file_streams.h"
+
+#include "locations.h"
+#include "platform/replace_file.h"
+
+#include <sys/stat.h>
+
+#include <array>
 
 namespace gjbz108a::cli {
+namespace {
 
-bool read_whole_file(const std::string& name, std::istream& standard_input, std::string& text, std::ostream& err) {
-    std::ostringstream content;
-    if (name == "-") {
-        content << standard_input.rdbuf();
-    } else {
-        std::ifstream in(name, std::ios::binary);
-        if (!in) {
-            err << name << ": cannot be opened\n";
-            return false;
-        }
-        content << in.rdbuf();
+std::string read_all(std::istream& in, const std::string& name) {
+    std::string text;
+    std::array<char, 1 << 16> block;
+    while (in.read(block.data(), block.size()) || in.gcount() > 0) {
+        text.append(block.data(), static_cast<std::size_t>(in.gcount()));
+        if (text.size() > kLargestWholeFile)
+            throw ReadError("cannot read " + name + ": it holds more than " +
+                            std::to_string(kLargestWholeFile >> 20) + " MiB, the most a file read whole may hold");
     }
-    text = std::move(content).str();
-    return true;
+    return text;
 }
 
-bool write_whole_file(const std::string& name, const std::string& text, std::ostream& err) {
-    const std::filesystem::path path(name), partial(name + ".partial");
-    {
-        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-        if (out && out.write(text.data(), static_cast<std::streamsize>(text.size())) && out.flush()) {
-            out.close();
-            std::error_code error;
-            std::filesystem::rename(partial, path, error);
-            if (!error) return true;
-        }
+bool same_file(const std::string& a, const std::string& b) {
+    struct stat first {}, second {};
+    return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 && first.st_dev == second.st_dev &&
+           first.st_ino == second.st_ino;
+}
+
+// The database and the journal files beside it: writing over any of them
+// destroys the library.
+bool is_component_library(const std::string& name) {
+    std::string database;
+    try {
+        database = talwen::default_database_location().string();
+    } catch (const std::exception&) {
+        return false;  // no library location, so no library to destroy
     }
-    std::error_code ignored;
-    std::filesystem::remove(partial, ignored);
-    err << name << ": cannot be written\n";
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"})
+        if (same_file(name, database + suffix)) return true;
     return false;
+}
+
+}  // namespace
+
+std::string read_whole_file(const std::string& name, std::istream& standard_input) {
+    if (name == "-") return read_all(standard_input, "standard input");
+    InputFile file(name);
+    InputStream in(file);
+    return read_all(in, name);
+}
+
+bool write_whole_file(const std::string& name, std::string_view text, std::ostream& err) {
+    if (is_component_library(name)) {
+        err << "gjbz108a: " << name << " is the component library's database; choose another output file\n";
+        return false;
+    }
+    if (const std::string why = platform::replace_file(name, text); !why.empty()) {
+        err << "gjbz108a: cannot write " << name << ": " << why << '\n';
+        return false;
+    }
+    return true;
 }
 
 }  // namespace gjbz108a::cli

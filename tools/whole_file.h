@@ -2,19 +2,26 @@
 // library table to import or export.
 #pragma once
 
+#include <cstddef>
 #include <istream>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 namespace gjbz108a::cli {
 
-// The file's bytes, or standard input's for "-". False, with a line on `err`,
-// when it cannot be opened.
-bool read_whole_file(const std::string& name, std::istream& standard_input, std::string& text, std::ostream& err);
+// The most a file read whole may hold; a larger one is refused rather than
+// taking memory without bound.
+constexpr std::size_t kLargestWholeFile = std::size_t{256} << 20;
 
-// The whole text or nothing: it goes to a file beside `name`, which then takes
-// its name, so `name` may be the file that was read. False, with a line on
-// `err`, when it cannot be written.
-bool write_whole_file(const std::string& name, const std::string& text, std::ostream& err);
+// The file's bytes, or standard input's for "-". Throws ReadError when it
+// cannot be opened or read, or holds more than kLargestWholeFile bytes.
+std::string read_whole_file(const std::string& name, std::istream& standard_input);
+
+// Replaces the file `name` with `text` whole, or leaves it as it was (see
+// platform::replace_file), so `name` may be the file that was read. The
+// component library's database is refused. False, with a line on `err`, when
+// nothing was written.
+bool write_whole_file(const std::string& name, std::string_view text, std::ostream& err);
 
 }  // namespace gjbz108a::cli

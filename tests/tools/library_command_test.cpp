@@ -157,8 +157,8 @@ TEST(LibraryCommand, ImportIsAllOrNothing) {
     EXPECT_EQ(lib({"import", "tables", "-"}).status, 2);
     const std::string missing = (test::process_library().folder() / "missing.csv").string();
     run = lib({"import", "parts", missing});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, missing + ": cannot be opened\ngjbz108a lib: nothing imported\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "gjbz108a: cannot open " + missing + ": No such file or directory\ngjbz108a lib: nothing imported\n");
 }
 
 TEST(LibraryCommand, AnImportIsQuietWhenNotOnATerminal) {

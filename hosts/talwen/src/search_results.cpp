@@ -3,21 +3,16 @@
 #include "error.h"
 #include "locations.h"
 
-#include <fstream>
+#include "platform/replace_file.h"
 
 namespace gjbz108a::talwen {
 
 std::filesystem::path write_search_results(const std::vector<std::string>& names) {
     const std::filesystem::path file = search_results_file();
-    std::filesystem::path partial = file;
-    partial += ".partial";
-    {
-        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-        for (const std::string& name : names) out << name << '\n';
-        out.close();
-        if (!out) throw Error(partial.string() + ": cannot write the search results");
-    }
-    std::filesystem::rename(partial, file);
+    std::string text;
+    for (const std::string& name : names) text.append(name).push_back('\n');
+    if (const std::string why = platform::replace_file(file, text); !why.empty())
+        throw Error(file.string() + ": cannot write the search results: " + why);
     return file;
 }
 

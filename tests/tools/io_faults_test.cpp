@@ -1,0 +1,175 @@
+// The built tool against failing outputs, unreadable inputs and files that a
+// rewrite must not harm: each fault has its own message and exit status 2,
+// never the last-resort handler's, and nothing is lost.
+#include "process_library.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace gjbz108a::cli::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ToolRun {
+    int status;
+    std::string out, err;
+};
+
+const fs::path& folder() {
+    static const fs::path path = process_library().folder() / "io";
+    fs::create_directories(path);
+    return path;
+}
+
+std::string read(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void write(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+
+// Runs `sh -c` with TOOL standing for the built tool, in the test's folder;
+// standard output goes to a file unless `command` sends it elsewhere.
+ToolRun shell(std::string command, bool capture_out = true) {
+    for (std::size_t at; (at = command.find("TOOL")) != std::string::npos;)
+        command.replace(at, 4, std::string("'") + GJBZ108A_TOOL + "'");
+    const fs::path out = folder() / "out.txt", err = folder() / "err.txt";
+    fs::remove(out);
+    const std::string full = "cd '" + folder().string() + "' && { " + command + (capture_out ? " >out.txt" : "") +
+                             "; } 2>err.txt";
+    const int raw = std::system(full.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, read(out), read(err)};
+}
+
+const std::string kList =
+    "ref,qty,category,environment,temperature,cycling_rate,style,quality\n"
+    "C1,1,CAPACITOR,1,30,5,Mica,B1\n"
+    "R1,1,Resistor,1,30,5,Chip Film,B1\n";
+
+TEST(IoFaults, AnOutputThatCannotBeWrittenIsNoSuccess) {
+    write(folder() / "list.csv", kList);
+    const std::string full = "gjbz108a: cannot write standard output: No space left on device\n";
+    for (const char* command :
+         {"TOOL list.csv", "TOOL report list.csv", "TOOL --format csv list.csv", "TOOL --format json list.csv",
+          "TOOL report --format json list.csv", "TOOL --list-fields", "TOOL --help", "TOOL lib export parts",
+          "TOOL lib search R", "TOOL change list.csv --category 7 --set quality=B2"}) {
+        const ToolRun run = shell(std::string(command) + " >/dev/full", false);
+        EXPECT_EQ(run.status, 2) << command;
+        // Nothing else: change does not go on to say how many parts it changed.
+        EXPECT_EQ(run.err, full) << command;
+    }
+    // A reader that stops reading is no fault to report, but the output did
+    // not all arrive: with SIGPIPE ignored, as some shells leave it.
+    std::string long_list = "ref,qty,category,environment,temperature,cycling_rate\n";
+    for (int i = 0; i < 4000; ++i) long_list.append("F").append(std::to_string(i)).append(",1,FUSES,1,30,5\n");
+    write(folder() / "long.csv", long_list);
+    const ToolRun piped = shell("trap "" PIPE; TOOL long.csv | head -c 10 >/dev/null", false);
+    EXPECT_EQ(piped.err, "");
+}
+
+TEST(IoFaults, AnInputThatCannotBeReadStopsWithItsReason) {
+    fs::create_directories(folder() / "dir");
+    struct Case {
+        const char* command;
+        const char* err;
+    };
+    const Case cases[] = {
+        {"TOOL dir", "gjbz108a: cannot read dir: Is a directory\n"},
+        {"TOOL report dir", "gjbz108a: cannot read dir: Is a directory\n"},
+        {"TOOL missing.csv", "gjbz108a: cannot open missing.csv: No such file or directory\n"},
+        {"TOOL - <&-", "gjbz108a: cannot read standard input: Bad file descriptor\n"},
+        {"TOOL change dir --category 7 --set quality=B2", "gjbz108a: cannot read dir: Is a directory\n"},
+        {"TOOL change - --category 7 --set quality=B2 <&-",
+         "gjbz108a: cannot read standard input: Bad file descriptor\n"},
+        {"TOOL lib import parts dir", "gjbz108a: cannot read dir: Is a directory\ngjbz108a lib: nothing imported\n"},
+        {"TOOL lib import parts - <&-",
+         "gjbz108a: cannot read standard input: Bad file descriptor\ngjbz108a lib: nothing imported\n"},
+    };
+    for (const auto& [command, err] : cases) {
+        const ToolRun run = shell(command);
+        EXPECT_EQ(run.status, 2) << command;
+        EXPECT_EQ(run.err, err) << command;
+        EXPECT_EQ(run.out, "") << command;
+    }
+}
+
+// change -o LIST rewrites LIST in place; what LIST is must survive it.
+TEST(IoFaults, AnInPlaceRewriteKeepsTheFileItReplaces) {
+    const fs::path list = folder() / "kept.csv";
+    std::string changed = kList;
+    changed.replace(changed.find("B1"), 2, "B2");
+    const std::string change = "TOOL change kept.csv --category 7 --set quality=B2 -o ";
+
+    write(list, kList);
+    fs::permissions(list, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(shell(change + "kept.csv").status, 0);
+    EXPECT_EQ(read(list), changed);
+    EXPECT_EQ(fs::status(list).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+
+    // Through a symbolic link: the file it names is replaced, the link stays.
+    write(list, kList);
+    fs::remove(folder() / "link.csv");
+    fs::create_symlink("kept.csv", folder() / "link.csv");
+    EXPECT_EQ(shell(change + "link.csv").status, 0);
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(folder() / "link.csv")));
+    EXPECT_EQ(read(list), changed);
+
+    // Files planted under the name a fixed temporary would take are not touched.
+    write(list, kList);
+    write(folder() / "victim", "precious");
+    write(folder() / "kept.csv.partial", "mine");
+    EXPECT_EQ(shell(change + "kept.csv").status, 0);
+    EXPECT_EQ(read(folder() / "kept.csv.partial"), "mine");
+    fs::remove(folder() / "kept.csv.partial");
+    fs::create_symlink("victim", folder() / "kept.csv.partial");
+    write(list, kList);
+    EXPECT_EQ(shell(change + "kept.csv").status, 0);
+    EXPECT_EQ(read(folder() / "victim"), "precious");
+    EXPECT_EQ(read(list), changed);
+
+    // A second name would be parted from the new content: refused, untouched.
+    write(list, kList);
+    fs::remove(folder() / "second.csv");
+    fs::create_hard_link(list, folder() / "second.csv");
+    ToolRun run = shell(change + "kept.csv");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "gjbz108a: cannot write kept.csv: the file has 2 hard links, which replacing it would part; "
+                       "write to another file\n");
+    EXPECT_EQ(read(list), kList);
+
+    // No temporary file is left behind.
+    for (const auto& entry : fs::directory_iterator(folder()))
+        EXPECT_FALSE(entry.path().filename().string().starts_with(".")) << entry.path();
+}
+
+TEST(IoFaults, TheComponentLibraryIsNoOutputFile) {
+    const std::string database = process_library().database().string();
+    shell("TOOL lib show X");  // makes the database
+    const std::string before = read(database);
+    ASSERT_FALSE(before.empty());
+    write(folder() / "list.csv", kList);
+    for (const std::string& command : {"TOOL lib export parts -o '" + database + "'",
+                                      "TOOL change list.csv --category 7 --set quality=B2 -o '" + database + "'"}) {
+        const ToolRun run = shell(command);
+        EXPECT_EQ(run.status, 2) << command;
+        EXPECT_EQ(run.err.substr(0, run.err.find('\n') + 1),
+                  "gjbz108a: " + database + " is the component library's database; choose another output file\n")
+            << command;
+        EXPECT_EQ(read(database), before) << command;
+    }
+}
+
+}  // namespace
+}  // namespace gjbz108a::cli::test
