@@ -8,19 +8,6 @@
 #include <cstring>
 
 namespace gjbz108a::cli {
-namespace {
-
-constexpr unsigned kSubTypeOffset = 0, kTypeOffset = 1;
-
-// The category's field at block offset 1 (Type, Style, Construction ...), or
-// nullptr for the categories without one, whose Type is not required.
-const ParameterField* type_field(unsigned item_code) {
-    for (const ParameterField& field : category_fields(item_code))
-        if (field.offset == kTypeOffset) return &field;
-    return nullptr;
-}
-
-}  // namespace
 
 std::vector<FieldProblem> build_effective_block(std::uint8_t* edit_record, PartLibrary& library) {
     const unsigned item_code = edit_record[GJBZ108A_ITEM_CODE];

@@ -125,7 +125,7 @@ void add(ComponentLibrary& library, Arguments arguments, Streams streams) {
         }
     }
     // As the editing dialog's add-to-library button asks.
-    if (const ParameterField* type = talwen::type_field(category.item_code);
+    if (const ParameterField* type = type_field(category.item_code);
         type != nullptr && !talwen::is_defined(part.block, *type))
         throw UsageError("You must define Type of the part.");
     const bool replaced = library.find_part(part.generic_name).has_value();
@@ -151,21 +151,21 @@ void defaults(ComponentLibrary& library, Arguments arguments, Streams streams) {
     expect_count(arguments, 1, 3, "defaults CATEGORY [TYPE [SUBTYPE]]");
     const Category& category = category_argument(arguments[0]);
     talwen::Block selection = talwen::undefined_block(category.item_code);
-    const ParameterField* type_field = talwen::type_field(category.item_code);
+    const ParameterField* type_list = type_field(category.item_code);
     try {
         if (arguments.size() > 1 && !arguments[1].empty()) {
-            if (type_field == nullptr) throw Error(std::string(category.name) + " has no types");
-            talwen::set_field(selection, *type_field, arguments[1]);
+            if (type_list == nullptr) throw Error(std::string(category.name) + " has no types");
+            talwen::set_field(selection, *type_list, arguments[1]);
         }
         if (arguments.size() > 2) talwen::set_field(selection, category_fields(category.item_code).front(), arguments[2]);
     } catch (const Error& error) {
         throw UsageError(error.what());
     }
-    const unsigned type = type_field != nullptr && selection[1] != 0 ? selection[1] : 0;
-    const unsigned subtype = arguments.size() > 2 ? selection[0] : 0;
+    const unsigned type = type_list != nullptr ? selection[kTypeOffset] : 0;
+    const unsigned subtype = arguments.size() > 2 ? selection[kSubTypeOffset] : 0;
     const talwen::Defaults found = library.defaults(1, category.item_code, type, subtype);
     line(streams.out, "category", category.name);
-    if (type_field != nullptr) line(streams.out, type_field->key, type ? type_field->entries[type - 1] : "any");
+    if (type_list != nullptr) line(streams.out, type_list->key, type ? type_list->entries[type - 1] : "any");
     line(streams.out, "subtype", subtype ? std::to_string(subtype) : "any");
     show_parameters(streams.out, category, found.block, 2);
     if (!found.complete)

@@ -3,6 +3,7 @@
 // variable resistor, capacitor or inductive device cannot have.
 #include <gjbz108a/check.h>
 
+#include "records/field_tables.h"
 #include "records/item_codes.h"
 #include "records/message.h"
 #include "records/record.h"
@@ -21,13 +22,19 @@ struct Rejection {
     const char* format;
 };
 
-// Offsets inside the parameter block.
-constexpr std::size_t kStyle = 1;      // Type, Style or Family type
-constexpr std::size_t kIcPackage = 3;
-constexpr std::size_t kIcPins = 6;     // u16
-constexpr std::size_t kIcCount = 8;    // bits f32, transistors i32, elements u32
-constexpr std::size_t kQuality = 2;    // variable resistors, capacitors, transformers
-constexpr std::size_t kCoilQuality = 3;
+// Offsets inside the parameter block. The three integrated circuits keep their
+// package, pins and size in the same bytes, and so do the variable resistors,
+// capacitors and transformers their quality code.
+constexpr std::size_t kStyle = kTypeOffset;  // Type, Style or Family type
+constexpr std::size_t kIcPackage = offset_of(fields::kIcDigital, "package");
+constexpr std::size_t kIcPins = offset_of(fields::kIcDigital, "pins");  // u16
+// Memory bits f32, analog transistors i32, digital elements u32.
+constexpr std::size_t kIcCount = offset_of(fields::kIcDigital, "elements");
+static_assert(kIcCount == offset_of(fields::kIcMemory, "bits") && kIcCount == offset_of(fields::kIcAnalog, "transistors"));
+constexpr std::size_t kQuality = offset_of(fields::kCapacitor, "quality");
+static_assert(kQuality == offset_of(fields::kVariableResistor, "quality") &&
+              kQuality == offset_of(fields::kInductive, "transformer_quality"));
+constexpr std::size_t kCoilQuality = offset_of(fields::kInductive, "coil_quality");
 
 // ---- Integrated circuits ----
 

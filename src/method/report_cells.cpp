@@ -1,10 +1,10 @@
 // The cells of the report columns: parameter cells read the part's entered
 // parameter block, factor cells its result block.
+#include "method/number_text.h"
+#include "method/report_columns.h"
 #include "records/category_fields.h"
 #include "records/item_codes.h"
-#include "method/number_text.h"
 #include "records/record.h"
-#include "method/report_columns.h"
 
 #include <gjbz108a/report.h>
 
@@ -14,9 +14,6 @@
 
 namespace gjbz108a {
 namespace {
-
-// Block byte 1 in every category: Style, Type, Configuration or Family type.
-constexpr std::size_t kTypeByte = 1;
 
 struct Layout {
     char* text;       // where the characters between the blanks go
@@ -92,7 +89,7 @@ void real_text(Layout out, const Cell& cell, const ParameterField& field, const 
 }
 
 void parameter_text(Layout out, unsigned item_code, const Cell& cell, const std::uint8_t* block) noexcept {
-    const ParameterField* field = parameter_field(item_code, cell, block[kTypeByte]);
+    const ParameterField* field = parameter_field(item_code, cell, block[kTypeOffset]);
     if (field == nullptr) return put_left(out, "?");  // a column table out of step with the fields
     switch (cell.kind) {
     case CellKind::list: return list_text(out, cell, *field, block);
@@ -104,7 +101,7 @@ void parameter_text(Layout out, unsigned item_code, const Cell& cell, const std:
 
 void factor_text(Layout out, const Cell& cell, unsigned number, const std::uint8_t* record) noexcept {
     const bool blank = (cell.marker_blanks && marker_triple_set(record)) ||
-                       !cell.shown.contains(record[GJBZ108A_EDIT_ENTERED_BLOCK + kTypeByte]);
+                       !cell.shown.contains(record[GJBZ108A_EDIT_ENTERED_BLOCK + kTypeOffset]);
     if (blank) return put_left(out, {});
     const float value = load_f32(record, GJBZ108A_EDIT_RESULTS + 4 * std::size_t{number});
     FormatReal(out.text, static_cast<int>(out.length), cell.decimals, value, Align::right);

@@ -13,7 +13,7 @@ namespace gjbz108a {
 
 struct ParameterField;
 
-// A set of Style/Type/Configuration codes (block byte 1) for which a factor
+// A set of Type codes (Style, Type, Configuration: kTypeOffset) for which a factor
 // cell shows its number. Codes from 64 on are in no set.
 class TypeCodes {
 public:

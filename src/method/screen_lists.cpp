@@ -1,11 +1,15 @@
 // The field list of every category's parameter block, as the defaults and
-// global-change functions see it. Besides the fields that the dialogs edit, the
-// lists name a few bytes and reals that no dialog shows (the f32 at 12 of the
-// integrated circuits, the byte after most quality codes), so that filling,
-// merging and changing a block carries them along as well.
+// global-change functions see it: the category's fields (records/field_tables.h)
+// and, merged in by offset, a few bytes and reals that no dialog shows (the f32
+// at 12 of the integrated circuits, the byte after most quality codes, the
+// unused Type of the categories that have none), so that filling, merging and
+// changing a block carries them along as well.
 #include <gjbz108a/screen.h>
 
+#include "records/field_tables.h"
+
 #include <array>
+#include <concepts>
 #include <cstddef>
 #include <cstdint>
 
@@ -18,66 +22,95 @@ static_assert(sizeof(void*) != 8 || offsetof(ScreenFieldList, fields) == 8);
 namespace gjbz108a {
 namespace {
 
-// The codes these lists use: 2 a 1-byte count or flag, 4 u16, 5 i32, 6 u32,
-// 7 f32, 15 a selection code.
-constexpr ScreenField at(std::uint32_t offset, std::uint8_t type_code) {
-    return {type_code, 0, {0, 0}, offset};
+// An entry that only the list has: its block offset and field type code.
+struct Carried {
+    std::uint8_t offset;
+    std::uint8_t type_code;
+};
+constexpr std::uint8_t kByte = 2, kReal = 7, kSelection = 15;
+
+template <std::size_t N, std::same_as<Carried>... More>
+constexpr std::array<ScreenField, N + sizeof...(More)> merged(const std::array<ParameterField, N>& fields,
+                                                              More... carried) {
+    const std::array<Carried, sizeof...(More)> extra{carried...};
+    std::array<ScreenField, N + sizeof...(More)> list{};
+    std::size_t next_field = 0, next_extra = 0;
+    for (ScreenField& entry : list) {
+        const bool take_field = next_extra == extra.size() ||
+                                (next_field < N && fields[next_field].offset < extra[next_extra].offset);
+        if (take_field) {
+            const ParameterField& field = fields[next_field++];
+            entry = {screen_type_code(field.type), 0, {0, 0}, field.offset};
+        } else {
+            const Carried& more = extra[next_extra++];
+            entry = {more.type_code, 0, {0, 0}, more.offset};
+        }
+    }
+    for (std::size_t i = 1; i < list.size(); ++i)
+        if (list[i].offset <= list[i - 1].offset) throw "entries out of block order";
+    return list;
 }
 
 template <std::size_t N>
-using Fields = std::array<ScreenField, N>;
-
-constexpr Fields<10> kIcMemory{at(0, 15), at(1, 15), at(2, 15), at(3, 15), at(4, 15),
-                               at(5, 15), at(6, 4),  at(8, 7),  at(12, 7), at(16, 7)};
-constexpr Fields<12> kIcAnalog{at(0, 15), at(1, 15), at(2, 15), at(3, 15), at(4, 15), at(5, 15),
-                               at(6, 4),  at(8, 5),  at(12, 7), at(16, 7), at(20, 15), at(21, 2)};
-constexpr Fields<10> kIcDigital{at(0, 15), at(1, 15), at(2, 15), at(3, 15), at(4, 15),
-                                at(5, 15), at(6, 4),  at(8, 6),  at(12, 7), at(16, 7)};
-constexpr Fields<6> kResistor{at(0, 15), at(1, 15), at(2, 2), at(3, 15), at(4, 7), at(8, 7)};
-// Variable resistors, switches, low- and high-frequency diodes: a byte at 3.
-constexpr Fields<6> kByteAt3RealsAt4And8{at(0, 15), at(1, 15), at(2, 15), at(3, 2), at(4, 7), at(8, 7)};
-constexpr Fields<8> kCapacitor{at(0, 15), at(1, 15), at(2, 15), at(3, 15),
-                               at(4, 15), at(5, 2),  at(6, 7),  at(10, 7)};
-// Relays and inductive devices: a selection code at 3.
-constexpr Fields<6> kCodeAt3RealsAt4And8{at(0, 15), at(1, 15), at(2, 15), at(3, 15), at(4, 7), at(8, 7)};
-constexpr Fields<7> kConnector{at(0, 15), at(1, 15), at(2, 15), at(3, 2), at(4, 7), at(8, 15), at(9, 2)};
-constexpr Fields<8> kLfTransistor{at(0, 15), at(1, 15), at(2, 15), at(3, 2),
-                                  at(4, 7),  at(8, 7),  at(12, 7), at(16, 7)};
-constexpr Fields<7> kHfTransistor{at(0, 15), at(1, 15), at(2, 15), at(3, 2), at(4, 7), at(8, 7), at(12, 7)};
-// Optoelectronic devices, rotating devices, crystals, SAW devices, tubes, filters.
-constexpr Fields<5> kByteAt3RealAt4{at(0, 15), at(1, 15), at(2, 15), at(3, 2), at(4, 7)};
-constexpr Fields<4> kGasLaser{at(0, 15), at(1, 15), at(2, 15), at(3, 2)};
-constexpr Fields<10> kConnection{at(0, 15), at(1, 15), at(2, 4),  at(4, 4),  at(6, 4),
-                                 at(8, 4),  at(10, 4), at(12, 4), at(14, 4), at(16, 4)};
-constexpr Fields<6> kPrintedBoard{at(0, 15), at(1, 15), at(2, 15), at(3, 2), at(4, 4), at(6, 7)};
-// Meters, fuses, lamps.
-constexpr Fields<2> kTypeOnly{at(0, 15), at(1, 15)};
-constexpr Fields<7> kMiscellaneous{at(0, 15), at(1, 15), at(2, 15), at(3, 15), at(4, 7), at(8, 15), at(9, 2)};
-constexpr Fields<9> kHybrid{at(0, 15), at(1, 15), at(2, 15), at(3, 2),  at(4, 4),
-                            at(6, 4),  at(8, 4),  at(10, 4), at(12, 7)};
-
-template <std::size_t N>
-constexpr ScreenFieldList list_of(const Fields<N>& fields) {
+constexpr ScreenFieldList list_of(const std::array<ScreenField, N>& fields) {
     return {static_cast<std::int32_t>(N), fields.data()};
 }
 
-constexpr ScreenFieldList kIcMemoryList = list_of(kIcMemory);
-constexpr ScreenFieldList kIcAnalogList = list_of(kIcAnalog);
-constexpr ScreenFieldList kIcDigitalList = list_of(kIcDigital);
-constexpr ScreenFieldList kResistorList = list_of(kResistor);
-constexpr ScreenFieldList kByteAt3RealsAt4And8List = list_of(kByteAt3RealsAt4And8);
-constexpr ScreenFieldList kCapacitorList = list_of(kCapacitor);
-constexpr ScreenFieldList kCodeAt3RealsAt4And8List = list_of(kCodeAt3RealsAt4And8);
-constexpr ScreenFieldList kConnectorList = list_of(kConnector);
-constexpr ScreenFieldList kLfTransistorList = list_of(kLfTransistor);
-constexpr ScreenFieldList kHfTransistorList = list_of(kHfTransistor);
-constexpr ScreenFieldList kByteAt3RealAt4List = list_of(kByteAt3RealAt4);
-constexpr ScreenFieldList kGasLaserList = list_of(kGasLaser);
-constexpr ScreenFieldList kConnectionList = list_of(kConnection);
-constexpr ScreenFieldList kPrintedBoardList = list_of(kPrintedBoard);
-constexpr ScreenFieldList kTypeOnlyList = list_of(kTypeOnly);
-constexpr ScreenFieldList kMiscellaneousList = list_of(kMiscellaneous);
-constexpr ScreenFieldList kHybridList = list_of(kHybrid);
+constexpr auto kIcMemoryFields = merged(fields::kIcMemory, Carried{12, kReal});
+constexpr auto kIcAnalogFields = merged(fields::kIcAnalog, Carried{12, kReal}, Carried{21, kByte});
+constexpr auto kIcDigitalFields = merged(fields::kIcDigital, Carried{12, kReal});
+constexpr auto kResistorFields = merged(fields::kResistor, Carried{4, kReal});
+constexpr auto kVariableResistorFields = merged(fields::kVariableResistor, Carried{3, kByte}, Carried{4, kReal});
+constexpr auto kCapacitorFields = merged(fields::kCapacitor, Carried{5, kByte}, Carried{6, kReal});
+constexpr auto kSwitchFields = merged(fields::kSwitch, Carried{3, kByte});
+constexpr auto kRelayFields = merged(fields::kRelay);
+constexpr auto kConnectorFields = merged(fields::kConnector, Carried{3, kByte});
+constexpr auto kLfDiodeFields = merged(fields::kLfDiode, Carried{3, kByte}, Carried{4, kReal});
+constexpr auto kLfTransistorFields = merged(fields::kLfTransistor, Carried{3, kByte}, Carried{12, kReal});
+constexpr auto kHfDiodeFields = merged(fields::kHfDiode, Carried{3, kByte}, Carried{4, kReal});
+constexpr auto kHfTransistorFields = merged(fields::kHfTransistor, Carried{3, kByte}, Carried{8, kReal});
+constexpr auto kOptoelectronicFields = merged(fields::kOptoelectronic);
+constexpr auto kGasLaserFields = merged(fields::kGasLaser, Carried{3, kByte});
+constexpr auto kInductiveFields = merged(fields::kInductive, Carried{4, kReal});
+constexpr auto kConnectionFields = merged(fields::kConnection, Carried{1, kSelection});
+constexpr auto kPrintedBoardFields = merged(fields::kPrintedBoard, Carried{1, kSelection}, Carried{3, kByte});
+constexpr auto kRotatingFields = merged(fields::kRotating, Carried{3, kByte});
+constexpr auto kQuartzFields = merged(fields::kQuartz, Carried{3, kByte});
+constexpr auto kMeterFuseFields = merged(fields::kHeaderOnly, Carried{1, kSelection});
+constexpr auto kSawFields = merged(fields::kSaw, Carried{1, kSelection}, Carried{3, kByte});
+constexpr auto kLampFields = merged(fields::kLamp);
+constexpr auto kMiscellaneousFields = merged(fields::kMiscellaneous, Carried{9, kByte});
+constexpr auto kTubeFields = merged(fields::kTube, Carried{3, kByte});
+constexpr auto kFilterFields = merged(fields::kFilter, Carried{3, kByte});
+constexpr auto kHybridFields = merged(fields::kHybrid, Carried{1, kSelection}, Carried{3, kByte});
+
+constexpr ScreenFieldList kIcMemoryList = list_of(kIcMemoryFields);
+constexpr ScreenFieldList kIcAnalogList = list_of(kIcAnalogFields);
+constexpr ScreenFieldList kIcDigitalList = list_of(kIcDigitalFields);
+constexpr ScreenFieldList kResistorList = list_of(kResistorFields);
+constexpr ScreenFieldList kVariableResistorList = list_of(kVariableResistorFields);
+constexpr ScreenFieldList kCapacitorList = list_of(kCapacitorFields);
+constexpr ScreenFieldList kSwitchList = list_of(kSwitchFields);
+constexpr ScreenFieldList kRelayList = list_of(kRelayFields);
+constexpr ScreenFieldList kConnectorList = list_of(kConnectorFields);
+constexpr ScreenFieldList kLfDiodeList = list_of(kLfDiodeFields);
+constexpr ScreenFieldList kLfTransistorList = list_of(kLfTransistorFields);
+constexpr ScreenFieldList kHfDiodeList = list_of(kHfDiodeFields);
+constexpr ScreenFieldList kHfTransistorList = list_of(kHfTransistorFields);
+constexpr ScreenFieldList kOptoelectronicList = list_of(kOptoelectronicFields);
+constexpr ScreenFieldList kGasLaserList = list_of(kGasLaserFields);
+constexpr ScreenFieldList kInductiveList = list_of(kInductiveFields);
+constexpr ScreenFieldList kConnectionList = list_of(kConnectionFields);
+constexpr ScreenFieldList kPrintedBoardList = list_of(kPrintedBoardFields);
+constexpr ScreenFieldList kRotatingList = list_of(kRotatingFields);
+constexpr ScreenFieldList kQuartzList = list_of(kQuartzFields);
+constexpr ScreenFieldList kMeterFuseList = list_of(kMeterFuseFields);
+constexpr ScreenFieldList kSawList = list_of(kSawFields);
+constexpr ScreenFieldList kLampList = list_of(kLampFields);
+constexpr ScreenFieldList kMiscellaneousList = list_of(kMiscellaneousFields);
+constexpr ScreenFieldList kTubeList = list_of(kTubeFields);
+constexpr ScreenFieldList kFilterList = list_of(kFilterFields);
+constexpr ScreenFieldList kHybridList = list_of(kHybridFields);
 
 struct CategoryList {
     std::uint8_t item_code;
@@ -89,29 +122,29 @@ constexpr std::array<CategoryList, 28> kCategoryLists{{
     {2, &kIcAnalogList},
     {3, &kIcDigitalList},
     {5, &kResistorList},
-    {6, &kByteAt3RealsAt4And8List},
+    {6, &kVariableResistorList},
     {7, &kCapacitorList},
-    {8, &kByteAt3RealsAt4And8List},
-    {9, &kCodeAt3RealsAt4And8List},
+    {8, &kSwitchList},
+    {9, &kRelayList},
     {10, &kConnectorList},
-    {11, &kByteAt3RealsAt4And8List},
+    {11, &kLfDiodeList},
     {12, &kLfTransistorList},
-    {13, &kByteAt3RealsAt4And8List},
+    {13, &kHfDiodeList},
     {14, &kHfTransistorList},
-    {15, &kByteAt3RealAt4List},
+    {15, &kOptoelectronicList},
     {16, &kGasLaserList},
-    {18, &kCodeAt3RealsAt4And8List},
+    {18, &kInductiveList},
     {19, &kConnectionList},
     {20, &kPrintedBoardList},
-    {21, &kByteAt3RealAt4List},
-    {22, &kByteAt3RealAt4List},
-    {24, &kTypeOnlyList},
-    {25, &kTypeOnlyList},
-    {27, &kByteAt3RealAt4List},
-    {28, &kTypeOnlyList},
+    {21, &kRotatingList},
+    {22, &kQuartzList},
+    {24, &kMeterFuseList},
+    {25, &kMeterFuseList},
+    {27, &kSawList},
+    {28, &kLampList},
     {29, &kMiscellaneousList},
-    {30, &kByteAt3RealAt4List},
-    {31, &kByteAt3RealAt4List},
+    {30, &kTubeList},
+    {31, &kFilterList},
     {33, &kHybridList},
 }};
 

@@ -13,11 +13,11 @@
 namespace gjbz108a {
 namespace {
 
-constexpr std::size_t kStyle = 151;
-constexpr std::size_t kQuality = 152;
-constexpr std::size_t kSurface = 153;
-constexpr std::size_t kSealing = 154;
-constexpr std::size_t kUserQuality = 160;  // f32
+constexpr std::size_t kStyle = item_offset(fields::kCapacitor, "style");
+constexpr std::size_t kQuality = item_offset(fields::kCapacitor, "quality");
+constexpr std::size_t kSurface = item_offset(fields::kCapacitor, "surface");
+constexpr std::size_t kSealing = item_offset(fields::kCapacitor, "sealed");
+constexpr std::size_t kUserQuality = item_offset(fields::kCapacitor, "user_pi_q");
 
 constexpr unsigned kUserLevel = 9;
 constexpr unsigned kChip = 0;

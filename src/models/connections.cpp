@@ -18,20 +18,20 @@ constexpr EnvironmentTable kBoardEnvironment{
 // ---- Connections ----
 
 // One record counts every joint of an assembly by joining technique: a u16
-// count per technique, at consecutive record offsets, and its rate per joint.
+// count per technique, and its rate per joint.
 struct JoiningTechnique {
     std::size_t count_offset;
     float rate;
 };
 constexpr std::array<JoiningTechnique, 8> kJoiningTechniques{{
-    {152, 0.000009f},   // reflow soldering (printed board)
-    {154, 0.000027f},   // wave soldering (printed board)
-    {156, 0.00001f},    // wire-wrap soldering-iron soldering
-    {158, 0.000065f},   // non-wire-wrap soldering-iron soldering
-    {160, 0.0000085f},  // soldering welding
-    {162, 0.0000012f},  // wire-wrap connection
-    {164, 0.000035f},   // pressure welding
-    {166, 0.000017f},   // clamp welding
+    {item_offset(fields::kConnection, "reflow"), 0.000009f},     // reflow soldering (printed board)
+    {item_offset(fields::kConnection, "soldered"), 0.000027f},   // wave soldering (printed board)
+    {item_offset(fields::kConnection, "hand"), 0.00001f},        // wire-wrap soldering-iron soldering
+    {item_offset(fields::kConnection, "handpcb"), 0.000065f},    // non-wire-wrap soldering-iron soldering
+    {item_offset(fields::kConnection, "weld"), 0.0000085f},      // soldering welding
+    {item_offset(fields::kConnection, "wrap"), 0.0000012f},      // wire-wrap connection
+    {item_offset(fields::kConnection, "crimp"), 0.000035f},      // pressure welding
+    {item_offset(fields::kConnection, "clip"), 0.000017f},       // clamp welding
 }};
 
 }  // namespace
@@ -55,9 +55,9 @@ namespace {
 
 // ---- Printed wiring boards ----
 
-constexpr std::size_t kBoardQuality = 152;
-constexpr std::size_t kPlatedHoles = 154;  // u16
-constexpr std::size_t kBoardUserQuality = 156;
+constexpr std::size_t kBoardQuality = item_offset(fields::kPrintedBoard, "quality");
+constexpr std::size_t kPlatedHoles = item_offset(fields::kPrintedBoard, "holes");  // u16
+constexpr std::size_t kBoardUserQuality = item_offset(fields::kPrintedBoard, "user_pi_q");
 
 constexpr unsigned kHoleRateSlot = 1;
 constexpr unsigned kBoardRateSlot = 2;

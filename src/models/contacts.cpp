@@ -10,16 +10,21 @@
 namespace gjbz108a {
 namespace {
 
-// Record offsets of the parameter fields.
-constexpr std::size_t kStyle = 151;  // switch type, relay construction, connector configuration
-constexpr std::size_t kQuality = 152;
-constexpr std::size_t kRelaySeal = 153;
-constexpr std::size_t kContactVoltage = 154;  // f32, mV
-constexpr std::size_t kSwitchUserQuality = 158;
-constexpr std::size_t kRelayUserQuality = 158;
-constexpr std::size_t kConnectorUserQuality = 154;
-constexpr std::size_t kLinkage = 158;
-constexpr std::size_t kCores = 159;  // u8 count, not a selection code
+// Record offsets of the parameter fields. The three categories keep their
+// Type (switch type, relay construction, connector configuration) and their
+// quality code in the same bytes.
+constexpr std::size_t kStyle = GJBZ108A_ITEM_BLOCK + kTypeOffset;
+constexpr std::size_t kQuality = item_offset(fields::kSwitch, "quality");
+static_assert(kQuality == item_offset(fields::kRelay, "quality") &&
+              kQuality == item_offset(fields::kConnector, "quality"));
+constexpr std::size_t kRelaySeal = item_offset(fields::kRelay, "seal");
+constexpr std::size_t kContactVoltage = item_offset(fields::kSwitch, "contact_voltage");  // f32, mV
+static_assert(kContactVoltage == item_offset(fields::kRelay, "contact_voltage"));
+constexpr std::size_t kSwitchUserQuality = item_offset(fields::kSwitch, "user_pi_q");
+constexpr std::size_t kRelayUserQuality = item_offset(fields::kRelay, "user_pi_q");
+constexpr std::size_t kConnectorUserQuality = item_offset(fields::kConnector, "user_pi_q");
+constexpr std::size_t kLinkage = item_offset(fields::kConnector, "linkage");
+constexpr std::size_t kCores = item_offset(fields::kConnector, "cores");  // u8 count, not a selection code
 
 // Result slots.
 constexpr unsigned kBaseRateSlot = 1;

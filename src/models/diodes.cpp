@@ -12,7 +12,8 @@ namespace {
 using namespace semiconductor;
 
 // User quality factor of both diode categories.
-constexpr QualityField kDiodeQuality{kQuality, 158};
+constexpr QualityField kDiodeQuality{kQuality, item_offset(fields::kLfDiode, "user_pi_q")};
+static_assert(kDiodeQuality.user_factor == item_offset(fields::kHfDiode, "user_pi_q"));
 
 // Environment factors in tenths by environment column; both diode categories
 // have these values.

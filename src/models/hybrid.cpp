@@ -11,12 +11,12 @@ namespace gjbz108a {
 namespace {
 
 // Parameter block fields (ItemRecord offsets); the counts are u16.
-constexpr std::size_t kQuality = 152;
-constexpr std::size_t kIcs = 154;
-constexpr std::size_t kTransistors = 156;
-constexpr std::size_t kDiodes = 158;
-constexpr std::size_t kPassives = 160;
-constexpr std::size_t kUserQuality = 162;
+constexpr std::size_t kQuality = item_offset(fields::kHybrid, "quality");
+constexpr std::size_t kIcs = item_offset(fields::kHybrid, "ics");
+constexpr std::size_t kTransistors = item_offset(fields::kHybrid, "transistors");
+constexpr std::size_t kDiodes = item_offset(fields::kHybrid, "diodes");
+constexpr std::size_t kPassives = item_offset(fields::kHybrid, "passives");
+constexpr std::size_t kUserQuality = item_offset(fields::kHybrid, "user_pi_q");
 
 // Result slots.
 constexpr unsigned kOwnedSlots = 10;

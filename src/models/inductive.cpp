@@ -10,11 +10,11 @@
 namespace gjbz108a {
 namespace {
 
-constexpr std::size_t kFamilyType = 151;
+constexpr std::size_t kFamilyType = item_offset(fields::kInductive, "type");
 // The record holds both quality codes; the group decides which one is read.
-constexpr std::size_t kTransformerQuality = 152;
-constexpr std::size_t kCoilQuality = 153;
-constexpr std::size_t kUserQuality = 158;
+constexpr std::size_t kTransformerQuality = item_offset(fields::kInductive, "transformer_quality");
+constexpr std::size_t kCoilQuality = item_offset(fields::kInductive, "coil_quality");
+constexpr std::size_t kUserQuality = item_offset(fields::kInductive, "user_pi_q");
 
 constexpr unsigned kBaseRateSlot = 1;
 constexpr unsigned kEnvironmentSlot = 2;

@@ -11,16 +11,21 @@
 namespace gjbz108a {
 namespace {
 
-// Parameter block fields (ItemRecord offsets).
-constexpr std::size_t kType = 151;
-constexpr std::size_t kTech = 152;
-constexpr std::size_t kPackage = 153;
-constexpr std::size_t kQuality = 154;
-constexpr std::size_t kLearning = 155;
-constexpr std::size_t kActivePins = 156;  // u16
-constexpr std::size_t kSize = 158;        // bits f32, analog transistors i32, digital elements u32
-constexpr std::size_t kUserQuality = 166;
-constexpr std::size_t kSeal = 170;        // IC Analog only
+// Parameter block fields (ItemRecord offsets), the same in the three
+// categories but for the storage of the size and the analog seal.
+constexpr std::size_t kType = item_offset(fields::kIcDigital, "type");
+constexpr std::size_t kTech = item_offset(fields::kIcDigital, "tech");
+constexpr std::size_t kPackage = item_offset(fields::kIcDigital, "package");
+constexpr std::size_t kQuality = item_offset(fields::kIcDigital, "quality");
+constexpr std::size_t kLearning = item_offset(fields::kIcDigital, "learning");
+constexpr std::size_t kActivePins = item_offset(fields::kIcDigital, "pins");  // u16
+// Memory bits f32, analog transistors i32, digital elements u32.
+constexpr std::size_t kSize = item_offset(fields::kIcDigital, "elements");
+constexpr std::size_t kUserQuality = item_offset(fields::kIcDigital, "user_pi_q");
+constexpr std::size_t kSeal = item_offset(fields::kIcAnalog, "seal");
+static_assert(kSize == item_offset(fields::kIcMemory, "bits") && kSize == item_offset(fields::kIcAnalog, "transistors"));
+static_assert(kUserQuality == item_offset(fields::kIcMemory, "user_pi_q") &&
+              kUserQuality == item_offset(fields::kIcAnalog, "user_pi_q"));
 
 // Result slots.
 constexpr unsigned kOwnedSlots = 8;

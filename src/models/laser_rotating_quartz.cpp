@@ -9,9 +9,13 @@
 namespace gjbz108a {
 namespace {
 
-constexpr std::size_t kType = 151;
-constexpr std::size_t kSecondCode = 152;  // learning code of lasers, quality of the others
-constexpr std::size_t kUserQuality = 154;
+constexpr std::size_t kType = GJBZ108A_ITEM_BLOCK + kTypeOffset;
+// The learning code of lasers, the quality code of the others.
+constexpr std::size_t kSecondCode = item_offset(fields::kGasLaser, "learning");
+static_assert(kSecondCode == item_offset(fields::kRotating, "quality") &&
+              kSecondCode == item_offset(fields::kQuartz, "quality"));
+constexpr std::size_t kUserQuality = item_offset(fields::kRotating, "user_pi_q");
+static_assert(kUserQuality == item_offset(fields::kQuartz, "user_pi_q"));
 
 constexpr unsigned kBaseRateSlot = 1;
 constexpr unsigned kEnvironmentSlot = 2;

@@ -23,7 +23,7 @@ constexpr EnvironmentTable kNeonRate{
 constexpr EnvironmentTable kIncandescentRate{
      20,  22,  26,  40,  44,  72,  64,  48,  26,  56,  80,  82, 110,  60,  84, 110,  20, 120,  80};
 
-constexpr std::size_t kLampType = 151;
+constexpr std::size_t kLampType = item_offset(fields::kLamp, "type");
 constexpr unsigned kNeon = 0;
 
 }  // namespace

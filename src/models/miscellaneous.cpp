@@ -10,11 +10,11 @@
 namespace gjbz108a {
 namespace {
 
-constexpr std::size_t kType = 151;
-constexpr std::size_t kQuality = 152;
-constexpr std::size_t kLearning = 153;
-constexpr std::size_t kUserQuality = 154;
-constexpr std::size_t kAxis = 158;
+constexpr std::size_t kType = item_offset(fields::kMiscellaneous, "type");
+constexpr std::size_t kQuality = item_offset(fields::kMiscellaneous, "quality");
+constexpr std::size_t kLearning = item_offset(fields::kMiscellaneous, "learning");
+constexpr std::size_t kUserQuality = item_offset(fields::kMiscellaneous, "user_pi_q");
+constexpr std::size_t kAxis = item_offset(fields::kMiscellaneous, "axis");
 
 constexpr unsigned kBaseRateSlot = 1;
 constexpr unsigned kEnvironmentSlot = 2;

@@ -26,6 +26,7 @@
 // warnings append the validity message and make the result 2.
 #pragma once
 
+#include "records/field_tables.h"
 #include "records/item_codes.h"
 #include "records/record.h"
 #include "models/curve.h"

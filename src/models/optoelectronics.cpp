@@ -11,8 +11,9 @@ namespace {
 
 using namespace semiconductor;
 
-constexpr std::size_t kBits = 153;  // u8, number of bits of a multiple-bit Nixie tube
-constexpr QualityField kOptoQuality{kQuality, 154};
+// u8, number of bits of a multiple-bit Nixie tube
+constexpr std::size_t kBits = item_offset(fields::kOptoelectronic, "bits");
+constexpr QualityField kOptoQuality{kQuality, item_offset(fields::kOptoelectronic, "user_pi_q")};
 
 // Environment factors in tenths by environment column.
 //   E1   E2   E3  E10   E4  E13   E5   E6   E7   E9   E8  E16  E21  E12  E17  E11  E22  E26  E23

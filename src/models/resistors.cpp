@@ -13,8 +13,10 @@ namespace gjbz108a {
 namespace {
 
 // Record offsets shared by both categories.
-constexpr std::size_t kStyle = 151;
-constexpr std::size_t kUserQuality = 158;  // f32
+constexpr std::size_t kStyle = item_offset(fields::kResistor, "style");
+constexpr std::size_t kUserQuality = item_offset(fields::kResistor, "user_pi_q");  // f32
+static_assert(kStyle == item_offset(fields::kVariableResistor, "style") &&
+              kUserQuality == item_offset(fields::kVariableResistor, "user_pi_q"));
 
 // Cycling curve of both categories (RCYC and VCYC hold the same points): flat
 // up to 0.8 cycles.
@@ -39,8 +41,8 @@ enum Slot : unsigned { kBaseRate = 1, kPiE, kPiQ };
 
 // ---- Fixed resistors ----
 
-constexpr std::size_t kFilmResistors = 152;  // u8 count, used by "Network"
-constexpr std::size_t kQuality = 153;
+constexpr std::size_t kFilmResistors = item_offset(fields::kResistor, "resistors");  // u8, used by "Network"
+constexpr std::size_t kQuality = item_offset(fields::kResistor, "quality");
 constexpr unsigned kNetwork = 11;
 
 constexpr unsigned kPiT = 4;
@@ -131,7 +133,7 @@ namespace {
 
 // ---- Variable resistors ----
 
-constexpr std::size_t kVariableQuality = 152;
+constexpr std::size_t kVariableQuality = item_offset(fields::kVariableResistor, "quality");
 constexpr unsigned kUserLevel = 5;
 
 constexpr unsigned kVariablePiCyc = 4;

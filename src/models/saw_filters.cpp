@@ -7,9 +7,10 @@
 namespace gjbz108a {
 namespace {
 
-constexpr std::size_t kConstruction = 151;  // filters
-constexpr std::size_t kQuality = 152;
-constexpr std::size_t kUserQuality = 154;
+constexpr std::size_t kConstruction = item_offset(fields::kFilter, "construction");
+constexpr std::size_t kQuality = item_offset(fields::kFilter, "quality");
+constexpr std::size_t kUserQuality = item_offset(fields::kFilter, "user_pi_q");
+static_assert(kQuality == item_offset(fields::kSaw, "quality") && kUserQuality == item_offset(fields::kSaw, "user_pi_q"));
 
 constexpr unsigned kBaseRateSlot = 1;
 constexpr unsigned kEnvironmentSlot = 2;

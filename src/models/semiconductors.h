@@ -12,8 +12,10 @@ namespace gjbz108a::semiconductor {
 
 // Record offsets common to ItemCodes 11..15. The user quality factor lies in a
 // different place in each category.
-constexpr std::size_t kStyle = 151;
-constexpr std::size_t kQuality = 152;
+constexpr std::size_t kStyle = item_offset(fields::kLfDiode, "style");
+constexpr std::size_t kQuality = item_offset(fields::kLfDiode, "quality");
+static_assert(kStyle == item_offset(fields::kOptoelectronic, "style") &&
+              kQuality == item_offset(fields::kOptoelectronic, "quality"));
 
 // Result slots, in the order of the report columns.
 enum Slot : unsigned { kBaseRate = 1, kPiE, kPiQ, kPiT, kPiCyc, kPiR };

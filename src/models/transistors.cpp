@@ -13,8 +13,9 @@ namespace {
 
 using namespace semiconductor;
 
-constexpr std::size_t kPowerRating = 154;    // f32, W
-constexpr std::size_t kCurrentRating = 158;  // f32, A, low-frequency only
+constexpr std::size_t kPowerRating = item_offset(fields::kLfTransistor, "power_rating");      // f32, W
+constexpr std::size_t kCurrentRating = item_offset(fields::kLfTransistor, "current_rating");  // f32, A
+static_assert(kPowerRating == item_offset(fields::kHfTransistor, "power_rating"));
 
 // Environment factors in tenths by environment column; both transistor
 // categories have these values.
@@ -168,14 +169,16 @@ int transistor_model(std::uint8_t* record, char** cursor, QualityField quality,
 }  // namespace
 
 int calc_lf_transistor(std::uint8_t* record, char** cursor) noexcept {
-    return transistor_model(record, cursor, {kQuality, 166}, [](ModelRun& run) -> const TransistorStyle* {
+    constexpr QualityField kLfQuality{kQuality, item_offset(fields::kLfTransistor, "user_pi_q")};
+    return transistor_model(record, cursor, kLfQuality, [](ModelRun& run) -> const TransistorStyle* {
         unsigned index = 0;
         return run.choose(kStyle, kLfStyles.size(), "Style", index) ? &kLfStyles[index] : nullptr;
     });
 }
 
 int calc_hf_transistor(std::uint8_t* record, char** cursor) noexcept {
-    return transistor_model(record, cursor, {kQuality, 162},
+    constexpr QualityField kHfQuality{kQuality, item_offset(fields::kHfTransistor, "user_pi_q")};
+    return transistor_model(record, cursor, kHfQuality,
                             [](ModelRun&) -> const TransistorStyle* { return &kHfStyle; });
 }
 

@@ -7,9 +7,9 @@
 namespace gjbz108a {
 namespace {
 
-constexpr std::size_t kType = 151;
-constexpr std::size_t kQuality = 152;
-constexpr std::size_t kUserQuality = 154;
+constexpr std::size_t kType = item_offset(fields::kTube, "type");
+constexpr std::size_t kQuality = item_offset(fields::kTube, "quality");
+constexpr std::size_t kUserQuality = item_offset(fields::kTube, "user_pi_q");
 
 constexpr unsigned kBaseRateSlot = 1;
 constexpr unsigned kEnvironmentSlot = 2;

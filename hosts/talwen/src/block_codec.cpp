@@ -134,10 +134,4 @@ std::span<const std::uint8_t> field_bytes(std::span<const std::uint8_t> block, c
     return block.subspan(field.offset, field_width(field.type));
 }
 
-const ParameterField* type_field(unsigned item_code) {
-    for (const ParameterField& field : category_fields(item_code))
-        if (field.offset == 1) return &field;
-    return nullptr;
-}
-
 }  // namespace gjbz108a::talwen

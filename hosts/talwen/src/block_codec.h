@@ -39,8 +39,4 @@ std::string field_text(std::span<const std::uint8_t> block, const ParameterField
 // The field's bytes inside a block.
 std::span<const std::uint8_t> field_bytes(std::span<const std::uint8_t> block, const ParameterField& field);
 
-// The category's field at block offset 1 (its Type, Style, Construction ...
-// list), or nullptr when the category has none.
-const ParameterField* type_field(unsigned item_code);
-
 }  // namespace gjbz108a::talwen

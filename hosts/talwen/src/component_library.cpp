@@ -126,10 +126,10 @@ Defaults ComponentLibrary::defaults(unsigned item_class, unsigned item_code, uns
                         " does not fit its field");
         std::ranges::copy(value, result.block.begin() + field->offset);
     }
-    result.block[0] = static_cast<std::uint8_t>(subtype);
-    result.block[1] = static_cast<std::uint8_t>(type);
+    result.block[kSubTypeOffset] = static_cast<std::uint8_t>(subtype);
+    result.block[kTypeOffset] = static_cast<std::uint8_t>(type);
     for (const ParameterField& field : category_fields(item_code))
-        if (field.offset > 1 && !is_defined(result.block, field)) result.complete = false;
+        if (field.offset > kTypeOffset && !is_defined(result.block, field)) result.complete = false;
     return result;
 }
 
@@ -233,7 +233,7 @@ void ComponentLibrary::Writer::put_default(const DefaultValue& value) {
     };
     if (!own_field(value.field))
         throw Error("the default names no field of " + category);
-    if (value.field->offset <= 1)
+    if (value.field->offset <= kTypeOffset)
         throw Error("the " + std::string(value.field->key) + " of " + category +
                     " selects a defaults set; it has no default of its own");
     const ParameterField* type = type_field(value.item_code);

@@ -163,7 +163,7 @@ std::size_t import_defaults(ComponentLibrary::Writer& writer, std::istream& in, 
         }
         if (const std::string_view subtype = columns.cell(row, "subtype"); !subtype.empty()) {
             set_cell(value.block, category_fields(value.item_code).front(), subtype);
-            value.subtype = value.block[0];
+            value.subtype = value.block[kSubTypeOffset];
         }
         const std::string_view key = columns.cell(row, "field");
         value.field = find_field(value.item_code, key);

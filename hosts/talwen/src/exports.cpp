@@ -81,8 +81,8 @@ TALWEN_API std::int32_t GetDflt(std::int32_t constant_1, std::int32_t constant_8
         // The caller shows and merges the block whatever happens, so it gets
         // undefined values ("---") rather than whatever its buffer held.
         Block fallback = undefined_block(static_cast<unsigned>(item_code));
-        fallback[0] = static_cast<std::uint8_t>(subtype);
-        fallback[1] = static_cast<std::uint8_t>(type);
+        fallback[gjbz108a::kSubTypeOffset] = static_cast<std::uint8_t>(subtype);
+        fallback[gjbz108a::kTypeOffset] = static_cast<std::uint8_t>(type);
         std::ranges::copy(fallback, defaults);
         if (!our_method(constant_1, constant_8) || !byte_range(item_class)) return 0;
         ComponentLibrary library(ComponentLibrary::default_location());
