@@ -20,7 +20,8 @@ bool contains_index(std::span<const IndexRange> ranges, std::uint8_t index) noex
 std::vector<int> disabled_by_type(const CategoryDialog& dialog, std::uint8_t type_index) {
     std::vector<int> disabled;
     for (const TypeRule& rule : dialog.type_rules)
-        if (contains_index(rule.types, type_index)) disabled.insert(disabled.end(), rule.disables.begin(), rule.disables.end());
+        if (contains_index(rule.types, type_index))
+            disabled.insert(disabled.end(), rule.disables.begin(), rule.disables.end());
     return disabled;
 }
 

@@ -159,11 +159,11 @@ void add_header(Layout& layout) {
 }
 
 bool starts_group(const CategoryDialog& dialog, int id) {
-    return std::ranges::any_of(dialog.group_boxes, [id](const GroupBox& group) { return group.controls.front() == id; });
+    return std::ranges::any_of(dialog.group_boxes, [id](const GroupBox& box) { return box.controls.front() == id; });
 }
 
 bool ends_group(const CategoryDialog& dialog, int id) {
-    return std::ranges::any_of(dialog.group_boxes, [id](const GroupBox& group) { return group.controls.back() == id; });
+    return std::ranges::any_of(dialog.group_boxes, [id](const GroupBox& box) { return box.controls.back() == id; });
 }
 
 int list_width(std::span<const std::string_view> entries) {

@@ -191,7 +191,8 @@ TEST(CategoryRules, CategoriesWithoutTypeListApplyTheQualityRuleAlways) {
     const auto laser = enable_params(dialog_of(16), Mode::single_part, true, {});
     ASSERT_EQ(laser.size(), 1u);
     EXPECT_EQ(laser.front().id, kLearningListId);
-    for (unsigned code : {24u, 25u, 28u}) EXPECT_TRUE(enable_params(dialog_of(code), Mode::single_part, true, {}).empty());
+    for (unsigned code : {24u, 25u, 28u})
+        EXPECT_TRUE(enable_params(dialog_of(code), Mode::single_part, true, {}).empty()) << code;
 }
 
 }  // namespace

@@ -1,0 +1,93 @@
+// The base dialog's rules: what each mode hides, what review defaults locks,
+// the global-change title, the help topic and the empty-key messages.
+#include "dialogs/base_dialog_rules.h"
+
+#include "dialogs/dialog_texts.h"
+#include "dialogs/header_controls.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+
+namespace gjbz108a {
+namespace {
+
+std::set<int> as_set(std::span<const int> ids) { return {ids.begin(), ids.end()}; }
+
+TEST(BaseDialogRules, OpeningForDefaultsOrAGlobalChangeHidesThePlacementAndTheLibrary) {
+    EXPECT_TRUE(hidden_on_open(EditingMode::single_part, 0).empty());
+    // Every header field with its label and unit, and the six image buttons...
+    std::set<int> everything;
+    for (const HeaderField& field : header_fields()) {
+        everything.insert({field.id, field.label_id});
+        if (field.unit_id) everything.insert(field.unit_id);
+    }
+    for (const HeaderButton& button : header_buttons())
+        if (button.image) everything.insert(button.id);
+    // ...but the names and their labels in the conditions of a global change.
+    std::set<int> conditions = everything;
+    for (std::uint8_t kind = 1; kind <= 4; ++kind) {
+        conditions.erase(name_field(kind)->id);
+        conditions.erase(name_field(kind)->label_id);
+    }
+    const auto hidden = [](EditingMode mode, std::int32_t variant) {
+        const std::vector<int> ids = hidden_on_open(mode, variant);
+        EXPECT_EQ(std::set<int>(ids.begin(), ids.end()).size(), ids.size());
+        return as_set(ids);
+    };
+    EXPECT_EQ(hidden(EditingMode::defaults, 0), everything);
+    EXPECT_EQ(hidden(EditingMode::defaults, 1), everything);
+    EXPECT_EQ(hidden(EditingMode::global_change, 0), conditions);
+    EXPECT_EQ(hidden(EditingMode::global_change, 1), everything);
+    EXPECT_EQ(hidden(EditingMode::global_change, 7), everything);
+}
+
+TEST(BaseDialogRules, ReviewDefaultsLocksTheEditsOfThePartAndHidesEveryButtonButItself) {
+    std::set<int> edits;
+    for (const HeaderField& field : header_fields()) {
+        const bool part_edit = field.exchange == HeaderExchange::text || field.exchange == HeaderExchange::quantity;
+        if (part_edit) edits.insert(field.id);
+    }
+    EXPECT_EQ(as_set(locked_by_review_defaults()), edits);
+    std::set<int> buttons;
+    for (const HeaderButton& button : header_buttons())
+        if (button.id != kReviewDefaultsId) buttons.insert(button.id);
+    EXPECT_EQ(as_set(hidden_by_review_defaults()), buttons);
+}
+
+TEST(BaseDialogRules, GlobalChangeTitleKeepsFiftyNineCharactersAndAddsItsStep) {
+    const std::string title(find_category_dialog(7)->title);
+    EXPECT_EQ(global_change_title(title, 0), title + kConditionsSuffix);
+    EXPECT_EQ(global_change_title(title, 1), title + kNewValuesSuffix);
+    EXPECT_EQ(global_change_title(title, -1), title + kNewValuesSuffix);
+    const std::string long_title(70, 'x');
+    EXPECT_EQ(global_change_title(long_title, 0), std::string(59, 'x') + kConditionsSuffix);
+}
+
+TEST(BaseDialogRules, HelpTopicLiesBesideTheFolderThatHoldsTheEnvironmentList) {
+    EXPECT_EQ(help_topic("D:\\HOST\\SCR\\ENV.LST", false), "D:\\HOST\\BIN\\User Manual.chm::/relcal_frpediction.htm");
+    EXPECT_EQ(help_topic("F:\\HOST\\SCR\\ENV.LST", true), "C:\\HOST\\BIN\\User Manual.chm::/relcal_frpediction.htm");
+    // The first "SCR" counts, wherever it stands.
+    EXPECT_EQ(help_topic("D:\\SCRIPTS\\SCR\\ENV.LST", false), "D:\\BIN\\User Manual.chm::/relcal_frpediction.htm");
+    for (const char* without : {"", "D:\\HOST\\scr\\ENV.LST", "D:\\HOST\\SC\\R"})
+        EXPECT_EQ(help_topic(without, false), std::nullopt) << without;
+}
+
+TEST(BaseDialogRules, EmptySearchKeyNamesTheFieldThatLastHadTheFocus) {
+    EXPECT_EQ(empty_search_key(0), std::nullopt);
+    EXPECT_EQ(empty_search_key(5), std::nullopt);
+    std::set<std::string_view> texts;
+    for (std::uint8_t kind = 1; kind <= 4; ++kind) {
+        const auto message = empty_search_key(kind);
+        ASSERT_TRUE(message.has_value());
+        texts.insert(message->text);
+        EXPECT_EQ(message->caption == kMethodCaption, kind != 4) << int{kind};
+    }
+    EXPECT_EQ(texts.size(), 4u);
+    EXPECT_EQ(empty_search_key(1)->text, kGenericNameMissing);
+}
+
+}  // namespace
+}  // namespace gjbz108a
