@@ -76,6 +76,9 @@ TEST(BaseDialogRules, HelpTopicLiesBesideTheFolderThatHoldsTheEnvironmentList) {
 }
 
 TEST(BaseDialogRules, EmptySearchKeyNamesTheFieldThatLastHadTheFocus) {
+    // nameKind 1 generic name, 2 catalog number, 3 military number, 4 part name.
+    const int name_ids[]{1042, 1041, 1040, 1026};
+    for (std::uint8_t kind = 1; kind <= 4; ++kind) EXPECT_EQ(name_field(kind)->id, name_ids[kind - 1]);
     EXPECT_EQ(empty_search_key(0), std::nullopt);
     EXPECT_EQ(empty_search_key(5), std::nullopt);
     std::set<std::string_view> texts;

@@ -169,24 +169,12 @@ TEST(CategoryRules, OpeningAndTypeChanges) {
         EXPECT_EQ(disabled_in(states).size(), states.size() - (pi_q_on ? 1 : 0));
         EXPECT_EQ(states.size(), dialog.controls.size() - (typed ? 1 : 0));
     }
-    EXPECT_EQ(on_type_change(Mode::single_part, 0).type_missing, true);
-    EXPECT_EQ(on_type_change(Mode::single_part, 0).enable, false);
-    EXPECT_EQ(on_type_change(Mode::defaults, 3).type_missing, false);
-    EXPECT_EQ(on_type_change(Mode::defaults, 3).enable, true);
-    EXPECT_EQ(on_type_change(Mode::global_change, 0).type_missing, false);
-    EXPECT_EQ(on_type_change(Mode::global_change, 0).enable, std::nullopt);
-}
-
-TEST(CategoryRules, CategoriesWithoutTypeListApplyTheQualityRuleAlways) {
-    // Hybrid: EnableParams(false) in single-part mode leaves "PI q:" enabled
-    // for "---" and "User-definable".
-    const CategoryDialog& hybrid = dialog_of(33);
-    for (std::uint8_t quality : {0, 9}) {
-        const ListSelection selections[]{{kQualityListId, quality}};
-        const auto states = enable_params(hybrid, Mode::single_part, false, selections);
-        EXPECT_EQ(disabled_in(states).size(), states.size() - 1);
-        EXPECT_TRUE(state_of(states, kUserQualityId));
-    }
+    const TypeChange to_none = on_type_change(Mode::single_part, 0);
+    EXPECT_TRUE(to_none.type_missing && to_none.enable == false);
+    const TypeChange to_type = on_type_change(Mode::defaults, 3);
+    EXPECT_TRUE(!to_type.type_missing && to_type.enable == true);
+    const TypeChange in_global_change = on_type_change(Mode::global_change, 0);
+    EXPECT_TRUE(!in_global_change.type_missing && !in_global_change.enable);
     // Gas lasers switch only the learning factor; lamps, meters and fuses nothing.
     const auto laser = enable_params(dialog_of(16), Mode::single_part, true, {});
     ASSERT_EQ(laser.size(), 1u);

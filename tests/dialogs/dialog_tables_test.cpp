@@ -119,16 +119,6 @@ TEST(DialogTables, RulesAndGroupBoxesNameControlsOfTheirDialog) {
             ASSERT_NE(list, nullptr);
             EXPECT_EQ(std::ranges::count(list->entries, kUserDefinableEntry), 1);
             EXPECT_NE(find_control(dialog, kUserQualityId), nullptr);
-            // A type that disables "PI q:" must not let the quality rule enable it again.
-            for (const TypeRule& type_rule : dialog.type_rules) {
-                if (std::ranges::count(type_rule.disables, kUserQualityId) == 0) continue;
-                for (unsigned type = 0; type <= kNoSelection; ++type) {
-                    const auto index = static_cast<std::uint8_t>(type);
-                    const bool disabled = std::ranges::any_of(
-                        type_rule.types, [index](const IndexRange& range) { return range.contains(index); });
-                    EXPECT_FALSE(disabled && rule.types.contains(index)) << type;
-                }
-            }
         }
         // A group box frames adjacent rows, so that its frame holds nothing else.
         const std::vector<int> ids = ids_of(dialog);
@@ -141,11 +131,12 @@ TEST(DialogTables, RulesAndGroupBoxesNameControlsOfTheirDialog) {
     }
 }
 
-TEST(DialogTables, ToolTipsNameControlsThatExist) {
+TEST(DialogTables, ToolTipsNameControlsThatExistAndApplyInTheirOwnDialogOnly) {
     for (const ToolTip& tip : general_tool_tips()) {
         const bool somewhere = std::ranges::any_of(
             category_dialogs(), [&tip](const CategoryDialog& dialog) { return in_dialog_or_header(dialog, tip.id); });
         EXPECT_TRUE(somewhere) << tip.id;
+        EXPECT_EQ(tip.text.data()[tip.text.size()], '\0') << tip.id;  // handed on as a C text
     }
     for (const CategoryToolTip& tip : category_tool_tips()) {
         const CategoryDialog* dialog = find_category_dialog(tip.item_code);
@@ -155,35 +146,13 @@ TEST(DialogTables, ToolTipsNameControlsThatExist) {
         const bool known_orphan = tip.item_code == 19 && (tip.id == 1226 || tip.id == 1235);
         EXPECT_NE(in_dialog_or_header(*dialog, tip.id), known_orphan) << int{tip.item_code} << ' ' << tip.id;
         EXPECT_EQ(tool_tip_text(tip.item_code, tip.id), tip.text);
-    }
-}
-
-TEST(DialogTables, ACategoryToolTipAppliesInItsOwnDialogOnly) {
-    // The dialog keeps ItemCode 0 outside single-part mode: general texts only.
-    for (const CategoryToolTip& tip : category_tool_tips()) {
+        // Elsewhere, and with ItemCode 0 outside single-part mode, the general text.
         const auto general = std::ranges::find(general_tool_tips(), tip.id, &ToolTip::id);
         const std::string_view expected = general == general_tool_tips().end() ? std::string_view{} : general->text;
         EXPECT_EQ(tool_tip_text(0, tip.id), expected) << tip.id;
         EXPECT_EQ(tool_tip_text(tip.item_code == 1 ? 2 : 1, tip.id), expected) << tip.id;
     }
-    EXPECT_NE(tool_tip_text(9, kTypeListId), tool_tip_text(10, kTypeListId));
     EXPECT_TRUE(tool_tip_text(3, 1123).empty());  // a label has no tool tip
-    for (const ToolTip& tip : general_tool_tips()) EXPECT_EQ(tip.text.data()[tip.text.size()], '\0') << tip.id;
-}
-
-TEST(DialogTables, HeaderNameFieldsAndButtonImages) {
-    // nameKind 1 generic name, 2 catalog number, 3 military number, 4 part name.
-    const int name_ids[]{1042, 1041, 1040, 1026};
-    for (std::uint8_t kind = 1; kind <= 4; ++kind) {
-        ASSERT_NE(name_field(kind), nullptr);
-        EXPECT_EQ(name_field(kind)->id, name_ids[kind - 1]);
-        EXPECT_EQ(name_field(kind)->exchange, HeaderExchange::text);
-    }
-    EXPECT_EQ(name_field(0), nullptr);
-    EXPECT_EQ(name_field(5), nullptr);
-    EXPECT_EQ(button_image("SEARCH1", false), "SEARCH1U");
-    EXPECT_EQ(button_image("SEARCH1", true), "SEARCH1D");
-    EXPECT_EQ(std::ranges::count_if(header_buttons(), &HeaderButton::image), 6);
 }
 
 }  // namespace

@@ -144,12 +144,10 @@ TEST(TemplateLayout, GroupBoxesFrameTheirRowsAndNothingElse) {
 TEST(TemplateLayout, SearchResultsHasItsSortedListOkAndCancel) {
     const DialogTemplate dialog = search_results_template();
     ASSERT_EQ(dialog.controls.size(), 3u);
-    EXPECT_EQ(dialog.controls[0].id, kSearchResultsListId);
-    EXPECT_EQ(dialog.controls[0].class_name, "ListBox");
-    EXPECT_NE(dialog.controls[0].style & style::kListSort, 0u);
-    EXPECT_NE(dialog.controls[0].style & style::kVerticalScroll, 0u);
-    EXPECT_EQ(dialog.controls[1].id, kOkId);
-    EXPECT_EQ(dialog.controls[1].style & 0xF, style::kDefaultPushButton);
+    const ControlTemplate& list = dialog.controls[0];
+    EXPECT_TRUE(list.id == kSearchResultsListId && list.class_name == "ListBox");
+    EXPECT_EQ(list.style & (style::kListSort | style::kVerticalScroll), style::kListSort | style::kVerticalScroll);
+    EXPECT_TRUE(dialog.controls[1].id == kOkId && (dialog.controls[1].style & 0xF) == style::kDefaultPushButton);
     EXPECT_EQ(dialog.controls[2].id, kCancelId);
 }
 
