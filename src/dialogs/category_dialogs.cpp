@@ -1,5 +1,7 @@
 #include "dialogs/category_dialogs.h"
 
+#include "records/field_tables.h"
+
 #include <array>
 
 namespace gjbz108a {
@@ -7,16 +9,46 @@ namespace {
 
 template <std::size_t N>
 using List = std::array<std::string_view, N>;
-using V = VariableType;
 
-constexpr CategoryControl list(std::uint8_t block_byte, int id, std::string_view label, std::uint8_t order,
-                               std::span<const std::string_view> entries) {
-    return {block_byte, V::u8, id, ControlKind::list, label, order, entries, {}};
+consteval VariableType variable_type(FieldType type) {
+    switch (type) {
+    case FieldType::u8: return VariableType::u8;
+    case FieldType::u16: return VariableType::u16;
+    case FieldType::u32: return VariableType::u32;
+    case FieldType::i32: return VariableType::i32;
+    case FieldType::f32: return VariableType::f32;
+    case FieldType::selection:
+    case FieldType::code: break;
+    }
+    throw "an edit shows a number field";
 }
-constexpr CategoryControl edit(std::uint8_t block_byte, V type, int id, std::string_view label, std::uint8_t order,
-                               std::string_view unit = {}) {
-    return {block_byte, type, id, ControlKind::edit, label, order, {}, unit};
-}
+
+// A category's field table, from which its controls take their block bytes and
+// storage by key. A misspelt key, an edit over a list field, or a list that
+// has not as many entries as its field does not compile.
+struct Fields {
+    std::span<const ParameterField> table;
+
+    consteval const ParameterField& field(std::string_view key) const {
+        for (const ParameterField& candidate : table)
+            if (candidate.key == key) return candidate;
+        throw "no field of this key";
+    }
+
+    consteval CategoryControl list(std::string_view key, int id, std::string_view label, std::uint8_t order,
+                                   std::span<const std::string_view> entries) const {
+        const ParameterField& shown = field(key);
+        if (shown.type != FieldType::selection || shown.entries.size() != entries.size())
+            throw "a list shows a selection field with as many entries";
+        return {shown.offset, VariableType::u8, id, ControlKind::list, label, order, entries, {}};
+    }
+
+    consteval CategoryControl edit(std::string_view key, int id, std::string_view label, std::uint8_t order,
+                                   std::string_view unit = {}) const {
+        const ParameterField& shown = field(key);
+        return {shown.offset, variable_type(shown.type), id, ControlKind::edit, label, order, {}, unit};
+    }
+};
 
 // Rules name their type indexes and controls inline.
 template <IndexRange... Ranges>
@@ -145,28 +177,30 @@ constexpr List<9> kHybridQualities{"A2", "A3", "A4", "A5", "A6", "B1", "B2", "C"
 // boxes, type rules. Members of a group box are shown on adjacent rows. ----
 
 // IC Memory
+constexpr Fields memory{fields::kIcMemory};
 constexpr std::array kMemoryControls{
-    list(1, 1001, "Type:", 3, kMemoryTypes),
-    list(2, 1002, "Tech:", 2, kBipolarMos),
-    list(3, 1007, "Package:", 1, kIcPackages),
-    list(4, 1009, "Quality:", 4, kIcQualities),
-    list(5, 2000, "Learning factor:", 5, kLearningFactors),
-    edit(6, V::u16, 1015, "# of Pins:", 6),
-    edit(8, V::f32, 1010, "# of bits:", 7),
-    edit(16, V::f32, 1252, "PI q:", 8),
+    memory.list("type", 1001, "Type:", 3, kMemoryTypes),
+    memory.list("tech", 1002, "Tech:", 2, kBipolarMos),
+    memory.list("package", 1007, "Package:", 1, kIcPackages),
+    memory.list("quality", 1009, "Quality:", 4, kIcQualities),
+    memory.list("learning", 2000, "Learning factor:", 5, kLearningFactors),
+    memory.edit("pins", 1015, "# of Pins:", 6),
+    memory.edit("bits", 1010, "# of bits:", 7),
+    memory.edit("user_pi_q", 1252, "PI q:", 8),
 };
 
 // IC Analog
+constexpr Fields analog{fields::kIcAnalog};
 constexpr std::array kAnalogControls{
-    list(1, 1001, "Type:", 4, kAnalogTypes),
-    list(3, 1007, "Package:", 2, kIcPackages),
-    list(4, 1009, "Quality:", 5, kIcQualities),
-    list(5, 2000, "Learning factor:", 6, kLearningFactors),
-    edit(6, V::u16, 1015, "# of Pins:", 7),
-    edit(8, V::i32, 1133, "# of transistors:", 8),
-    edit(16, V::f32, 1252, "PI q:", 9),
-    list(2, 1002, "Tech:", 3, kGaAsTechnologies),
-    list(20, 5000, "Seal:", 1, kAnalogSeals),
+    analog.list("type", 1001, "Type:", 4, kAnalogTypes),
+    analog.list("package", 1007, "Package:", 2, kIcPackages),
+    analog.list("quality", 1009, "Quality:", 5, kIcQualities),
+    analog.list("learning", 2000, "Learning factor:", 6, kLearningFactors),
+    analog.edit("pins", 1015, "# of Pins:", 7),
+    analog.edit("transistors", 1133, "# of transistors:", 8),
+    analog.edit("user_pi_q", 1252, "PI q:", 9),
+    analog.list("tech", 1002, "Tech:", 3, kGaAsTechnologies),
+    analog.list("seal", 5000, "Seal:", 1, kAnalogSeals),
 };
 constexpr GroupBox kAnalogGroups[]{{"for GaAs MMIC", kIds<1002, 5000>}};
 constexpr TypeRule kAnalogRules[]{
@@ -175,40 +209,44 @@ constexpr TypeRule kAnalogRules[]{
 };
 
 // IC Digital
+constexpr Fields digital{fields::kIcDigital};
 constexpr std::array kDigitalControls{
-    list(1, 1001, "Type:", 3, kDigitalTypes),
-    list(2, 1002, "Tech:", 2, kBipolarMos),
-    list(3, 1007, "Package:", 1, kIcPackages),
-    list(4, 1009, "Quality:", 4, kIcQualities),
-    list(5, 2000, "Learning factor:", 6, kLearningFactors),
-    edit(6, V::u16, 1015, "# of Pins:", 7),
-    edit(8, V::u32, 1043, "# of gates/trans:", 5),
-    edit(16, V::f32, 1252, "PI q:", 8),
+    digital.list("type", 1001, "Type:", 3, kDigitalTypes),
+    digital.list("tech", 1002, "Tech:", 2, kBipolarMos),
+    digital.list("package", 1007, "Package:", 1, kIcPackages),
+    digital.list("quality", 1009, "Quality:", 4, kIcQualities),
+    digital.list("learning", 2000, "Learning factor:", 6, kLearningFactors),
+    digital.edit("pins", 1015, "# of Pins:", 7),
+    digital.edit("elements", 1043, "# of gates/trans:", 5),
+    digital.edit("user_pi_q", 1252, "PI q:", 8),
 };
 
 // Resistor: "# of resistors:" only for a network.
+constexpr Fields resistor{fields::kResistor};
 constexpr std::array kResistorControls{
-    list(1, 1001, "Style:", 2, kResistorStyles),
-    edit(2, V::u8, 1137, "# of resistors:", 3),
-    list(3, 1009, "Quality:", 1, kResistorQualities),
-    edit(8, V::f32, 1252, "PI q:", 4),
+    resistor.list("style", 1001, "Style:", 2, kResistorStyles),
+    resistor.edit("resistors", 1137, "# of resistors:", 3),
+    resistor.list("quality", 1009, "Quality:", 1, kResistorQualities),
+    resistor.edit("user_pi_q", 1252, "PI q:", 4),
 };
 constexpr TypeRule kResistorRules[]{{kTypes<up_to(11), from(13)>, kIds<1137>}};
 
 // Variable resistor
+constexpr Fields variable_resistor{fields::kVariableResistor};
 constexpr std::array kVariableResistorControls{
-    list(1, 1001, "Style:", 2, kVariableResistorStyles),
-    list(2, 1009, "Quality:", 1, kResistorQualities),
-    edit(8, V::f32, 1252, "PI q:", 3),
+    variable_resistor.list("style", 1001, "Style:", 2, kVariableResistorStyles),
+    variable_resistor.list("quality", 1009, "Quality:", 1, kResistorQualities),
+    variable_resistor.edit("user_pi_q", 1252, "PI q:", 3),
 };
 
 // Capacitor
+constexpr Fields capacitor{fields::kCapacitor};
 constexpr std::array kCapacitorControls{
-    list(1, 1001, "Style:", 2, kCapacitorStyles),
-    list(2, 1009, "Quality:", 1, kCapacitorQualities),
-    edit(10, V::f32, 1252, "PI q:", 3),
-    list(3, 1047, "Surface Type:", 4, kCapacitorSurfaceTypes),
-    list(4, 5000, "Sealed:", 5, kCapacitorSeals),
+    capacitor.list("style", 1001, "Style:", 2, kCapacitorStyles),
+    capacitor.list("quality", 1009, "Quality:", 1, kCapacitorQualities),
+    capacitor.edit("user_pi_q", 1252, "PI q:", 3),
+    capacitor.list("surface", 1047, "Surface Type:", 4, kCapacitorSurfaceTypes),
+    capacitor.list("sealed", 5000, "Sealed:", 5, kCapacitorSeals),
 };
 constexpr GroupBox kCapacitorGroups[]{{"for Variable air", kIds<5000>}};
 constexpr TypeRule kCapacitorRules[]{
@@ -218,31 +256,34 @@ constexpr TypeRule kCapacitorRules[]{
 };
 
 // Switches
+constexpr Fields switches{fields::kSwitch};
 constexpr std::array kSwitchControls{
-    list(1, 1001, "Type of switch:", 2, kSwitchTypes),
-    list(2, 1009, "Quality:", 1, kQualitiesAToC),
-    edit(4, V::f32, 1183, "Contact voltage:", 3, "mV"),
-    edit(8, V::f32, 1252, "PI q:", 4),
+    switches.list("type", 1001, "Type of switch:", 2, kSwitchTypes),
+    switches.list("quality", 1009, "Quality:", 1, kQualitiesAToC),
+    switches.edit("contact_voltage", 1183, "Contact voltage:", 3, "mV"),
+    switches.edit("user_pi_q", 1252, "PI q:", 4),
 };
 
 // Relays: the group box frames both controls that a fixed relay has not.
+constexpr Fields relay{fields::kRelay};
 constexpr std::array kRelayControls{
-    list(1, 1001, "Construction:", 2, kRelayConstructions),
-    list(2, 1009, "Quality:", 1, kRelayQualities),
-    edit(8, V::f32, 1252, "PI q:", 3),
-    edit(4, V::f32, 1183, "Contact voltage:", 4, "mV"),
-    list(3, 5000, "Seal:", 5, kRelaySeals),
+    relay.list("construction", 1001, "Construction:", 2, kRelayConstructions),
+    relay.list("quality", 1009, "Quality:", 1, kRelayQualities),
+    relay.edit("user_pi_q", 1252, "PI q:", 3),
+    relay.edit("contact_voltage", 1183, "Contact voltage:", 4, "mV"),
+    relay.list("seal", 5000, "Seal:", 5, kRelaySeals),
 };
 constexpr GroupBox kRelayGroups[]{{"Electromechanical", kIds<1183, 5000>}};
 constexpr TypeRule kRelayRules[]{{kTypes<only(2)>, kIds<1183, 5000>}};  // Fixed
 
 // Connectors: the quality rule runs for configurations 1 to 4 only.
+constexpr Fields connector{fields::kConnector};
 constexpr std::array kConnectorControls{
-    list(1, 1001, "Configuration:", 2, kConnectorConfigurations),
-    list(2, 1009, "Quality:", 1, kQualitiesA1ToC),
-    edit(4, V::f32, 1252, "PI q:", 3),
-    list(8, 1032, "Linkage:", 4, kConnectorLinkages),
-    edit(9, V::u8, 1034, "# of core:", 5),
+    connector.list("configuration", 1001, "Configuration:", 2, kConnectorConfigurations),
+    connector.list("quality", 1009, "Quality:", 1, kQualitiesA1ToC),
+    connector.edit("user_pi_q", 1252, "PI q:", 3),
+    connector.list("linkage", 1032, "Linkage:", 4, kConnectorLinkages),
+    connector.edit("cores", 1034, "# of core:", 5),
 };
 constexpr GroupBox kConnectorGroups[]{{"Fiber Connector", kIds<1032, 1034>}};
 constexpr TypeRule kConnectorRules[]{
@@ -252,19 +293,21 @@ constexpr TypeRule kConnectorRules[]{
 constexpr QualityRule kConnectorQuality[]{{kQualityListId, {1, 4}}};
 
 // Low frequency diodes
+constexpr Fields lf_diode{fields::kLfDiode};
 constexpr std::array kLfDiodeControls{
-    list(1, 1001, "Style:", 2, kLfDiodeStyles),
-    list(2, 1009, "Quality:", 1, kSemiconductorQualities),
-    edit(8, V::f32, 1252, "PI q:", 3),
+    lf_diode.list("style", 1001, "Style:", 2, kLfDiodeStyles),
+    lf_diode.list("quality", 1009, "Quality:", 1, kSemiconductorQualities),
+    lf_diode.edit("user_pi_q", 1252, "PI q:", 3),
 };
 
 // Low frequency transistors
+constexpr Fields lf_transistor{fields::kLfTransistor};
 constexpr std::array kLfTransistorControls{
-    list(1, 1001, "Style:", 2, kLfTransistorStyles),
-    list(2, 1009, "Quality:", 1, kSemiconductorQualities),
-    edit(4, V::f32, 1185, "P. rate:", 3),
-    edit(8, V::f32, 1183, "I. rate:", 4),
-    edit(16, V::f32, 1252, "PI q:", 5),
+    lf_transistor.list("style", 1001, "Style:", 2, kLfTransistorStyles),
+    lf_transistor.list("quality", 1009, "Quality:", 1, kSemiconductorQualities),
+    lf_transistor.edit("power_rating", 1185, "P. rate:", 3),
+    lf_transistor.edit("current_rating", 1183, "I. rate:", 4),
+    lf_transistor.edit("user_pi_q", 1252, "PI q:", 5),
 };
 constexpr TypeRule kLfTransistorRules[]{
     {kTypes<up_to(7)>, kIds<1183>},          // "---" to Unijunction
@@ -272,43 +315,48 @@ constexpr TypeRule kLfTransistorRules[]{
 };
 
 // High frequency diodes
+constexpr Fields hf_diode{fields::kHfDiode};
 constexpr std::array kHfDiodeControls{
-    list(1, 1001, "Style:", 2, kHfDiodeStyles),
-    list(2, 1009, "Quality:", 1, kSemiconductorQualities),
-    edit(8, V::f32, 1252, "PI q:", 3),
+    hf_diode.list("style", 1001, "Style:", 2, kHfDiodeStyles),
+    hf_diode.list("quality", 1009, "Quality:", 1, kSemiconductorQualities),
+    hf_diode.edit("user_pi_q", 1252, "PI q:", 3),
 };
 
 // High frequency transistors
+constexpr Fields hf_transistor{fields::kHfTransistor};
 constexpr std::array kHfTransistorControls{
-    list(1, 1001, "Style:", 2, kHfTransistorStyles),
-    list(2, 1009, "Quality:", 1, kSemiconductorQualities),
-    edit(4, V::f32, 1185, "P. rate:", 3),
-    edit(12, V::f32, 1252, "PI q:", 4),
+    hf_transistor.list("style", 1001, "Style:", 2, kHfTransistorStyles),
+    hf_transistor.list("quality", 1009, "Quality:", 1, kSemiconductorQualities),
+    hf_transistor.edit("power_rating", 1185, "P. rate:", 3),
+    hf_transistor.edit("user_pi_q", 1252, "PI q:", 4),
 };
 
 // Optoelectronic devices: "# of Bits:" only for a multiple-bit Nixie tube.
+constexpr Fields optoelectronic{fields::kOptoelectronic};
 constexpr std::array kOptoControls{
-    list(1, 1001, "Style:", 2, kOptoStyles),
-    list(2, 1009, "Quality:", 1, kSemiconductorQualities),
-    edit(4, V::f32, 1252, "PI q:", 4),
-    edit(3, V::u8, 1216, "# of Bits:", 3),
+    optoelectronic.list("style", 1001, "Style:", 2, kOptoStyles),
+    optoelectronic.list("quality", 1009, "Quality:", 1, kSemiconductorQualities),
+    optoelectronic.edit("user_pi_q", 1252, "PI q:", 4),
+    optoelectronic.edit("bits", 1216, "# of Bits:", 3),
 };
 constexpr GroupBox kOptoGroups[]{{"(only for Nixie Tube)", kIds<1216>}};
 constexpr TypeRule kOptoRules[]{{kTypes<up_to(7), from(9)>, kIds<1216>}};
 
 // Gas lasers
+constexpr Fields gas_laser{fields::kGasLaser};
 constexpr std::array kGasLaserControls{
-    list(1, 1001, "Type:", 1, kGasLaserTypes),
-    list(2, 2000, "Learning factor:", 2, kLearningFactors),
+    gas_laser.list("type", 1001, "Type:", 1, kGasLaserTypes),
+    gas_laser.list("learning", 2000, "Learning factor:", 2, kLearningFactors),
 };
 
 // Inductive devices: a quality list for transformers (types 1 to 8) and one
 // for coils (types 9 and above); "PI q:" follows the list of the type.
+constexpr Fields inductive{fields::kInductive};
 constexpr std::array kInductiveControls{
-    list(1, 1001, "Type:", 3, kInductiveTypes),
-    list(2, 1224, "Quality:", 2, kTransformerQualities),
-    list(3, 1226, "Quality:", 1, kQualitiesA1ToC),
-    edit(8, V::f32, 1252, "PI q:", 4),
+    inductive.list("type", 1001, "Type:", 3, kInductiveTypes),
+    inductive.list("transformer_quality", 1224, "Quality:", 2, kTransformerQualities),
+    inductive.list("coil_quality", 1226, "Quality:", 1, kQualitiesA1ToC),
+    inductive.edit("user_pi_q", 1252, "PI q:", 4),
 };
 constexpr GroupBox kInductiveGroups[]{{"TRANSFORMERS", kIds<1224>}, {"COILS", kIds<1226>}};
 constexpr TypeRule kInductiveRules[]{
@@ -318,15 +366,16 @@ constexpr TypeRule kInductiveRules[]{
 constexpr QualityRule kInductiveQuality[]{{1224, {1, 8}}, {1226, from(9)}};
 
 // Connections: eight quantities, the labels framed apart from the edits.
+constexpr Fields connection{fields::kConnection};
 constexpr std::array kConnectionControls{
-    edit(2, V::u16, 1234, "Reflow Soldering (Printed board)", 4),
-    edit(4, V::u16, 1232, "Wave-soldering (Printed board)", 7),
-    edit(6, V::u16, 1228, "Wire-wrap soldering iron soldering", 3),
-    edit(8, V::u16, 1237, "Non-wire-wrap soldering iron soldering", 8),
-    edit(10, V::u16, 1230, "Soldering welding", 6),
-    edit(12, V::u16, 1231, "Wire-wrap connection", 5),
-    edit(14, V::u16, 1229, "Pressure welding", 2),
-    edit(16, V::u16, 1233, "Clamp welding", 1),
+    connection.edit("reflow", 1234, "Reflow Soldering (Printed board)", 4),
+    connection.edit("soldered", 1232, "Wave-soldering (Printed board)", 7),
+    connection.edit("hand", 1228, "Wire-wrap soldering iron soldering", 3),
+    connection.edit("handpcb", 1237, "Non-wire-wrap soldering iron soldering", 8),
+    connection.edit("weld", 1230, "Soldering welding", 6),
+    connection.edit("wrap", 1231, "Wire-wrap connection", 5),
+    connection.edit("crimp", 1229, "Pressure welding", 2),
+    connection.edit("clip", 1233, "Clamp welding", 1),
 };
 constexpr std::span<const int> kConnectionIds = kIds<1234, 1232, 1228, 1237, 1230, 1231, 1229, 1233>;
 constexpr GroupBox kConnectionGroups[]{
@@ -335,45 +384,51 @@ constexpr GroupBox kConnectionGroups[]{
 };
 
 // Printed wiring boards
+constexpr Fields printed_board{fields::kPrintedBoard};
 constexpr std::array kPrintedBoardControls{
-    list(2, 1009, "Quality:", 1, kQualitiesABC),
-    edit(4, V::u16, 1015, "# of metallized holes:", 2),
-    edit(6, V::f32, 1252, "PI q:", 3),
+    printed_board.list("quality", 1009, "Quality:", 1, kQualitiesABC),
+    printed_board.edit("holes", 1015, "# of metallized holes:", 2),
+    printed_board.edit("user_pi_q", 1252, "PI q:", 3),
 };
 
 // Rotating devices
+constexpr Fields rotating{fields::kRotating};
 constexpr std::array kRotatingControls{
-    list(1, 1001, "Type:", 1, kRotatingTypes),
-    list(2, 1009, "Quality:", 2, kQualitiesAToC),
-    edit(4, V::f32, 1252, "PI q:", 3),
+    rotating.list("type", 1001, "Type:", 1, kRotatingTypes),
+    rotating.list("quality", 1009, "Quality:", 2, kQualitiesAToC),
+    rotating.edit("user_pi_q", 1252, "PI q:", 3),
 };
 
 // Quartz crystals
+constexpr Fields quartz{fields::kQuartz};
 constexpr std::array kQuartzControls{
-    list(1, 1001, "Type:", 2, kQuartzTypes),
-    list(2, 1009, "Quality:", 1, kQualitiesA1A2BC),
-    edit(4, V::f32, 1252, "PI q:", 3),
+    quartz.list("type", 1001, "Type:", 2, kQuartzTypes),
+    quartz.list("quality", 1009, "Quality:", 1, kQualitiesA1A2BC),
+    quartz.edit("user_pi_q", 1252, "PI q:", 3),
 };
 
 // Surface acoustic wave devices
+constexpr Fields saw{fields::kSaw};
 constexpr std::array kSawControls{
-    list(2, 1009, "Quality:", 1, kSawQualities),
-    edit(4, V::f32, 1252, "PI q:", 2),
+    saw.list("quality", 1009, "Quality:", 1, kSawQualities),
+    saw.edit("user_pi_q", 1252, "PI q:", 2),
 };
 
 // Lamps
+constexpr Fields lamp{fields::kLamp};
 constexpr std::array kLampControls{
-    list(1, 1001, "Type:", 1, kLampTypes),
+    lamp.list("type", 1001, "Type:", 1, kLampTypes),
 };
 
 // Miscellaneous: quality only for types 1 to 13, learning factor and axes only
 // for the piezoelectric gyroscope.
+constexpr Fields miscellaneous{fields::kMiscellaneous};
 constexpr std::array kMiscControls{
-    list(1, 1001, "Type:", 1, kMiscTypes),
-    list(2, 1009, "Quality:", 2, kQualitiesAToC),
-    edit(4, V::f32, 1252, "PI q:", 3),
-    list(3, 2000, "Learning factor:", 4, kLearningFactors),
-    list(8, 1256, "Axis:", 5, kMiscAxes),
+    miscellaneous.list("type", 1001, "Type:", 1, kMiscTypes),
+    miscellaneous.list("quality", 1009, "Quality:", 2, kQualitiesAToC),
+    miscellaneous.edit("user_pi_q", 1252, "PI q:", 3),
+    miscellaneous.list("learning", 2000, "Learning factor:", 4, kLearningFactors),
+    miscellaneous.list("axis", 1256, "Axis:", 5, kMiscAxes),
 };
 constexpr GroupBox kMiscGroups[]{{"Gyroscopes", kIds<2000, 1256>}};
 constexpr TypeRule kMiscRules[]{
@@ -383,27 +438,30 @@ constexpr TypeRule kMiscRules[]{
 constexpr QualityRule kMiscQuality[]{{kQualityListId, {1, 13}}};
 
 // Tubes
+constexpr Fields tube{fields::kTube};
 constexpr std::array kTubeControls{
-    list(1, 1001, "Type :", 1, kTubeTypes),
-    list(2, 1009, "Quality:", 2, kQualitiesA1A2BC),
-    edit(4, V::f32, 1252, "PI q:", 3),
+    tube.list("type", 1001, "Type :", 1, kTubeTypes),
+    tube.list("quality", 1009, "Quality:", 2, kQualitiesA1A2BC),
+    tube.edit("user_pi_q", 1252, "PI q:", 3),
 };
 
 // Filters
+constexpr Fields filter{fields::kFilter};
 constexpr std::array kFilterControls{
-    list(1, 1001, "Construction:", 1, kFilterConstructions),
-    list(2, 1009, "Quality:", 2, kQualitiesABC),
-    edit(4, V::f32, 1252, "PI q:", 3),
+    filter.list("construction", 1001, "Construction:", 1, kFilterConstructions),
+    filter.list("quality", 1009, "Quality:", 2, kQualitiesABC),
+    filter.edit("user_pi_q", 1252, "PI q:", 3),
 };
 
 // Hybrid
+constexpr Fields hybrid{fields::kHybrid};
 constexpr std::array kHybridControls{
-    list(2, 1009, "Quality:", 1, kHybridQualities),
-    edit(12, V::f32, 1252, "PI q:", 2),
-    edit(4, V::u16, 1217, "# of monolithic IC:", 3),
-    edit(6, V::u16, 3000, "# of transistor:", 4),
-    edit(8, V::u16, 1218, "# of diode:", 5),
-    edit(10, V::u16, 1219, "# of passive components:", 6),
+    hybrid.list("quality", 1009, "Quality:", 1, kHybridQualities),
+    hybrid.edit("user_pi_q", 1252, "PI q:", 2),
+    hybrid.edit("ics", 1217, "# of monolithic IC:", 3),
+    hybrid.edit("transistors", 3000, "# of transistor:", 4),
+    hybrid.edit("diodes", 1218, "# of diode:", 5),
+    hybrid.edit("passives", 1219, "# of passive components:", 6),
 };
 
 // Icons of the templates.

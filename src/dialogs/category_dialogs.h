@@ -32,6 +32,8 @@ enum class ControlKind : std::uint8_t {
     list,  // a drop-down list whose selected index is the stored SelectionCode
 };
 
+// Block byte and type are the field's of the category's field table, where
+// each control names its field by key.
 struct CategoryControl {
     std::uint8_t block_byte;  // offset in the category's ParameterBlock
     VariableType type;
