@@ -1,5 +1,7 @@
 #include "tools/cell_values.h"
 
+#include "tools/diagnostics.h"
+
 #include "records/record.h"
 
 #include <charconv>
@@ -13,9 +15,7 @@ char lower(char c) noexcept { return c >= 'A' && c <= 'Z' ? static_cast<char>(c 
 
 void quote(std::string& why, std::string_view text) {
     why.clear();
-    why.push_back('\'');
-    why.append(text);
-    why.push_back('\'');
+    append_quoted(why, text);
 }
 
 // from_chars takes no leading '+', which people do write.

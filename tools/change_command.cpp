@@ -3,6 +3,7 @@
 #include "tools/cell_values.h"
 #include "tools/change_arguments.h"
 #include "tools/file_streams.h"
+#include "tools/input_limits.h"
 #include "tools/list_change.h"
 #include "tools/list_format.h"
 #include "tools/whole_file.h"
@@ -80,7 +81,12 @@ int change_command(std::span<const std::string_view> arguments, std::istream& st
     if (library == nullptr) library = (host_library = make_host_library()).get();
     std::string_view file_name = request.list;
     if (file_name == "-") file_name = "<stdin>";
-    const ListChange change = change_list(list, file_name, *category, conditions, new_values, *library, err);
+    ListChange change{kListUnusable, {}};
+    try {
+        change = change_list(list, file_name, *category, conditions, new_values, *library, err);
+    } catch (const RecordTooLong& error) {
+        err << file_name << ':' << error.line() << ": " << error.what() << '\n';
+    }
     if (change.status != kAllComputed) {
         err << "gjbz108a change: nothing written\n";
         return change.status;

@@ -95,7 +95,9 @@ std::size_t ColumnLayout::find(std::string_view name) const noexcept {
 }
 
 std::string ColumnLayout::label(std::string_view name) const {
-    return (noun_ == Noun::column ? "column '" : "member '") + std::string(name) + "'";
+    std::string label = noun_ == Noun::column ? "column " : "member ";
+    append_quoted(label, name);
+    return label;
 }
 
 std::string ColumnLayout::label(std::size_t column) const {

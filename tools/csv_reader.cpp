@@ -1,5 +1,7 @@
 #include "tools/csv_reader.h"
 
+#include "tools/input_limits.h"
+
 namespace gjbz108a::cli {
 
 CsvReader::CsvReader(std::istream& input) : input_(input) {}
@@ -21,6 +23,17 @@ void CsvReader::fail(const char* why) {
     syntax_error_cell_ = cell_ends_.size();
 }
 
+// The bounds are checked as the bytes arrive, a block (64 KiB) at a time at
+// most, so that a record without an end never takes more memory than that.
+void CsvReader::check_length() const {
+    const std::size_t cell_begin = cell_ends_.empty() ? 0 : cell_ends_.back();
+    if (text_.size() - cell_begin > kLongestCell) throw RecordTooLong(record_line_, too_long("a cell", kLongestCell));
+    // The row's bytes as they stand in the input, quotes and commas included: a
+    // row of empty cells costs memory too.
+    if (input_.position() - record_begin_ > kLongestRow)
+        throw RecordTooLong(record_line_, too_long("a row", kLongestRow));
+}
+
 bool CsvReader::next() {
     input_.skip_byte_order_mark();
     text_.clear();
@@ -29,7 +42,7 @@ bool CsvReader::next() {
     syntax_error_ = {};
     record_line_ = next_line_;
     if (input_.peek() == kEnd) return false;
-    cell_begin_ = input_.position();
+    cell_begin_ = record_begin_ = input_.position();
 
     enum class State { cell_start, plain, quoted, after_quote } state = State::cell_start;
     for (;;) {
@@ -48,6 +61,8 @@ bool CsvReader::next() {
                 return true;
             } else {
                 text_.push_back(line_break ? '\n' : static_cast<char>(c));
+                // A quoted cell takes a byte at a time: the check every 4 KiB costs nothing.
+                if ((text_.size() & 0xfff) == 0) check_length();
             }
             continue;
         }
@@ -57,6 +72,7 @@ bool CsvReader::next() {
             continue;
         }
         if (c == ',' || line_break || c == kEnd) {
+            check_length();
             end_cell(at);
             if (c == ',') {
                 cell_begin_ = input_.position();
@@ -75,6 +91,7 @@ bool CsvReader::next() {
         state = State::plain;
         // Most cells are plain text: the rest of such a run is copied in one go.
         input_.append_run(text_, [](unsigned char b) { return b == ',' || b == '\n' || b == '\r' || b == '"'; });
+        check_length();
     }
 }
 

@@ -23,7 +23,8 @@ public:
     explicit CsvReader(std::istream& input);
 
     // Reads the next record; false at the end of the input. The cells stay valid
-    // until the next call.
+    // until the next call. Throws RecordTooLong for a cell or a record beyond
+    // the bounds of tools/input_limits.h.
     bool next();
 
     std::size_t size() const noexcept override { return cell_ends_.size(); }
@@ -56,6 +57,7 @@ private:
         spans_.push_back({cell_begin_, raw_end});
     }
     void fail(const char* why);
+    void check_length() const;
 
     BlockInput input_;
 
@@ -63,6 +65,7 @@ private:
     std::vector<std::size_t> cell_ends_;  // end of each cell in text_
     std::vector<Span> spans_;             // each cell in the input
     std::size_t cell_begin_ = 0;
+    std::size_t record_begin_ = 0;
     unsigned long next_line_ = 1;
     unsigned long record_line_ = 0;
     std::string_view syntax_error_;

@@ -10,6 +10,11 @@ namespace gjbz108a::cli {
 
 class ProgressLine;
 
+// Appends `text` in single quotes for a message: whole when short, else its
+// first 40 bytes (cut between UTF-8 characters) and "...", so that a hostile
+// cell of 64 KiB cannot make a message of 64 KiB.
+void append_quoted(std::string& message, std::string_view text);
+
 class Diagnostics {
 public:
     Diagnostics(std::string_view file, std::ostream& out) : file_(file), out_(out) {}

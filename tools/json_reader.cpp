@@ -1,6 +1,7 @@
 #include "tools/json_reader.h"
 
 #include "tools/cell_values.h"
+#include "tools/input_limits.h"
 
 #include <cstring>
 
@@ -224,6 +225,7 @@ void JsonReader::read_part() {
             part_error(column, "a value is a string, a number or null, not " + std::string(kind));
         }
         if (!twice) cells_[column] = Cell{begin, text_.size(), line, true};
+        if (text_.size() > kLongestRow) fail(too_long("a part", kLongestRow));
         skip_blanks();
         if (peek() == '}') {
             get();
@@ -272,8 +274,10 @@ void JsonReader::read_member_name(std::string& name) {
 // After the opening quote, up to and with the closing one. Runs of plain
 // characters are copied from the input's block in one go.
 void JsonReader::read_string(std::string& out) {
+    const std::size_t begin = out.size();
     for (;;) {
         input_.append_run(out, [](unsigned char c) { return c == '"' || c == '\\' || c < 0x20; });
+        if (out.size() - begin > kLongestCell) fail(too_long("a value", kLongestCell));
         const int c = get();
         if (c == kEnd) fail("the file ends inside a string");
         if (c == '"') return;
@@ -331,7 +335,11 @@ unsigned JsonReader::read_hex4() {
 
 // A number's text as it stands, checked against JSON's form of numbers.
 void JsonReader::read_number(std::string& out) {
-    const auto take = [&] { out.push_back(static_cast<char>(get())); };
+    const std::size_t begin = out.size();
+    const auto take = [&] {
+        if (out.size() - begin == kLongestCell) fail(too_long("a value", kLongestCell));
+        out.push_back(static_cast<char>(get()));
+    };
     const auto digits = [&] {
         while (digit(peek())) take();
     };

@@ -1,5 +1,7 @@
 #include "tools/named_parts.h"
 
+#include "tools/diagnostics.h"
+
 namespace gjbz108a::cli {
 namespace {
 
@@ -22,8 +24,8 @@ std::optional<StoredPart> find_named_part(PartLibrary& library, unsigned item_co
         if (names[i].empty()) continue;
         const auto kind = static_cast<NameKind>(i + 1);
         if (auto part = library.find(kind, names[i], item_code)) return part;
-        tried.append(count++ ? " or the " : "the ").append(name_kind_text(kind)).append(" '");
-        tried.append(names[i]).push_back('\'');
+        tried.append(count++ ? " or the " : "the ").append(name_kind_text(kind)).push_back(' ');
+        append_quoted(tried, names[i]);
     }
     if (!library.reachable())
         why = "the component library cannot be loaded to look up " + tried;

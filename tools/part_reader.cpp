@@ -32,12 +32,11 @@ bool typed_as_undefined(const std::uint8_t* block, const ParameterField& field, 
     if (entry == nullptr || storage_of(entry->type_code) == Storage::selection || !holds_undefined(block, *entry))
         return false;
     why.clear();
-    why.push_back('\'');
-    why.append(text);
+    append_quoted(why, text);
     if (field.type == FieldType::f32)
-        why.append("' is too large: from 2^127 (about 1.7e38) on, a value of this field means not defined");
+        why.append(" is too large: from 2^127 (about 1.7e38) on, a value of this field means not defined");
     else
-        why.append("' is the value that means not defined in this field; leave the cell empty for the default");
+        why.append(" is the value that means not defined in this field; leave the cell empty for the default");
     return true;
 }
 
@@ -124,8 +123,8 @@ void PartReader::read_category(const Row& row, Part& part) {
         problem_at(part, column, "a category is required");
     else {
         why_.clear();
-        why_.push_back('\'');
-        why_.append(text).append("' is neither a supported ItemCode nor a category name");
+        append_quoted(why_, text);
+        why_.append(" is neither a supported ItemCode nor a category name");
         problem_at(part, column, why_);
     }
 }

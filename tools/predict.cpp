@@ -4,6 +4,7 @@
 #include "tools/csv_reader.h"
 #include "tools/duplicate_references.h"
 #include "tools/file_streams.h"
+#include "tools/input_limits.h"
 #include "tools/json_reader.h"
 #include "tools/list_format.h"
 #include "tools/part_reader.h"
@@ -119,6 +120,9 @@ ExitStatus predict(std::istream& in, std::string_view file_name, Format format, 
     } catch (const ReadError& error) {
         // The parts read before the error are written; the list was not read whole.
         diagnostics << "gjbz108a: " << error.what() << '\n';
+        return kListUnusable;
+    } catch (const RecordTooLong& error) {
+        Diagnostics(file_name, diagnostics).report(error.line(), "", error.what());
         return kListUnusable;
     }
 }

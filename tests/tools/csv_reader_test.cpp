@@ -1,4 +1,5 @@
 #include "tools/csv_reader.h"
+#include "tools/input_limits.h"
 
 #include <gtest/gtest.h>
 
@@ -103,7 +104,7 @@ TEST(CsvReader, ReportsBrokenQuotingAndStillGivesTheCells) {
 }
 
 TEST(CsvReader, RecordsLongerThanOneReadBlock) {
-    const std::string long_cell(200000, 'x');
+    const std::string long_cell(kLongestCell, 'x');  // as long as a cell may be, a read block
     const auto records = read_all("a," + long_cell + "\n\"" + long_cell + "\",b\n");
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0].cells[1], long_cell);
@@ -134,13 +135,13 @@ TEST(CsvReader, SpansCoverEachCellAsWrittenWithoutItsSeparator) {
                                                    {"last", "\"open"}}));
     // Offsets count the byte-order mark; a record beyond the first read block
     // has its offsets in the whole input.
-    const std::string long_cell(70000, 'z');
+    const std::string long_cell(kLongestCell, 'z');
     std::istringstream in("\xEF\xBB\xBF" "q\n" + long_cell + ",end\n");
     CsvReader reader(in);
     ASSERT_TRUE(reader.next());
     EXPECT_EQ(reader.span(0).begin, 3u);
     ASSERT_TRUE(reader.next());
-    EXPECT_EQ(reader.span(1).begin, 3u + 2u + 70000u + 1u);
+    EXPECT_EQ(reader.span(1).begin, 3u + 2u + kLongestCell + 1u);
     EXPECT_EQ(reader.span(1).end, reader.span(1).begin + 3u);
 }
 

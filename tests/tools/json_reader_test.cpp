@@ -1,4 +1,5 @@
 #include "tools/json_reader.h"
+#include "tools/input_limits.h"
 
 #include "fake_library.h"
 #include "json_rendering.h"
@@ -203,7 +204,7 @@ TEST(JsonReader, ListsThatNameEverNewMembersStop) {
 }
 
 TEST(JsonReader, PartsLongerThanOneReadBlock) {
-    const std::string long_ref(200000, 'r');
+    const std::string long_ref(kLongestCell, 'r');
     std::string notes;
     for (int i = 0; i < 20; ++i) notes += "\"# " + std::to_string(i) + "\": \"" + std::string(5000, 'n') + "\", ";
     // A surrogate pair and a number straddle the 64 KiB block boundaries of
