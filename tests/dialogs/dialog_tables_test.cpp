@@ -123,6 +123,7 @@ TEST(DialogTables, ToolTipsNameControlsThatExistAndApplyInTheirOwnDialogOnly) {
         const bool known_orphan = tip.item_code == 19 && (tip.id == 1226 || tip.id == 1235);
         EXPECT_NE(in_dialog_or_header(*dialog, tip.id), known_orphan) << int{tip.item_code} << ' ' << tip.id;
         EXPECT_EQ(tool_tip_text(tip.item_code, tip.id), tip.text);
+        EXPECT_EQ(tip.text.data()[tip.text.size()], '\0') << tip.id;
         // Elsewhere, and with ItemCode 0 outside single-part mode, the general text.
         const auto general = std::ranges::find(general_tool_tips(), tip.id, &ToolTip::id);
         const std::string_view expected = general == general_tool_tips().end() ? std::string_view{} : general->text;
