@@ -129,6 +129,9 @@ int find_string_exact(Hwnd box, int start, std::string_view text);
 // Buttons.
 int check_state(Hwnd button);
 void set_check(Hwnd button, int state);
+// The picture an image button shows instead of its caption (null: none).
+void set_button_image(Hwnd button, Bitmap image);
+Bitmap button_image(Hwnd button);
 
 // Messages.
 std::intptr_t send_message(Hwnd window, unsigned message, std::uintptr_t first, std::intptr_t second);

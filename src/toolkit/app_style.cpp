@@ -5,9 +5,11 @@
 namespace gjbz108a::toolkit {
 
 const CDefaultAppFont* app_style() {
-    static const platform::Library library(kStyleLibraryFile);
+    // Never unloaded, not even at exit: the style object and what it handed
+    // out live in the library for as long as the process runs.
+    static const platform::Library* const library = new platform::Library(kStyleLibraryFile);
     static const CDefaultAppFont* const style = [] {
-        auto* entry = library.find<decltype(CDefaultAppFont_GetInstance)>("CDefaultAppFont_GetInstance");
+        auto* entry = library->find<decltype(CDefaultAppFont_GetInstance)>("CDefaultAppFont_GetInstance");
         return entry ? entry() : nullptr;
     }();
     return style;

@@ -67,8 +67,12 @@ void check_real(std::string_view text) {
 std::intptr_t no_procedure(platform::Hwnd, unsigned, std::uintptr_t, std::intptr_t) { return 0; }
 
 void check_fillers(std::string_view bytes) {
-    static const std::string path =
-        (std::filesystem::temp_directory_path() / ("data-exchange-fuzz-" + std::to_string(::getpid()))).string();
+    static const std::string path = [] {
+        std::string file =
+            (std::filesystem::temp_directory_path() / ("data-exchange-fuzz-" + std::to_string(::getpid()))).string();
+        std::atexit([] { std::remove(path.c_str()); });
+        return file;
+    }();
     {
         std::ofstream file(path, std::ios::binary);
         file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

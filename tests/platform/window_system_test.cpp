@@ -97,7 +97,11 @@ TEST(HeadlessDialog, DisabledHiddenAndReadOnlyControlsRefuseTheUser) {
                                                       "control 10 is read-only", "no control 99"}));
     EXPECT_EQ(window_text(dialog_item(dialog, 10), 64), "kept");
     EXPECT_EQ(check_state(dialog_item(dialog, 12)), 0);
+    const Bitmap picture = create_bitmap("GETLIBU", 24, 24, nullptr);
+    set_button_image(dialog_item(dialog, 1), picture);
+    EXPECT_EQ(describe(dialog)[3], "1 Button \"OK\" image GETLIBU");
     destroy_window(dialog);
+    delete_object(picture);
     EXPECT_FALSE(is_window(dialog));
 }
 

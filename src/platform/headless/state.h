@@ -34,6 +34,7 @@ struct Window {
     std::size_t item_capacity = 100000;  // bounds the memory a list can take
     std::size_t text_limit = 0;
     int check = 0;
+    Bitmap image = nullptr;  // of an image button
 
     Font font = nullptr;
     std::intptr_t user_data = 0;

@@ -498,6 +498,11 @@ void set_check(Hwnd button, int state) {
     if (live(button)) button->check = state;
 }
 
+void set_button_image(Hwnd button, Bitmap image) {
+    if (live(button)) button->image = image;
+}
+Bitmap button_image(Hwnd button) { return live(button) ? button->image : nullptr; }
+
 std::intptr_t send_message(Hwnd handle, unsigned message, std::uintptr_t first, std::intptr_t second) {
     Window* window = live(handle);
     return window ? dispatch(*window, 0, message, first, second) : 0;
@@ -652,6 +657,7 @@ std::vector<std::string> describe(Hwnd dialog) {
         if (!(child->style & style::kVisible)) line += " hidden";
         if (has_class(*child, "Edit") && (child->style & style::kEditReadOnly)) line += " read-only";
         if (child->check) line += " checked";
+        if (child->image) line += " image " + child->image->name;
         if (is_list(*child)) {
             line += " [";
             for (std::size_t i = 0; i < child->items.size(); ++i) line += (i ? " | " : "") + child->items[i];
