@@ -1,4 +1,3 @@
-#include "part_csv.h"
 #include "prediction.h"
 
 #include <gtest/gtest.h>
@@ -13,36 +12,6 @@ using test::counts;
 using test::kHeader;
 using test::predict_text;
 using test::Prediction;
-
-TEST(Predict, TotalsAndCountsOverComputedPartsOnly) {
-    // Rates chosen exact in binary: 2 x 0.5 + 3 x 0.25 + 1 x 0.125 = 1.875.
-    const Prediction run = predict_text(std::string(kHeader) +
-                                 "\n"
-                                 "R1,2,FUSES,1,0.5,\n"
-                                 "R2,3,fuses,1,0.25,0\n"
-                                 "R3,1,25,1,0.125,10\n"  // warns, still counted
-                                 "R4,5,25,14,1000,\n"     // not computed by the model
-                                 "R5,0,25,1,1000,\n");    // refused: quantity 0
-    EXPECT_EQ(run.status, kSomethingRefused);
-    EXPECT_EQ(run.out,
-              "{\"parts\":[\n"
-              "{\"ref\":\"R1\",\"qty\":2,\"category\":\"FUSES\",\"failure_rate\":0.5,\"qty_x_failure_rate\":1,"
-              "\"status\":\"computed\",\"messages\":[],\"factors\":{}},\n"
-              "{\"ref\":\"R2\",\"qty\":3,\"category\":\"FUSES\",\"failure_rate\":0.25,\"qty_x_failure_rate\":0.75,"
-              "\"status\":\"computed\",\"messages\":[],\"factors\":{}},\n"
-              "{\"ref\":\"R3\",\"qty\":1,\"category\":\"FUSES\",\"failure_rate\":0.125,\"qty_x_failure_rate\":0.125,"
-              "\"status\":\"warnings\",\"messages\":[\"For Circulation Rate > 100 the model may be invalid\"],"
-              "\"factors\":{}},\n"
-              "{\"ref\":\"R4\",\"qty\":5,\"category\":\"FUSES\",\"failure_rate\":null,\"qty_x_failure_rate\":null,"
-              "\"status\":\"not computed\",\"messages\":[\"Environment not supported\"],\"factors\":null},\n"
-              "{\"ref\":\"R5\",\"qty\":null,\"category\":\"FUSES\",\"failure_rate\":null,\"qty_x_failure_rate\":null,"
-              "\"status\":\"not computed\",\"messages\":[\"column 'qty': '0' is out of range (1 to 9999)\"],"
-              "\"factors\":null}\n"
-              "],\n"
-              "\"total_failure_rate\":1.875,\n"
-              "\"summary\":{\"parts_read\":5,\"computed\":2,\"computed_with_warnings\":1,\"refused\":2}}\n");
-    EXPECT_EQ(run.diagnostics, "parts.csv:6: column 'qty': '0' is out of range (1 to 9999)\n");
-}
 
 // Each list alone: what the reader reports, the exit status, and pieces of
 // the JSON report ("" when the list is unusable and nothing is reported).
@@ -170,94 +139,6 @@ TEST(Predict, EveryProblemIsNamedByFileLineAndColumnAndTheOtherPartsGoOn) {
         for (const std::string& piece : c.in_out)
             EXPECT_NE(run.out.find(piece), std::string::npos) << c.what << '\n' << piece;
     }
-}
-
-TEST(Predict, TextTable) {
-    const Prediction run = predict_text(std::string(kHeader) +
-                                 "\n"
-                                 "F1,3,FUSES,1,0.0017,\n"
-                                 "LONG-DESIGNATOR,1,24,1,0.25,5\n"
-                                 "F3,1,25,14,1,\n",
-                                 Format::text);
-    EXPECT_EQ(run.out,
-              "Ref         Qty  Category                     Failure rate    Qty x rate  Status\n"
-              "                                              (per 10^6 h)  (per 10^6 h)\n"
-              "F1            3  FUSES                              0.0017        0.0051  computed\n"
-              "LONG-DESIGNATOR    1  METERS                               0.25          0.25  warnings\n"
-              "            For Circulation Rate > 100 the model may be invalid\n"
-              "F3            1  FUSES                                                    not computed\n"
-              "            Environment not supported\n"
-              "\n"
-              "Total failure rate: 0.2551 per 10^6 hours (sum of qty x failure rate of the computed parts)\n"
-              "Parts read: 3, computed: 1, computed with warnings: 1, refused: 1\n");
-}
-
-using test::kCsvHeader;
-using test::kNoFactors;
-
-TEST(Predict, CsvOutputQuotesWhatNeedsIt) {
-    const Prediction run = predict_text(std::string(kHeader) +
-                                 "\n"
-                                 "\"J1, J2\",2,FUSES,1,0.5,1\n"
-                                 "\"say \"\"x\"\"\",1,FUSES,14,0.5,\n",
-                                 Format::csv);
-    EXPECT_EQ(run.out,
-              kCsvHeader +
-              "\"J1, J2\",2,FUSES,0.5,1,warnings,For Circulation Rate > 100 the model may be invalid" +
-                  kNoFactors + "\n"
-              "\"say \"\"x\"\"\",1,FUSES,,,not computed,Environment not supported" + kNoFactors + "\n"
-              ",,,,1,total,parts read 2; computed 0; computed with warnings 1; refused 1" + kNoFactors + "\n");
-}
-
-// A Paper capacitor shows all six factors; Style 12 (Fine Tuning variable) has
-// no PI t and no PI ch. A part not computed has no factors.
-const std::string kCapacitors = std::string(kHeader) +
-                                ",style,quality\n"
-                                "C1,2,CAPACITOR,1,0.5,,Paper,B1\n"
-                                "C2,1,CAPACITOR,1,0.25,,Fine Tuning variable,B2\n"
-                                "C3,1,CAPACITOR,14,1,,Paper,B1\n";
-
-TEST(Predict, FactorsUnderEachComputedPartInText) {
-    // Lbase 0.5 in 9 characters with 5 decimals (a cell of 11 in a column of
-    // 12), PI e 2 and PI q 0.75 with 2, PI t 1.5 with 3, PI cyc 1.25 with 2,
-    // PI ch 3 with 1.
-    const Prediction run = predict_text(kCapacitors, Format::text, &test::with_capacitor_factors);
-    EXPECT_EQ(run.out,
-              "Ref         Qty  Category                     Failure rate    Qty x rate  Status\n"
-              "                                              (per 10^6 h)  (per 10^6 h)\n"
-              "C1            2  CAPACITOR                             0.5             1  computed\n"
-              "                    Lbase      PI  e   PI  q    PI  t     PI cyc   PI ch\n"
-              "                    0.50000     2.00    0.75      1.500     1.25     3.0\n"
-              "C2            1  CAPACITOR                            0.25          0.25  computed\n"
-              "                    Lbase      PI  e   PI  q    PI  t     PI cyc   PI ch\n"
-              "                    0.50000     2.00    0.75                1.25\n"
-              "C3            1  CAPACITOR                                                not computed\n"
-              "            Environment not supported\n"
-              "\n"
-              "Total failure rate: 1.25 per 10^6 hours (sum of qty x failure rate of the computed parts)\n"
-              "Parts read: 3, computed: 2, computed with warnings: 0, refused: 1\n");
-}
-
-TEST(Predict, FactorsAsNamedFieldsInCsvAndJson) {
-    Prediction run = predict_text(kCapacitors, Format::csv, &test::with_capacitor_factors);
-    // Capacitors have no PI f and no PI l; their PI ch comes after PI l.
-    EXPECT_EQ(run.out,
-              kCsvHeader +
-              "C1,2,CAPACITOR,0.5,1,computed,,0.5,2,0.75,1.5,,1.25,,3,,,,,,\n"
-              "C2,1,CAPACITOR,0.25,0.25,computed,,0.5,2,0.75,,,1.25,,,,,,,,\n"
-              "C3,1,CAPACITOR,,,not computed,Environment not supported" + kNoFactors + "\n"
-              ",,,,1.25,total,parts read 3; computed 2; computed with warnings 0; refused 1" + kNoFactors + "\n");
-
-    run = predict_text(kCapacitors, Format::json, &test::with_capacitor_factors);
-    EXPECT_NE(run.out.find("\"messages\":[],\"factors\":{\"Lbase\":0.5,\"PI e\":2,\"PI q\":0.75,\"PI t\":1.5,"
-                           "\"PI cyc\":1.25,\"PI ch\":3}}"),
-              std::string::npos)
-        << run.out;
-    EXPECT_NE(run.out.find("\"messages\":[],\"factors\":{\"Lbase\":0.5,\"PI e\":2,\"PI q\":0.75,\"PI t\":null,"
-                           "\"PI cyc\":1.25,\"PI ch\":null}}"),
-              std::string::npos)
-        << run.out;
-    EXPECT_NE(run.out.find("\"messages\":[\"Environment not supported\"],\"factors\":null}"), std::string::npos);
 }
 
 }  // namespace

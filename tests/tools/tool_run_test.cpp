@@ -1,5 +1,8 @@
-// Runs the built command-line host as a user does and checks what it prints
-// and its exit status.
+// Runs the built command-line host as a user does: its arguments, its files,
+// its standard streams and its exit status. What it prints is checked in
+// detail by the in-process tests; here whole runs and what only a run shows.
+#include "files.h"
+
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
@@ -8,23 +11,19 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
+#include <vector>
 
+namespace gjbz108a::cli {
 namespace {
+
+using test::read_file;
 
 struct ToolRun {
     int status;
     std::string out;
     std::string err;
 };
-
-std::string read_file(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // A folder of this test process's own, removed when it ends: ctest runs the
 // tests of this file in parallel processes, and other builds may run them at
@@ -54,12 +53,7 @@ std::string write_list(const std::string& name, const std::string& text) {
 }
 
 // The path in single quotes, for the shell.
-std::string quoted(const std::string& path) {
-    std::string text(1, '\'');
-    text += path;
-    text += '\'';
-    return text;
-}
+std::string quoted(const std::string& path) { return "'" + path + "'"; }
 
 ToolRun run_tool(const std::string& arguments) {
     const std::string out = work_dir() + "tool_out.txt", err = work_dir() + "tool_err.txt";
@@ -67,6 +61,8 @@ ToolRun run_tool(const std::string& arguments) {
     const int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, read_file(out), read_file(err)};
 }
+
+const std::string kHeader = "ref,qty,category,environment,temperature,cycling_rate";
 
 TEST(ToolRun, ComputesAListAndItsTotal) {
     // By the documented tables, at EnvironmentCode 1:
@@ -81,13 +77,12 @@ TEST(ToolRun, ComputesAListAndItsTotal) {
     // PI q; the IC's Lbase, PI e, PI q, PI t, PI f, PI cyc and PI l (the fuses
     // and meters have none).
     const std::string list = write_list(
-        "computed.csv",
-        "ref,qty,category,environment,temperature,cycling_rate,type,tech,package,quality,learning,pins,elements\n"
-        "F1-F3,3,FUSES,1,25,0,,,,,,,\n"
-        "M1,1,METERS,1,25,0,,,,,,,\n"
-        "FL1,1,SURFACE ACCOUSTIC WAVE,1,25,0,,,,B2,,,\n"
-        "U1,1,IC Digital,1,25,0,Logic,MOS,Package Dual In-Line,B2,Stabilized,16,1000\n"
-        "U2,1,IC Digital,1,101,0,Logic,MOS,Package Dual In-Line,B2,Stabilized,16,1000\n");
+        "computed.csv", kHeader + ",type,tech,package,quality,learning,pins,elements\n"
+                                  "F1-F3,3,FUSES,1,25,0,,,,,,,\n"
+                                  "M1,1,METERS,1,25,0,,,,,,,\n"
+                                  "FL1,1,SURFACE ACCOUSTIC WAVE,1,25,0,,,,B2,,,\n"
+                                  "U1,1,IC Digital,1,25,0,Logic,MOS,Package Dual In-Line,B2,Stabilized,16,1000\n"
+                                  "U2,1,IC Digital,1,101,0,Logic,MOS,Package Dual In-Line,B2,Stabilized,16,1000\n");
     const ToolRun run = run_tool(quoted(list));
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
@@ -118,18 +113,17 @@ TEST(ToolRun, EmptyCellsAndNamedPartsComeFromTheShippedLibrary) {
     // 1 x 0.013 x 1 = 0.013; the starter library's SAW filter is B2, but the
     // row's B1 overrides it: 1 x 0.013 x 0.7 = 0.0091; the incandescent lamp
     // of the starter library 0.2. Total 0.0034 + 0.013 + 0.0091 + 0.2 = 0.2255.
-    const std::string list = write_list(
-        "library.csv",
-        "ref,qty,category,environment,temperature,cycling_rate,generic_name,quality\n"
-        "F1-F2,2,FUSES,1,25,0,FUSE 1A FAST-ACTING,\n"
-        "FL1,1,SURFACE ACCOUSTIC WAVE,1,25,0,,\n"
-        "FL2,1,SURFACE ACCOUSTIC WAVE,1,25,0,saw filter 433mhz,B1\n"
-        "DS1,1,LAMPS INCANDESCENT,1,25,0,LAMP INCANDESCENT 28V,\n"
-        "F3,1,FUSES,1,25,0,NO SUCH FUSE,\n");
+    const std::string list = write_list("library.csv", kHeader + ",generic_name,quality\n"
+                                                                 "F1-F2,2,FUSES,1,25,0,FUSE 1A FAST-ACTING,\n"
+                                                                 "FL1,1,SURFACE ACCOUSTIC WAVE,1,25,0,,\n"
+                                                                 "FL2,1,SURFACE ACCOUSTIC WAVE,1,25,0,saw filter 433mhz,B1\n"
+                                                                 "DS1,1,LAMPS INCANDESCENT,1,25,0,LAMP INCANDESCENT 28V,\n"
+                                                                 "F3,1,FUSES,1,25,0,NO SUCH FUSE,\n");
     const ToolRun run = run_tool(quoted(list));
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, list + ":6: column 'generic_name': the component library has no part of category FUSES "
-                              "under the generic name 'NO SUCH FUSE'\n");
+    const std::string why = "column 'generic_name': the component library has no part of category FUSES under the "
+                            "generic name 'NO SUCH FUSE'\n";
+    EXPECT_EQ(run.err, list + ":6: " + why);
     EXPECT_EQ(run.out,
               "Ref         Qty  Category                     Failure rate    Qty x rate  Status\n"
               "                                              (per 10^6 h)  (per 10^6 h)\n"
@@ -142,186 +136,115 @@ TEST(ToolRun, EmptyCellsAndNamedPartsComeFromTheShippedLibrary) {
               "                  0.013    1.00    0.70\n"
               "DS1           1  LAMPS INCANDESCENT                    0.2           0.2  computed\n"
               "F3            1  FUSES                                                    not computed\n"
-              "            column 'generic_name': the component library has no part of category FUSES under the "
-              "generic name 'NO SUCH FUSE'\n"
+              "            " + why +
               "\n"
               "Total failure rate: 0.2255 per 10^6 hours (sum of qty x failure rate of the computed parts)\n"
               "Parts read: 5, computed: 4, computed with warnings: 0, refused: 1\n");
 }
 
 TEST(ToolRun, ChangeWritesTheChangedListOrNothing) {
-    const std::string original = "ref,qty,category,environment,temperature,cycling_rate,style,quality,# note\n"
-                                 "C1,1,CAPACITOR,1,30,5,Mica,B1,\"a note, kept\"\n"
-                                 "R1,1,Resistor,1,30,5,Chip Film,B1,\n";
+    const std::string original = kHeader + ",style,quality,# note\n"
+                                           "C1,1,CAPACITOR,1,30,5,Mica,B1,\"a note, kept\"\n"
+                                           "R1,1,Resistor,1,30,5,Chip Film,B1,\n";
     const std::string list = write_list("change.csv", original), changed = work_dir() + "changed.csv";
     ToolRun run = run_tool("change " + quoted(list) + " --where category=7 quality=B1 --set quality=B2 -o " +
                            quoted(changed));
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "gjbz108a change: CAPACITOR parts matched: 1, changed: 1\n");
-    EXPECT_EQ(read_file(changed), "ref,qty,category,environment,temperature,cycling_rate,style,quality,# note\n"
-                                  "C1,1,CAPACITOR,1,30,5,Mica,B2,\"a note, kept\"\n"
-                                  "R1,1,Resistor,1,30,5,Chip Film,B1,\n");
+    EXPECT_EQ(read_file(changed), kHeader + ",style,quality,# note\n"
+                                            "C1,1,CAPACITOR,1,30,5,Mica,B2,\"a note, kept\"\n"
+                                            "R1,1,Resistor,1,30,5,Chip Film,B1,\n");
 
     // To standard output, and over the list itself.
-    run = run_tool("change " + quoted(list) + " --category Resistor --set quality=C");
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, original.substr(0, original.find("R1")) + "R1,1,Resistor,1,30,5,Chip Film,C,\n");
-    run = run_tool("change " + quoted(list) + " --category Resistor --set quality=C -o " + quoted(list));
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(read_file(list), original.substr(0, original.find("R1")) + "R1,1,Resistor,1,30,5,Chip Film,C,\n");
+    const std::string resistor_c = original.substr(0, original.find("R1")) + "R1,1,Resistor,1,30,5,Chip Film,C,\n";
+    EXPECT_EQ(run_tool("change " + quoted(list) + " --category Resistor --set quality=C").out, resistor_c);
+    EXPECT_EQ(run_tool("change " + quoted(list) + " --category Resistor --set quality=C -o " + quoted(list)).status, 0);
+    EXPECT_EQ(read_file(list), resistor_c);
 
     // Nothing is written for a bad argument or a list with a problem.
     const std::string never = work_dir() + "never.csv";
-    run = run_tool("change " + quoted(list) + " --category 7 --set quality=B9 -o " + quoted(never));
-    EXPECT_EQ(run.status, 2);
-    EXPECT_FALSE(std::filesystem::exists(never));
+    EXPECT_EQ(run_tool("change " + quoted(list) + " --category 7 --set quality=B9 -o " + quoted(never)).status, 2);
     const std::string broken = write_list("broken.csv", original + "C2,1,CAPACITOR,1,30,5,Mica,B9,\n");
     run = run_tool("change " + quoted(broken) + " --category 7 --set quality=B2 -o " + quoted(never));
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, broken + ":4: column 'quality': 'B9' is not an entry of the list (A1p, A1m, A1l, A1w, A2, "
                                 "B1, B2, C1, C2, User)\ngjbz108a change: nothing written\n");
     EXPECT_FALSE(std::filesystem::exists(never));
-    run = run_tool("change " + quoted(work_dir() + "missing.csv") + " --category 7 --set quality=B2");
-    EXPECT_EQ(run.status, 2);
 }
 
 TEST(ToolRun, APartAddedToTheLibraryIsNamedInAList) {
     // A fuse and a neon lamp kept under names of our own. At EnvironmentCode 1 a
     // fuse is 0.0017 and a neon lamp 0.07; the catalog number finds the lamp.
-    ToolRun run = run_tool("lib add FUSES 'FUSE OF OUR OWN'");
-    EXPECT_EQ(run.status, 0);
-    run = run_tool("lib add 'LAMPS INCANDESCENT' 'NEON OF OUR OWN' type=Neon");
-    EXPECT_EQ(run.status, 0);
-    run = run_tool("lib xref catalog_number OWN-1 'NEON OF OUR OWN'");
-    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run_tool("lib add FUSES 'FUSE OF OUR OWN'").status, 0);
+    EXPECT_EQ(run_tool("lib add 'LAMPS INCANDESCENT' 'NEON OF OUR OWN' type=Neon").status, 0);
+    EXPECT_EQ(run_tool("lib xref catalog_number OWN-1 'NEON OF OUR OWN'").status, 0);
     EXPECT_EQ(run_tool("lib show own-1").out.substr(0, 43), "generic_name         NEON OF OUR OWN\ncatego");
-    EXPECT_EQ(run_tool("lib show OWN-2").status, 1);
-    EXPECT_EQ(run_tool("lib frobnicate").status, 2);
 
-    const std::string list = write_list("own.csv", "ref,qty,category,environment,temperature,cycling_rate,"
-                                                   "generic_name,catalog_number\n"
-                                                   "F1,1,25,1,25,0,fuse of our own,\n"
-                                                   "DS1,1,28,1,25,0,,OWN-1\n");
-    run = run_tool("--format csv " + quoted(list));
+    const std::string list = write_list("own.csv", kHeader + ",generic_name,catalog_number\n"
+                                                             "F1,1,25,1,25,0,fuse of our own,\n"
+                                                             "DS1,1,28,1,25,0,,OWN-1\n");
+    const ToolRun run = run_tool("--format csv " + quoted(list));
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_NE(run.out.find("\nF1,1,FUSES,0.0017,"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("\nDS1,1,LAMPS INCANDESCENT,0.07,"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("parts read 2; computed 2;"), std::string::npos) << run.out;
 }
 
-TEST(ToolRun, RefusedPartsAreReportedAndSetTheExitStatus) {
-    // Environment 14 is one the models do not support, so the first part is not
-    // computed; the second has bad input; both are counted and the run goes on.
-    const std::string list = write_list("refused.csv",
-                                        "ref,qty,category,environment,temperature,cycling_rate,type\r\n"
-                                        "F1,3,FUSES,14,25,\r\n"
-                                        "DS1,1,LAMPS INCANDESCENT,1,25,,Halogen\r\n");
-    const ToolRun run = run_tool(quoted(list));
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, list + ":3: column 'type': 'Halogen' is not an entry of the list (Neon, Incandescent)\n");
-    EXPECT_NE(run.out.find("F1            3  FUSES"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("Parts read: 2, computed: 0, computed with warnings: 0, refused: 2\n"),
-              std::string::npos)
-        << run.out;
-
-    const ToolRun json = run_tool("--format=json " + quoted(list));
-    EXPECT_EQ(json.status, 1);
-    EXPECT_NE(json.out.find("\"summary\":{\"parts_read\":2,\"computed\":0,\"computed_with_warnings\":0,\"refused\":2}"),
+// Each run: its arguments, its exit status, and the start of what it prints
+// on each stream ("" for nothing). @ stands for the work folder.
+TEST(ToolRun, ArgumentsStreamsAndExitStatus) {
+    const std::string refused = write_list("refused.csv", kHeader + ",type\r\n"
+                                                                    "F1,3,FUSES,14,25,\r\n"
+                                                                    "DS1,1,LAMPS INCANDESCENT,1,25,,Halogen\r\n");
+    write_list("header.csv", "ref,qty,category\nR1,1,5\n");
+    write_list("stdin.csv", kHeader + "\nX,0,FUSES,1,,\n");
+    // JSON by its first byte, with lines before it: neither bytes nor lines are lost.
+    write_list("parts.txt", "\n\n  [{\"ref\": \"X\", \"qty\": 0, \"category\": \"FUSES\", \"environment\": 1}]\n");
+    struct Case {
+        std::string arguments;
+        int status;
+        std::string out, err;
+    };
+    const std::vector<Case> cases = {
+        {"@refused.csv", 1, "Ref ",
+         "@refused.csv:3: column 'type': 'Halogen' is not an entry of the list (Neon, Incandescent)\n"},
+        {"--format=json @refused.csv", 1, "{\"parts\":[\n{\"ref\":\"F1\",\"qty\":3,", "@refused.csv:3: "},
+        {"'@no such file.csv'", 2, "", "gjbz108a: cannot open @no such file.csv: No such file or directory\n"},
+        {"@header.csv", 2, "", "@header.csv:1: column 'environment': the column is missing\n"},
+        {"--format xml @header.csv", 2, "", "gjbz108a: unknown format 'xml': use text, csv or json\nTry "},
+        {"", 2, "", "gjbz108a: no parts file given\n"},
+        {"a.csv b.csv", 2, "", "gjbz108a: one parts file at a time\n"},
+        {"--frobnicate", 2, "", "gjbz108a: unknown option '--frobnicate'\n"},
+        {"- <@stdin.csv", 1, "Ref ", "<stdin>:2: column 'qty': '0' is out of range (1 to 9999)\n"},
+        {"- <@parts.txt", 1, "Ref ", "<stdin>:3: member 'qty': '0' is out of range (1 to 9999)\n"},
+        {"@parts.txt", 1, "Ref ", "@parts.txt:3: member 'qty': '0' is out of range (1 to 9999)\n"},
+        {"change @parts.txt --where category=FUSES --set subtype=1", 2, "",
+         "gjbz108a change: @parts.txt is a JSON parts list; change rewrites CSV lists only\n"},
+        {"change @missing.csv --category 7 --set quality=B2", 2, "", "gjbz108a: cannot open @missing.csv: No such file or directory\n"},
+        {"report @refused.csv", 1, "FUSES (ItemCode 25)\n", "@refused.csv:3: "},
+        {"report --format json @refused.csv", 1, "{\"categories\":[\n{\"item_code\":25,", "@refused.csv:3: "},
+        {"report --format csv @missing.csv", 2, "", "gjbz108a: cannot open @missing.csv: No such file or directory\n"},
+        {"report", 2, "", "gjbz108a: no parts file given\n"},
+        {"lib show OWN-2", 1, "", "gjbz108a lib: the library has no part with the generic name, "},
+        {"lib frobnicate", 2, "", "gjbz108a lib: unknown command 'frobnicate'\n"},
+        {"--help", 0, "Usage: gjbz108a [--format text|csv|json] PARTS_FILE\n", ""},
+        {"--list-fields", 0, "#### ", ""},
+    };
+    for (Case c : cases) {
+        for (std::string* text : {&c.arguments, &c.out, &c.err})
+            for (auto at = text->find('@'); at != std::string::npos; at = text->find('@', at + work_dir().size()))
+                text->replace(at, 1, work_dir());
+        const ToolRun run = run_tool(c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.arguments;
+        EXPECT_EQ(run.out.substr(0, c.out.size()), c.out) << c.arguments;
+        EXPECT_EQ(run.out.empty(), c.out.empty()) << c.arguments;
+        EXPECT_EQ(run.err.substr(0, c.err.size()), c.err) << c.arguments;
+        EXPECT_EQ(run.err.empty(), c.err.empty()) << c.arguments;
+    }
+    EXPECT_NE(run_tool(quoted(refused)).out.find("Parts read: 2, computed: 0, computed with warnings: 0, refused: 2\n"),
               std::string::npos);
 }
 
-TEST(ToolRun, UnusableListsAndOptionsExitWithTwo) {
-    ToolRun run = run_tool(quoted(work_dir() + "no such file.csv"));
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "gjbz108a: cannot open " + work_dir() + "no such file.csv: No such file or directory\n");
-
-    const std::string list = write_list("header.csv", "ref,qty,category\nR1,1,5\n");
-    run = run_tool(quoted(list));
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.out, "");
-
-    EXPECT_EQ(run_tool("--format xml " + quoted(list)).status, 2);
-    EXPECT_EQ(run_tool("").status, 2);
-    EXPECT_EQ(run_tool("a.csv b.csv").status, 2);
-    EXPECT_EQ(run_tool("--frobnicate").status, 2);
-}
-
-TEST(ToolRun, HelpAndFieldListing) {
-    ToolRun run = run_tool("--help");
-    EXPECT_EQ(run.status, 0);
-    EXPECT_NE(run.out.find("Exit status:"), std::string::npos);
-
-    run = run_tool("--list-fields");
-    EXPECT_EQ(run.status, 0);
-    EXPECT_NE(run.out.find("#### 33 HYBRID"), std::string::npos);
-    EXPECT_NE(run.out.find("| `contact_voltage` | Contact Voltage | number, 0 or more |"), std::string::npos);
-}
-
-TEST(ToolRun, ReportWritesTheTablesOfEachCategory) {
-    // The SAW of quality B2 at EnvironmentCode 1: Lbase 0.013, PI e 1, PI q 1.
-    // The second SAW is refused: its quality stays unset ("---") and it has no
-    // factors. Fuses come first (ItemCode 25), and have no parameter table.
-    const std::string list = write_list("report.csv",
-                                        "ref,qty,category,environment,temperature,cycling_rate,quality\n"
-                                        "FL1,1,SURFACE ACCOUSTIC WAVE,1,25,0,B2\n"
-                                        "FL2,1,27,1,25,0,Z\n"
-                                        "F1-F3,3,FUSES,1,25,0,\n");
-    ToolRun run = run_tool("report " + quoted(list));
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, list + ":3: column 'quality': 'Z' is not an entry of the list (A2, A3, B1, B2, C, User)\n");
-    const std::string saw =
-        "SURFACE ACCOUSTIC WAVE (ItemCode 27)\n"
-        "====================================\n"
-        "\n"
-        "Ref Qty  Qual\n"
-        "--- --- ------\n"
-        "FL1   1  B2\n"
-        "FL2   1  ---\n"
-        "\n"
-        "Ref Qty Failure rate  Lbase   PI  e   PI  q  Status\n"
-        "        (per 10^6 h)\n"
-        "--- --- ------------ ------- ------- ------- ------------\n"
-        "FL1   1        0.013  0.013    1.00    1.00  computed\n"
-        "FL2   1                                      not computed\n"
-        "     column 'quality': 'Z' is not an entry of the list (A2, A3, B1, B2, C, User)\n"
-        "\n"
-        "SURFACE ACCOUSTIC WAVE: 2 parts, sum of qty x failure rate 0.013 per 10^6 hours\n";
-    EXPECT_NE(run.out.find(saw), std::string::npos) << run.out;
-    EXPECT_EQ(run.out.find("FUSES (ItemCode 25)\n"), 0u) << run.out;
-    EXPECT_NE(run.out.find("Parts read: 3, computed: 2, computed with warnings: 0, refused: 1\n"), std::string::npos);
-
-    run = run_tool("report --format json " + quoted(list));
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out.find("{\"categories\":[\n{\"item_code\":25,"), 0u) << run.out;
-
-    EXPECT_EQ(run_tool("report --format csv " + quoted(work_dir() + "missing.csv")).status, 2);
-    EXPECT_EQ(run_tool("report").status, 2);
-}
-
-TEST(ToolRun, ReadsStandardInput) {
-    const std::string list = write_list("stdin.csv", "ref,qty,category,environment,temperature,cycling_rate\n"
-                                                     "X,0,FUSES,1,,\n");
-    const ToolRun run = run_tool("- <" + quoted(list));
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "<stdin>:2: column 'qty': '0' is out of range (1 to 9999)\n");
-}
-
-// Standard input and a file without a telling extension are JSON by their
-// first byte; the probe's look ahead loses neither bytes nor lines.
-TEST(ToolRun, ReadsAJsonListFromStandardInputOrAFileOfAnyName) {
-    const std::string list = write_list("parts.txt", "\n\n  [{\"ref\": \"X\", \"qty\": 0, \"category\": \"FUSES\","
-                                                     " \"environment\": 1}]\n");
-    for (const std::string& arguments : {"- <" + quoted(list), quoted(list)}) {
-        const ToolRun run = run_tool(arguments);
-        EXPECT_EQ(run.status, 1);
-        const std::string name = arguments.front() == '-' ? "<stdin>" : list;
-        EXPECT_EQ(run.err, name + ":3: member 'qty': '0' is out of range (1 to 9999)\n");
-    }
-    const ToolRun change = run_tool("change " + quoted(list) + " --where category=FUSES --set subtype=1");
-    EXPECT_EQ(change.status, 2);
-    EXPECT_EQ(change.err, "gjbz108a change: " + list + " is a JSON parts list; change rewrites CSV lists only\n");
-}
-
 }  // namespace
+}  // namespace gjbz108a::cli
