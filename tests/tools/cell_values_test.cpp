@@ -6,7 +6,10 @@
 
 #include <array>
 #include <bit>
+#include <functional>
 #include <limits>
+#include <string>
+#include <vector>
 
 namespace gjbz108a::cli {
 namespace {
@@ -18,85 +21,74 @@ TEST(CellValues, TrimsBlanksAndComparesWithoutLetterCase) {
     EXPECT_FALSE(same_text("GaAs", "GaAs MMIC"));
 }
 
-TEST(CellValues, WholeNumbersAndTheirRange) {
-    std::int64_t value = 0;
-    std::string why;
-    EXPECT_TRUE(read_whole("9999", 1, 9999, value, why));
-    EXPECT_EQ(value, 9999);
-    EXPECT_TRUE(read_whole("+7", 1, 9999, value, why));
-    EXPECT_EQ(value, 7);
+// What a reader makes of a text: "= value" when it takes it, else why not.
+using Reader = std::function<std::string(std::string_view)>;
 
-    EXPECT_FALSE(read_whole("10000", 1, 9999, value, why));
-    EXPECT_EQ(why, "'10000' is out of range (1 to 9999)");
-    EXPECT_FALSE(read_whole("0", 1, 9999, value, why));
-    EXPECT_EQ(why, "'0' is out of range (1 to 9999)");
-    EXPECT_FALSE(read_whole("-3", 1, 9999, value, why));
-    EXPECT_EQ(why, "'-3' is out of range (1 to 9999)");
-    EXPECT_FALSE(read_whole("99999999999999999999", 1, 9999, value, why));
-    EXPECT_EQ(why, "'99999999999999999999' is out of range (1 to 9999)");
-    EXPECT_FALSE(read_whole("2.5", 1, 9999, value, why));
-    EXPECT_EQ(why, "'2.5' is not a whole number");
-    EXPECT_FALSE(read_whole("1e3", 1, 9999, value, why));
-    EXPECT_EQ(why, "'1e3' is not a whole number");
-    EXPECT_FALSE(read_whole("12 pcs", 1, 9999, value, why));
-    EXPECT_EQ(why, "'12 pcs' is not a number");
-    EXPECT_FALSE(read_whole("+", 1, 9999, value, why));
-    EXPECT_EQ(why, "'+' is not a number");
+template <typename T, typename Read>
+Reader reader(Read read) {
+    return [read](std::string_view text) {
+        T value{};
+        std::string why;
+        if (!read(text, value, why)) return why;
+        if constexpr (std::is_same_v<T, float>) return "= " + std::to_string(std::bit_cast<std::uint32_t>(value));
+        else return "= " + std::to_string(value);
+    };
 }
 
-TEST(CellValues, RealsAreRoundedOnceToSinglePrecision) {
-    float value = 0;
-    std::string why;
-    EXPECT_TRUE(read_real("0.1", 0.0f, value, why));
-    EXPECT_EQ(std::bit_cast<std::uint32_t>(value), 0x3DCCCCCDu);  // nearest f32 to 0.1
-    EXPECT_TRUE(read_real("1.048576E6", 0.0f, value, why));
-    EXPECT_EQ(value, 1048576.0f);
-    EXPECT_TRUE(read_real("+25", -273.15f, value, why));
-    EXPECT_EQ(value, 25.0f);
-    EXPECT_TRUE(read_real("3.4028234e38", 0.0f, value, why));
-    EXPECT_EQ(value, std::numeric_limits<float>::max());
+std::string f32_bits(float value) { return "= " + std::to_string(std::bit_cast<std::uint32_t>(value)); }
 
-    EXPECT_FALSE(read_real("1e39", 0.0f, value, why));
-    EXPECT_EQ(why, "'1e39' is beyond the range of a single-precision number (0, or about 1.4e-45 to 3.4e38 in size)");
-    EXPECT_FALSE(read_real("inf", 0.0f, value, why));
-    EXPECT_EQ(why, "'inf' is not a finite number");
-    EXPECT_FALSE(read_real("nan", 0.0f, value, why));
-    EXPECT_EQ(why, "'nan' is not a finite number");
-    EXPECT_FALSE(read_real("-0.5", 0.0f, value, why));
-    EXPECT_EQ(why, "'-0.5' is below the lowest value, 0");
-    EXPECT_FALSE(read_real("-274", -273.15f, value, why));
-    EXPECT_EQ(why, "'-274' is below the lowest value, -273.15");
-    EXPECT_FALSE(read_real("25C", 0.0f, value, why));
-    EXPECT_EQ(why, "'25C' is not a number");
-    EXPECT_FALSE(read_real("0x10", 0.0f, value, why));
-    EXPECT_EQ(why, "'0x10' is not a number");
-}
-
-TEST(CellValues, ListEntriesByTextOrCode) {
+TEST(CellValues, WholeNumbersRealsAndListEntries) {
+    const Reader quantity = reader<std::int64_t>(
+        [](std::string_view t, std::int64_t& v, std::string& why) { return read_whole(t, 1, 9999, v, why); });
+    const Reader positive = reader<float>(
+        [](std::string_view t, float& v, std::string& why) { return read_real(t, 0.0f, v, why); });
+    const Reader temperature = reader<float>(
+        [](std::string_view t, float& v, std::string& why) { return read_real(t, -273.15f, v, why); });
     const std::array<std::string_view, 3> entries{"Stabilized", "Not stabil", "New device"};
-    unsigned code = 0;
-    std::string why;
-    EXPECT_TRUE(read_entry("not STABIL", entries, code, why));
-    EXPECT_EQ(code, 2u);
-    EXPECT_TRUE(read_entry("3", entries, code, why));
-    EXPECT_EQ(code, 3u);
+    const std::array<std::string_view, 11> long_list{"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k"};
+    const Reader learning = reader<unsigned>(
+        [&](std::string_view t, unsigned& v, std::string& why) { return read_entry(t, entries, v, why); });
+    const Reader eleven = reader<unsigned>(
+        [&](std::string_view t, unsigned& v, std::string& why) { return read_entry(t, long_list, v, why); });
+    const std::string range = "is beyond the range of a single-precision number (0, or about 1.4e-45 to 3.4e38 in size)";
 
-    EXPECT_FALSE(read_entry("4", entries, code, why));
-    EXPECT_EQ(why, "'4' is not a code of the list (1 to 3)");
-    EXPECT_FALSE(read_entry("0", entries, code, why));
-    EXPECT_EQ(why, "'0' is not a code of the list (1 to 3)");
-    EXPECT_FALSE(read_entry("Not stabilized", entries, code, why));
-    EXPECT_EQ(why, "'Not stabilized' is not an entry of the list (Stabilized, Not stabil, New device)");
-
-    std::array<std::string_view, 11> long_list{"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k"};
-    EXPECT_FALSE(read_entry("z", long_list, code, why));
-    EXPECT_EQ(why, "'z' is not an entry of the list; gjbz108a --list-fields shows its entries");
+    const std::vector<std::tuple<const Reader*, std::string_view, std::string>> cases = {
+        {&quantity, "9999", "= 9999"},
+        {&quantity, "+7", "= 7"},
+        {&quantity, "10000", "'10000' is out of range (1 to 9999)"},
+        {&quantity, "0", "'0' is out of range (1 to 9999)"},
+        {&quantity, "-3", "'-3' is out of range (1 to 9999)"},
+        {&quantity, "99999999999999999999", "'99999999999999999999' is out of range (1 to 9999)"},
+        {&quantity, "2.5", "'2.5' is not a whole number"},
+        {&quantity, "1e3", "'1e3' is not a whole number"},
+        {&quantity, "12 pcs", "'12 pcs' is not a number"},
+        {&quantity, "+", "'+' is not a number"},
+        // Reals are rounded once to single precision.
+        {&positive, "0.1", "= " + std::to_string(0x3DCCCCCDu)},
+        {&positive, "1.048576E6", f32_bits(1048576.0f)},
+        {&temperature, "+25", f32_bits(25.0f)},
+        {&positive, "3.4028234e38", f32_bits(std::numeric_limits<float>::max())},
+        {&positive, "1e39", "'1e39' " + range},
+        {&positive, "inf", "'inf' is not a finite number"},
+        {&positive, "nan", "'nan' is not a finite number"},
+        {&positive, "-0.5", "'-0.5' is below the lowest value, 0"},
+        {&temperature, "-274", "'-274' is below the lowest value, -273.15"},
+        {&positive, "25C", "'25C' is not a number"},
+        {&positive, "0x10", "'0x10' is not a number"},
+        // Entries by their text in any case, or by their code.
+        {&learning, "not STABIL", "= 2"},
+        {&learning, "3", "= 3"},
+        {&learning, "4", "'4' is not a code of the list (1 to 3)"},
+        {&learning, "0", "'0' is not a code of the list (1 to 3)"},
+        {&learning, "Not stabilized", "'Not stabilized' is not an entry of the list (Stabilized, Not stabil, New device)"},
+        {&eleven, "z", "'z' is not an entry of the list; gjbz108a --list-fields shows its entries"},
+    };
+    for (const auto& [read, text, expected] : cases) EXPECT_EQ((*read)(text), expected) << text;
 }
 
 // Stores every storage type at its place and refuses what does not fit it.
 TEST(CellValues, StoreFieldWritesEachStorageTypeAndChecksItsRange) {
     std::array<std::uint8_t, GJBZ108A_BLOCK_SIZE> block{};
-    std::string why;
     const std::array<std::string_view, 2> list{"Chip", "With lead"};
     const ParameterField u8{"cores", "# of Core", 9, FieldType::u8, {}};
     const ParameterField u16{"pins", "Active pins", 6, FieldType::u16, {}};
@@ -104,37 +96,32 @@ TEST(CellValues, StoreFieldWritesEachStorageTypeAndChecksItsRange) {
     const ParameterField u32{"elements", "# of elements", 12, FieldType::u32, {}};
     const ParameterField f32{"bits", "# of bits", 16, FieldType::f32, {}};
     const ParameterField selection{"surface", "Surface", 3, FieldType::selection, list};
-
-    EXPECT_TRUE(store_field(u8, "255", block.data(), why));
+    const std::vector<std::tuple<const ParameterField*, std::string_view, std::string>> cases = {
+        {&u8, "255", ""},
+        {&u8, "256", "'256' is out of range (0 to 255)"},
+        {&u16, "65535", ""},
+        {&u16, "65536", "'65536' is out of range (0 to 65535)"},
+        {&i32, "2147483647", ""},
+        {&i32, "-1", "'-1' is out of range (0 to 2147483647)"},
+        {&i32, "2147483648", "'2147483648' is out of range (0 to 2147483647)"},
+        {&u32, "4294967295", ""},
+        {&u32, "4294967296", "'4294967296' is out of range (0 to 4294967295)"},
+        {&f32, "262144", ""},
+        {&f32, "-1", "'-1' is below the lowest value, 0"},
+        {&selection, "with LEAD", ""},
+        {&selection, "3", "'3' is not a code of the list (1 to 2)"},
+    };
+    for (const auto& [field, text, why] : cases) {
+        std::string told;
+        EXPECT_EQ(store_field(*field, text, block.data(), told), why.empty()) << text;
+        EXPECT_EQ(told, why) << text;
+    }
     EXPECT_EQ(block[9], 255);
-    EXPECT_FALSE(store_field(u8, "256", block.data(), why));
-    EXPECT_EQ(why, "'256' is out of range (0 to 255)");
-
-    EXPECT_TRUE(store_field(u16, "65535", block.data(), why));
     EXPECT_EQ(load_u16(block.data(), 6), 65535);
-    EXPECT_FALSE(store_field(u16, "65536", block.data(), why));
-    EXPECT_EQ(why, "'65536' is out of range (0 to 65535)");
-
-    EXPECT_TRUE(store_field(i32, "2147483647", block.data(), why));
     EXPECT_EQ(load_i32(block.data(), 8), 2147483647);
-    EXPECT_FALSE(store_field(i32, "-1", block.data(), why));
-    EXPECT_EQ(why, "'-1' is out of range (0 to 2147483647)");
-    EXPECT_FALSE(store_field(i32, "2147483648", block.data(), why));
-
-    EXPECT_TRUE(store_field(u32, "4294967295", block.data(), why));
     EXPECT_EQ(load_u32(block.data(), 12), 4294967295u);
-    EXPECT_FALSE(store_field(u32, "4294967296", block.data(), why));
-    EXPECT_EQ(why, "'4294967296' is out of range (0 to 4294967295)");
-
-    EXPECT_TRUE(store_field(f32, "262144", block.data(), why));
     EXPECT_EQ(load_f32(block.data(), 16), 262144.0f);
-    EXPECT_FALSE(store_field(f32, "-1", block.data(), why));
-    EXPECT_EQ(why, "'-1' is below the lowest value, 0");
-
-    EXPECT_TRUE(store_field(selection, "with LEAD", block.data(), why));
     EXPECT_EQ(block[3], 2);
-    EXPECT_FALSE(store_field(selection, "3", block.data(), why));
-
     // Nothing was written outside the fields.
     for (std::size_t i : {0u, 1u, 2u, 4u, 5u, 20u, 21u}) EXPECT_EQ(block[i], 0) << i;
 }

@@ -7,27 +7,20 @@
 #include "records/item_codes.h"
 #include "records/record.h"
 
+#include "files.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace gjbz108a::cli {
 namespace {
 
-std::string source_file(const std::string& relative) {
-    const char* root = std::getenv("GJBZ108A_SOURCE_DIR");
-    EXPECT_NE(root, nullptr) << "GJBZ108A_SOURCE_DIR is not set";
-    std::ifstream in(std::string(root ? root : ".") + "/" + relative, std::ios::binary);
-    EXPECT_TRUE(in) << relative;
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using test::source_file;
 
 std::set<unsigned> seen_codes;
 
@@ -65,19 +58,30 @@ TEST(Documentation, ReadmeReferenceIsTheListingOfTheFieldTables) {
         << "run tools/readme_fields.sh";
 }
 
-TEST(Documentation, EveryCsvBlockOfTheReadmeReadsWithoutProblems) {
+// The text between each `open` and the next "```" in the README.
+std::vector<std::string> readme_blocks(const std::string& open) {
     const std::string readme = source_file("README.md");
-    const std::string open = "```csv\n", close = "```";
-    seen_codes.clear();
-    int blocks = 0;
+    std::vector<std::string> blocks;
     for (auto at = readme.find(open); at != std::string::npos; at = readme.find(open, at)) {
         at += open.size();
-        const auto stop = readme.find(close, at);
-        ASSERT_NE(stop, std::string::npos);
-        EXPECT_EQ(problems_of(readme.substr(at, stop - at), "README block " + std::to_string(++blocks)), "");
-        at = stop + close.size();
+        const auto stop = readme.find("```", at);
+        if (stop == std::string::npos) break;
+        blocks.push_back(readme.substr(at, stop - at));
+        at = stop;
     }
+    return blocks;
+}
+
+// CSV and JSON lists alike: the stand-in model computes every part they name.
+TEST(Documentation, EveryCsvAndJsonBlockOfTheReadmeReadsWithoutProblems) {
+    seen_codes.clear();
+    int number = 0;
+    for (const std::string& block : readme_blocks("```csv\n"))
+        EXPECT_EQ(problems_of(block, "README block " + std::to_string(++number)), "");
     EXPECT_EQ(seen_codes, all_codes());
+    const auto json = readme_blocks("```json\n");
+    EXPECT_FALSE(json.empty());
+    for (const std::string& block : json) EXPECT_EQ(problems_of(block, "README.json"), "");
 }
 
 TEST(Documentation, OneExampleRowPerCategoryOfItsOwnCategory) {
@@ -107,8 +111,7 @@ TEST(Documentation, ShippedExampleListsReadWithoutProblems) {
 // What the built tool prints when run with `arguments` from the source folder,
 // where the README's commands run.
 std::string tool_output(const std::string& arguments) {
-    const char* root = std::getenv("GJBZ108A_SOURCE_DIR");
-    const std::string command = "cd '" + std::string(root ? root : ".") + "' && '" GJBZ108A_TOOL "' " + arguments;
+    const std::string command = "cd '" + test::source_folder() + "' && '" GJBZ108A_TOOL "' " + arguments;
     FILE* pipe = popen(command.c_str(), "r");
     EXPECT_NE(pipe, nullptr) << command;
     if (pipe == nullptr) return {};

@@ -3,11 +3,10 @@
 #include "json_rendering.h"
 #include "prediction.h"
 
+#include "files.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 namespace gjbz108a::cli {
@@ -26,14 +25,7 @@ std::string replaced(std::string text, const std::string& from, const std::strin
     return text;
 }
 
-std::string source_file(const std::string& relative) {
-    const char* root = std::getenv("GJBZ108A_SOURCE_DIR");
-    EXPECT_NE(root, nullptr) << "GJBZ108A_SOURCE_DIR is not set";
-    std::ifstream in(std::string(root ? root : ".") + "/" + relative, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using test::source_file;
 
 // The shipped examples and a list with problems of every row kind, as CSV and
 // as their JSON rendering (each part on its CSV line): the same parts, rates,
@@ -105,23 +97,6 @@ TEST(JsonList, ValuesNoCellTakesAndUnknownMembersRefuseTheirParts) {
               "list:2: member 'qty': a quantity is required\n"
               "list:3: a part is an object of members, not true\n");
     EXPECT_NE(run_.out.find("parts read 3; computed 1; computed with warnings 0; refused 2"), std::string::npos);
-}
-
-TEST(JsonList, EveryJsonBlockOfTheReadmeReadsWithoutProblems) {
-    const std::string readme = source_file("README.md");
-    const std::string open = "```json\n", close = "```";
-    int blocks = 0;
-    for (auto at = readme.find(open); at != std::string::npos; at = readme.find(open, at)) {
-        at += open.size();
-        const auto stop = readme.find(close, at);
-        ASSERT_NE(stop, std::string::npos);
-        const Prediction block = run(readme.substr(at, stop - at), "README.json");
-        ++blocks;
-        EXPECT_EQ(block.diagnostics, "") << "block " << blocks;
-        EXPECT_EQ(block.status, kAllComputed);
-        at = stop + close.size();
-    }
-    EXPECT_GT(blocks, 0);
 }
 
 }  // namespace

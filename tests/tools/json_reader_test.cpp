@@ -53,31 +53,48 @@ ReadList read_all(const std::string& text) {
 
 using Cells = std::map<std::string, std::string>;
 
-TEST(JsonReader, AnArrayOrTheMemberPartsOfAnObject) {
+// The non-empty cells of every part, as "line: name=value, ...".
+std::string parts_of(const std::string& text) {
+    std::string all;
+    for (const ReadPart& part : read_all(text).parts) {
+        all += std::to_string(part.line) + ":";
+        for (const auto& [name, value] : part.cells) all += " " + name + "=" + value;
+        all += "\n";
+    }
+    return all;
+}
+
+TEST(JsonReader, PartsTheirCellsAndLines) {
     const std::string part = R"({"ref": "R1", "qty": 2})";
-    for (const std::string& text :
-         {"[" + part + "]", "\xEF\xBB\xBF [" + part + "]\n", R"({"parts": [)" + part + "]}",
-          R"({"title": "board", "rev": [1, {"a": null}], "parts": [)" + part + R"(], "notes": {"x": [true, false]}})"}) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        // An array, or the member "parts" of an object, whatever the other members hold.
+        {"[" + part + "]", "1: qty=2 ref=R1\n"},
+        {"\xEF\xBB\xBF [" + part + "]\n", "1: qty=2 ref=R1\n"},
+        {R"({"parts": [)" + part + "]}", "1: qty=2 ref=R1\n"},
+        {R"({"title": "board", "rev": [1, {"a": null}], "parts": [)" + part + R"(], "notes": {"x": [true, false]}})",
+         "1: qty=2 ref=R1\n"},
+        {"[]", ""}, {" [ ] ", ""}, {R"({"parts": []})", ""}, {"[{}]", "1:\n"},
+        // Lines after CRLF, a lone CR and LF.
+        {"[\r\n{\"ref\": \"A\",\r\n \"qty\": 1},\r{\"ref\": \"B\"},\n\n  {\n\"ref\": \"C\"}]",
+         "2: qty=1 ref=A\n4: ref=B\n6: ref=C\n"},
+        // Escapes and surrogate pairs become UTF-8; a NUL stays in the text.
+        {R"([{"ref": "\"\\\/\b\f\n\r\t", "# a": "\u0041\u00e9\u20AC\uD834\uDD1E\ud83d\ude00", "# b": "a\u0000b"}])",
+         "1: # a=A\xC3\xA9\xE2\x82\xAC\xF0\x9D\x84\x9E\xF0\x9F\x98\x80 # b=" + std::string("a\0b", 3) +
+             " ref=\"\\/\b\f\n\r\t\n"},
+        // Numbers as written.
+        {R"([{"# a": 0, "# b": -0.50, "# c": 1E+3, "# d": 2.0e-07, "# e": 12345678901234567890}])",
+         "1: # a=0 # b=-0.50 # c=1E+3 # d=2.0e-07 # e=12345678901234567890\n"},
+        // null is an empty cell; member names match without regard to letter case.
+        {R"([{"ref": "A", "qty": null}, {"Qty": 3, "pins": 8, "# note": "x"}])", "1: ref=A\n1: # note=x pins=8 qty=3\n"},
+    };
+    for (const auto& [text, parts] : cases) {
+        EXPECT_EQ(parts_of(text), parts) << text;
         const ReadList list = read_all(text);
-        ASSERT_EQ(list.parts.size(), 1u) << text;
-        EXPECT_EQ(list.parts[0].cells, (Cells{{"ref", "R1"}, {"qty", "2"}})) << text;
         EXPECT_EQ(list.diagnostics, "") << text;
         EXPECT_FALSE(list.stopped) << text;
     }
-    for (const char* empty : {"[]", " [ ] ", R"({"parts": []})", "[{}]"}) {
-        const ReadList list = read_all(empty);
-        EXPECT_FALSE(list.stopped) << empty;
-        EXPECT_EQ(list.diagnostics, "") << empty;
-    }
-}
 
-TEST(JsonReader, PartsAndMembersKeepTheirLines) {
-    const ReadList list = read_all("[\r\n{\"ref\": \"A\",\r\n \"qty\": 1},\r{\"ref\": \"B\"},\n\n  {\n\"ref\": \"C\"}]");
-    ASSERT_EQ(list.parts.size(), 3u);
-    EXPECT_EQ(list.parts[0].line, 2u);
-    EXPECT_EQ(list.parts[1].line, 4u);  // after a lone CR
-    EXPECT_EQ(list.parts[2].line, 6u);
-
+    // A member keeps its own line; an absent one has its part's.
     std::istringstream in("[{\"ref\": \"A\",\n\n \"qty\": 1}]");
     std::ostringstream out;
     Diagnostics diagnostics("parts.json", out);
@@ -85,31 +102,7 @@ TEST(JsonReader, PartsAndMembersKeepTheirLines) {
     ASSERT_TRUE(reader.next());
     EXPECT_EQ(reader.cell_line(reader.layout().find("ref")), 1u);
     EXPECT_EQ(reader.cell_line(reader.layout().find("qty")), 3u);
-    EXPECT_EQ(reader.cell_line(reader.layout().find("category")), 1u);  // absent: the part's line
-}
-
-TEST(JsonReader, EscapesAndSurrogatePairsBecomeUtf8) {
-    const ReadList list = read_all(R"([{"ref": "\"\\\/\b\f\n\r\t", "a": "\u0041\u00e9\u20AC\uD834\uDD1E\ud83d\ude00"}])");
-    ASSERT_EQ(list.parts.size(), 1u);
-    EXPECT_EQ(list.parts[0].cells.at("ref"), "\"\\/\b\f\n\r\t");
-    EXPECT_EQ(list.parts[0].cells.at("a"), "A\xC3\xA9\xE2\x82\xAC\xF0\x9D\x84\x9E\xF0\x9F\x98\x80");
-    const ReadList nul = read_all(R"([{"ref": "a\u0000b"}])");
-    EXPECT_EQ(nul.parts[0].cells.at("ref"), std::string("a\0b", 3));
-}
-
-TEST(JsonReader, NumbersAreTakenAsWritten) {
-    const ReadList list = read_all(R"([{"a": 0, "b": -0.50, "c": 1E+3, "d": 2.0e-07, "e": 12345678901234567890}])");
-    ASSERT_EQ(list.parts.size(), 1u);
-    EXPECT_EQ(list.parts[0].cells,
-              (Cells{{"a", "0"}, {"b", "-0.50"}, {"c", "1E+3"}, {"d", "2.0e-07"}, {"e", "12345678901234567890"}}));
-}
-
-TEST(JsonReader, NullOrAbsentIsAnEmptyCellAndColumnsGrowAsNamesAppear) {
-    const ReadList list = read_all(R"([{"ref": "A", "qty": null}, {"Qty": 3, "pins": 8, "# note": "x"}])");
-    ASSERT_EQ(list.parts.size(), 2u);
-    EXPECT_EQ(list.parts[0].cells, (Cells{{"ref", "A"}}));
-    EXPECT_EQ(list.parts[1].cells, (Cells{{"qty", "3"}, {"pins", "8"}, {"# note", "x"}}));  // letter case aside
-    EXPECT_EQ(list.diagnostics, "");
+    EXPECT_EQ(reader.cell_line(reader.layout().find("category")), 1u);
 }
 
 TEST(JsonReader, AnUnknownMemberIsReportedWhereItFirstAppears) {
