@@ -12,7 +12,7 @@
 // JSON can say (a header whose names are distinct and not empty, no broken
 // quoting, no value beyond the header).
 //
-// The component library is the tests' stand-in, as in the CSV target.
+// The component library is the tests' stand-in (see predict_csv).
 #include "support/parts_list_checks.h"
 
 #include "tools/cell_values.h"
@@ -20,9 +20,7 @@
 #include "tools/json_reader.h"
 #include "tools/list_format.h"
 #include "tools/part_reader.h"
-#include "tools/predict.h"
 
-#include "../tools/fake_library.h"
 #include "../tools/json_rendering.h"
 
 #include <sstream>
@@ -58,28 +56,10 @@ void check_parts(const std::string& text) {
     }
 }
 
-struct Run {
-    cli::ExitStatus status;
-    std::string out, diagnostics;
-};
-
-Run run(const std::string& text, std::string_view file_name) {
-    std::istringstream in(text);
-    std::ostringstream out, diagnostics;
-    cli::test::FakeLibrary library;
-    const cli::ExitStatus status =
-        cli::predict(in, file_name, cli::Format::csv, cli::View::parts, out, diagnostics, &calc_item, &library);
-    return {status, out.str(), diagnostics.str()};
-}
-
 // `rendering`: the text is the JSON rendering of a CSV list, which is valid
 // JSON whatever the CSV holds.
 void check_run(const std::string& text, bool rendering) {
-    const Run json = run(text, kFileName);
-    require(json.status == cli::kAllComputed || json.status == cli::kSomethingRefused ||
-                json.status == cli::kListUnusable,
-            "an undocumented exit status");
-    check_diagnostics(json.diagnostics, kFileName, line_count(text));
+    const ListRun json = predict_csv(text, kFileName);
 
     std::istringstream in(text);
     std::ostringstream ignored;
@@ -146,8 +126,8 @@ std::string columns_for_members(std::string text) {
 }
 
 void check_same_as_csv(const std::string& csv_text, const std::string& json_text) {
-    const Run csv = run(csv_text, "parts.csv");
-    const Run json = run(json_text, kFileName);
+    const ListRun csv = predict_csv(csv_text, "parts.csv");
+    const ListRun json = predict_csv(json_text, kFileName);
     require(json.status == csv.status, "a CSV list and its JSON rendering end with different exit statuses");
     // Both sides, as a cell may hold "member '" of its own.
     require(columns_for_members(json.out) == columns_for_members(csv.out),

@@ -7,17 +7,13 @@
 // diagnostic per problem in the "file:line: why" form, and CSV output whose
 // rows all have the header's cells and end with the total.
 //
-// The component library is the tests' stand-in, which gives every part type
-// a complete set of defaults and knows no named part: the host library has a
-// target of its own, and the stand-in keeps each input's run the same.
+// The component library is the tests' stand-in (see predict_csv).
 #include "support/parts_list_checks.h"
 
 #include "tools/columns.h"
 #include "tools/csv_reader.h"
 #include "tools/part_reader.h"
-#include "tools/predict.h"
 
-#include "../tools/fake_library.h"
 
 #include <sstream>
 #include <string>
@@ -77,16 +73,8 @@ void check_parts(std::string_view text) {
 }
 
 void check_run(std::string_view text) {
-    std::istringstream in{std::string(text)};
-    std::ostringstream out, diagnostics;
-    cli::test::FakeLibrary library;
-    const cli::ExitStatus status =
-        cli::predict(in, kFileName, cli::Format::csv, cli::View::parts, out, diagnostics, &calc_item, &library);
-    require(status == cli::kAllComputed || status == cli::kSomethingRefused || status == cli::kListUnusable,
-            "an undocumented exit status");
-    check_diagnostics(diagnostics.str(), kFileName, line_count(text));
-    if (status == cli::kListUnusable) return;
-    check_csv_output(out.str(), status);
+    const ListRun run = predict_csv(std::string(text), kFileName);
+    if (run.status != cli::kListUnusable) check_csv_output(run.out, run.status);
 }
 
 }  // namespace

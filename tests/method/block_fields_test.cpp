@@ -34,49 +34,6 @@ std::span<const ScreenField> screen_fields(int32_t item_code) {
     return list ? std::span{list->fields, static_cast<std::size_t>(list->count)} : std::span<const ScreenField>{};
 }
 
-TEST(ScreenLists, EveryCategoryAsDocumented) {
-    // Entries as offset:code, and the categories that have them.
-    const std::pair<const char*, std::set<unsigned>> lists[] = {
-        {"0:15 1:15 2:15 3:15 4:15 5:15 6:4 8:7 12:7 16:7", {1}},
-        {"0:15 1:15 2:15 3:15 4:15 5:15 6:4 8:5 12:7 16:7 20:15 21:2", {2}},
-        {"0:15 1:15 2:15 3:15 4:15 5:15 6:4 8:6 12:7 16:7", {3}},
-        {"0:15 1:15 2:2 3:15 4:7 8:7", {5}},
-        {"0:15 1:15 2:15 3:2 4:7 8:7", {6, 8, 11, 13}},
-        {"0:15 1:15 2:15 3:15 4:15 5:2 6:7 10:7", {7}},
-        {"0:15 1:15 2:15 3:15 4:7 8:7", {9, 18}},
-        {"0:15 1:15 2:15 3:2 4:7 8:15 9:2", {10}},
-        {"0:15 1:15 2:15 3:2 4:7 8:7 12:7 16:7", {12}},
-        {"0:15 1:15 2:15 3:2 4:7 8:7 12:7", {14}},
-        {"0:15 1:15 2:15 3:2 4:7", {15, 21, 22, 27, 30, 31}},
-        {"0:15 1:15 2:15 3:2", {16}},
-        {"0:15 1:15 2:4 4:4 6:4 8:4 10:4 12:4 14:4 16:4", {19}},
-        {"0:15 1:15 2:15 3:2 4:4 6:7", {20}},
-        {"0:15 1:15", {24, 25, 28}},
-        {"0:15 1:15 2:15 3:15 4:7 8:15 9:2", {29}},
-        {"0:15 1:15 2:15 3:2 4:4 6:4 8:4 10:4 12:7", {33}},
-    };
-    for (unsigned code = 0; code < 256; ++code) {
-        std::string entries;
-        for (const ScreenField& field : screen_fields(static_cast<int32_t>(code))) {
-            entries += std::to_string(field.offset) + ':' + std::to_string(field.type_code) + ' ';
-            EXPECT_EQ(field.length | field.reserved[0] | field.reserved[1], 0) << code;
-        }
-        std::string expected;
-        for (const auto& [list, codes] : lists)
-            if (codes.count(code)) expected = list + " "s;
-        EXPECT_EQ(entries, expected) << code;
-    }
-    // Only the low byte counts; an unsupported code leaves the caller's pointer alone.
-    const ScreenFieldList* connections = nullptr;
-    GetScrInfo(19, &connections);
-    const ScreenFieldList sentinel{};
-    for (int32_t code : {256 + 19, 0x7FFFFF00 + 19, -256 + 19, 0, 4, 17, 23, 26, 32, 34, 255, 256 + 4, -1}) {
-        const ScreenFieldList* list = &sentinel;
-        GetScrInfo(code, &list);
-        EXPECT_EQ(list, (code & 0xFF) == 19 ? connections : &sentinel) << code;
-    }
-}
-
 // The category field tables were written from the record layout apart from the
 // screen lists: every field must lie at an entry of the same storage.
 TEST(ScreenLists, AgreeWithTheCategoryFieldTables) {
@@ -92,11 +49,22 @@ TEST(ScreenLists, AgreeWithTheCategoryFieldTables) {
             for (char ch : field.key) EXPECT_TRUE(std::islower(ch) || ch == '_') << where;
             EXPECT_EQ(field.type == selection, !field.entries.empty()) << where;
             unsigned listed = 0;
-            for (const ScreenField& entry : screen_fields(static_cast<int32_t>(code)))
+            for (const ScreenField& entry : screen_fields(static_cast<int32_t>(code))) {
                 if (entry.offset == field.offset) listed = entry.type_code;
+                EXPECT_EQ(entry.length | entry.reserved[0] | entry.reserved[1], 0) << where;
+            }
             EXPECT_EQ(listed, type_codes.at(field.type)) << where;
             EXPECT_EQ(field_width(field.type), listed == 4 ? 2u : listed >= 5 && listed <= 7 ? 4u : 1u) << where;
         }
+    }
+    // Only the low byte counts; an unsupported code leaves the caller's pointer alone.
+    const ScreenFieldList* connections = nullptr;
+    GetScrInfo(19, &connections);
+    const ScreenFieldList sentinel{};
+    for (int32_t code : {256 + 19, 0x7FFFFF00 + 19, -256 + 19, 0, 4, 17, 23, 26, 32, 34, 255, 256 + 4, -1}) {
+        const ScreenFieldList* list = &sentinel;
+        GetScrInfo(code, &list);
+        EXPECT_EQ(list, (code & 0xFF) == 19 ? connections : &sentinel) << code;
     }
     // Names and list texts keep their spelling.
     EXPECT_EQ(find_category(20)->name, "PRINTED WIRINING BOARDS");

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace gjbz108a::cli {
 namespace {
@@ -54,49 +55,45 @@ TEST(JsonList, TheSameListAsCsvAndAsJsonGivesTheSameReport) {
     }
 }
 
-TEST(JsonList, AMissingRequiredMemberRefusesOnlyItsPart) {
-    const Prediction run_ = run(R"({"parts": [
+// Problems that only JSON has: each list's diagnostics, exit status and a
+// piece of its CSV output. Invalid JSON stops the list: the parts before it
+// are computed and reported, the total is theirs, and the status is 2.
+TEST(JsonList, MembersAndInvalidJsonInThePrediction) {
+    struct Case {
+        std::string json, diagnostics;
+        ExitStatus status;
+        std::string in_out;
+    };
+    const std::vector<Case> cases = {
+        {R"({"parts": [
 {"ref": "F1", "qty": 1, "category": "FUSES", "environment": 1, "temperature": 0.5},
 {"ref": "F2", "category": "FUSES"},
 {"ref": "F3", "qty": 2, "category": "FUSES", "environment": 1, "temperature": 0.25}
 ]})",
-                                "parts.json", Format::csv, View::parts, &test::temperature_as_rate);
-    EXPECT_EQ(run_.status, kSomethingRefused);
-    EXPECT_EQ(run_.diagnostics,
-              "parts.json:3: member 'qty': a quantity is required\n"
-              "parts.json:3: member 'environment': an environment code is required\n");
-    EXPECT_NE(run_.out.find("parts read 3; computed 2; computed with warnings 0; refused 1"), std::string::npos);
-}
-
-// Invalid JSON: the parts before it are computed and reported, the total is
-// theirs, and the exit status says that the list was not read whole.
-TEST(JsonList, InvalidJsonStopsTheListWithItsPartsBeforeReported) {
-    const Prediction run_ = run("[\n"
-                                "{\"ref\": \"F1\", \"qty\": 1, \"category\": 25, \"environment\": 1, \"temperature\": 0.5},\n"
-                                "{\"ref\": \"F2\", \"qty\": 1 \"category\": 25}\n"
-                                "{\"ref\": \"F3\", \"qty\": 1, \"category\": 25, \"environment\": 1}]",
-                                "-", Format::json, View::parts, &test::temperature_as_rate);
-    EXPECT_EQ(run_.status, kListUnusable);
-    EXPECT_EQ(run_.diagnostics, "-:3: ',' or '}' after a member is expected, not '\"'\n");
-    EXPECT_NE(run_.out.find("\"ref\":\"F1\""), std::string::npos);
-    EXPECT_EQ(run_.out.find("F2"), std::string::npos);
-    EXPECT_NE(run_.out.find("\"total_failure_rate\":0.5,\n\"summary\":{\"parts_read\":1,\"computed\":1,"),
-              std::string::npos);
-}
-
-TEST(JsonList, ValuesNoCellTakesAndUnknownMembersRefuseTheirParts) {
-    const Prediction run_ = run("[{\"ref\": \"F1\", \"qty\": 1, \"category\": 25, \"environment\": 1,"
-                                " \"colour\": null},\n"
-                                "{\"ref\": \"F2\", \"qty\": [1], \"category\": 25, \"environment\": 1},\n"
-                                "true]",
-                                "list", Format::csv, View::parts, &test::temperature_as_rate);
-    EXPECT_EQ(run_.status, kSomethingRefused);  // F1 computed, but an unknown member was named
-    EXPECT_EQ(run_.diagnostics,
-              "list:1: member 'colour': no category has this field; a part with a value in it is refused\n"
-              "list:2: member 'qty': a value is a string, a number or null, not an array\n"
-              "list:2: member 'qty': a quantity is required\n"
-              "list:3: a part is an object of members, not true\n");
-    EXPECT_NE(run_.out.find("parts read 3; computed 1; computed with warnings 0; refused 2"), std::string::npos);
+         "list:3: member 'qty': a quantity is required\n"
+         "list:3: member 'environment': an environment code is required\n",
+         kSomethingRefused, "\n,,,,1,total,parts read 3; computed 2; computed with warnings 0; refused 1,"},
+        {"[\n{\"ref\": \"F1\", \"qty\": 1, \"category\": 25, \"environment\": 1, \"temperature\": 0.5},\n"
+         "{\"ref\": \"F2\", \"qty\": 1 \"category\": 25}\n"
+         "{\"ref\": \"F3\", \"qty\": 1, \"category\": 25, \"environment\": 1}]",
+         "list:3: ',' or '}' after a member is expected, not '\"'\n", kListUnusable,
+         "\nF1,1,FUSES,0.5,0.5,computed,,,,,,,,,,,,,,,\n,,,,0.5,total,parts read 1; computed 1;"},
+        // An unknown member refuses nothing until a part gives it a value.
+        {"[{\"ref\": \"F1\", \"qty\": 1, \"category\": 25, \"environment\": 1, \"colour\": null},\n"
+         "{\"ref\": \"F2\", \"qty\": [1], \"category\": 25, \"environment\": 1},\n"
+         "true]",
+         "list:1: member 'colour': no category has this field; a part with a value in it is refused\n"
+         "list:2: member 'qty': a value is a string, a number or null, not an array\n"
+         "list:2: member 'qty': a quantity is required\n"
+         "list:3: a part is an object of members, not true\n",
+         kSomethingRefused, "parts read 3; computed 1; computed with warnings 0; refused 2"},
+    };
+    for (const Case& c : cases) {
+        const Prediction json = run(c.json, "list", Format::csv, View::parts, &test::temperature_as_rate);
+        EXPECT_EQ(json.diagnostics, c.diagnostics) << c.json;
+        EXPECT_EQ(json.status, c.status) << c.json;
+        EXPECT_NE(json.out.find(c.in_out), std::string::npos) << c.json << '\n' << json.out;
+    }
 }
 
 }  // namespace

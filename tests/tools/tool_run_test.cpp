@@ -1,6 +1,7 @@
 // Runs the built command-line host as a user does: its arguments, its files,
 // its standard streams and its exit status. What it prints is checked in
-// detail by the in-process tests; here whole runs and what only a run shows.
+// detail by the in-process tests and the models by their own; here one whole
+// run with the models and the shipped library, and what only a run shows.
 #include "files.h"
 
 #include <gtest/gtest.h>
@@ -63,48 +64,6 @@ ToolRun run_tool(const std::string& arguments) {
 }
 
 const std::string kHeader = "ref,qty,category,environment,temperature,cycling_rate";
-
-TEST(ToolRun, ComputesAListAndItsTotal) {
-    // By the documented tables, at EnvironmentCode 1:
-    // fuse 17 / 10000 = 0.0017, three of them 0.0051; meter 880 / 1000 = 0.88;
-    // SAW of quality B2: 1 x 0.013 x 1 = 0.013; the digital IC of the worked
-    // example: 0.0054 x 1 x 1 x (0.87 + 0.0846) x 1 x 1 = 0.00515484.
-    // The same IC at 101 degrees lies beyond the temperature curve, which ends at
-    // (95, 3.48), (100, 4.1): PI t = 4.1 + 0.124 = 4.224 and the rate
-    // 0.0054 x (4.224 + 0.0846) = 0.02326644, with a warning.
-    // Total 0.0051 + 0.88 + 0.013 + 0.00515484 + 0.02326644 = 0.92652128.
-    // Under a computed part its factors: the SAW's Lbase (0.013), PI e and
-    // PI q; the IC's Lbase, PI e, PI q, PI t, PI f, PI cyc and PI l (the fuses
-    // and meters have none).
-    const std::string list = write_list(
-        "computed.csv", kHeader + ",type,tech,package,quality,learning,pins,elements\n"
-                                  "F1-F3,3,FUSES,1,25,0,,,,,,,\n"
-                                  "M1,1,METERS,1,25,0,,,,,,,\n"
-                                  "FL1,1,SURFACE ACCOUSTIC WAVE,1,25,0,,,,B2,,,\n"
-                                  "U1,1,IC Digital,1,25,0,Logic,MOS,Package Dual In-Line,B2,Stabilized,16,1000\n"
-                                  "U2,1,IC Digital,1,101,0,Logic,MOS,Package Dual In-Line,B2,Stabilized,16,1000\n");
-    const ToolRun run = run_tool(quoted(list));
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.out,
-              "Ref         Qty  Category                     Failure rate    Qty x rate  Status\n"
-              "                                              (per 10^6 h)  (per 10^6 h)\n"
-              "F1-F3         3  FUSES                              0.0017        0.0051  computed\n"
-              "M1            1  METERS                               0.88          0.88  computed\n"
-              "FL1           1  SURFACE ACCOUSTIC WAVE              0.013         0.013  computed\n"
-              "                  Lbase   PI  e   PI  q\n"
-              "                  0.013    1.00    1.00\n"
-              "U1            1  IC Digital                     0.00515484    0.00515484  computed\n"
-              "                    Lbase      PI  e   PI  q    PI  t      PI  f     PI cyc   PI l\n"
-              "                      0.0054    1.00    1.00      0.870     0.0846     1.00    1.0\n"
-              "U2            1  IC Digital                      0.0232664     0.0232664  warnings\n"
-              "                    Lbase      PI  e   PI  q    PI  t      PI  f     PI cyc   PI l\n"
-              "                      0.0054    1.00    1.00      4.224     0.0846     1.00    1.0\n"
-              "            For Temperature > 100 the model may be invalid\n"
-              "\n"
-              "Total failure rate: 0.926521 per 10^6 hours (sum of qty x failure rate of the computed parts)\n"
-              "Parts read: 5, computed: 4, computed with warnings: 1, refused: 0\n");
-}
 
 TEST(ToolRun, EmptyCellsAndNamedPartsComeFromTheShippedLibrary) {
     // The test process's own library (TALWEN_DB) starts as the shipped one. At
