@@ -1,17 +1,13 @@
 // What a row puts into a part's entered block: empty cells are "not defined"
 // (the sentinels of the field's storage, shown "---" in a report), and a typed
 // value that equals such a sentinel is refused.
-#include "tools/predict.h"
 
 #include "fake_library.h"
-#include "fake_model.h"
-#include "part_csv.h"
 #include "row_reading.h"
 
 #include <gtest/gtest.h>
 
 #include <bit>
-#include <sstream>
 #include <string>
 
 namespace gjbz108a::cli {
@@ -82,33 +78,6 @@ TEST(EnteredBlock, ATypedSentinelIsRefused) {
     row = read_row("subtype,type", "IC Memory,1,30,0,0,SRAM");
     EXPECT_EQ(row.diagnostics, "");
     EXPECT_EQ(entered(row.part)[0], 0);
-}
-
-TEST(EnteredBlock, APartThatTheCheckRejectsIsReportedAndNotCalculated) {
-    // The stand-in model would give every part the rate 0.5 (its temperature).
-    std::istringstream in(
-        "ref,qty,category,environment,temperature,cycling_rate,type,package,pins,bits\n"
-        "U1,1,IC Memory,1,0.5,0,SRAM,Package Dual In-Line,101,1024\n"   // pins: 4 to 100
-        "U2,1,IC Memory,1,0.5,0,SRAM,Package Dual In-Line,100,1024\n"
-        "U3,1,IC Memory,1,0.5,0,SRAM,Package Metallic Shell,24,15.9\n"); // bits first
-    std::ostringstream out, diagnostics;
-    test::FakeLibrary library;
-    EXPECT_EQ(predict(in, "list.csv", Format::csv, View::parts, out, diagnostics, &test::temperature_as_rate,
-                      &library),
-              kSomethingRefused);
-    EXPECT_EQ(diagnostics.str(), "");
-    EXPECT_EQ(out.str(),
-              test::kCsvHeader +
-                  "U1,1,IC Memory,,,not computed,Number of pins for this package must be between  4 to 100" +
-                  test::kNoFactors +
-                  "\n"
-                  // The stand-in writes no factors: the memory's seven show 0.
-                  "U2,1,IC Memory,0.5,0.5,computed,,0,0,0,0,0,0,0,,,,,,,\n"
-                  "U3,1,IC Memory,,,not computed,Number of bits must be between  16 to 67108864" +
-                  test::kNoFactors +
-                  "\n"
-                  ",,,,0.5,total,parts read 3; computed 1; computed with warnings 0; refused 2" +
-                  test::kNoFactors + "\n");
 }
 
 }  // namespace

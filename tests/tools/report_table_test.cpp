@@ -45,15 +45,9 @@ TEST(ReportTable, ColumnsInDisplayOrderWithTheirWidths) {
     EXPECT_EQ(memory.columns()[0].number, 2u);
     EXPECT_EQ(memory.title_lines(), 2u);
 
-    // Capacitors 1, 3, 4, 2; hybrids 2, 3, 4, 5, 1.
-    EXPECT_EQ(names(report_table(7, TableKind::parameters)),
-              (std::vector<std::string>{"Style", "Surface", "Sealed", "Qual"}));
+    // Hybrids 2, 3, 4, 5, 1.
     EXPECT_EQ(names(report_table(33, TableKind::parameters)),
               (std::vector<std::string>{"# of IC", "# of trans", "# of diode", "# of passiv", "Qual"}));
-
-    EXPECT_EQ(names(report_table(7, TableKind::factors)),
-              (std::vector<std::string>{"Lbase", "PI e", "PI q", "PI t", "PI cyc", "PI ch"}));
-    EXPECT_EQ(widths(report_table(7, TableKind::factors)), (std::vector<std::uint32_t>{12, 7, 7, 10, 8, 7}));
 }
 
 TEST(ReportTable, TitlesAreCutIntoLinesOfTheColumnWidth) {
