@@ -268,6 +268,7 @@ TEST(GlobalChange, NewTextsAndTheEditingCommands) {
         {9, "ABC\0\0\0"s, "-rb1x\0"s, "-rb1x\0"s},       // only the exact command
         {9, "ABC\0\0\0"s, "NEWTEXT\0"s, "NEWTE\0"s},     {9, "\0\0\0\0\0\0"s, "-rb1\0"s, "\0\0\0\0\0\0"s},
         {9, "\0QQQQQ"s, "-re1\0"s, "\0QQQQ\0"s},          {11, "A\0"s, "-\0"s, "-\0"s},  // too short for a command
+        {9, "A\0\0\0\0\0"s, "-re1\0"s, "\0\0\0\0\0\0"s},     // the last character may be the only one
         // 8-character texts: cut to 8 and closed, "***" leaves them, no commands.
         {18, "OLD\0\0\0\0\0\0"s, "***new\0"s, "OLD\0\0\0\0\0\0"s}, {18, "OLD\0"s, "ABCDEFGHI"s, "ABCDEFGH\0"s},
         {18, "OLD\0"s, "-re1\0"s, "-re1\0\0\0\0\0"s},
