@@ -171,5 +171,40 @@ TEST(IoFaults, TheComponentLibraryIsNoOutputFile) {
     }
 }
 
+// A library in a folder the user cannot write still reads; only a write says
+// "read-only", and nothing on disk changes.
+TEST(IoFaults, AReadOnlyLibraryReads) {
+    std::string made = (fs::temp_directory_path() / "gjbz108a-ro-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(made.data()), nullptr);
+    const fs::path root = made, database = root / "library.db";
+    ASSERT_EQ(shell("TALWEN_DB='" + database.string() + "' TOOL lib show CAT-10100").status, 0);
+    fs::permissions(root, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                              fs::perms::others_read | fs::perms::others_exec);
+    write(root / "list.csv", "ref,qty,category,environment,temperature,cycling_rate,catalog_number\n"
+                             "U1,1,IC Memory,1,30,5,CAT-10100\n");
+    fs::permissions(database, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::permissions(root, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                              fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    const std::string before = read(database);
+    // The superuser writes anywhere: the tool runs as nobody instead.
+    const std::string as_user = ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+    const std::string with_library = "TALWEN_DB='" + database.string() + "' " + as_user;
+
+    ToolRun run = shell(with_library + "TOOL lib show CAT-10100");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("SRAM 256K X 8 CMOS SO32"), std::string::npos);
+    run = shell(with_library + "TOOL '" + (root / "list.csv").string() + "'");
+    EXPECT_EQ(run.status, 0) << run.err;
+    run = shell(with_library + "TOOL lib xref part_name NEW-NAME 'SRAM 256K X 8 CMOS SO32'");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "gjbz108a lib: " + database.string() +
+                           ": the component library is read-only here: the file cannot be written\n");
+    EXPECT_EQ(read(database), before);
+    EXPECT_EQ(std::distance(fs::directory_iterator(root), fs::directory_iterator()), 2);  // no journal files
+
+    fs::permissions(root, fs::perms::owner_all);
+    fs::remove_all(root);
+}
+
 }  // namespace
 }  // namespace gjbz108a::cli::test

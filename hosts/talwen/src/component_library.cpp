@@ -6,6 +6,8 @@
 #include "shipped_data.h"
 #include "text.h"
 
+#include <sqlite3.h>
+
 #include <algorithm>
 #include <array>
 
@@ -53,9 +55,31 @@ Part part_from_row(const Statement& row) {
     return part;
 }
 
-std::filesystem::path with_folder(const std::filesystem::path& file) {
-    if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path());
-    return file;
+// Reading only: the file is not touched. A database in write-ahead-log mode
+// needs its shared-memory index beside it; where the folder does not let a
+// reader make one, the file is read as it stands.
+std::unique_ptr<Connection> open_for_reading(const std::filesystem::path& file, std::int64_t& version) {
+    auto db = std::make_unique<Connection>(file, Access::read_only);
+    try {
+        version = db->query_integer("PRAGMA user_version");
+        return db;
+    } catch (const Error&) {
+        const int why = db->last_error();
+        if (why != SQLITE_CANTOPEN && why != SQLITE_READONLY) throw;
+    }
+    db = std::make_unique<Connection>(file, Access::immutable);
+    version = db->query_integer("PRAGMA user_version");
+    return db;
+}
+
+// Readers never wait for a writer with a write-ahead log, and a process
+// killed in a write leaves the last committed state.
+void use_write_ahead_log(Connection& db) { db.execute("PRAGMA journal_mode = WAL"); }
+
+bool is_empty_file(const std::filesystem::path& file) {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(file, error);
+    return error == std::errc::no_such_file_or_directory || (!error && size == 0);
 }
 
 }  // namespace
@@ -72,34 +96,59 @@ std::optional<NameKind> name_kind_from_text(std::string_view text) {
 
 std::filesystem::path ComponentLibrary::default_location() { return default_database_location(); }
 
-ComponentLibrary::ComponentLibrary(const std::filesystem::path& file) : file_(file), db_(with_folder(file)) {
-    // Readers never wait for a writer with a write-ahead log, and a process
-    // killed in a write leaves the last committed state.
-    db_.execute("PRAGMA journal_mode = WAL");
-    // Checked before taking the write lock, so that an up-to-date database opens
-    // for reading while another process writes.
-    if (db_.query_integer("PRAGMA user_version") == current_schema_version()) return;
-    try {
-        Transaction transaction(db_);
-        if (migrate(db_) == 0) {
-            Writer writer(db_);
-            add_shipped_data(writer);
-        }
-        transaction.commit();
-    } catch (const Error& error) {
-        throw Error(file.string() + ": " + error.what());
+ComponentLibrary::ComponentLibrary(const std::filesystem::path& file) : file_(file) {
+    if (is_empty_file(file)) {
+        if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path());
+        db_ = std::make_unique<Connection>(file, Access::create);
+        use_write_ahead_log(*db_);
+        writable_ = true;
+        bring_up_to_date();
+        return;
     }
+    // The version is read before anything is written, so that a database this
+    // library refuses is left exactly as it was.
+    std::int64_t version = 0;
+    db_ = open_for_reading(file, version);
+    if (version > current_schema_version())
+        throw Error(file.string() + ": the database has schema version " + std::to_string(version) +
+                    "; this library knows versions up to " + std::to_string(current_schema_version()));
+    if (version == current_schema_version()) return;
+    if (version == 0 && db_->query_integer("SELECT count(*) FROM sqlite_master") > 0)
+        throw Error(file.string() + ": not a component library: the database holds tables of another program");
+    bring_up_to_date();
+}
+
+void ComponentLibrary::bring_up_to_date() {
+    Connection& db = writable();
+    Transaction transaction(db);
+    // Another process may have done it since the version was read.
+    if (migrate(db) == 0) {
+        Writer writer(db);
+        add_shipped_data(writer);
+    }
+    transaction.commit();
+}
+
+Connection& ComponentLibrary::writable() {
+    if (writable_) return *db_;
+    auto db = std::make_unique<Connection>(file_, Access::read_write);
+    if (db->read_only())
+        throw Error(file_.string() + ": the component library is read-only here: the file cannot be written");
+    use_write_ahead_log(*db);
+    db_ = std::move(db);
+    writable_ = true;
+    return *db_;
 }
 
 std::optional<Part> ComponentLibrary::find_part(std::string_view generic_name) {
-    Statement query(db_, "SELECT generic_name, item_class, item_code, block FROM parts WHERE generic_name = ?1");
+    Statement query(*db_, "SELECT generic_name, item_class, item_code, block FROM parts WHERE generic_name = ?1");
     query.bind(1, generic_name);
     if (!query.step()) return std::nullopt;
     return part_from_row(query);
 }
 
 std::optional<CrossReference> ComponentLibrary::find_cross_reference(NameKind kind, std::string_view name) {
-    Statement query(db_, "SELECT name, generic_name FROM cross_references WHERE name_kind = ?1 AND name = ?2");
+    Statement query(*db_, "SELECT name, generic_name FROM cross_references WHERE name_kind = ?1 AND name = ?2");
     query.bind(1, static_cast<std::int64_t>(kind)).bind(2, name);
     if (!query.step()) return std::nullopt;
     return CrossReference{kind, query.text(0), query.text(1)};
@@ -110,7 +159,7 @@ Defaults ComponentLibrary::defaults(unsigned item_class, unsigned item_code, uns
     // The category's sets from the least to the most specific, so that a more
     // specific value overwrites a general one: (0, 0), (0, SubType), (Type, 0),
     // (Type, SubType).
-    Statement query(db_,
+    Statement query(*db_,
                     "SELECT type, subtype, field, value FROM default_values"
                     " WHERE item_class = ?1 AND item_code = ?2"
                     " ORDER BY (type <> 0) * 2 + (subtype <> 0)");
@@ -146,7 +195,7 @@ std::vector<std::string> ComponentLibrary::search(SearchKind how, NameKind kind,
             : "SELECT DISTINCT x.name FROM cross_references AS x JOIN parts AS p ON p.generic_name = x.generic_name"
               " WHERE x.name_kind = ?4 AND (?2 = 0 OR (p.item_class = ?1 AND p.item_code = ?2))"
               " AND x.name LIKE ?3 ESCAPE '\\' ORDER BY x.name";
-    Statement query(db_, sql);
+    Statement query(*db_, sql);
     query.bind(1, std::int64_t{item_class}).bind(2, std::int64_t{item_code}).bind(3, like_pattern(how, key));
     if (kind != NameKind::generic_name) query.bind(4, static_cast<std::int64_t>(kind));
     std::vector<std::string> names;
@@ -156,7 +205,7 @@ std::vector<std::string> ComponentLibrary::search(SearchKind how, NameKind kind,
 
 std::vector<Part> ComponentLibrary::parts() {
     std::vector<Part> parts;
-    Statement query(db_,
+    Statement query(*db_,
                     "SELECT generic_name, item_class, item_code, block FROM parts ORDER BY item_code, generic_name");
     while (query.step()) parts.push_back(part_from_row(query));
     return parts;
@@ -164,7 +213,7 @@ std::vector<Part> ComponentLibrary::parts() {
 
 std::vector<CrossReference> ComponentLibrary::cross_references() {
     std::vector<CrossReference> references;
-    Statement query(db_, "SELECT name_kind, name, generic_name FROM cross_references"
+    Statement query(*db_, "SELECT name_kind, name, generic_name FROM cross_references"
                          " ORDER BY generic_name, name_kind, name");
     while (query.step())
         references.push_back({static_cast<NameKind>(query.integer(0)), query.text(1), query.text(2)});
@@ -173,7 +222,7 @@ std::vector<CrossReference> ComponentLibrary::cross_references() {
 
 std::vector<DefaultValue> ComponentLibrary::default_values() {
     std::vector<DefaultValue> values;
-    Statement query(db_,
+    Statement query(*db_,
                     "SELECT item_class, item_code, type, subtype, field, value, note FROM default_values"
                     " ORDER BY item_class, item_code, type, subtype");
     while (query.step()) {

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -62,8 +63,12 @@ public:
     static std::filesystem::path default_location();
 
     // Opens the database, creating it (with its folder) when missing. A new
-    // database gets the current schema and the shipped defaults and starter
-    // library in one transaction; an older one is migrated.
+    // database (a missing or empty file, or one without tables) gets the
+    // current schema and the shipped defaults and starter library in one
+    // transaction; an older one is migrated. A database of a newer schema, or
+    // one of another program, is refused unchanged. An up-to-date database is
+    // opened for reading only, so that it reads in a folder the user cannot
+    // write; the first write reopens it for writing.
     explicit ComponentLibrary(const std::filesystem::path& file);
 
     const std::filesystem::path& file() const noexcept { return file_; }
@@ -98,8 +103,9 @@ public:
 
     template <typename Body>
     void write(Body&& body) {
-        Transaction transaction(db_);
-        Writer writer(db_);
+        Connection& db = writable();
+        Transaction transaction(db);
+        Writer writer(db);
         body(writer);
         transaction.commit();
     }
@@ -112,8 +118,15 @@ public:
     }
 
 private:
+    // The connection, reopened for writing (in write-ahead-log mode) the first
+    // time a write needs it.
+    Connection& writable();
+    // Brings an empty or older database up to the current schema.
+    void bring_up_to_date();
+
     std::filesystem::path file_;
-    Connection db_;
+    std::unique_ptr<Connection> db_;
+    bool writable_ = false;
 };
 
 // The text that names a kind in files and messages ("catalog number" ...), and back.

@@ -53,7 +53,7 @@ int current_schema_version() noexcept { return static_cast<int>(kMigrations.size
 int migrate(Connection& db) {
     const auto found = db.query_integer("PRAGMA user_version");
     if (found > current_schema_version())
-        throw Error("the database has schema version " + std::to_string(found) +
+        throw Error(db.file().string() + ": the database has schema version " + std::to_string(found) +
                     "; this library knows versions up to " + std::to_string(current_schema_version()));
     for (auto version = found; version < current_schema_version(); ++version)
         db.execute(kMigrations[static_cast<std::size_t>(version)]);

@@ -8,11 +8,39 @@ namespace {
 // How long a call waits for another process's write to finish before it gives up.
 constexpr int kBusyTimeoutMs = 10000;
 
+// A file: URI of the path, with the characters that a URI gives a meaning
+// escaped, and the immutable parameter.
+std::string immutable_uri(const std::filesystem::path& file) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string uri = "file:";
+    for (const char c : std::filesystem::absolute(file).string()) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '%' || c == '?' || c == '#' || byte < 0x20 || byte >= 0x7f) {
+            uri += '%';
+            uri += kHex[byte >> 4];
+            uri += kHex[byte & 0xf];
+        } else {
+            uri += c;
+        }
+    }
+    return uri + "?immutable=1";
+}
+
 }  // namespace
 
-Connection::Connection(const std::filesystem::path& file) : file_(file) {
-    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX;
-    if (sqlite3_open_v2(file.string().c_str(), &db_, flags, nullptr) != SQLITE_OK) {
+Connection::Connection(const std::filesystem::path& file, Access access) : file_(file) {
+    int flags = SQLITE_OPEN_NOMUTEX;
+    std::string name = file.string();
+    switch (access) {
+    case Access::create: flags |= SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE; break;
+    case Access::read_write: flags |= SQLITE_OPEN_READWRITE; break;
+    case Access::read_only: flags |= SQLITE_OPEN_READONLY; break;
+    case Access::immutable:
+        flags |= SQLITE_OPEN_READONLY | SQLITE_OPEN_URI;
+        name = immutable_uri(file);
+        break;
+    }
+    if (sqlite3_open_v2(name.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
         const std::string message = db_ ? sqlite3_errmsg(db_) : "out of memory";
         sqlite3_close(db_);
         db_ = nullptr;
@@ -25,8 +53,19 @@ Connection::Connection(const std::filesystem::path& file) : file_(file) {
 Connection::~Connection() { sqlite3_close(db_); }
 
 void Connection::fail(const char* what) const {
-    throw Error(file_.string() + ": " + what + ": " + sqlite3_errmsg(db_));
+    switch (last_error()) {
+    case SQLITE_BUSY:
+        throw Error(file_.string() + ": another process is writing the component library and did not finish in " +
+                    std::to_string(kBusyTimeoutMs / 1000) + " s of waiting; try again when it is done");
+    case SQLITE_READONLY:
+        throw Error(file_.string() + ": the component library is read-only here: " + sqlite3_errmsg(db_));
+    default: throw Error(file_.string() + ": " + what + ": " + sqlite3_errmsg(db_));
+    }
 }
+
+int Connection::last_error() const noexcept { return sqlite3_errcode(db_) & 0xff; }
+
+bool Connection::read_only() const noexcept { return sqlite3_db_readonly(db_, "main") == 1; }
 
 void Connection::execute(const char* sql) {
     if (sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) != SQLITE_OK) fail("database statement failed");

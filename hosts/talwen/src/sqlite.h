@@ -19,11 +19,17 @@ namespace gjbz108a::talwen {
 
 class Statement;
 
+// How a connection opens its file. `read_only` changes nothing on disk but the
+// shared-memory index of a database in write-ahead-log mode; `immutable` reads
+// the file as it stands, without locks or any file beside it, for a database
+// in a folder where that index cannot be made.
+enum class Access { create, read_write, read_only, immutable };
+
 class Connection {
 public:
-    // Opens (creating if missing) the database file with a busy timeout, so that
-    // a writer in another process makes us wait rather than fail at once.
-    explicit Connection(const std::filesystem::path& file);
+    // Opens the database file with a busy timeout, so that a writer in another
+    // process makes us wait rather than fail at once.
+    explicit Connection(const std::filesystem::path& file, Access access = Access::create);
     ~Connection();
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
@@ -36,7 +42,15 @@ public:
     std::int64_t query_integer(const char* sql);
 
     sqlite3* handle() const noexcept { return db_; }
+    const std::filesystem::path& file() const noexcept { return file_; }
+    // Throws Error with the file, `what` and SQLite's reason; a lock that
+    // another process held longer than the busy timeout and a write to a
+    // read-only database are said in words a user understands.
     [[noreturn]] void fail(const char* what) const;
+    // The primary result code of the last failed call: SQLITE_BUSY, ...
+    int last_error() const noexcept;
+    // True when the file was opened (or fell back to) read only.
+    bool read_only() const noexcept;
 
 private:
     sqlite3* db_ = nullptr;

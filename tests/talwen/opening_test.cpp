@@ -1,0 +1,74 @@
+// Opening a database: what is refused is left byte for byte as it was, what
+// is empty is filled, and a lock held too long is said in words.
+#include "fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <sqlite3.h>
+
+#include <filesystem>
+
+namespace gjbz108a::talwen::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string bytes_of(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+TEST(Opening, ANewerOrForeignDatabaseIsRefusedUntouched) {
+    struct Case {
+        const char* setup;  // on a database in rollback-journal mode, as another program keeps one
+        std::string error;  // after the file name
+    };
+    const Case cases[] = {
+        {"CREATE TABLE parts (x); PRAGMA user_version = 2",
+         ": the database has schema version 2; this library knows versions up to 1"},
+        {"CREATE TABLE notes (x); INSERT INTO notes VALUES (1)",
+         ": not a component library: the database holds tables of another program"},
+        {"PRAGMA journal_mode = WAL; CREATE TABLE parts (x); PRAGMA user_version = 7",
+         ": the database has schema version 7; this library knows versions up to 1"},
+    };
+    for (const auto& [setup, error] : cases) {
+        TemporaryLibrary folder;
+        fs::create_directories(folder.database().parent_path());
+        Connection(folder.database()).execute(setup);
+        const std::string before = bytes_of(folder.database());
+        EXPECT_EQ(error_of([&] { ComponentLibrary library(folder.database()); }), folder.database().string() + error)
+            << setup;
+        EXPECT_EQ(bytes_of(folder.database()), before) << setup;
+        EXPECT_FALSE(fs::exists(folder.database().string() + "-journal")) << setup;
+    }
+}
+
+TEST(Opening, AnEmptyFileOrDatabaseIsFilled) {
+    for (const char* setup : {"", "PRAGMA page_size = 4096; VACUUM"}) {
+        TemporaryLibrary folder;
+        fs::create_directories(folder.database().parent_path());
+        std::ofstream{folder.database()};  // zero bytes
+        if (*setup != '\0') Connection(folder.database()).execute(setup);
+        ComponentLibrary library(folder.database());
+        EXPECT_TRUE(library.find_part("SRAM 256K X 8 CMOS SO32")) << setup;
+    }
+}
+
+TEST(Opening, AWriterThatWaitsTooLongSaysWhy) {
+    TemporaryLibrary folder;
+    { ComponentLibrary library(folder.database()); }
+    Connection holder(folder.database());
+    holder.execute("BEGIN IMMEDIATE");
+    Connection waiter(folder.database());
+    sqlite3_busy_timeout(waiter.handle(), 0);  // the same refusal as after 10 s, at once
+    EXPECT_EQ(error_of([&] { waiter.execute("BEGIN IMMEDIATE"); }),
+              folder.database().string() +
+                  ": another process is writing the component library and did not finish in 10 s of waiting; "
+                  "try again when it is done");
+    holder.execute("ROLLBACK");
+}
+
+}  // namespace
+}  // namespace gjbz108a::talwen::test
