@@ -2,6 +2,8 @@
 
 #include "records/record.h"
 
+#include <algorithm>
+
 namespace gjbz108a {
 
 CategoryVariables::CategoryVariables(const CategoryDialog& dialog) {
@@ -18,6 +20,7 @@ CategoryVariables::CategoryVariables(const CategoryDialog& dialog) {
         }
         variables_.push_back(variable);
     }
+    std::ranges::sort(variables_, {}, [](const Variable& variable) { return variable.control->order; });
 }
 
 void CategoryVariables::set_params(const std::uint8_t* block) noexcept {
@@ -42,6 +45,23 @@ void CategoryVariables::get_params(std::uint8_t* block) const noexcept {
         case VariableType::u32: store(block, at, variable.value.u32); break;
         case VariableType::i32: store(block, at, variable.value.i32); break;
         case VariableType::f32: store(block, at, variable.value.f32); break;
+        }
+    }
+}
+
+void CategoryVariables::exchange(DataExchange& dx) noexcept {
+    for (Variable& variable : variables_) {
+        const int id = variable.control->id;
+        if (variable.control->kind == ControlKind::list) {
+            DDX_ToggleByte(&dx, id, &variable.value.u8);
+            continue;
+        }
+        switch (variable.control->type) {
+        case VariableType::u8: DDX_EditByte(&dx, id, &variable.value.u8); break;
+        case VariableType::u16: DDX_EditWord(&dx, id, &variable.value.u16); break;
+        case VariableType::u32: DDX_EditDWord(&dx, id, &variable.value.u32); break;
+        case VariableType::i32: DDX_Editlong(&dx, id, &variable.value.i32); break;
+        case VariableType::f32: DDX_Editfloat(&dx, id, &variable.value.f32); break;
         }
     }
 }

@@ -1,10 +1,12 @@
 // The variables of a category dialog: one for each control of its table, of
 // the control's type and zero when made. SetParams fills them from a
 // ParameterBlock, GetParams writes them back, and the data exchange moves them
-// to and from the controls through the typed pointers.
+// to and from the controls.
 #pragma once
 
 #include "dialogs/category_dialogs.h"
+
+#include <gjbz108a/data_exchange.h>
 
 #include <cstdint>
 #include <vector>
@@ -21,6 +23,12 @@ public:
     // GetParams: every variable to its block byte; the other bytes of the block
     // are not touched.
     void get_params(std::uint8_t* block) const noexcept;
+
+    // The category's part of the dialog's data exchange: each control in the
+    // table's exchange order, lists by their selected index, edits by the
+    // exchange of their variable's type, without range checks (the parameter
+    // check on OK judges the values). Stops at the first failure, as `dx` does.
+    void exchange(DataExchange& dx) noexcept;
 
     // The variable of control `id`, or nullptr when the dialog has no such
     // control or its variable is of another type. Lists are u8.
@@ -53,7 +61,7 @@ private:
         return nullptr;
     }
 
-    std::vector<Variable> variables_;
+    std::vector<Variable> variables_;  // in exchange order
 };
 
 }  // namespace gjbz108a
