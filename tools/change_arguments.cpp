@@ -1,6 +1,6 @@
 #include "tools/change_arguments.h"
 
-#include "tools/cell_values.h"
+#include "records/field_values.h"
 
 namespace gjbz108a::cli {
 namespace {

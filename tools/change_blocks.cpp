@@ -1,10 +1,10 @@
 #include "tools/change_blocks.h"
 
 #include "records/field_types.h"
-#include "tools/cell_values.h"
+#include "records/field_values.h"
+#include "records/undefined_value.h"
 #include "tools/screen_info.h"
 
-#include <gjbz108a/defaults.h>
 #include <gjbz108a/global_change.h>
 
 #include <algorithm>
@@ -57,29 +57,18 @@ bool store_text_value(const TextKey& key, std::string_view value, TextArea& text
 // which stores it one higher: 255 has no room.
 constexpr unsigned kHighestStoredCode = 254;
 
-bool store_parameter_value(const ParameterField& field, const ScreenField& entry, std::string_view value,
-                           Block& block, std::string& why) {
-    const bool selection = storage_of(entry.type_code) == Storage::selection;
-    if (value.empty() || value == kNotDefined) {
-        const ScreenFieldList one{1, &entry};
-        entr_fill_def(block.data(), &one);
-        if (selection) block[entry.offset] += 1;  // code 0, stored one higher
-        return true;
-    }
-    if (!store_field(field, value, block.data(), why)) return false;
-    if (selection) {
-        if (block[entry.offset] > kHighestStoredCode) {
+bool store_parameter_value(const ParameterField& field, std::string_view value, Block& block, std::string& why) {
+    if (!read_field_value(field, value, block.data(), why)) return false;
+    const Storage storage = storage_of(field.type);
+    if (storage == Storage::selection) {
+        if (block[field.offset] > kHighestStoredCode) {
             why = quoted(value).append(" is out of range (0 to ").append(std::to_string(kHighestStoredCode)).append(")");
             return false;
         }
-        block[entry.offset] += 1;
+        block[field.offset] += 1;  // stored one higher: "not defined" (0) becomes 1
         return true;
     }
-    if (holds_undefined(block.data(), entry)) {
-        why = quoted(value).append(" means not defined in this field; write --- for that");
-        return false;
-    }
-    if (holds_wildcard(block.data(), entry)) {
+    if (number_wildcard(block.data(), field.offset, storage)) {
         why = quoted(value).append(" means any value (***) in this field; write *** for that");
         return false;
     }
@@ -125,9 +114,8 @@ bool build_change_blocks(const Category& category, ChangeSide side, const std::v
             }
             blocks.text_fields.push_back(&*text);
         } else if (field != fields.end()) {
-            const ScreenField* entry = screen_field_at(*screen, field->offset);
             if (assignment.value != kAny &&
-                !store_parameter_value(*field, *entry, trimmed(assignment.value), blocks.parameters, value_why)) {
+                !store_parameter_value(*field, assignment.value, blocks.parameters, value_why)) {
                 why = argument + ": " + value_why;
                 return false;
             }

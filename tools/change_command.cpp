@@ -1,6 +1,6 @@
 #include "tools/change_command.h"
 
-#include "tools/cell_values.h"
+#include "records/field_values.h"
 #include "tools/change_arguments.h"
 #include "tools/file_streams.h"
 #include "tools/input_limits.h"

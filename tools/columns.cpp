@@ -1,7 +1,7 @@
 #include "tools/columns.h"
 
 #include "records/item_codes.h"
-#include "tools/cell_values.h"
+#include "records/field_values.h"
 #include "tools/csv_reader.h"
 #include "tools/row.h"
 

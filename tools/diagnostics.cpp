@@ -21,19 +21,6 @@ void write_one_line(std::ostream& out, std::string_view text) {
 
 }  // namespace
 
-void append_quoted(std::string& message, std::string_view text) {
-    constexpr std::size_t kLongestQuote = 48, kQuotedPrefix = 40;
-    message.push_back('\'');
-    if (text.size() <= kLongestQuote) {
-        message.append(text);
-    } else {
-        std::size_t cut = kQuotedPrefix;
-        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;  // a continuation byte
-        message.append(text.substr(0, cut)).append("...");
-    }
-    message.push_back('\'');
-}
-
 void Diagnostics::report(unsigned long line, std::string_view column, std::string_view why) {
     if (progress_ != nullptr) progress_->clear();
     out_ << file_ << ':' << line << ": ";

@@ -2,6 +2,8 @@
 // editors and build tools understand: "file:line: column 'x': why".
 #pragma once
 
+#include "records/field_values.h"  // append_quoted, the quoting of every message
+
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -9,11 +11,6 @@
 namespace gjbz108a::cli {
 
 class ProgressLine;
-
-// Appends `text` in single quotes for a message: whole when short, else its
-// first 40 bytes (cut between UTF-8 characters) and "...", so that a hostile
-// cell of 64 KiB cannot make a message of 64 KiB.
-void append_quoted(std::string& message, std::string_view text);
 
 class Diagnostics {
 public:

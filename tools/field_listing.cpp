@@ -2,7 +2,7 @@
 
 #include "records/category_fields.h"
 #include "records/item_codes.h"
-#include "tools/cell_values.h"
+#include "records/field_values.h"
 #include "tools/example_rows.h"
 
 namespace gjbz108a::cli {

@@ -1,6 +1,6 @@
 #include "tools/json_reader.h"
 
-#include "tools/cell_values.h"
+#include "records/field_values.h"
 #include "tools/input_limits.h"
 
 #include <cstring>

@@ -1,7 +1,7 @@
 // The library's entries one at a time: show, search, add, xref, defaults.
 #include "tools/library_commands.h"
 
-#include "tools/cell_values.h"
+#include "records/field_values.h"
 
 #include "block_codec.h"
 #include "error.h"
@@ -47,7 +47,7 @@ void line(std::ostream& out, std::string_view key, std::string_view value) {
 void show_parameters(std::ostream& out, const Category& category, const talwen::Block& block, std::size_t first) {
     for (const ParameterField& field : category_fields(category.item_code)) {
         if (field.offset < first) continue;
-        const std::string text = talwen::field_text(block, field);
+        const std::string text = field_value_text(field, block.data());
         line(out, field.key, text.empty() ? "---" : text);
     }
 }
@@ -126,7 +126,7 @@ void add(ComponentLibrary& library, Arguments arguments, Streams streams) {
     }
     // As the editing dialog's add-to-library button asks.
     if (const ParameterField* type = type_field(category.item_code);
-        type != nullptr && !talwen::is_defined(part.block, *type))
+        type != nullptr && !field_defined(part.block.data(), *type))
         throw UsageError("You must define Type of the part.");
     const bool replaced = library.find_part(part.generic_name).has_value();
     library.put_part(part);

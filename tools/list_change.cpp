@@ -1,6 +1,6 @@
 #include "tools/list_change.h"
 
-#include "tools/cell_values.h"
+#include "records/field_values.h"
 #include "tools/columns.h"
 #include "tools/csv_reader.h"
 #include "tools/escaping.h"
@@ -192,8 +192,7 @@ ListChange change_list(std::string_view list, std::string_view file_name, const 
             const ParameterField& field = *new_values.parameter_fields[i];
             if (std::memcmp(before.data() + field.offset, entered + field.offset, field_width(field.type)) == 0)
                 continue;
-            const ScreenField* entry = screen_field_at(*screen, field.offset);
-            cells.emplace_back(parameter_columns[i], holds_undefined(entered, *entry) ? "" : cell_text(field, entered));
+            cells.emplace_back(parameter_columns[i], field_value_text(field, entered));
         }
         for (std::size_t i = 0; i < new_values.text_fields.size(); ++i) {
             const TextKey& key = *new_values.text_fields[i];

@@ -1,6 +1,6 @@
 #include "tools/list_format.h"
 
-#include "tools/cell_values.h"
+#include "records/field_values.h"
 
 #include <algorithm>
 #include <cstring>

@@ -2,7 +2,7 @@
 
 #include "records/field_types.h"
 #include "records/record.h"
-#include "tools/cell_values.h"
+#include "records/field_values.h"
 #include "tools/defaults_merge.h"
 #include "tools/named_parts.h"
 #include "tools/row.h"
@@ -21,24 +21,6 @@ constexpr std::size_t kLongestReference = GJBZ108A_EDIT_PART_NAME - GJBZ108A_EDI
 constexpr std::int64_t kMostParts = 9999;
 // Temperatures below absolute zero are typing errors, not storage conditions.
 constexpr float kLowestTemperature = -273.15f;
-
-// A typed value equal to its storage's undefined value would read back as "not
-// defined" and silently take the default, so it is refused. Selection bytes
-// are left out: their undefined value 0 is "nothing chosen", which a typed
-// SubType of 0 means as much as an empty cell does.
-bool typed_as_undefined(const std::uint8_t* block, const ParameterField& field, std::string_view text,
-                        const ScreenFieldList& screen, std::string& why) {
-    const ScreenField* entry = screen_field_at(screen, field.offset);
-    if (entry == nullptr || storage_of(entry->type_code) == Storage::selection || !holds_undefined(block, *entry))
-        return false;
-    why.clear();
-    append_quoted(why, text);
-    if (field.type == FieldType::f32)
-        why.append(" is too large: from 2^127 (about 1.7e38) on, a value of this field means not defined");
-    else
-        why.append(" is the value that means not defined in this field; leave the cell empty for the default");
-    return true;
-}
 
 }  // namespace
 
@@ -222,7 +204,6 @@ void PartReader::read_names(const Row& row, Part& part) {
 // The cells that hold a value define their fields of the entered block.
 void PartReader::read_parameters(const Row& row, Part& part) {
     std::uint8_t* entered = part.record.data() + GJBZ108A_EDIT_ENTERED_BLOCK;
-    const ScreenFieldList* screen = part.category == nullptr ? nullptr : screen_fields(part.category->item_code);
     const std::size_t category_index =
         part.category == nullptr ? 0 : static_cast<std::size_t>(part.category - categories().data());
     for (std::size_t column = 0; column < row.size(); ++column) {
@@ -240,8 +221,7 @@ void PartReader::read_parameters(const Row& row, Part& part) {
                 problem_at(part, column,
                            "a part of category " + std::string(part.category->name) +
                                " has no such field; leave the cell empty");
-            else if (!store_field(*field, text, entered, why_) ||
-                     typed_as_undefined(entered, *field, text, *screen, why_))
+            else if (!read_field_value(*field, text, entered, why_))
                 problem_at(part, column, why_);
             break;
         }

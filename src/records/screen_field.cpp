@@ -31,22 +31,11 @@ void store_text(std::uint8_t* block, const ScreenField& field, std::string_view 
 }
 
 void store_sentinel(std::uint8_t* block, const ScreenField& field, Sentinel sentinel) noexcept {
-    const bool undefined = sentinel == Sentinel::undefined;
-    const std::size_t at = field.offset;
-    switch (storage_of(field)) {
-    case Storage::byte: store(block, at, undefined ? kUndefinedByte : kWildcardByte); break;
-    case Storage::i16: store(block, at, undefined ? kUndefinedI16 : kWildcardI16); break;
-    case Storage::u16:
-    case Storage::plain_u16: store(block, at, undefined ? kUndefinedU16 : kWildcardU16); break;
-    case Storage::i32: store(block, at, undefined ? kUndefinedI32 : kWildcardI32); break;
-    case Storage::u32: store(block, at, undefined ? kUndefinedU32 : kWildcardU32); break;
-    case Storage::f32: store(block, at, undefined ? kUndefinedF32 : kWildcardF32); break;
-    case Storage::f64: store(block, at, undefined ? kUndefinedF64 : kWildcardF64); break;
-    case Storage::selection: store(block, at, undefined ? kUndefinedSelection : kWildcardSelection); break;
-    case Storage::text:
-    case Storage::text8: store_text(block, field, undefined ? kUndefinedText : kWildcardText); break;
-    case Storage::none: break;
-    }
+    const Storage storage = storage_of(field);
+    if (storage == Storage::text || storage == Storage::text8)
+        store_text(block, field, sentinel == Sentinel::undefined ? kUndefinedText : kWildcardText);
+    else
+        store_number_sentinel(block, field.offset, storage, sentinel);
 }
 
 }  // namespace gjbz108a

@@ -5,6 +5,7 @@
 #include <gjbz108a/screen.h>
 
 #include "records/field_types.h"
+#include "records/undefined_value.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -29,8 +30,6 @@ std::string_view field_text(const std::uint8_t* block, const ScreenField& field)
 // Writes at most the field's capacity of `text`, NUL-padded to the capacity,
 // and a NUL after it. `text` may lie inside the field itself.
 void store_text(std::uint8_t* block, const ScreenField& field, std::string_view text) noexcept;
-
-enum class Sentinel { undefined, wildcard };
 
 // Writes the field's undefined ("---") or wildcard ("***") value.
 void store_sentinel(std::uint8_t* block, const ScreenField& field, Sentinel sentinel) noexcept;

@@ -1,6 +1,8 @@
-// Whether a number field of a parameter block holds its storage's undefined
-// value ("---", the default applies). The merge with defaults makes this test,
-// and so do the hosts that must tell an entered value from one left undefined.
+// The sentinels of the number storages in a parameter block: whether a field
+// holds its undefined value ("---", the default applies) or its wildcard value
+// ("***", any value or no change), and writing them. The merge with defaults,
+// the global change and the hosts that must tell an entered value from one left
+// undefined all use these.
 #pragma once
 
 #include "records/field_types.h"
@@ -45,6 +47,49 @@ inline bool number_undefined(const std::uint8_t* block, std::size_t offset, Stor
     case Storage::none: return false;
     }
     return false;
+}
+
+inline bool number_wildcard(const std::uint8_t* block, std::size_t offset, Storage storage) noexcept {
+    switch (storage) {
+    case Storage::byte: return block[offset] == kWildcardByte;
+    case Storage::i16: return load<std::int16_t>(block, offset) == kWildcardI16;
+    case Storage::u16: return load<std::uint16_t>(block, offset) == kWildcardU16;
+    case Storage::i32: return load<std::int32_t>(block, offset) == kWildcardI32;
+    case Storage::u32: return load<std::uint32_t>(block, offset) == kWildcardU32;
+    case Storage::f32: return load<float>(block, offset) == kWildcardF32;
+    case Storage::f64: return load<double>(block, offset) == kWildcardF64;
+    // A selection code's wildcard lies outside the part's codes; texts begin
+    // with "***"; codes 12 and 13 have none.
+    case Storage::selection:
+    case Storage::text:
+    case Storage::text8:
+    case Storage::plain_u16:
+    case Storage::none: return false;
+    }
+    return false;
+}
+
+enum class Sentinel { undefined, wildcard };
+
+// Writes the undefined or wildcard value of a number storage; codes 12 and 13
+// take the u16 ones. Texts have their own writer (store_sentinel of a
+// ScreenField).
+inline void store_number_sentinel(std::uint8_t* block, std::size_t at, Storage storage, Sentinel sentinel) noexcept {
+    const bool undefined = sentinel == Sentinel::undefined;
+    switch (storage) {
+    case Storage::byte: store(block, at, undefined ? kUndefinedByte : kWildcardByte); break;
+    case Storage::i16: store(block, at, undefined ? kUndefinedI16 : kWildcardI16); break;
+    case Storage::u16:
+    case Storage::plain_u16: store(block, at, undefined ? kUndefinedU16 : kWildcardU16); break;
+    case Storage::i32: store(block, at, undefined ? kUndefinedI32 : kWildcardI32); break;
+    case Storage::u32: store(block, at, undefined ? kUndefinedU32 : kWildcardU32); break;
+    case Storage::f32: store(block, at, undefined ? kUndefinedF32 : kWildcardF32); break;
+    case Storage::f64: store(block, at, undefined ? kUndefinedF64 : kWildcardF64); break;
+    case Storage::selection: store(block, at, undefined ? kUndefinedSelection : kWildcardSelection); break;
+    case Storage::text:
+    case Storage::text8:
+    case Storage::none: break;
+    }
 }
 
 }  // namespace gjbz108a

@@ -15,7 +15,7 @@
 // The component library is the tests' stand-in (see predict_csv).
 #include "support/parts_list_checks.h"
 
-#include "tools/cell_values.h"
+#include "records/field_values.h"
 #include "tools/columns.h"
 #include "tools/json_reader.h"
 #include "tools/list_format.h"
@@ -87,12 +87,12 @@ bool sayable_in_json(const std::string& csv_text) {
     for (std::size_t i = 0; i < layout.size(); ++i) {
         if (layout.name(i).empty() || layout.name(i) != csv.cell(i)) return false;  // blanks around a name
         for (std::size_t j = 0; j < i; ++j)
-            if (cli::same_text(layout.name(i), layout.name(j))) return false;
+            if (same_text(layout.name(i), layout.name(j))) return false;
     }
     while (csv.next()) {
         if (!csv.syntax_error().empty()) return false;
         for (std::size_t i = layout.size(); i < csv.size(); ++i)
-            if (!cli::trimmed(csv.cell(i)).empty()) return false;
+            if (!trimmed(csv.cell(i)).empty()) return false;
     }
     return true;
 }

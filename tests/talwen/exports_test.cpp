@@ -2,6 +2,8 @@
 // real database in a temporary folder.
 #include "fixture.h"
 
+#include "records/field_values.h"
+
 #include "records/item_codes.h"
 
 #include <gtest/gtest.h>
@@ -116,7 +118,7 @@ TEST_F(HostLibraryExports, StoringReplacesByNameAndRefusesWhatCannotComeBack) {
 std::string block_text(unsigned item_code, const std::uint8_t* block) {
     std::string text;
     for (const ParameterField& field : category_fields(item_code)) {
-        const std::string value = field_text(std::span(block, kBlockSize), field);
+        const std::string value = field_value_text(field, block);
         text += (text.empty() ? "" : ", ") + (value.empty() ? "-" : value);
     }
     return text;

@@ -166,7 +166,8 @@ TEST(Change, NothingIsWrittenForABadArgument) {
     EXPECT_EQ(refused({"--category", "7", "--set", "quality=B2", "--frobnicate"}), prefix + "unknown option '--frobnicate'");
     // Values that mean "---" or "***" in their storage cannot be typed as numbers.
     EXPECT_EQ(refused({"--category", "3", "--set", "pins=65535"}),
-              prefix + "--set pins=65535: '65535' means not defined in this field; write --- for that");
+              prefix + "--set pins=65535: '65535' is the value that means not defined in this field; leave it empty "
+                       "or write --- for that");
     EXPECT_EQ(refused({"--category", "3", "--where", "pins=65525", "--set", "pins=1"}),
               prefix + "--where pins=65525: '65525' means any value (***) in this field; write *** for that");
     EXPECT_EQ(refused({"--category", "1", "--set", "bits=3.4028236e36"}),

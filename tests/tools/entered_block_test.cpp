@@ -50,7 +50,7 @@ TEST(EnteredBlock, EmptyCellsAreNotDefined) {
 }
 
 TEST(EnteredBlock, ATypedSentinelIsRefused) {
-    const std::string why = "' is the value that means not defined in this field; leave the cell empty for the default";
+    const std::string why = "' is the value that means not defined in this field; leave it empty or write --- for that";
     test::ReadRow row = read_row("style,resistors", "Resistor,1,30,0,Network,127");
     EXPECT_EQ(row.diagnostics, "list.csv:2: column 'resistors': '127" + why + "\n");
     EXPECT_TRUE(row.part.refused());

@@ -89,7 +89,8 @@ TEST(LibraryCommand, AddStoresOrReplacesAPart) {
     EXPECT_EQ(refused({"add", "Resistor", "RES BAD", "style=Chip Film", "pins=8"}),
               "2 gjbz108a lib: 'pins=8': Resistor has no such parameter (gjbz108a --list-fields lists them)");
     EXPECT_EQ(refused({"add", "Resistor", "RES BAD", "style=Chip Film", "resistors=127"}),
-              "2 gjbz108a lib: 'resistors=127': '127' is outside 0..126");
+              "2 gjbz108a lib: 'resistors=127': '127' is the value that means not defined in this field; leave it "
+              "empty or write --- for that");
     EXPECT_EQ(refused({"add", "Resistors", "RES BAD"}),
               "2 gjbz108a lib: 'Resistors' is neither a supported ItemCode nor a category name");
     EXPECT_EQ(lib({"add", "Resistor", std::string(43, 'R'), "style=Chip Film"}).status, 1);

@@ -1,6 +1,7 @@
 #include "component_library.h"
 
 #include "locations.h"
+#include "records/field_values.h"
 #include "records/item_codes.h"
 #include "schema.h"
 #include "shipped_data.h"
@@ -178,7 +179,7 @@ Defaults ComponentLibrary::defaults(unsigned item_class, unsigned item_code, uns
     result.block[kSubTypeOffset] = static_cast<std::uint8_t>(subtype);
     result.block[kTypeOffset] = static_cast<std::uint8_t>(type);
     for (const ParameterField& field : category_fields(item_code))
-        if (field.offset > kTypeOffset && !is_defined(result.block, field)) result.complete = false;
+        if (field.offset > kTypeOffset && !field_defined(result.block.data(), field)) result.complete = false;
     return result;
 }
 
@@ -288,7 +289,7 @@ void ComponentLibrary::Writer::put_default(const DefaultValue& value) {
     const ParameterField* type = type_field(value.item_code);
     if (value.type > (type ? type->entries.size() : 0))
         throw Error("Type " + std::to_string(value.type) + " is not a type of " + category);
-    if (!is_defined(value.block, *value.field))
+    if (!field_defined(value.block.data(), *value.field))
         throw Error("the default '" + std::string(value.field->key) + "' of " + category + " has no value");
     if (!put_default_)
         put_default_.emplace(db_, "INSERT OR REPLACE INTO default_values"

@@ -1,6 +1,7 @@
 #include "csv_exchange.h"
 
 #include "csv.h"
+#include "records/field_values.h"
 #include "records/item_codes.h"
 #include "text.h"
 
@@ -56,13 +57,7 @@ std::size_t import_rows(std::istream& in, const std::string& source, std::span<c
 }
 
 std::uint8_t parse_category(std::string_view text) {
-    unsigned code = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), code);
-    const Category* category = nullptr;
-    if (error == std::errc() && end == text.data() + text.size()) category = find_category(code);
-    else
-        for (const Category& c : categories())
-            if (equal_ignoring_case(c.name, text)) category = &c;
+    const Category* category = category_named(text);
     if (!category) throw Error("category '" + std::string(text) + "' is not a supported category");
     return category->item_code;
 }
@@ -195,7 +190,7 @@ void export_parts(ComponentLibrary& library, std::ostream& out) {
         cells[2] = number_text(part.item_class);
         for (std::size_t column = fixed; column < header.size(); ++column)
             if (const ParameterField* field = find_field(part.item_code, header[column]))
-                cells[column] = field_text(part.block, *field);
+                cells[column] = field_value_text(*field, part.block.data());
         write_csv_row(out, cells);
     }
 }
@@ -217,7 +212,7 @@ void export_defaults(ComponentLibrary& library, std::ostream& out) {
                                                     std::string(find_category(value.item_code)->name),
                                                     type_text, value.subtype ? number_text(value.subtype) : "",
                                                     std::string(value.field->key),
-                                                    field_text(value.block, *value.field), value.note});
+                                                    field_value_text(*value.field, value.block.data()), value.note});
     }
 }
 

@@ -1,4 +1,4 @@
-#include "tools/cell_values.h"
+#include "records/field_values.h"
 
 #include "records/record.h"
 
@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-namespace gjbz108a::cli {
+namespace gjbz108a {
 namespace {
 
-TEST(CellValues, TrimsBlanksAndComparesWithoutLetterCase) {
+TEST(FieldValues, TrimsBlanksAndComparesWithoutLetterCase) {
     EXPECT_EQ(trimmed("  B1 \t"), "B1");
     EXPECT_EQ(trimmed(" \t "), "");
     EXPECT_TRUE(same_text("gaas mmic", "GaAs MMIC"));
@@ -37,7 +37,7 @@ Reader reader(Read read) {
 
 std::string f32_bits(float value) { return "= " + std::to_string(std::bit_cast<std::uint32_t>(value)); }
 
-TEST(CellValues, WholeNumbersRealsAndListEntries) {
+TEST(FieldValues, WholeNumbersRealsAndListEntries) {
     const Reader quantity = reader<std::int64_t>(
         [](std::string_view t, std::int64_t& v, std::string& why) { return read_whole(t, 1, 9999, v, why); });
     const Reader positive = reader<float>(
@@ -86,9 +86,9 @@ TEST(CellValues, WholeNumbersRealsAndListEntries) {
     for (const auto& [read, text, expected] : cases) EXPECT_EQ((*read)(text), expected) << text;
 }
 
-// Stores every storage type at its place and refuses what does not fit it.
-TEST(CellValues, StoreFieldWritesEachStorageTypeAndChecksItsRange) {
-    std::array<std::uint8_t, GJBZ108A_BLOCK_SIZE> block{};
+// The rules of every field type, each field read into a block whose other
+// bytes are guards, and written back out.
+TEST(FieldValues, EachTypeByItsRulesAndBackToTheSameText) {
     const std::array<std::string_view, 2> list{"Chip", "With lead"};
     const ParameterField u8{"cores", "# of Core", 9, FieldType::u8, {}};
     const ParameterField u16{"pins", "Active pins", 6, FieldType::u16, {}};
@@ -96,35 +96,51 @@ TEST(CellValues, StoreFieldWritesEachStorageTypeAndChecksItsRange) {
     const ParameterField u32{"elements", "# of elements", 12, FieldType::u32, {}};
     const ParameterField f32{"bits", "# of bits", 16, FieldType::f32, {}};
     const ParameterField selection{"surface", "Surface", 3, FieldType::selection, list};
-    const std::vector<std::tuple<const ParameterField*, std::string_view, std::string>> cases = {
-        {&u8, "255", ""},
-        {&u8, "256", "'256' is out of range (0 to 255)"},
-        {&u16, "65535", ""},
-        {&u16, "65536", "'65536' is out of range (0 to 65535)"},
-        {&i32, "2147483647", ""},
-        {&i32, "-1", "'-1' is out of range (0 to 2147483647)"},
-        {&i32, "2147483648", "'2147483648' is out of range (0 to 2147483647)"},
-        {&u32, "4294967295", ""},
-        {&u32, "4294967296", "'4294967296' is out of range (0 to 4294967295)"},
-        {&f32, "262144", ""},
-        {&f32, "-1", "'-1' is below the lowest value, 0"},
-        {&selection, "with LEAD", ""},
-        {&selection, "3", "'3' is not a code of the list (1 to 2)"},
+    const ParameterField code{"subtype", "SubType", 0, FieldType::code, {}};
+    const std::string mark = " is the value that means not defined in this field; leave it empty or write --- for that";
+    struct Case {
+        const ParameterField& field;
+        const char* text;
+        const char* written;  // what field_value_text gives back, or nullptr when refused
+        std::string why = {};
     };
-    for (const auto& [field, text, why] : cases) {
-        std::string told;
-        EXPECT_EQ(store_field(*field, text, block.data(), told), why.empty()) << text;
-        EXPECT_EQ(told, why) << text;
+    const Case cases[] = {
+        {u8, " 126 ", "126"}, {u8, "+128", "128"}, {u8, "255", "255"}, {u8, "---", ""}, {u8, "", ""},
+        {u8, "127", nullptr, "'127'" + mark}, {u8, "256", nullptr, "'256' is out of range (0 to 255)"},
+        {u8, "-1", nullptr, "'-1' is out of range (0 to 255)"},
+        {u16, "65534", "65534"}, {u16, "65535", nullptr, "'65535'" + mark},
+        {i32, "2147483646", "2147483646"}, {i32, "2147483647", nullptr, "'2147483647'" + mark},
+        {i32, "-5", nullptr, "'-5' is out of range (0 to 2147483647)"},
+        {u32, "4294967294", "4294967294"}, {u32, "4294967295", nullptr, "'4294967295'" + mark},
+        {f32, "0.1", "0.1"}, {f32, "4194304", "4194304"}, {f32, "1e-7", "1e-07"},
+        {f32, "1.7014117e38", "1.7014117e+38"}, {f32, "---", ""},
+        {f32, "1.7014119e38", nullptr,
+         "'1.7014119e38' is too large: from 2^127 (about 1.7e38) on, a value of this field means not defined"},
+        {f32, "-1", nullptr, "'-1' is below the lowest value, 0"},
+        {f32, "***", nullptr, "'***' is not a number"},
+        {selection, "with LEAD", "With lead"}, {selection, "1", "Chip"}, {selection, "---", ""},
+        {selection, "3", nullptr, "'3' is not a code of the list (1 to 2)"},
+        {code, "0", ""}, {code, "255", "255"}, {code, "256", nullptr, "'256' is out of range (0 to 255)"},
+    };
+    for (const Case& c : cases) {
+        std::array<std::uint8_t, GJBZ108A_BLOCK_SIZE> block;
+        block.fill(0xA5);
+        std::string why;
+        const bool read = read_field_value(c.field, c.text, block.data(), why);
+        EXPECT_EQ(read, c.written != nullptr) << c.text;
+        if (!read) {
+            EXPECT_EQ(why, c.why);
+            for (std::uint8_t byte : block) EXPECT_EQ(byte, 0xA5) << c.text;  // a refused value writes nothing
+            continue;
+        }
+        EXPECT_EQ(field_value_text(c.field, block.data()), c.written) << c.text;
+        EXPECT_EQ(field_defined(block.data(), c.field), *c.written != '\0') << c.text;
+        for (std::size_t i = 0; i < block.size(); ++i) {
+            const bool in_field = i >= c.field.offset && i < c.field.offset + field_width(c.field.type);
+            if (!in_field) { EXPECT_EQ(block[i], 0xA5) << c.text << " byte " << i; }
+        }
     }
-    EXPECT_EQ(block[9], 255);
-    EXPECT_EQ(load_u16(block.data(), 6), 65535);
-    EXPECT_EQ(load_i32(block.data(), 8), 2147483647);
-    EXPECT_EQ(load_u32(block.data(), 12), 4294967295u);
-    EXPECT_EQ(load_f32(block.data(), 16), 262144.0f);
-    EXPECT_EQ(block[3], 2);
-    // Nothing was written outside the fields.
-    for (std::size_t i : {0u, 1u, 2u, 4u, 5u, 20u, 21u}) EXPECT_EQ(block[i], 0) << i;
 }
 
 }  // namespace
-}  // namespace gjbz108a::cli
+}  // namespace gjbz108a

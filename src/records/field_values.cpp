@@ -1,17 +1,34 @@
-#include "tools/cell_values.h"
-
-#include "tools/diagnostics.h"
+#include "records/field_values.h"
 
 #include "records/record.h"
+#include "records/undefined_value.h"
 
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
-namespace gjbz108a::cli {
+namespace gjbz108a {
 namespace {
 
 char lower(char c) noexcept { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+}  // namespace
+
+void append_quoted(std::string& message, std::string_view text) {
+    constexpr std::size_t kLongestQuote = 48, kQuotedPrefix = 40;
+    message.push_back('\'');
+    if (text.size() <= kLongestQuote) {
+        message.append(text);
+    } else {
+        std::size_t cut = kQuotedPrefix;
+        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;  // a continuation byte
+        message.append(text.substr(0, cut)).append("...");
+    }
+    message.push_back('\'');
+}
+
+namespace {
 
 void quote(std::string& why, std::string_view text) {
     why.clear();
@@ -137,6 +154,19 @@ bool read_entry(std::string_view text, std::span<const std::string_view> entries
     return false;
 }
 
+Storage storage_of(FieldType type) noexcept {
+    switch (type) {
+    case FieldType::u8: return Storage::byte;
+    case FieldType::u16: return Storage::u16;
+    case FieldType::i32: return Storage::i32;
+    case FieldType::u32: return Storage::u32;
+    case FieldType::f32: return Storage::f32;
+    case FieldType::selection:
+    case FieldType::code: return Storage::selection;
+    }
+    return Storage::none;
+}
+
 FieldRange field_range(FieldType type) noexcept {
     switch (type) {
     case FieldType::u8:
@@ -150,34 +180,65 @@ FieldRange field_range(FieldType type) noexcept {
     return {0, false};
 }
 
-bool store_field(const ParameterField& field, std::string_view text, std::uint8_t* block, std::string& why) {
+bool field_defined(const std::uint8_t* block, const ParameterField& field) noexcept {
+    return !number_undefined(block, field.offset, storage_of(field.type));
+}
+
+void store_undefined(std::uint8_t* block, const ParameterField& field) noexcept {
+    store_number_sentinel(block, field.offset, storage_of(field.type), Sentinel::undefined);
+}
+
+bool read_field_value(const ParameterField& field, std::string_view raw_text, std::uint8_t* block,
+                      std::string& why) {
+    const std::string_view text = trimmed(raw_text);
+    if (text.empty() || text == kUndefinedText) {
+        store_undefined(block, field);
+        return true;
+    }
     if (field.type == FieldType::selection) {
         unsigned code;
         if (!read_entry(text, field.entries, code, why)) return false;
         block[field.offset] = static_cast<std::uint8_t>(code);
         return true;
     }
+    // Read into a scratch copy first: a refused value leaves the field as it was.
+    std::uint8_t scratch[4];
+    std::memcpy(scratch, block + field.offset, field_width(field.type));
+    std::uint8_t* const at = block + field.offset;
     if (field.type == FieldType::f32) {
         float value;
         if (!read_real(text, 0.0f, value, why)) return false;
-        store(block, field.offset, value);
+        if (real_undefined(value)) {
+            quote(why, text);
+            why.append(" is too large: from 2^127 (about 1.7e38) on, a value of this field means not defined");
+            return false;
+        }
+        store(at, 0, value);
         return true;
     }
     std::int64_t value;
     if (!read_whole(text, 0, field_range(field.type).max, value, why)) return false;
     switch (field.type) {
     case FieldType::u8:
-    case FieldType::code: block[field.offset] = static_cast<std::uint8_t>(value); break;
-    case FieldType::u16: store(block, field.offset, static_cast<std::uint16_t>(value)); break;
-    case FieldType::i32: store(block, field.offset, static_cast<std::int32_t>(value)); break;
-    case FieldType::u32: store(block, field.offset, static_cast<std::uint32_t>(value)); break;
+    case FieldType::code: store(at, 0, static_cast<std::uint8_t>(value)); break;
+    case FieldType::u16: store(at, 0, static_cast<std::uint16_t>(value)); break;
+    case FieldType::i32: store(at, 0, static_cast<std::int32_t>(value)); break;
+    case FieldType::u32: store(at, 0, static_cast<std::uint32_t>(value)); break;
     case FieldType::f32:
     case FieldType::selection: break;  // handled above
+    }
+    // The SubType's 0 is "nothing chosen", which an empty text means as well.
+    if (field.type != FieldType::code && !field_defined(block, field)) {
+        std::memcpy(at, scratch, field_width(field.type));
+        quote(why, text);
+        why.append(" is the value that means not defined in this field; leave it empty or write --- for that");
+        return false;
     }
     return true;
 }
 
-std::string cell_text(const ParameterField& field, const std::uint8_t* block) {
+std::string field_value_text(const ParameterField& field, const std::uint8_t* block) {
+    if (!field_defined(block, field)) return {};
     char text[32];
     const auto written = [&](auto value) {
         return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
@@ -185,7 +246,7 @@ std::string cell_text(const ParameterField& field, const std::uint8_t* block) {
     switch (field.type) {
     case FieldType::selection: {
         const unsigned code = block[field.offset];
-        return code >= 1 && code <= field.entries.size() ? std::string(field.entries[code - 1]) : written(code);
+        return code <= field.entries.size() ? std::string(field.entries[code - 1]) : written(code);
     }
     case FieldType::u8:
     case FieldType::code: return written(unsigned{block[field.offset]});
@@ -206,4 +267,4 @@ std::string cell_text(const ParameterField& field, const std::uint8_t* block) {
     return {};
 }
 
-}  // namespace gjbz108a::cli
+}  // namespace gjbz108a

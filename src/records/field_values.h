@@ -1,0 +1,86 @@
+// The one converter between the text a user types and a parameter field's
+// value, used wherever a value is typed or written out: parts lists, the global
+// change's new values, the component library's commands and CSV files.
+//
+// The rules, by field type:
+//   - Blanks and tabs around the text are ignored.
+//   - "" and "---" leave the field not defined: its storage's undefined value.
+//   - A list (selection) takes an entry's text in any letter case or its 1-based
+//     code. The SubType takes a whole number 0 to 255; 0 is "nothing chosen".
+//   - A count takes a whole number from 0 to its storage's top (255, 65535,
+//     2147483647, 4294967295), a '+' allowed before it, but not the number that
+//     is its storage's undefined value (127, 65535, 2147483647, 4294967295).
+//   - A real takes a finite decimal number, 0 or more, rounded once to single
+//     precision, below 2^127 (from there on a real reads as undefined).
+//   - No parameter is negative: each is a count, a rating or a factor.
+//   - "***" (any value) belongs to the global change, which reads it itself.
+// A value is written out as the text that reads back as the same value: a list
+// entry's text, a whole number, the shortest digits of a real; "" when the field
+// is not defined.
+#pragma once
+
+#include "records/category_fields.h"
+#include "records/field_types.h"
+#include "records/item_codes.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace gjbz108a {
+
+// The text without blanks and tabs around it.
+std::string_view trimmed(std::string_view text) noexcept;
+
+// ASCII case-insensitive equality (entry texts and names are ASCII).
+bool same_text(std::string_view a, std::string_view b) noexcept;
+
+// Appends `text` in single quotes for a message: whole when short, else its
+// first 40 bytes (cut between UTF-8 characters) and "...", so that a hostile
+// cell of 64 KiB cannot make a message of 64 KiB.
+void append_quoted(std::string& message, std::string_view text);
+
+// A whole number in [min, max]: digits with an optional sign.
+bool read_whole(std::string_view text, std::int64_t min, std::int64_t max, std::int64_t& value,
+                std::string& why);
+
+// A finite decimal number, rounded once to single precision, not below `min`.
+bool read_real(std::string_view text, float min, float& value, std::string& why);
+
+// An entry of a list: its text (case-insensitive) or its 1-based code.
+bool read_entry(std::string_view text, std::span<const std::string_view> entries, unsigned& code,
+                std::string& why);
+
+// How the numbers of a field's type are stored.
+Storage storage_of(FieldType type) noexcept;
+
+// The category named by its ItemCode or by its name, in any letter case;
+// nullptr for any other text.
+const Category* category_named(std::string_view text) noexcept;
+
+// Range of the numbers a field takes, undefined value aside.
+struct FieldRange {
+    std::int64_t max;  // whole-number fields
+    bool real;         // f32: 0 up to 2^127
+};
+FieldRange field_range(FieldType type) noexcept;
+
+// Reads `text` by the rules above into the field's bytes at `block` (a
+// parameter block). False, with the reason in `why` and the field left as it
+// was, when the text is not a value of the field; the caller says where it was.
+bool read_field_value(const ParameterField& field, std::string_view text, std::uint8_t* block,
+                      std::string& why);
+
+// The text that read_field_value reads back as the field's value; "" when the
+// field is not defined. A selection code that no entry has is written as its
+// number, so that it is not lost and is refused on the way back in.
+std::string field_value_text(const ParameterField& field, const std::uint8_t* block);
+
+// Whether the field holds a value rather than its storage's undefined value.
+bool field_defined(const std::uint8_t* block, const ParameterField& field) noexcept;
+
+// Writes the field's undefined value.
+void store_undefined(std::uint8_t* block, const ParameterField& field) noexcept;
+
+}  // namespace gjbz108a
