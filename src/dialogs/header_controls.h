@@ -19,7 +19,7 @@ inline constexpr std::string_view kHeaderTemplateTitle = "Processor Dialog";
 // How a header field moves between its control and its variable.
 enum class HeaderExchange : std::uint8_t {
     selection,  // the ENV list's selected index (DDX_ToggleByte)
-    quantity,   // u16 (DDX_EditWord) checked against kQuantityRange (DDV_CheckWord)
+    quantity,   // u16 (DDX_EditWord) within kQuantityMin..kQuantityMax (DDV_CheckWord)
     text,       // text limited to max_chars characters, also while typing
     real,       // f32 (DDX_Editfloat)
 };
@@ -39,7 +39,8 @@ struct HeaderField {
     int unit_id;
 };
 
-// The eight header fields in the order the template shows them.
+// The eight header fields in the order the template shows them, two a row.
+// Their data exchange, in `order`, follows that of OK, Cancel and Help.
 std::span<const HeaderField> header_fields() noexcept;
 
 // The header field `id`, or nullptr.
