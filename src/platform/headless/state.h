@@ -84,5 +84,16 @@ Ui& ui();
 Window* live(Hwnd handle);
 // Text as the recordings quote it: in double quotes, line ends as \n.
 std::string quoted(std::string_view text);
+// One line of the transcript.
+void record(std::string line);
+
+// The window class, compared as the system does, ignoring case.
+bool has_class(const Window& window, std::string_view name);
+bool is_list(const Window& window);  // a combo or list box
+Window* find_child(Window& dialog, int id);
+// Visible and enabled, and so are all its parents: a user can reach it.
+bool usable(const Window& window);
+// A command message to the control's parent with `notification`.
+void notify_parent(Window& control, unsigned notification);
 
 }  // namespace gjbz108a::platform

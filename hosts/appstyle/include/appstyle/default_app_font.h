@@ -14,14 +14,22 @@
 #include <array>
 #include <cstdint>
 
+// The style library exports the class; the plug-in exports the two copy
+// members beside its C functions (on ELF its version script picks them).
 #if defined(_WIN32)
-#  if defined(APPSTYLE_BUILDING) || defined(GJBZ108A_BUILDING)
+#  if defined(APPSTYLE_BUILDING)
 #    define APPSTYLE_VISIBLE __declspec(dllexport)
+#    define APPSTYLE_COPY_VISIBLE
+#  elif defined(GJBZ108A_BUILDING)
+#    define APPSTYLE_VISIBLE
+#    define APPSTYLE_COPY_VISIBLE __declspec(dllexport)
 #  else
 #    define APPSTYLE_VISIBLE
+#    define APPSTYLE_COPY_VISIBLE
 #  endif
 #else
 #  define APPSTYLE_VISIBLE __attribute__((visibility("default")))
+#  define APPSTYLE_COPY_VISIBLE
 #endif
 
 namespace appstyle {
@@ -65,8 +73,8 @@ public:
     CDefaultAppFont(const appstyle::DesignColors& colors, const Operations* operations, void* theme)
         : colors_(colors), operations_(operations), theme_(theme) {}
     // Member by member: a copy shares the library's fonts, brushes and images.
-    CDefaultAppFont(const CDefaultAppFont& other);
-    CDefaultAppFont& operator=(const CDefaultAppFont& other);
+    APPSTYLE_COPY_VISIBLE CDefaultAppFont(const CDefaultAppFont& other);
+    APPSTYLE_COPY_VISIBLE CDefaultAppFont& operator=(const CDefaultAppFont& other);
 
     // The one style object of the process (linked callers only).
     static CDefaultAppFont* GetInstance();
