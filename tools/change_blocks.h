@@ -6,7 +6,7 @@
 
 #include "records/category_fields.h"
 #include "records/item_codes.h"
-#include "tools/part_library.h"
+#include "editing/part_library.h"
 
 #include <gjbz108a/records.h>
 #include <gjbz108a/screen.h>

@@ -3,6 +3,7 @@
 #include "records/field_values.h"
 #include "tools/change_arguments.h"
 #include "tools/file_streams.h"
+#include "tools/host_part_library.h"
 #include "tools/input_limits.h"
 #include "tools/list_change.h"
 #include "tools/list_format.h"

@@ -1,7 +1,7 @@
 // gjbz108a change: a global change of a parts list from the command line.
 #pragma once
 
-#include "tools/part_library.h"
+#include "editing/part_library.h"
 
 #include <istream>
 #include <ostream>

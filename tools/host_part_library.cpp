@@ -1,4 +1,4 @@
-#include "tools/part_library.h"
+#include "tools/host_part_library.h"
 
 #include "dialogs/host_library.h"
 
@@ -8,11 +8,6 @@
 namespace gjbz108a::cli {
 namespace {
 
-constexpr std::int32_t kElectronic = 1;  // item class of the parts of this method
-
-// The callers' buffer sizes that the host library relies on.
-constexpr std::size_t kBlockBuffer = 104, kKeyBuffer = 64, kGenericBuffer = 44, kHostTextBuffer = 60;
-
 class HostPartLibrary final : public PartLibrary {
 public:
     std::optional<Block> defaults(unsigned item_code, unsigned type, unsigned subtype) override {
@@ -20,7 +15,7 @@ public:
         if (const auto known = defaults_.find(key); known != defaults_.end()) return known->second;
         std::array<std::uint8_t, kBlockBuffer> buffer{};
         std::optional<Block> answer;
-        if (host_.get_dflt(kElectronic, static_cast<std::int32_t>(item_code), static_cast<std::int32_t>(type),
+        if (host_.get_dflt(kElectronicItemClass, static_cast<std::int32_t>(item_code), static_cast<std::int32_t>(type),
                            static_cast<std::int32_t>(subtype), buffer.data())) {
             answer.emplace();
             std::copy_n(buffer.begin(), answer->size(), answer->begin());
@@ -32,7 +27,7 @@ public:
         auto key = std::make_tuple(kind, std::string(name), item_code);
         if (const auto known = parts_.find(key); known != parts_.end()) return known->second;
         std::array<char, kKeyBuffer> key_text{};
-        std::array<char, kGenericBuffer> generic{};
+        std::array<char, kGenericNameBuffer> generic{};
         std::array<char, kHostTextBuffer> host_text{};
         std::array<std::uint8_t, kBlockBuffer> block{};
         // The dialog asks by generic name with an empty key, and by the other
@@ -40,10 +35,10 @@ public:
         // refused before they get here.
         const bool by_generic_name = kind == NameKind::generic_name;
         char* text = by_generic_name ? generic.data() : key_text.data();
-        const std::size_t capacity = by_generic_name ? kGenericBuffer : kKeyBuffer;
+        const std::size_t capacity = by_generic_name ? kGenericNameBuffer : kKeyBuffer;
         std::memcpy(text, name.data(), std::min(name.size(), capacity - 1));
         std::optional<StoredPart> answer;
-        if (host_.get_from_lib(static_cast<std::int32_t>(kind), kElectronic, static_cast<std::int32_t>(item_code),
+        if (host_.get_from_lib(static_cast<std::int32_t>(kind), kElectronicItemClass, static_cast<std::int32_t>(item_code),
                                key_text.data(), generic.data(), block.data(), host_text.data()) == 1) {
             answer.emplace();
             std::copy_n(block.begin(), answer->block.size(), answer->block.begin());
@@ -56,7 +51,7 @@ public:
     bool reachable() override {
         if (!reachable_) {
             std::array<std::uint8_t, kBlockBuffer> ignored{};
-            reachable_ = host_.get_dflt(kElectronic, 0, 0, 0, ignored.data());
+            reachable_ = host_.get_dflt(kElectronicItemClass, 0, 0, 0, ignored.data());
         }
         return *reachable_;
     }

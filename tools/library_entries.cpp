@@ -1,6 +1,7 @@
 // The library's entries one at a time: show, search, add, xref, defaults.
 #include "tools/library_commands.h"
 
+#include "editing/defaults_merge.h"
 #include "records/field_values.h"
 
 #include "block_codec.h"
@@ -14,7 +15,6 @@ namespace gjbz108a::cli::lib {
 namespace {
 
 using talwen::Error;
-using talwen::NameKind;
 
 // The name kinds as the columns of a parts list name them.
 constexpr std::array<std::string_view, 4> kKindKeys{"generic_name", "catalog_number", "military_number", "part_name"};
@@ -125,9 +125,7 @@ void add(ComponentLibrary& library, Arguments arguments, Streams streams) {
         }
     }
     // As the editing dialog's add-to-library button asks.
-    if (const ParameterField* type = type_field(category.item_code);
-        type != nullptr && !field_defined(part.block.data(), *type))
-        throw UsageError("You must define Type of the part.");
+    if (missing_type(category.item_code, part.block.data()) != nullptr) throw UsageError(kTypeRequired);
     const bool replaced = library.find_part(part.generic_name).has_value();
     library.put_part(part);
     streams.out << (replaced ? "replaced " : "added ") << category.name << " part '" << part.generic_name << "' in "

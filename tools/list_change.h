@@ -12,7 +12,7 @@
 #pragma once
 
 #include "tools/change_blocks.h"
-#include "tools/part_library.h"
+#include "editing/part_library.h"
 #include "tools/predict.h"
 
 #include <ostream>

@@ -7,7 +7,7 @@
 #include "tools/columns.h"
 #include "tools/diagnostics.h"
 #include "tools/part.h"
-#include "tools/part_library.h"
+#include "editing/part_library.h"
 
 #include <string>
 #include <string_view>

@@ -4,6 +4,7 @@
 #include "tools/csv_reader.h"
 #include "tools/duplicate_references.h"
 #include "tools/file_streams.h"
+#include "tools/host_part_library.h"
 #include "tools/input_limits.h"
 #include "tools/json_reader.h"
 #include "tools/list_format.h"

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "tools/calculation.h"
-#include "tools/part_library.h"
+#include "editing/part_library.h"
 #include "tools/report.h"
 
 #include <istream>

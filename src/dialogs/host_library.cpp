@@ -4,16 +4,13 @@
 // below take their types from it, so the two sides cannot disagree.
 #include <talwen/talwen.h>
 
+#include "editing/host_library_constants.h"
 #include "platform/library.h"
 
 namespace gjbz108a {
 namespace {
 
 using platform::Library;
-
-// Two constants that the dialogs pass first to the library functions that
-// take them.
-constexpr std::int32_t kConstant1 = 1, kConstant8 = 8;
 
 }  // namespace
 
@@ -27,7 +24,8 @@ std::int32_t HostLibrary::get_from_lib(std::int32_t name_kind, std::int32_t item
     const Library library(file_);
     auto* function = library.find<decltype(GetFromLib)>("GetFromLib");
     if (!function) return 0;
-    return function(name_kind, kConstant1, kConstant8, item_class, item_code, key, generic_name, block, host_text);
+    return function(name_kind, kMethodConstant1, kMethodConstant8, item_class, item_code, key, generic_name, block,
+                    host_text);
 }
 
 bool HostLibrary::get_dflt(std::int32_t item_class, std::int32_t item_code, std::int32_t type, std::int32_t subtype,
@@ -35,7 +33,7 @@ bool HostLibrary::get_dflt(std::int32_t item_class, std::int32_t item_code, std:
     const Library library(file_);
     auto* function = library.find<decltype(GetDflt)>("GetDflt");
     if (!function) return false;
-    function(kConstant1, kConstant8, item_class, item_code, type, subtype, defaults);
+    function(kMethodConstant1, kMethodConstant8, item_class, item_code, type, subtype, defaults);
     return true;
 }
 
@@ -43,7 +41,7 @@ void HostLibrary::put_to_lib(std::int32_t item_class, std::int32_t item_code, co
                              const std::uint8_t* block) const {
     const Library library(file_);
     if (auto* function = library.find<decltype(PutToLib)>("PutToLib"))
-        function(kConstant1, kConstant8, item_class, item_code, generic_name, block, 0, 0);
+        function(kMethodConstant1, kMethodConstant8, item_class, item_code, generic_name, block, 0, 0);
 }
 
 void HostLibrary::put_to_xref(std::int32_t name_kind, const char* name, const char* generic_name) const {

@@ -28,6 +28,9 @@ namespace {
 
 constexpr std::uint8_t kUnwritten = 0x7F;
 constexpr std::size_t kKeyBuffer = 64, kGenericBuffer = 44, kSearchKeyBuffer = 72;
+// The block and buffer sizes that talwen.h states.
+constexpr std::size_t kBlockSize = 102, kBlockBuffer = 104, kResultPathBuffer = 100;
+constexpr std::size_t kLongestGenericName = 42, kLongestName = 62;
 
 struct Folder {
     fs::path root, database, pristine;
@@ -73,7 +76,7 @@ Guarded text_buffer(std::string_view text, std::size_t size) {
 struct StoredPart {
     std::string spelling;
     int32_t item_class, item_code;
-    std::array<std::uint8_t, TALWEN_BLOCK_SIZE> block;
+    std::array<std::uint8_t, kBlockSize> block;
 };
 
 // What this input stored, by folded generic name.
@@ -84,7 +87,7 @@ bool look_up(int32_t name_kind, int32_t item_class, int32_t item_code, std::stri
              bool our_method, std::string* found_key, std::string* found_generic, std::uint8_t* found_block) {
     Guarded key_buffer = text_buffer(key, kKeyBuffer);
     Guarded generic_buffer = text_buffer(generic, kGenericBuffer);
-    Guarded block(TALWEN_BLOCK_BUFFER, kUnwritten);
+    Guarded block(kBlockBuffer, kUnwritten);
     Guarded host_text = text_buffer("host", 60);
     const Guarded key_before(key_buffer.data(), key_buffer.size());
     const Guarded generic_before(generic_buffer.data(), generic_buffer.size());
@@ -93,7 +96,7 @@ bool look_up(int32_t name_kind, int32_t item_class, int32_t item_code, std::stri
     for (const Guarded* b : {&key_buffer, &generic_buffer, &block, &host_text})
         b->check_guards("GetFromLib wrote outside a buffer");
     require(result == 0 || result == 1, "GetFromLib returned neither 0 nor 1");
-    require(block[TALWEN_BLOCK_SIZE] == kUnwritten && block[TALWEN_BLOCK_SIZE + 1] == kUnwritten,
+    require(block[kBlockSize] == kUnwritten && block[kBlockSize + 1] == kUnwritten,
             "GetFromLib wrote the last two bytes of the block buffer");
     if (result == 0) {
         require(key_buffer.same_as(key_before) && generic_buffer.same_as(generic_before) &&
@@ -104,15 +107,15 @@ bool look_up(int32_t name_kind, int32_t item_class, int32_t item_code, std::stri
     require(our_method && name_kind >= 1 && name_kind <= 4, "GetFromLib found a part for a call it refuses");
     *found_key = std::string(text_in(key_buffer, "GetFromLib left a key without its NUL"));
     *found_generic = std::string(text_in(generic_buffer, "GetFromLib left a generic name without its NUL"));
-    require(valid_name(*found_generic, TALWEN_GENERIC_NAME_MAX), "GetFromLib gave an invalid generic name");
-    std::memcpy(found_block, block.data(), TALWEN_BLOCK_SIZE);
+    require(valid_name(*found_generic, kLongestGenericName), "GetFromLib gave an invalid generic name");
+    std::memcpy(found_block, block.data(), kBlockSize);
     return true;
 }
 
 // The part must be found under `key` of `name_kind`, as it was stored.
 void require_found(int32_t name_kind, std::string_view key, const StoredPart& part) {
     std::string found_key, found_generic;
-    std::array<std::uint8_t, TALWEN_BLOCK_SIZE> block{};
+    std::array<std::uint8_t, kBlockSize> block{};
     const bool found = look_up(name_kind, part.item_class, part.item_code, name_kind == 1 ? "" : key,
                                name_kind == 1 ? key : "", true, &found_key, &found_generic, block.data());
     require(found, "a stored part is not found");
@@ -126,7 +129,7 @@ void get_from_lib(FuzzInput& in, const Stored& stored) {
     const auto item_class = in.take<std::uint8_t>(), item_code = in.take<std::uint8_t>();
     const std::string key = take_text(in, kKeyBuffer - 1), generic = take_text(in, kGenericBuffer - 1);
     std::string found_key, found_generic;
-    std::array<std::uint8_t, TALWEN_BLOCK_SIZE> block{};
+    std::array<std::uint8_t, kBlockSize> block{};
     if (!look_up(name_kind, item_class, item_code, key, generic, our_method, &found_key, &found_generic, block.data()))
         return;
     const auto part = stored.find(folded(found_generic));
@@ -139,11 +142,11 @@ void get_defaults(FuzzInput& in) {
     const bool our_method = in.take<std::uint8_t>() % 8 != 0;
     const auto item_class = in.take<int16_t>(), item_code = in.take<int16_t>();
     const auto type = in.take<int16_t>(), subtype = in.take<int16_t>();
-    Guarded block(TALWEN_BLOCK_BUFFER, kUnwritten);
+    Guarded block(kBlockBuffer, kUnwritten);
     const int32_t result = GetDflt(1, our_method ? 8 : 9, item_class, item_code, type, subtype, block.data());
     block.check_guards("GetDflt wrote outside the block buffer");
     require(result == 0 || result == 1, "GetDflt returned neither 0 nor 1");
-    require(block[TALWEN_BLOCK_SIZE] == kUnwritten && block[TALWEN_BLOCK_SIZE + 1] == kUnwritten,
+    require(block[kBlockSize] == kUnwritten && block[kBlockSize + 1] == kUnwritten,
             "GetDflt wrote the last two bytes of the block buffer");
     if (result == 1) require(our_method && supported(item_code), "GetDflt answered 1 for a call it refuses");
     if (byte_range(item_code) && byte_range(type) && byte_range(subtype))
@@ -161,7 +164,7 @@ void put_to_lib(FuzzInput& in, Stored& stored) {
     name_buffer.check_guards("PutToLib wrote outside the name");
     block.check_guards("PutToLib wrote outside the block");
     require(result == 0 || result == 1, "PutToLib returned neither 0 nor 1");
-    const bool valid = valid_name(name, TALWEN_GENERIC_NAME_MAX) && supported(item_code) && byte_range(item_class);
+    const bool valid = valid_name(name, kLongestGenericName) && supported(item_code) && byte_range(item_class);
     require((result == 1) == valid, "PutToLib refused a valid part or stored an invalid one");
     if (!valid) return;
     stored[folded(name)] = part;
@@ -177,8 +180,8 @@ void put_to_xref(FuzzInput& in, const Stored& stored) {
     name_buffer.check_guards("PutToXref wrote outside the name");
     generic_buffer.check_guards("PutToXref wrote outside the generic name");
     require(result == 0 || result == 1, "PutToXref returned neither 0 nor 1");
-    const bool valid = name_kind >= 2 && name_kind <= 4 && valid_name(name, TALWEN_NAME_MAX) &&
-                       valid_name(generic, TALWEN_GENERIC_NAME_MAX);
+    const bool valid = name_kind >= 2 && name_kind <= 4 && valid_name(name, kLongestName) &&
+                       valid_name(generic, kLongestGenericName);
     require((result == 1) == valid, "PutToXref refused a valid cross-reference or stored an invalid one");
     if (!valid) return;
     if (const auto part = stored.find(folded(generic)); part != stored.end()) require_found(name_kind, name, part->second);
@@ -198,7 +201,7 @@ void search(FuzzInput& in, const Stored& stored) {
     const auto item_class = in.take<std::uint8_t>(), item_code = in.take<std::uint8_t>();
     const std::string key = take_text(in, kSearchKeyBuffer - 1);
     Guarded key_buffer = text_buffer(key, kSearchKeyBuffer);
-    Guarded path(TALWEN_RESULT_PATH_BUFFER, kUnwritten);
+    Guarded path(kResultPathBuffer, kUnwritten);
     const int32_t result = SearchInLib(search_kind, name_kind, item_class, item_code, key_buffer.chars(), path.chars());
     key_buffer.check_guards("SearchInLib wrote outside the key");
     path.check_guards("SearchInLib wrote outside the result path");
@@ -245,7 +248,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     ::setenv("XDG_RUNTIME_DIR", g_folder.root.c_str(), 1);
     // The first call creates the database with the shipped data; every input
     // starts from a copy of it.
-    std::uint8_t block[TALWEN_BLOCK_BUFFER];
+    std::uint8_t block[kBlockBuffer];
     GetDflt(1, 8, 1, 5, 0, 0, block);
     fs::copy_file(g_folder.database, g_folder.pristine);
     std::atexit([] {

@@ -10,6 +10,7 @@
 //   fuzz_seeds SOURCE_DIR   (writes SOURCE_DIR/tests/fuzz/corpus/<target>/)
 #include "records/record.h"
 #include "tools/calculation.h"
+#include "tools/host_part_library.h"
 #include "tools/columns.h"
 #include "tools/csv_reader.h"
 #include "tools/part_reader.h"
@@ -66,7 +67,7 @@ struct ExamplePart {
     cli::Part part;
 };
 
-std::vector<ExamplePart> read_examples(const fs::path& file, cli::PartLibrary& library) {
+std::vector<ExamplePart> read_examples(const fs::path& file, PartLibrary& library) {
     std::ifstream in(file, std::ios::binary);
     cli::CsvReader csv(in);
     std::vector<ExamplePart> parts;

@@ -6,7 +6,7 @@
 // need defaults of their own.
 #pragma once
 
-#include "tools/part_library.h"
+#include "editing/part_library.h"
 
 #include "records/category_fields.h"
 #include "records/record.h"

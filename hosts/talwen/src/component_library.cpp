@@ -187,7 +187,7 @@ std::vector<std::string> ComponentLibrary::search(SearchKind how, NameKind kind,
                                                   unsigned item_code, std::string_view key) {
     // No stored name is longer than this, so a longer key matches nothing; it is
     // not handed to LIKE, whose patterns have a length limit of their own.
-    if (key.size() > (kind == NameKind::generic_name ? kGenericNameMax : kNameMax)) return {};
+    if (key.size() > (kind == NameKind::generic_name ? kLongestGenericName : kLongestName)) return {};
     const char* sql =
         kind == NameKind::generic_name
             ? "SELECT generic_name FROM parts"
@@ -246,7 +246,7 @@ std::vector<DefaultValue> ComponentLibrary::default_values() {
 }
 
 void ComponentLibrary::Writer::put_part(const Part& part) {
-    check_name(part.generic_name, kGenericNameMax, "the generic name");
+    check_name(part.generic_name, kLongestGenericName, "the generic name");
     check_category(part.item_code);
     if (!put_part_)
         put_part_.emplace(db_, "INSERT OR REPLACE INTO parts (generic_name, item_class, item_code, block)"
@@ -262,8 +262,8 @@ void ComponentLibrary::Writer::put_part(const Part& part) {
 void ComponentLibrary::Writer::put_cross_reference(const CrossReference& reference) {
     if (reference.kind == NameKind::generic_name || static_cast<unsigned>(reference.kind) > 4)
         throw Error("a cross-reference is from a catalog number, military number or part name");
-    check_name(reference.name, kNameMax, "the " + std::string(name_kind_text(reference.kind)));
-    check_name(reference.generic_name, kGenericNameMax, "the generic name");
+    check_name(reference.name, kLongestName, "the " + std::string(name_kind_text(reference.kind)));
+    check_name(reference.generic_name, kLongestGenericName, "the generic name");
     if (!put_cross_reference_)
         put_cross_reference_.emplace(db_, "INSERT OR REPLACE INTO cross_references (name_kind, name, generic_name)"
                                           " VALUES (?1, ?2, ?3)");

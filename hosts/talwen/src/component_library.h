@@ -5,6 +5,7 @@
 #pragma once
 
 #include "block_codec.h"
+#include "editing/host_library_constants.h"
 #include "sqlite.h"
 
 #include <cstdint>
@@ -17,14 +18,7 @@
 
 namespace gjbz108a::talwen {
 
-// Which name field a name comes from.
-enum class NameKind : std::uint8_t { generic_name = 1, catalog_number = 2, military_number = 3, part_name = 4 };
-
 enum class SearchKind : std::uint8_t { begins_with = 1, contains = 2 };
-
-// The most characters (bytes) the dialogs' name fields hold.
-constexpr std::size_t kGenericNameMax = 42;
-constexpr std::size_t kNameMax = 62;
 
 struct Part {
     std::string generic_name;

@@ -4,6 +4,7 @@
 #include <talwen/talwen.h>
 
 #include "component_library.h"
+#include "editing/host_library_constants.h"
 #include "search_results.h"
 
 #include <algorithm>
@@ -14,9 +15,15 @@
 namespace {
 
 using namespace gjbz108a::talwen;
+using gjbz108a::kGenericNameBuffer;
+using gjbz108a::kKeyBuffer;
+using gjbz108a::kResultPathBuffer;
+using gjbz108a::NameKind;
 
-// The block layouts stored here are those of the method whose dialogs pass 1 and 8.
-bool our_method(std::int32_t constant_1, std::int32_t constant_8) { return constant_1 == 1 && constant_8 == 8; }
+// The block layouts stored here are those of the method that names itself so.
+bool our_method(std::int32_t constant_1, std::int32_t constant_8) {
+    return constant_1 == gjbz108a::kMethodConstant1 && constant_8 == gjbz108a::kMethodConstant8;
+}
 
 bool byte_range(std::int32_t value) { return value >= 0 && value <= 255; }
 
@@ -43,8 +50,6 @@ void copy_name(char* buffer, std::size_t capacity, const std::string& name) {
     buffer[length] = '\0';
 }
 
-constexpr std::size_t kGenericBuffer = 44, kKeyBuffer = 64;
-
 }  // namespace
 
 extern "C" {
@@ -66,7 +71,7 @@ TALWEN_API std::int32_t GetFromLib(std::int32_t name_kind, std::int32_t constant
         }
         const auto part = library.find_part(reference ? reference->generic_name : std::string(generic_name));
         if (!part || part->item_class != item_class || part->item_code != item_code) return 0;
-        copy_name(generic_name, kGenericBuffer, part->generic_name);
+        copy_name(generic_name, kGenericNameBuffer, part->generic_name);
         if (reference) copy_name(key, kKeyBuffer, reference->name);
         std::ranges::copy(part->block, block);
         return 1;
@@ -130,9 +135,9 @@ TALWEN_API std::int32_t SearchInLib(std::int32_t search_kind, std::int32_t name_
                                           static_cast<unsigned>(item_class), static_cast<unsigned>(item_code), key);
         if (names.empty()) return 0;
         const std::string path = write_search_results(names).string();
-        if (path.size() >= TALWEN_RESULT_PATH_BUFFER) {
-            std::fprintf(stderr, "libtalwen: SearchInLib: %s: the path is longer than %d characters\n", path.c_str(),
-                         TALWEN_RESULT_PATH_BUFFER - 1);
+        if (path.size() >= kResultPathBuffer) {
+            std::fprintf(stderr, "libtalwen: SearchInLib: %s: the path is longer than %zu characters\n", path.c_str(),
+                         kResultPathBuffer - 1);
             return 0;
         }
         std::memcpy(result_path, path.c_str(), path.size() + 1);

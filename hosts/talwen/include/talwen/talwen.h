@@ -16,7 +16,10 @@
  *
  * Several functions take the constants 1 and 8 first. The stored parameter
  * blocks are laid out for the method that passes exactly these, so any other
- * pair is refused. Failures never cross the interface: a function that cannot
+ * pair is refused. These constants, the name kinds and the sizes of the
+ * callers' buffers are shared with the plug-in in its
+ * src/editing/host_library_constants.h; a parameter block is 102 bytes in a
+ * caller's buffer of 104, whose last two bytes are not touched. Failures never cross the interface: a function that cannot
  * do its work writes one line to the standard error stream and returns 0.
  */
 #ifndef TALWEN_H
@@ -37,14 +40,6 @@
 #ifdef __cplusplus
 extern "C" {
 #endif
-
-enum talwen_sizes {
-    TALWEN_BLOCK_SIZE = 102,       /* a parameter block */
-    TALWEN_BLOCK_BUFFER = 104,     /* the callers' block buffers; the last two bytes are not touched */
-    TALWEN_GENERIC_NAME_MAX = 42,  /* characters of a generic name */
-    TALWEN_NAME_MAX = 62,          /* characters of a catalog number, military number or part name */
-    TALWEN_RESULT_PATH_BUFFER = 100
-};
 
 /* Tells the library which dialog is in front. This library shows no windows of
    its own, so nothing needs the parent; the call is accepted and has no effect. */

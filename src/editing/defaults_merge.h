@@ -12,14 +12,21 @@
 // and reals that no column and no dialog shows).
 #pragma once
 
+#include "editing/part_library.h"
 #include "records/category_fields.h"
-#include "tools/part_library.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-namespace gjbz108a::cli {
+namespace gjbz108a {
+
+// The refusal of a part whose category has a Type (kTypeOffset) left at 0,
+// before any default is looked up: the defaults sets are kept by Type.
+inline constexpr char kTypeRequired[] = "You must define Type of the part.";
+
+// The category's Type field when `block` leaves it undefined, else nullptr.
+const ParameterField* missing_type(unsigned item_code, const std::uint8_t* block) noexcept;
 
 struct FieldProblem {
     const ParameterField* field;
@@ -29,6 +36,7 @@ struct FieldProblem {
 // Writes the effective block of `edit_record` (an EditRecord of a supported
 // category whose entered block is read). The problems refuse the part; with
 // any problem the effective block is not to be calculated.
+// It calls the method's GetScrInfo and entr_upd_def, which the program links.
 std::vector<FieldProblem> build_effective_block(std::uint8_t* edit_record, PartLibrary& library);
 
-}  // namespace gjbz108a::cli
+}  // namespace gjbz108a

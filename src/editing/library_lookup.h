@@ -1,18 +1,18 @@
-// Rows that name a part of the component library instead of (or besides)
-// giving its parameters. The names are tried in the order of the library's
-// name kinds, as the editing dialog's library button tries them: generic name,
-// catalog number, military number, part name; the first one found gives the
-// part's parameters, and the row's own cells then override them.
+// A part looked up in the component library by its names, as the editing
+// dialog's library button looks it up: the names are tried in the order of the
+// library's name kinds (generic name, catalog number, military number, part
+// name), and the first one found gives the part's parameters, which the
+// values entered with it then override.
 #pragma once
 
-#include "tools/part_library.h"
+#include "editing/part_library.h"
 
 #include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 
-namespace gjbz108a::cli {
+namespace gjbz108a {
 
 // The names of a row by NameKind (index: kind - 1); empty where it gives none.
 using PartNames = std::array<std::string_view, 4>;
@@ -28,4 +28,4 @@ std::string_view name_kind_text(NameKind kind) noexcept;
 std::optional<StoredPart> find_named_part(PartLibrary& library, unsigned item_code, std::string_view category,
                                           const PartNames& names, std::string& why);
 
-}  // namespace gjbz108a::cli
+}  // namespace gjbz108a

@@ -1,8 +1,8 @@
-#include "tools/named_parts.h"
+#include "editing/library_lookup.h"
 
-#include "tools/diagnostics.h"
+#include "records/field_values.h"
 
-namespace gjbz108a::cli {
+namespace gjbz108a {
 namespace {
 
 constexpr std::array<std::string_view, 4> kKindTexts{"generic name", "catalog number", "military number",
@@ -10,9 +10,9 @@ constexpr std::array<std::string_view, 4> kKindTexts{"generic name", "catalog nu
 
 }  // namespace
 
-// The record's name fields are char[43] for the generic name and char[63] for
-// the others, as the host library's name fields.
-std::size_t longest_name(NameKind kind) noexcept { return kind == NameKind::generic_name ? 42 : 62; }
+std::size_t longest_name(NameKind kind) noexcept {
+    return kind == NameKind::generic_name ? kLongestGenericName : kLongestName;
+}
 
 std::string_view name_kind_text(NameKind kind) noexcept { return kKindTexts[static_cast<std::size_t>(kind) - 1]; }
 
@@ -34,4 +34,4 @@ std::optional<StoredPart> find_named_part(PartLibrary& library, unsigned item_co
     return std::nullopt;
 }
 
-}  // namespace gjbz108a::cli
+}  // namespace gjbz108a

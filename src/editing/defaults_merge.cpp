@@ -1,35 +1,41 @@
-#include "tools/defaults_merge.h"
+#include "editing/defaults_merge.h"
 
-#include "tools/screen_info.h"
+#include "records/field_values.h"
 
 #include <gjbz108a/defaults.h>
 #include <gjbz108a/records.h>
+#include <gjbz108a/screen.h>
 
 #include <cstring>
 
-namespace gjbz108a::cli {
+namespace gjbz108a {
+
+const ParameterField* missing_type(unsigned item_code, const std::uint8_t* block) noexcept {
+    const ParameterField* type = type_field(item_code);
+    return type != nullptr && !field_defined(block, *type) ? type : nullptr;
+}
 
 std::vector<FieldProblem> build_effective_block(std::uint8_t* edit_record, PartLibrary& library) {
     const unsigned item_code = edit_record[GJBZ108A_ITEM_CODE];
-    const ScreenFieldList* screen = screen_fields(item_code);
     std::uint8_t* effective = edit_record + GJBZ108A_EDIT_EFFECTIVE_BLOCK;
     const std::uint8_t* entered = edit_record + GJBZ108A_EDIT_ENTERED_BLOCK;
     std::vector<FieldProblem> problems;
 
-    const unsigned type = entered[kTypeOffset], subtype = entered[kSubTypeOffset];
-    if (const ParameterField* field = type_field(item_code); field != nullptr && type == 0) {
-        problems.push_back({field, "You must define Type of the part."});
+    if (const ParameterField* type = missing_type(item_code, entered)) {
+        problems.push_back({type, kTypeRequired});
         return problems;
     }
 
     // Bytes that the screen information does not name follow the entered block.
     std::memcpy(effective, entered, GJBZ108A_BLOCK_SIZE);
-    const std::optional<Block> defaults = library.defaults(item_code, type, subtype);
+    const ScreenFieldList* screen = nullptr;
+    GetScrInfo(static_cast<std::int32_t>(item_code), &screen);
+    const std::optional<Block> defaults =
+        library.defaults(item_code, entered[kTypeOffset], entered[kSubTypeOffset]);
     if (defaults) entr_upd_def(effective, entered, defaults->data(), screen);
 
     for (const ParameterField& field : category_fields(item_code)) {
-        const ScreenField* entry = screen_field_at(*screen, field.offset);
-        if (field.offset == kSubTypeOffset || entry == nullptr || !holds_undefined(effective, *entry)) continue;
+        if (field.offset == kSubTypeOffset || field_defined(effective, field)) continue;
         problems.push_back({&field, defaults ? "not entered, and the component library has no default for it"
                                              : "not entered, and the component library, which holds the "
                                                "defaults, cannot be loaded"});
@@ -37,4 +43,4 @@ std::vector<FieldProblem> build_effective_block(std::uint8_t* edit_record, PartL
     return problems;
 }
 
-}  // namespace gjbz108a::cli
+}  // namespace gjbz108a
