@@ -7,6 +7,7 @@
 #include "toolkit/number_entry.h"
 #include "toolkit/strings.h"
 
+#include <atomic>
 #include <bit>
 #include <cmath>
 #include <cstdio>
@@ -26,8 +27,10 @@ constexpr std::size_t kEntryCharacters = 64;
 constexpr double kUndefinedDouble = std::bit_cast<double>(std::uint64_t{0x7FEFFFFFFFFFFFFF});
 constexpr double kWildcardDouble = std::bit_cast<double>(std::uint64_t{0x7F847AE147AE147A});
 
-// The window that owns the validation messages.
-Hwnd validation_owner = nullptr;
+// The window that owns the validation messages: process-wide, set on the
+// user-interface thread; atomic so that a check on another thread reads a
+// whole handle.
+std::atomic<Hwnd> validation_owner{nullptr};
 
 Hwnd dialog_of(const DataExchange* dx) { return static_cast<Hwnd>(dx->dialog); }
 
@@ -40,7 +43,7 @@ void fail(DataExchange* dx) {
 }
 
 void fail_with(DataExchange* dx, std::string_view text) {
-    platform::message_box(validation_owner, text, kValidationCaption, platform::box::kOk |
+    platform::message_box(validation_owner.load(), text, kValidationCaption, platform::box::kOk |
                                                                           platform::box::kIconExclamation);
     fail(dx);
 }
@@ -254,6 +257,6 @@ void DDV_ToggleCheck(DataExchange* dx, uint8_t value, uint8_t min, uint8_t max) 
     guarded(dx, [&] { check_range(dx, value, min, max, false, kIntegerOutOfRange, decimal(min), decimal(max)); });
 }
 
-void SetUtilWhwnd(void* window) { validation_owner = static_cast<Hwnd>(window); }
+void SetUtilWhwnd(void* window) { validation_owner.store(static_cast<Hwnd>(window)); }
 
 }  // extern "C"
