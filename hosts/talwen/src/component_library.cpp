@@ -91,7 +91,7 @@ std::string_view name_kind_text(NameKind kind) {
 
 std::optional<NameKind> name_kind_from_text(std::string_view text) {
     for (std::size_t i = 0; i < kNameKindTexts.size(); ++i)
-        if (equal_ignoring_case(text, kNameKindTexts[i])) return static_cast<NameKind>(i + 2);
+        if (same_text(text, kNameKindTexts[i])) return static_cast<NameKind>(i + 2);
     return std::nullopt;
 }
 

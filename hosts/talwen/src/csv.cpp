@@ -1,7 +1,7 @@
 #include "csv.h"
 
 #include "error.h"
-
+#include "records/field_values.h"
 #include "text.h"
 
 #include <algorithm>

@@ -1,7 +1,9 @@
 // Comma-separated files as people write them in a text editor or spreadsheet:
 // cells may be quoted ("" for a quote inside), a quoted cell may span lines,
 // blanks around unquoted cells are ignored, and lines that are empty or begin
-// with '#' are comments. Errors name the source and the line.
+// with '#' are comments. Errors name the source and the line. This is the
+// parts lists' dialect but for two points that the README gives reasons for:
+// a quoted cell keeps its blanks, and '#' lines are comments.
 #pragma once
 
 #include <cstddef>
