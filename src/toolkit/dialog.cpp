@@ -144,6 +144,12 @@ std::intptr_t Dialog::procedure(platform::Hwnd window, unsigned message, std::ui
     }
 }
 
+void fail_exchange(DataExchange& dx, int control) {
+    dx.control = control;
+    dx.failed = 1;
+    platform::set_focus(platform::dialog_item(static_cast<platform::Hwnd>(dx.dialog), control));
+}
+
 void exchange_text(DataExchange& dx, int control, std::string& value, std::size_t max_characters) {
     if (dx.failed) return;
     dx.control = control;
@@ -158,9 +164,7 @@ void exchange_text(DataExchange& dx, int control, std::string& value, std::size_
         platform::message_box(static_cast<platform::Hwnd>(dx.dialog),
                               format_two(kTextTooLong, std::to_string(max_characters), {}), kValidationCaption,
                               platform::box::kOk | platform::box::kIconExclamation);
-        dx.failed = 1;
-        platform::set_focus(edit);
-        return;
+        return fail_exchange(dx, control);
     }
     value = std::move(text);
 }

@@ -77,6 +77,10 @@ private:
     std::string tool_tip_;  // the text of the last tool-tip request, kept until the next
 };
 
+// Fails the exchange with the focus on `control`, after the caller has told
+// the user why: every later exchange of `dx` then does nothing.
+void fail_exchange(DataExchange& dx, int control);
+
 // The framework's exchanges that the exports do not cover: a text with a
 // length limit (the edit also refuses longer typing), and a list's selected
 // entry as text.

@@ -347,6 +347,17 @@ TEST(Framework, OkExchangesAndAFailureKeepsTheDialogOpenOnTheControl) {
     EXPECT_EQ(platform::transcript(), expected);
     Dialog missing(4242, nullptr);
     EXPECT_EQ(missing.DoModal(), -1);
+
+    // A text longer than its limit (set, as no typing can make one) fails on
+    // its control.
+    ASSERT_TRUE(entry.Create());
+    platform::set_window_text(entry.GetDlgItem(kName), "nine char");
+    platform::clear_recordings();
+    EXPECT_FALSE(entry.UpdateData(true));
+    EXPECT_EQ(platform::transcript(),
+              std::vector<std::string>{
+                  "message box \"Dialog Validation\": \"Enter no more than 8 characters.\" owner \"Themed\""});
+    EXPECT_EQ(platform::focused_window(), entry.GetDlgItem(kName));
 }
 
 TEST(Framework, WithoutAStyleTheDialogKeepsThePlatformLook) {
