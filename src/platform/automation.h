@@ -55,6 +55,8 @@ void perform(Hwnd dialog, const UserAction& action);
 const std::vector<std::string>& transcript();
 // Drawing operations of paint messages, one line each.
 const std::vector<std::string>& drawings();
+// The texts written for the developer's debugger, one a call.
+const std::vector<std::string>& debug_traces();
 void clear_recordings();
 // The state of every control of `dialog`, as a look records it.
 std::vector<std::string> describe(Hwnd dialog);

@@ -229,8 +229,13 @@ TEST(Restyling, DecisionsByClassStyleAndId) {
     }
 
     FakeStyle fake;
-    Themed dialog(themed_template(), fake.get());
+    DialogTemplate with_unknown = themed_template();
+    with_unknown.controls.push_back({99, "msctls_trackbar32", 0, "", {0, 0, 10, 10}, 0, {}});
+    Themed dialog(with_unknown, fake.get());
+    platform::clear_recordings();
     ASSERT_TRUE(dialog.Create());
+    EXPECT_EQ(platform::debug_traces(), std::vector<std::string>{"\n****************** not subclassmsctls_trackbar32\n"});
+    EXPECT_EQ(platform::window_subclass_reference(dialog.GetDlgItem(99), kDesignDialogSubclass), std::nullopt);
     for (const int id : {kEdit, kCombo, kCheck, kRadio, kPush, kGroup, kLabel})
         EXPECT_EQ(platform::window_subclass_reference(dialog.GetDlgItem(id), kDesignDialogSubclass),
                   reinterpret_cast<std::uintptr_t>(static_cast<const ThemedOwner*>(&dialog)))

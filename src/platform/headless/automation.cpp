@@ -119,10 +119,12 @@ void perform(Hwnd dialog_handle, const UserAction& action) {
 
 const std::vector<std::string>& transcript() { return ui().transcript; }
 const std::vector<std::string>& drawings() { return ui().drawings; }
+const std::vector<std::string>& debug_traces() { return ui().debug_traces; }
 
 void clear_recordings() {
     ui().transcript.clear();
     ui().drawings.clear();
+    ui().debug_traces.clear();
 }
 
 std::vector<std::string> describe(Hwnd dialog) {

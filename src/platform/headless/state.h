@@ -74,6 +74,7 @@ struct Ui {
     std::size_t next_action = 0;
     std::vector<std::string> transcript;
     std::vector<std::string> drawings;
+    std::vector<std::string> debug_traces;
     Size screen{1024, 768};
     Rect work_area{0, 0, 1024, 740};
     int pixels_per_inch = 96;

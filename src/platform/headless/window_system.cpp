@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 
 namespace gjbz108a::platform {
 namespace {
@@ -523,6 +522,6 @@ void open_help_topic(Hwnd owner, std::string_view topic) {
     record("help " + quoted(topic) + " owner " + title_of(live(owner)));
 }
 
-void debug_trace(std::string_view text) { std::fputs(std::string(text).c_str(), stderr); }
+void debug_trace(std::string_view text) { ui().debug_traces.emplace_back(text); }
 
 }  // namespace gjbz108a::platform
