@@ -33,12 +33,16 @@ TEST(ComponentLibrary, FilesNameTheLineAndColumnOfAnError) {
     struct Case {
         Import import;
         std::string text;
-        const char* message;
+        std::string message;
     };
     const Case cases[] = {
         {import_parts, parts + "R1, 5, Metal Film, B7, 1,\n",
          "x.csv:2: column 'quality': 'B7' is not an entry of the list (A1m, A2, B1, B2, C, User)"},
         {import_parts, parts + "R1, 5, Metal Film, 7, 1,\n", "x.csv:2: column 'quality': '7' is not a code of the list (1 to 6)"},
+        // A long cell is quoted by its start only.
+        {import_parts, parts + "R1, 5, Metal Film, " + std::string(100000, 'Q') + ", 1,\n",
+         "x.csv:2: column 'quality': '" + std::string(40, 'Q') +
+             "...' is not an entry of the list (A1m, A2, B1, B2, C, User)"},
         {import_parts, parts + "R1, 5, , B2, 127,\n", "x.csv:2: column 'resistors': '127' is the value that means not defined in this field; leave it "
          "empty or write --- for that"},
         {import_parts, parts + "R1, 4, , , ,\n", "x.csv:2: category '4' is not a supported category"},

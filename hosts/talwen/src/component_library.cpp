@@ -21,10 +21,10 @@ constexpr std::array<std::string_view, 3> kNameKindTexts{"catalog number", "mili
 void check_name(std::string_view name, std::size_t longest, std::string_view what) {
     if (name.empty()) throw Error(std::string(what) + " is empty");
     if (name.size() > longest)
-        throw Error(std::string(what) + " '" + std::string(name) + "' is longer than " + std::to_string(longest) +
+        throw Error(std::string(what) + " " + in_quotes(name) + " is longer than " + std::to_string(longest) +
                     " characters");
     if (std::ranges::any_of(name, [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; }))
-        throw Error(std::string(what) + " '" + std::string(name) + "' holds a control character");
+        throw Error(std::string(what) + " " + in_quotes(name) + " holds a control character");
 }
 
 std::string_view category_name(unsigned item_code) {

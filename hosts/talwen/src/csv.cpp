@@ -71,8 +71,9 @@ CsvColumns::CsvColumns(const CsvReader& reader, const CsvRow& header, std::span<
         const std::string name = lower_case(cell);
         names_.push_back(name);
         if (name.starts_with('#')) continue;  // notes
-        if (!known(name)) reader.fail(header.line, "unknown column '" + cell + "'");
-        if (std::ranges::count(names_, name) > 1) reader.fail(header.line, "column '" + cell + "' appears twice");
+        if (!known(name)) reader.fail(header.line, "unknown column " + in_quotes(cell));
+        if (std::ranges::count(names_, name) > 1)
+            reader.fail(header.line, "column " + in_quotes(cell) + " appears twice");
     }
     for (std::string_view name : required)
         if (!find(name)) reader.fail(header.line, "the column '" + std::string(name) + "' is missing");

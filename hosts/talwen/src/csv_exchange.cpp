@@ -58,7 +58,7 @@ std::size_t import_rows(std::istream& in, const std::string& source, std::span<c
 
 std::uint8_t parse_category(std::string_view text) {
     const Category* category = category_named(text);
-    if (!category) throw Error("category '" + std::string(text) + "' is not a supported category");
+    if (!category) throw Error("category " + in_quotes(text) + " is not a supported category");
     return category->item_code;
 }
 
@@ -67,7 +67,7 @@ std::uint8_t parse_item_class(std::string_view text) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty()) return 1;
     if (error != std::errc() || end != text.data() + text.size() || value > 255)
-        throw Error("item_class '" + std::string(text) + "' is not a number 0..255");
+        throw Error("item_class " + in_quotes(text) + " is not a number 0..255");
     return static_cast<std::uint8_t>(value);
 }
 
@@ -116,7 +116,7 @@ std::size_t import_parts(ComponentLibrary::Writer& writer, std::istream& in, con
                             " has no such parameter");
             set_cell(part.block, *field, text);
         }
-        names.check(lower_case(part.generic_name), row.line, "generic name '" + part.generic_name + "'");
+        names.check(lower_case(part.generic_name), row.line, "generic name " + in_quotes(part.generic_name));
         writer.put_part(part);
     };
     return import_rows(in, source, required, is_part_column, progress, store);
@@ -129,12 +129,12 @@ std::size_t import_cross_references(ComponentLibrary::Writer& writer, std::istre
         const std::string_view kind_text = columns.cell(row, "name_kind");
         const auto kind = name_kind_from_text(kind_text);
         if (!kind)
-            throw Error("name_kind '" + std::string(kind_text) +
-                        "' is not an entry of the list (catalog number, military number, part name)");
+            throw Error("name_kind " + in_quotes(kind_text) +
+                        " is not an entry of the list (catalog number, military number, part name)");
         const CrossReference reference{*kind, std::string(columns.cell(row, "name")),
                                        std::string(columns.cell(row, "generic_name"))};
         names.check({*kind, lower_case(reference.name)}, row.line,
-                    std::string(name_kind_text(*kind)) + " '" + reference.name + "'");
+                    std::string(name_kind_text(*kind)) + " " + in_quotes(reference.name));
         writer.put_cross_reference(reference);
     };
     return import_rows(in, source, kCrossReferenceColumns, is_cross_reference_column, progress, store);
@@ -162,7 +162,7 @@ std::size_t import_defaults(ComponentLibrary::Writer& writer, std::istream& in, 
         }
         const std::string_view key = columns.cell(row, "field");
         value.field = find_field(value.item_code, key);
-        if (!value.field) throw Error("column 'field': " + category + " has no parameter '" + std::string(key) + "'");
+        if (!value.field) throw Error("column 'field': " + category + " has no parameter " + in_quotes(key));
         set_cell(value.block, *value.field, columns.cell(row, "value"));
         value.note = columns.cell(row, "why");
         seen.check({value.item_class, value.item_code, value.type, value.subtype, std::string(key)}, row.line,

@@ -3,11 +3,21 @@
 // parts lists.
 #pragma once
 
+#include "records/field_values.h"
+
 #include <algorithm>
 #include <string>
 #include <string_view>
 
 namespace gjbz108a::talwen {
+
+// `text` in single quotes for a message, only its start when it is long
+// (append_quoted).
+inline std::string in_quotes(std::string_view text) {
+    std::string quoted;
+    append_quoted(quoted, text);
+    return quoted;
+}
 
 // ASCII letters only, as SQLite's NOCASE compares names.
 inline std::string lower_case(std::string_view text) {
