@@ -5,7 +5,6 @@
 
 #include "fake_library.h"
 
-#include <gjbz108a/defaults.h>
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -201,15 +200,8 @@ TEST(Change, NothingIsWrittenForAListWithProblems) {
 
 // A memory stored in the library as B2 with 32 pins; rows name it.
 test::FakeLibrary library_with_memory() {
-    Block block{};
-    const ScreenFieldList* screen = nullptr;
-    GetScrInfo(1, &screen);
-    entr_fill_def(block.data(), screen);
-    block[1] = 1;  // SRAM
-    block[4] = 5;  // B2
-    store(block.data(), 6, std::uint16_t{32});
     test::FakeLibrary library;
-    library.parts[{NameKind::generic_name, "SRAM 32K", 1}] = {block, "SRAM 32K"};
+    library.parts[{NameKind::generic_name, "SRAM 32K", 1}] = {test::FakeLibrary::stored_memory(32), "SRAM 32K"};
     return library;
 }
 

@@ -30,11 +30,26 @@ public:
     bool loadable = true;
     std::vector<TypeKey> asked;  // every defaults request, in order
 
-    static Block complete_defaults(unsigned item_code, unsigned type = 0, unsigned subtype = 0) {
+    // A block of the category with every field "not defined".
+    static Block undefined_block(unsigned item_code) {
         Block block{};
         const ScreenFieldList* screen = nullptr;
         GetScrInfo(static_cast<std::int32_t>(item_code), &screen);
         entr_fill_def(block.data(), screen);
+        return block;
+    }
+
+    // An IC memory as the library stores it: SRAM, B2, `pins` pins, the rest "---".
+    static Block stored_memory(std::uint16_t pins) {
+        Block block = undefined_block(1);
+        block[1] = 1;
+        block[4] = 5;
+        store(block.data(), 6, pins);
+        return block;
+    }
+
+    static Block complete_defaults(unsigned item_code, unsigned type = 0, unsigned subtype = 0) {
+        Block block = undefined_block(item_code);
         for (const ParameterField& field : category_fields(item_code)) {
             switch (field.type) {
             case FieldType::u8:

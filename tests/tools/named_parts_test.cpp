@@ -4,7 +4,6 @@
 #include "fake_library.h"
 #include "row_reading.h"
 
-#include <gjbz108a/defaults.h>
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -22,23 +21,11 @@ constexpr unsigned kTech = 2, kQuality = 4, kPins = 6;
 constexpr std::uint8_t kSram = 1, kB2 = 5;
 const std::string kColumns = "generic_name,catalog_number,military_number,part_name,pins";
 
-// An IC memory as the library stores it: what was entered, the rest "---".
-Block stored_memory(std::uint16_t pins) {
-    Block block{};
-    const ScreenFieldList* screen = nullptr;
-    GetScrInfo(1, &screen);
-    entr_fill_def(block.data(), screen);
-    block[1] = kSram;
-    block[kQuality] = kB2;
-    store(block.data(), kPins, pins);
-    return block;
-}
-
 FakeLibrary library_with_two_memories() {
     FakeLibrary library;
-    library.parts[{NameKind::generic_name, "SRAM 32K", 1}] = {stored_memory(32), "SRAM 32K"};
-    library.parts[{NameKind::generic_name, "sram 32k", 1}] = {stored_memory(32), "SRAM 32K"};
-    library.parts[{NameKind::catalog_number, "CAT-8", 1}] = {stored_memory(8), "EEPROM 8-PIN"};
+    library.parts[{NameKind::generic_name, "SRAM 32K", 1}] = {FakeLibrary::stored_memory(32), "SRAM 32K"};
+    library.parts[{NameKind::generic_name, "sram 32k", 1}] = {FakeLibrary::stored_memory(32), "SRAM 32K"};
+    library.parts[{NameKind::catalog_number, "CAT-8", 1}] = {FakeLibrary::stored_memory(8), "EEPROM 8-PIN"};
     return library;
 }
 
@@ -102,8 +89,8 @@ TEST(NamedParts, ANameTheLibraryDoesNotKnowRefusesThePart) {
 TEST(NamedParts, NamesFitTheRecordsNameFields) {
     FakeLibrary library;
     const std::string generic(42, 'G'), other(62, 'N');
-    library.parts[{NameKind::generic_name, generic, 1}] = {stored_memory(32), generic};
-    library.parts[{NameKind::part_name, other, 1}] = {stored_memory(8), "EEPROM 8-PIN"};
+    library.parts[{NameKind::generic_name, generic, 1}] = {FakeLibrary::stored_memory(32), generic};
+    library.parts[{NameKind::part_name, other, 1}] = {FakeLibrary::stored_memory(8), "EEPROM 8-PIN"};
     EXPECT_EQ(read_row(kColumns, "IC Memory,1,30,0," + generic + ",,,,", library).diagnostics, "");
     EXPECT_EQ(read_row(kColumns, "IC Memory,1,30,0,,,," + other + ",", library).diagnostics, "");
 
