@@ -226,13 +226,5 @@ TEST(Change, ConditionsSeeTheLibraryPartThatARowNames) {
                        "gjbz108a change: nothing written\n");
 }
 
-TEST(Change, HelpNamesEveryForm) {
-    const ChangeRun run = change({"--help"});
-    EXPECT_EQ(run.status, 0);
-    for (const char* form : {"--where KEY=VALUE", "--set KEY=VALUE", "--category", "category=CATEGORY", "***",
-                             "---", "-rb1", "-re1", "Exit status:"})
-        EXPECT_NE(run.out.find(form), std::string::npos) << form;
-}
-
 }  // namespace
 }  // namespace gjbz108a::cli
