@@ -16,5 +16,6 @@
 #include <gjbz108a/global_change.h>
 #include <gjbz108a/report.h>
 #include <gjbz108a/data_exchange.h>
+#include <gjbz108a/edit.h>
 
 #endif

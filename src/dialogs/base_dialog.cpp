@@ -1,0 +1,371 @@
+#include "dialogs/base_dialog.h"
+
+#include "dialogs/base_dialog_rules.h"
+#include "dialogs/dialog_texts.h"
+#include "dialogs/header_controls.h"
+#include "dialogs/search_results.h"
+#include "dialogs/tool_tips.h"
+#include "platform/drawing.h"
+
+#include <gjbz108a/check.h>
+#include <gjbz108a/defaults.h>
+#include <gjbz108a/screen.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <ranges>
+
+namespace gjbz108a {
+namespace {
+
+using platform::Hwnd;
+namespace message = platform::message;
+namespace notify = platform::notify;
+
+// The parameter check of OK writes its message here (one line of at most 60
+// bytes; the buffer is the size the dialogs have always given it).
+char check_messages[400];
+
+// Buffers of the host library's calls, by its interface.
+constexpr std::size_t kBlockBuffer = 104, kHostTextBuffer = 60, kLookUpKeyBuffer = 64, kGenericBuffer = 44,
+                      kSearchKeyBuffer = 72, kResultPathBuffer = 100;
+// The longest name a library button reads from its edit.
+constexpr std::size_t kGenericNameChars = 42, kOtherNameChars = 62;
+constexpr std::size_t kNameKinds = 4;
+
+constexpr std::uintptr_t kOurButtonSubclass = 3000;
+
+// COurBut and COurBitBut: the default handling of a mouse activation, then
+// the look-up flag cleared.
+std::intptr_t our_button_procedure(Hwnd button, unsigned msg, std::uintptr_t first, std::intptr_t second,
+                                   std::uintptr_t, std::uintptr_t) {
+    const std::intptr_t result = platform::call_next_procedure(button, msg, first, second);
+    if (msg == message::kMouseActivate) look_up_flag() = 0;
+    return result;
+}
+
+bool equal_ignoring_case(std::string_view a, std::string_view b) {
+    return std::ranges::equal(a, b, [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+// `text` in a NUL-terminated buffer of N bytes, cut to fit.
+template <std::size_t N>
+std::array<char, N> c_text(std::string_view text) {
+    std::array<char, N> buffer{};
+    std::copy_n(text.data(), std::min(text.size(), N - 1), buffer.data());
+    return buffer;
+}
+
+std::size_t name_chars(std::uint8_t name_kind) { return name_kind == 1 ? kGenericNameChars : kOtherNameChars; }
+
+}  // namespace
+
+std::int32_t& look_up_flag() noexcept {
+    static std::int32_t flag = 1;
+    return flag;
+}
+
+CDiaproc::CDiaproc(platform::DialogTemplate dialog, Hwnd parent)
+    : CDesignDialog(std::move(dialog), parent, toolkit::app_style()) {}
+
+CDiaproc::~CDiaproc() {
+    for (platform::Bitmap image : images_)
+        if (image) platform::delete_object(image);
+}
+
+void CDiaproc::show_message(std::string_view text, std::string_view caption) {
+    platform::message_box(window(), text, caption, platform::box::kOk);
+}
+
+std::string& CDiaproc::name(std::uint8_t name_kind) {
+    switch (name_kind) {
+    case 1: return part.generic_name;
+    case 2: return part.catalog_number;
+    case 3: return part.military_number;
+    default: return part.part_name;
+    }
+}
+
+void CDiaproc::attach_buttons(bool image_buttons) {
+    for (const HeaderButton& button : header_buttons())
+        if (button.image == image_buttons)
+            platform::set_window_subclass(GetDlgItem(button.id), our_button_procedure, kOurButtonSubclass, 0);
+}
+
+void CDiaproc::DoDataExchange(DataExchange& dx) {
+    // The framework attaches OK, Cancel and Help on the first exchange.
+    if (!push_buttons_attached_) {
+        attach_buttons(false);
+        push_buttons_attached_ = true;
+    }
+    std::array<const HeaderField*, 8> fields{};
+    std::ranges::transform(header_fields(), fields.begin(), [](const HeaderField& field) { return &field; });
+    std::ranges::sort(fields, {}, &HeaderField::order);
+    for (const HeaderField* field : fields) {
+        switch (field->exchange) {
+        case HeaderExchange::selection: DDX_ToggleByte(&dx, field->id, &part.environment_index); break;
+        case HeaderExchange::quantity:
+            DDX_EditWord(&dx, field->id, &part.quantity);
+            DDV_CheckWord(&dx, part.quantity, kQuantityMin, kQuantityMax);
+            break;
+        case HeaderExchange::real: DDX_Editfloat(&dx, field->id, &part.temperature); break;
+        case HeaderExchange::text:
+            toolkit::exchange_text(dx, field->id,
+                                   field->name_kind == 0 ? part.reference : name(field->name_kind), field->max_chars);
+            break;
+        }
+    }
+}
+
+bool CDiaproc::OnInitDialog() {
+    const bool result = CDesignDialog::OnInitDialog();
+    SetUtilWhwnd(window());
+    host_.set_current_wnd_parent(window());
+    if (mode == EditingMode::single_part) {
+        CBfromFile(window(), 1027, env_list_path.c_str());
+        platform::enable_window(GetDlgItem(1027), false);
+        platform::enable_window(GetDlgItem(1030), false);
+        attach_buttons(true);
+        std::size_t next = 0;
+        for (const HeaderButton& button : header_buttons()) {
+            if (!button.image) continue;
+            const std::string picture = button_image(button.caption, false);
+            images_[next] = platform::create_bitmap(picture, 24, 20, nullptr);
+            platform::set_button_image(GetDlgItem(button.id), images_[next++]);
+        }
+        UpdateData(false);  // the ENV list was empty the first time
+    } else {
+        for (int id : hidden_on_open(mode, variant)) platform::show_window(GetDlgItem(id), false);
+        if (mode == EditingMode::defaults && variant == 0) EnableType(false);
+        if (mode == EditingMode::global_change) {
+            for (Hwnd child : platform::child_windows(window()))
+                if (platform::class_name(child) == "ComboBox") platform::insert_string(child, 0, "***");
+            platform::set_window_text(window(), global_change_title(platform::window_text(window(), 59), variant));
+            UpdateData(false);
+        }
+    }
+    platform::enable_tool_tips(window());
+    platform::center_window(window());
+    return result;
+}
+
+std::int32_t CDiaproc::look_up(std::uint8_t name_kind, std::string_view key, std::string_view generic_name) {
+    if (!UpdateData(true)) return 0;
+    std::array<std::uint8_t, kBlockBuffer> block{};
+    GetParams(block.data());
+    auto host_text_buffer = c_text<kHostTextBuffer>(host_text);
+    auto key_buffer = c_text<kLookUpKeyBuffer>(key);
+    auto generic_buffer = c_text<kGenericBuffer>(generic_name);
+    const std::int32_t found = host_.get_from_lib(name_kind, item_class, item_code, key_buffer.data(),
+                                                  generic_buffer.data(), block.data(), host_text_buffer.data());
+    if (found == 1) {
+        part.generic_name = generic_buffer.data();
+        if (name_kind != 1) name(name_kind) = key_buffer.data();
+        ShowParams(block.data(), 1);
+        EnableParams(true);
+    }
+    return found;
+}
+
+void CDiaproc::look_up_by_button() {
+    std::size_t empty = 0;
+    part.generic_name = platform::window_text(GetDlgItem(name_field(1)->id), kGenericNameChars);
+    const std::string generic = part.generic_name;
+    if (generic.empty()) ++empty;
+    else if (look_up(1, "", generic) == 1) return;
+    for (std::uint8_t kind = 2; kind <= kNameKinds; ++kind) {
+        std::string& variable = name(kind);
+        variable = platform::window_text(GetDlgItem(name_field(kind)->id), kOtherNameChars);
+        if (variable.empty()) ++empty;
+        else if (look_up(kind, std::string(variable), generic) == 1) return;
+    }
+    if (empty == kNameKinds) show_message(kGenericNameEmpty, kMethodCaption);
+}
+
+void CDiaproc::look_up_on_focus_loss(std::uint8_t name_kind) {
+    std::int32_t& flag = look_up_flag();
+    if (flag == 0 || mode == EditingMode::global_change) {
+        flag = 1;
+        return;
+    }
+    const std::string text = platform::window_text(GetDlgItem(name_field(name_kind)->id), name_chars(name_kind));
+    std::string& variable = name(name_kind);
+    if (equal_ignoring_case(text, variable)) return;
+    variable = text;
+    if (text.empty()) return;
+    if (name_kind == 1) {
+        look_up(1, "", text);
+        return;
+    }
+    part.generic_name = platform::window_text(GetDlgItem(name_field(1)->id), kGenericNameChars);
+    look_up(name_kind, text, std::string(part.generic_name));
+}
+
+bool CDiaproc::type_set(const std::uint8_t* block, bool type_required, bool subtype_required,
+                        std::string_view subtype_caption) {
+    if (block[1] == 0 && type_required) {
+        show_message(kTypeMissing, kMethodCaption);
+        return false;
+    }
+    if (block[0] == 0 && subtype_required) {
+        show_message(kSubTypeMissing, subtype_caption);
+        return false;
+    }
+    return true;
+}
+
+void CDiaproc::review_defaults() {
+    if (defaults_view_) {
+        ShowParams(entered_block(), 0);
+        for (int id : locked_by_review_defaults()) platform::enable_window(GetDlgItem(id), true);
+        for (int id : hidden_by_review_defaults()) platform::show_window(GetDlgItem(id), true);
+        EnableParams(true);
+        EnableType(true);
+        defaults_view_ = false;
+        return;
+    }
+    bool type_required = false, subtype_required = false;
+    if (!GetLibQuery(entered_block(), type_required, subtype_required)) return;
+    // The SubType message of this button alone carries another caption.
+    if (!type_set(entered_block(), type_required, subtype_required, kReviewDefaultsSubTypeCaption)) return;
+    std::array<std::uint8_t, kBlockBuffer> defaults{};
+    if (!host_.get_dflt(item_class, item_code, entered_block()[1], entered_block()[0], defaults.data())) return;
+    ShowParams(defaults.data(), 0);
+    for (int id : locked_by_review_defaults()) platform::enable_window(GetDlgItem(id), false);
+    for (int id : hidden_by_review_defaults()) platform::show_window(GetDlgItem(id), false);
+    EnableParams(false);
+    EnableType(false);
+    defaults_view_ = true;
+}
+
+void CDiaproc::add_to_library() {
+    bool type_required = false, subtype_required = false;
+    if (!GetLibQuery(entered_block(), type_required, subtype_required)) return;
+    if (!type_set(entered_block(), type_required, subtype_required, kMethodCaption)) return;
+    if (part.generic_name.empty()) {
+        show_message(kGenericNameMissingToAdd, kMethodCaption);
+        return;
+    }
+    const auto generic = c_text<kGenericBuffer>(part.generic_name);
+    std::array<std::uint8_t, GJBZ108A_BLOCK_SIZE> block{};
+    std::copy_n(entered_block(), block.size(), block.data());
+    host_.put_to_lib(item_class, item_code, generic.data(), block.data());
+}
+
+void CDiaproc::update_cross_reference() {
+    if (!UpdateData(true)) return;
+    if (part.generic_name.empty()) {
+        show_message(kGenericNameMissing, kMethodCaption);
+        return;
+    }
+    for (std::uint8_t kind = 2; kind <= kNameKinds; ++kind)
+        if (!name(kind).empty()) host_.put_to_xref(kind, name(kind).c_str(), part.generic_name.c_str());
+}
+
+void CDiaproc::search(std::int32_t search_kind) {
+    if (!UpdateData(true)) return;
+    const std::uint8_t kind = last_name_field_;
+    if (kind == 0) return;  // no name field has had the focus yet
+    if (name(kind).empty()) {
+        const auto text = empty_search_key(kind);
+        show_message(text->text, text->caption);
+        return;
+    }
+    const auto key = c_text<kSearchKeyBuffer>(name(kind));
+    std::array<char, kResultPathBuffer> result_path{};
+    const auto found = host_.search_in_lib(search_kind, kind, item_class, item_code, key.data(), result_path.data());
+    if (!found) return;
+    if (*found != 1) {
+        show_message(kNoPartsFound, kMethodCaption);
+        return;
+    }
+    CSrchres results(window());
+    result_path.back() = '\0';
+    results.set_result_path(result_path.data());
+    if (results.DoModal() != platform::box::kIdOk || results.selection().empty()) return;
+    const std::string chosen = results.selection();
+    // The look-up reads the controls first: the field shows the chosen text
+    // only when the library knows it.
+    if (kind == 1) {
+        part.generic_name = chosen;
+        look_up(1, "", chosen);
+    } else {
+        name(kind) = chosen;
+        look_up(kind, chosen, "");
+    }
+}
+
+void CDiaproc::OnOK() {
+    if (mode == EditingMode::global_change) {
+        Dialog::OnOK();
+        return;
+    }
+    if (defaults_view_) return;
+    bool type_required = false, subtype_required = false;
+    bool failed = !GetLibQuery(entered_block(), type_required, subtype_required);
+    if (!failed) {
+        // Both checks run, each with its message.
+        const bool type_ok = type_set(entered_block(), type_required, false, kMethodCaption);
+        const bool subtype_ok = type_set(entered_block(), false, subtype_required, kMethodCaption);
+        failed = !type_ok || !subtype_ok;
+    }
+    if (mode == EditingMode::single_part) {
+        if (failed) return;
+        std::array<std::uint8_t, kBlockBuffer> defaults{};
+        if (!host_.get_dflt(item_class, item_code, entered_block()[1], entered_block()[0], defaults.data())) return;
+        const ScreenFieldList* fields = nullptr;
+        GetScrInfo(item_code, &fields);
+        entr_upd_def(effective_block(), entered_block(), defaults.data(), fields);
+    } else {
+        std::copy_n(entered_block(), GJBZ108A_BLOCK_SIZE, effective_block());
+    }
+    std::memset(check_messages, 0, sizeof check_messages);
+    if (chek_item(check_messages, record_copy.data()) == GJBZ108A_CHECK_ACCEPTED) {
+        if (mode == EditingMode::defaults && failed) return;
+        Dialog::OnOK();
+        return;
+    }
+    if (check_messages[0] != '\0') show_message(check_messages, kMethodCaption);
+}
+
+bool CDiaproc::OnCommand(int control, unsigned notification) {
+    if (notification == notify::kButtonClicked) {
+        switch (control) {
+        case kLibraryLookupId: look_up_by_button(); return true;
+        case kReviewDefaultsId: review_defaults(); return true;
+        case kAddToLibraryId: add_to_library(); return true;
+        case kUpdateCrossReferenceId: update_cross_reference(); return true;
+        case kSearchId: search(1); return true;
+        case kSearchAnywhereId: search(2); return true;
+        default: break;
+        }
+    }
+    const HeaderField* field = find_header_field(control);
+    if (!field || field->name_kind == 0) return false;
+    if (notification == notify::kEditSetFocus) {
+        last_name_field_ = field->name_kind;
+        look_up_flag() = 1;
+        return true;
+    }
+    if (notification == notify::kEditKillFocus) {
+        look_up_on_focus_loss(field->name_kind);
+        return true;
+    }
+    return false;
+}
+
+bool CDiaproc::OnHelp(const platform::HelpInfo&) {
+    // No path of ours names a network drive: the platform layer knows no drive
+    // types, and outside Windows no path starts with one.
+    if (const auto topic = help_topic(env_list_path, false)) platform::open_help_topic(window(), *topic);
+    return true;
+}
+
+std::string CDiaproc::ToolTipText(Hwnd control) {
+    return std::string(tool_tip_text(item_code, platform::control_id(control)));
+}
+
+}  // namespace gjbz108a

@@ -1,0 +1,150 @@
+// edit_item mode by mode: which parts it refuses, what each mode shows, and
+// what it writes back on OK and on Cancel.
+#include "dialog_fixture.h"
+
+#include "support/edit_record.h"
+
+#include "dialogs/application.h"
+
+#include <gjbz108a/edit.h>
+
+#include <cfloat>
+#include <cstring>
+
+namespace gjbz108a::test {
+namespace {
+
+using platform::UserAction;
+
+constexpr unsigned kResistor = 5;
+// The resistor's entered block: style (list), resistor count (u8), quality
+// (list), PI q (f32).
+constexpr std::size_t kStyle = kEntered + 1, kCount = kEntered + 2, kQuality = kEntered + 3, kPiQ = kEntered + 8;
+constexpr unsigned kMetalFilm = 2, kB2 = 4;
+
+EditRecord resistor() {
+    EditRecord record(kResistor);
+    record.u8(GJBZ108A_ENVIRONMENT_CODE, 3).f32(GJBZ108A_TEMPERATURE, 40.0f).u16(GJBZ108A_EDIT_QUANTITY, 7);
+    record.u8(kStyle, kMetalFilm).u8(kCount, 1).f32(kPiQ, 0.0f);
+    record.u8(kEffective + 1, 9);  // an effective block of another time
+    for (const auto& [offset, name] : {std::pair{GJBZ108A_EDIT_REFERENCE, "R1"}, {GJBZ108A_EDIT_PART_NAME, "OLD PN"},
+                                       {GJBZ108A_EDIT_MILITARY_NUMBER, "OLD MIL"},
+                                       {GJBZ108A_EDIT_CATALOG_NUMBER, "OLD CAT"},
+                                       {GJBZ108A_EDIT_GENERIC_NAME, "OLD GENERIC"}})
+        std::memcpy(record.data() + offset, name, std::strlen(name) + 1);
+    return record;
+}
+
+std::string text_at(const EditRecord& record, std::size_t offset) {
+    return reinterpret_cast<const char*>(record.data() + offset);
+}
+
+using EditItem = DialogTest;
+
+TEST_F(EditItem, RefusesAPartWithoutADialogUntouched) {
+    for (const auto& [item_class, item_code] : {std::pair{1u, 4u}, {1u, 0u}, {1u, 34u}, {1u, 17u}, {0u, 5u}}) {
+        EditRecord record(item_code);
+        record.u8(GJBZ108A_EDIT_ITEM_CLASS, item_class);
+        const auto before = record.bytes();
+        platform::clear_recordings();
+        EXPECT_EQ(edit_item(nullptr, 0, 0, env_list().c_str(), record.data()), 2);
+        EXPECT_EQ(record.bytes(), before);
+        EXPECT_EQ(message_boxes(), std::vector<std::string>{
+                                       R"("GJB/Z 108A-2006 Detailed": "Selected Item Code is not supported by the current prediction method !")"});
+    }
+}
+
+TEST_F(EditItem, SinglePartWritesTheIdentificationAndBothBlocksButNotThePlacement) {
+    EditRecord record = resistor();
+    platform::set_script({UserAction::type(1029, "12"), UserAction::type(1026, "NEW PN"), UserAction::look(),
+                          UserAction::click(1)});
+    ASSERT_EQ(edit_item(nullptr, 0, 0, env_list().c_str(), record.data()), 1);
+    EXPECT_EQ(record.u8_at(GJBZ108A_EDIT_STATE), 3);
+    EXPECT_EQ(record.bytes()[GJBZ108A_EDIT_QUANTITY], 12);
+    EXPECT_EQ(text_at(record, GJBZ108A_EDIT_PART_NAME), "NEW PN");
+    EXPECT_EQ(text_at(record, GJBZ108A_EDIT_REFERENCE), "R1");
+    EXPECT_EQ(text_at(record, GJBZ108A_EDIT_GENERIC_NAME), "OLD GENERIC");
+    EXPECT_EQ(record.u8_at(GJBZ108A_ENVIRONMENT_CODE), 3);
+    EXPECT_EQ(record.f32_at(GJBZ108A_TEMPERATURE), 40.0f);
+    EXPECT_EQ(record.u8_at(kQuality), 0);  // entered: left to the defaults
+    EXPECT_EQ(record.u8_at(kEffective + 1), kMetalFilm);
+    EXPECT_EQ(record.u8_at(kEffective + 3), kB2);
+    // The dialog showed the placement read-only: the ENV list at the record's
+    // environment, the temperature disabled.
+    bool env_shown = false, temperature_shown = false;
+    for (const std::string& line : platform::transcript()) {
+        env_shown |= line == "  1027 ComboBox \"NS\" disabled [GB | GF | GM | NS] selected 3";
+        temperature_shown |= line.starts_with("  1030 Edit \"40") && line.ends_with("\" disabled");
+    }
+    EXPECT_TRUE(env_shown);
+    EXPECT_TRUE(temperature_shown);
+
+    // OK without a change still marks the part edited; Cancel leaves it all.
+    EditRecord unchanged = resistor();
+    platform::set_script({UserAction::click(1)});
+    ASSERT_EQ(edit_item(nullptr, 0, 0, env_list().c_str(), unchanged.data()), 1);
+    EXPECT_EQ(unchanged.u8_at(GJBZ108A_EDIT_STATE), 3);
+    EditRecord cancelled = resistor();
+    const auto before = cancelled.bytes();
+    platform::set_script({UserAction::type(1029, "12"), UserAction::click(2)});
+    EXPECT_EQ(edit_item(nullptr, 0, 0, env_list().c_str(), cancelled.data()), 2);
+    EXPECT_EQ(cancelled.bytes(), before);
+}
+
+TEST_F(EditItem, DefaultsWriteOnlyTheEnteredBlock) {
+    // A new set starts with every field not defined, and keeps that on Cancel.
+    EditRecord fresh = resistor();
+    platform::set_script({UserAction::click(2)});
+    EXPECT_EQ(edit_item(nullptr, 1, 1, nullptr, fresh.data()), 2);
+    EXPECT_EQ(fresh.u8_at(kStyle), 0);
+    EXPECT_EQ(fresh.u8_at(kCount), 127);
+    EXPECT_EQ(fresh.f32_at(kPiQ), FLT_MAX);
+
+    EditRecord chosen = resistor();
+    platform::set_script({UserAction::select(1001, 12), UserAction::select(1009, kB2), UserAction::click(1)});
+    ASSERT_EQ(edit_item(nullptr, 1, 1, nullptr, chosen.data()), 1);
+    EXPECT_EQ(chosen.u8_at(kStyle), 12);
+    EXPECT_EQ(chosen.u8_at(kQuality), kB2);
+    EXPECT_EQ(chosen.u8_at(kCount), 127);
+    EXPECT_EQ(chosen.f32_at(kPiQ), FLT_MAX);
+    EXPECT_EQ(chosen.u8_at(kEffective + 1), 9);
+    EXPECT_EQ(chosen.u8_at(GJBZ108A_EDIT_STATE), 0);
+    EXPECT_EQ(text_at(chosen, GJBZ108A_EDIT_PART_NAME), "OLD PN");
+
+    // An existing set: the part type is fixed, the block passes unchanged.
+    EditRecord existing = resistor();
+    platform::set_script({UserAction::select(1001, 3), UserAction::click(1)});
+    ASSERT_EQ(edit_item(nullptr, 1, 0, nullptr, existing.data()), 1);
+    EXPECT_EQ(existing.u8_at(kStyle), kMetalFilm);
+    EXPECT_EQ(existing.u8_at(kCount), 1);
+}
+
+TEST_F(EditItem, GlobalChangeStoresTheShiftedListsAndTheConditionsNames) {
+    EditRecord conditions = resistor();
+    // Index 0 is "***", 1 "---", 2 the first quality.
+    platform::set_script({UserAction::select(1009, 2), UserAction::click(1)});
+    ASSERT_EQ(edit_item(nullptr, 2, 0, nullptr, conditions.data()), 1);
+    EXPECT_EQ(conditions.u8_at(kQuality), 2);
+    EXPECT_EQ(conditions.u8_at(kStyle), 0);
+    EXPECT_EQ(conditions.u8_at(kCount), 117);
+    for (std::size_t offset : {GJBZ108A_EDIT_PART_NAME, GJBZ108A_EDIT_MILITARY_NUMBER,
+                               GJBZ108A_EDIT_CATALOG_NUMBER, GJBZ108A_EDIT_GENERIC_NAME})
+        EXPECT_EQ(text_at(conditions, offset), "***") << offset;
+    EXPECT_EQ(text_at(conditions, GJBZ108A_EDIT_REFERENCE), "R1");
+
+    EditRecord new_values = resistor();
+    platform::set_script({UserAction::select(1001, 1), UserAction::click(1)});
+    ASSERT_EQ(edit_item(nullptr, 2, 1, nullptr, new_values.data()), 1);
+    EXPECT_EQ(new_values.u8_at(kStyle), 1);  // "---": the style becomes not defined
+    EXPECT_EQ(new_values.u8_at(kQuality), 0);
+    EXPECT_EQ(text_at(new_values, GJBZ108A_EDIT_PART_NAME), "OLD PN");
+    EXPECT_EQ(new_values.u8_at(GJBZ108A_EDIT_STATE), 0);
+}
+
+TEST(Application, NamesItsRegistryKeyAndProfile) {
+    EXPECT_EQ(application().registry_key(), "Tessaline");
+    EXPECT_EQ(application().profile_name(), "Quillmark");
+}
+
+}  // namespace
+}  // namespace gjbz108a::test
