@@ -58,8 +58,11 @@ TEST_F(CategoryDialogLive, QualityLevelsAndTheTypeList) {
         auto dialog = open(table.item_code);
         const bool typed = has_type_list(table);
         if (typed) {
-            for (const CategoryControl& control : table.controls)
-                if (control.id != kTypeListId) EXPECT_FALSE(enabled(*dialog, control.id)) << control.id;
+            for (const CategoryControl& control : table.controls) {
+                if (control.id != kTypeListId) {
+                    EXPECT_FALSE(enabled(*dialog, control.id)) << control.id;
+                }
+            }
             perform(*dialog, {UserAction::select(kTypeListId, 1)});
         }
         if (find_control(table, kUserQualityId) && find_control(table, kQualityListId) &&
@@ -79,9 +82,11 @@ TEST_F(CategoryDialogLive, QualityLevelsAndTheTypeList) {
         perform(*dialog, {UserAction::select(kTypeListId, 0)});
         EXPECT_EQ(message_boxes(),
                   std::vector<std::string>{R"("GJB/Z 108A-2006 Detailed": "You must define Type of the part.")"});
-        for (const CategoryControl& control : table.controls)
-            if (control.id != kTypeListId && control.id != kUserQualityId)
+        for (const CategoryControl& control : table.controls) {
+            if (control.id != kTypeListId && control.id != kUserQualityId) {
                 EXPECT_FALSE(enabled(*dialog, control.id)) << control.id;
+            }
+        }
     }
 }
 
