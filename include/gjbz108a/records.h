@@ -21,13 +21,21 @@ enum gjbz108a_record_layout {
     GJBZ108A_METHOD_NUMBER = 41,    /* u8 */
     GJBZ108A_ITEM_CLASS = 42,       /* u8, 1 = electronic part */
     GJBZ108A_ITEM_CODE = 43,        /* u8, part category */
-    GJBZ108A_MARKER_TRIPLE = 44,    /* u8 x 3: 1, 0x20, 1 when set */
+    /* u8 x 3, the marker triple: a flag of the host's, set when the bytes are
+       1, 0x20, 1. A part so marked is not predicted from its own conditions:
+       integrated circuits compute at 35 degrees with the environment and
+       learning factors 1, every other category gives rate 0. What the flag
+       means beyond that is the host's. */
+    GJBZ108A_MARKER_TRIPLE = 44,
     GJBZ108A_TEMPERATURE = 50,      /* f32, degrees Celsius */
     GJBZ108A_CYCLING_RATE = 54,     /* f32, on/off cycles per 1000 hours */
     GJBZ108A_EDIT_STATE = 119,      /* u8 */
     GJBZ108A_FAILURE_RATE = 121,    /* f32 */
-    GJBZ108A_RESET_REAL = 125,      /* f32, set to 1.0 by calc_item */
-    GJBZ108A_RESET_WORD = 129,      /* u32, set to 0 by calc_item */
+    /* Two host values that calc_item puts back to their starting values, 1.0
+       and 0, before a model runs; no model reads them, and what they hold
+       beyond that is the host's. */
+    GJBZ108A_RESET_REAL = 125,      /* f32 */
+    GJBZ108A_RESET_WORD = 129,      /* u32 */
 
     /* ItemRecord */
     GJBZ108A_ITEM_BLOCK = 150,

@@ -28,7 +28,8 @@ constexpr unsigned kEnvironmentColumns = 19;
 // models do not support it. Codes above 27 give -1 as well.
 int environment_column(unsigned environment_code) noexcept;
 
-// Header bytes 44..46 equal to 1, 0x20, 1.
+// Header bytes 44..46 equal to 1, 0x20, 1: the host's flag under which a part
+// is not predicted from its own conditions (GJBZ108A_MARKER_TRIPLE).
 bool marker_triple_set(const std::uint8_t* record) noexcept;
 
 }  // namespace gjbz108a
