@@ -5,6 +5,8 @@
 #include "dialogs/header_controls.h"
 #include "dialogs/search_results.h"
 #include "dialogs/tool_tips.h"
+#include "editing/host_library_constants.h"
+#include "records/category_fields.h"
 #include "platform/drawing.h"
 
 #include <gjbz108a/check.h>
@@ -27,11 +29,9 @@ namespace notify = platform::notify;
 // bytes; the buffer is the size the dialogs have always given it).
 char check_messages[400];
 
-// Buffers of the host library's calls, by its interface.
-constexpr std::size_t kBlockBuffer = 104, kHostTextBuffer = 60, kLookUpKeyBuffer = 64, kGenericBuffer = 44,
-                      kSearchKeyBuffer = 72, kResultPathBuffer = 100;
-// The longest name a library button reads from its edit.
-constexpr std::size_t kGenericNameChars = 42, kOtherNameChars = 62;
+// The buffers of the host library's calls and the longest names are those of
+// editing/host_library_constants.h; a search key is typed into this buffer.
+constexpr std::size_t kSearchKeyBuffer = 72;
 constexpr std::size_t kNameKinds = 4;
 
 constexpr std::uintptr_t kOurButtonSubclass = 3000;
@@ -59,7 +59,9 @@ std::array<char, N> c_text(std::string_view text) {
     return buffer;
 }
 
-std::size_t name_chars(std::uint8_t name_kind) { return name_kind == 1 ? kGenericNameChars : kOtherNameChars; }
+std::size_t name_chars(std::uint8_t name_kind) {
+    return name_kind == static_cast<std::uint8_t>(NameKind::generic_name) ? kLongestGenericName : kLongestName;
+}
 
 }  // namespace
 
@@ -157,8 +159,8 @@ std::int32_t CDiaproc::look_up(std::uint8_t name_kind, std::string_view key, std
     std::array<std::uint8_t, kBlockBuffer> block{};
     GetParams(block.data());
     auto host_text_buffer = c_text<kHostTextBuffer>(host_text);
-    auto key_buffer = c_text<kLookUpKeyBuffer>(key);
-    auto generic_buffer = c_text<kGenericBuffer>(generic_name);
+    auto key_buffer = c_text<kKeyBuffer>(key);
+    auto generic_buffer = c_text<kGenericNameBuffer>(generic_name);
     const std::int32_t found = host_.get_from_lib(name_kind, item_class, item_code, key_buffer.data(),
                                                   generic_buffer.data(), block.data(), host_text_buffer.data());
     if (found == 1) {
@@ -172,13 +174,13 @@ std::int32_t CDiaproc::look_up(std::uint8_t name_kind, std::string_view key, std
 
 void CDiaproc::look_up_by_button() {
     std::size_t empty = 0;
-    part.generic_name = platform::window_text(GetDlgItem(name_field(1)->id), kGenericNameChars);
+    part.generic_name = platform::window_text(GetDlgItem(name_field(1)->id), kLongestGenericName);
     const std::string generic = part.generic_name;
     if (generic.empty()) ++empty;
     else if (look_up(1, "", generic) == 1) return;
     for (std::uint8_t kind = 2; kind <= kNameKinds; ++kind) {
         std::string& variable = name(kind);
-        variable = platform::window_text(GetDlgItem(name_field(kind)->id), kOtherNameChars);
+        variable = platform::window_text(GetDlgItem(name_field(kind)->id), kLongestName);
         if (variable.empty()) ++empty;
         else if (look_up(kind, std::string(variable), generic) == 1) return;
     }
@@ -200,7 +202,7 @@ void CDiaproc::look_up_on_focus_loss(std::uint8_t name_kind) {
         look_up(1, "", text);
         return;
     }
-    part.generic_name = platform::window_text(GetDlgItem(name_field(1)->id), kGenericNameChars);
+    part.generic_name = platform::window_text(GetDlgItem(name_field(1)->id), kLongestGenericName);
     look_up(name_kind, text, std::string(part.generic_name));
 }
 
@@ -232,7 +234,9 @@ void CDiaproc::review_defaults() {
     // The SubType message of this button alone carries another caption.
     if (!type_set(entered_block(), type_required, subtype_required, kReviewDefaultsSubTypeCaption)) return;
     std::array<std::uint8_t, kBlockBuffer> defaults{};
-    if (!host_.get_dflt(item_class, item_code, entered_block()[1], entered_block()[0], defaults.data())) return;
+    if (!host_.get_dflt(item_class, item_code, entered_block()[kTypeOffset], entered_block()[kSubTypeOffset],
+                        defaults.data()))
+        return;
     ShowParams(defaults.data(), 0);
     for (int id : locked_by_review_defaults()) platform::enable_window(GetDlgItem(id), false);
     for (int id : hidden_by_review_defaults()) platform::show_window(GetDlgItem(id), false);
@@ -249,7 +253,7 @@ void CDiaproc::add_to_library() {
         show_message(kGenericNameMissingToAdd, kMethodCaption);
         return;
     }
-    const auto generic = c_text<kGenericBuffer>(part.generic_name);
+    const auto generic = c_text<kGenericNameBuffer>(part.generic_name);
     std::array<std::uint8_t, GJBZ108A_BLOCK_SIZE> block{};
     std::copy_n(entered_block(), block.size(), block.data());
     host_.put_to_lib(item_class, item_code, generic.data(), block.data());
@@ -315,7 +319,9 @@ void CDiaproc::OnOK() {
     if (mode == EditingMode::single_part) {
         if (failed) return;
         std::array<std::uint8_t, kBlockBuffer> defaults{};
-        if (!host_.get_dflt(item_class, item_code, entered_block()[1], entered_block()[0], defaults.data())) return;
+        if (!host_.get_dflt(item_class, item_code, entered_block()[kTypeOffset], entered_block()[kSubTypeOffset],
+                            defaults.data()))
+            return;
         const ScreenFieldList* fields = nullptr;
         GetScrInfo(item_code, &fields);
         entr_upd_def(effective_block(), entered_block(), defaults.data(), fields);

@@ -3,6 +3,8 @@
 // they serve both as std::string_view and as NUL-terminated C texts.
 #pragma once
 
+#include "editing/defaults_merge.h"
+
 namespace gjbz108a {
 
 // Captions. The method's own caption is the rule; the other three are the
@@ -17,7 +19,7 @@ inline constexpr char kItemCodeNotSupported[] =
     "Selected Item Code is not supported by the current prediction method !";
 
 // The Type and SubType checks of review defaults, add to library and OK.
-inline constexpr char kTypeMissing[] = "You must define Type of the part.";
+inline constexpr const auto& kTypeMissing = kTypeRequired;  // the editing layer's, shared with the tool
 inline constexpr char kSubTypeMissing[] = "You must define SubType of the part.";
 
 // The library look-up button with all four name fields empty.
