@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <sstream>
 
 namespace gjbz108a::cli {
@@ -130,6 +131,62 @@ bool reads_back(const std::string& changed, std::string_view file_name, const st
     return expected == parts.end();
 }
 
+using ChangedCells = std::vector<std::pair<std::size_t, std::string>>;
+
+// The column of each new value, in the order of the new values: nothing, with
+// a line for each value that has none, when the list lacks one.
+struct NewValueColumns {
+    std::vector<std::size_t> parameters, texts;
+};
+
+std::optional<NewValueColumns> new_value_columns(const ColumnLayout& layout, const ChangeBlocks& new_values,
+                                                 Diagnostics& report, unsigned long header_line) {
+    NewValueColumns columns;
+    std::vector<std::string_view> without_column;
+    for (const ParameterField* field : new_values.parameter_fields) {
+        columns.parameters.push_back(column_named(layout, field->key));
+        if (columns.parameters.back() == ColumnLayout::kMissing) without_column.push_back(field->key);
+    }
+    for (const TextKey* key : new_values.text_fields) {
+        columns.texts.push_back(column_named(layout, key->key));
+        if (columns.texts.back() == ColumnLayout::kMissing) without_column.push_back(key->key);
+    }
+    for (std::string_view key : without_column)
+        report.report(header_line, "", "the list has no column '" + std::string(key) +
+                                           "' for the new value; add the column to the header first");
+    if (!without_column.empty()) return std::nullopt;
+    return columns;
+}
+
+// Puts the new values into a part that meets the conditions and gives the
+// cells of its row that change; `after` keeps the part as changed.
+ChangedCells change_part(Part& part, const ChangeBlocks& new_values, const NewValueColumns& columns,
+                         const ScreenFieldList* screen, ChangedPart& after) {
+    std::uint8_t* entered = part.record.data() + GJBZ108A_EDIT_ENTERED_BLOCK;
+    std::uint8_t* texts = part.record.data() + kTextAreaOffset;
+    TextArea before_texts;
+    Block before;
+    std::memcpy(before.data(), entered, before.size());
+    std::memcpy(before_texts.data(), texts, before_texts.size());
+    gchg_chgrec(entered, new_values.parameters.data(), screen);
+    gchg_chgrec(texts, new_values.texts.data(), &text_fields());
+    std::memcpy(after.entered.data(), entered, after.entered.size());
+    std::memcpy(after.texts.data(), texts, after.texts.size());
+
+    ChangedCells cells;
+    for (std::size_t i = 0; i < new_values.parameter_fields.size(); ++i) {
+        const ParameterField& field = *new_values.parameter_fields[i];
+        if (std::memcmp(before.data() + field.offset, entered + field.offset, field_width(field.type)) != 0)
+            cells.emplace_back(columns.parameters[i], field_value_text(field, entered));
+    }
+    for (std::size_t i = 0; i < new_values.text_fields.size(); ++i) {
+        const TextKey& key = *new_values.text_fields[i];
+        if (text_of(before_texts, key) != text_of(after.texts, key))
+            cells.emplace_back(columns.texts[i], std::string(text_of(after.texts, key)));
+    }
+    return cells;
+}
+
 }  // namespace
 
 ListChange change_list(std::string_view list, std::string_view file_name, const Category& category,
@@ -143,21 +200,8 @@ ListChange change_list(std::string_view list, std::string_view file_name, const 
     const auto layout = read_header(csv, report, problems);
     if (!layout) return result;
 
-    // Each new value needs its column.
-    std::vector<std::size_t> parameter_columns, text_columns;
-    std::vector<std::string_view> without_column;
-    for (const ParameterField* field : new_values.parameter_fields) {
-        parameter_columns.push_back(column_named(*layout, field->key));
-        if (parameter_columns.back() == ColumnLayout::kMissing) without_column.push_back(field->key);
-    }
-    for (const TextKey* key : new_values.text_fields) {
-        text_columns.push_back(column_named(*layout, key->key));
-        if (text_columns.back() == ColumnLayout::kMissing) without_column.push_back(key->key);
-    }
-    for (std::string_view key : without_column)
-        report.report(csv.line(), "", "the list has no column '" + std::string(key) +
-                                          "' for the new value; add the column to the header first");
-    if (!without_column.empty()) return result;
+    const std::optional<NewValueColumns> columns = new_value_columns(*layout, new_values, report, csv.line());
+    if (!columns) return result;
 
     const ScreenFieldList* screen = screen_fields(category.item_code);
     PartReader reader(*layout, report, library, PartReader::Blocks::entered_only);
@@ -170,35 +214,12 @@ ListChange change_list(std::string_view list, std::string_view file_name, const 
         ++index;
         if (part.refused()) problems = true;
         if (part.refused() || part.category != &category) continue;
-        std::uint8_t* entered = part.record.data() + GJBZ108A_EDIT_ENTERED_BLOCK;
-        std::uint8_t* texts = part.record.data() + kTextAreaOffset;
-        if (!gchg_cmprec(entered, conditions.parameters.data(), screen) ||
-            !gchg_cmprec(texts, conditions.texts.data(), &text_fields()))
+        if (!gchg_cmprec(part.record.data() + GJBZ108A_EDIT_ENTERED_BLOCK, conditions.parameters.data(), screen) ||
+            !gchg_cmprec(part.record.data() + kTextAreaOffset, conditions.texts.data(), &text_fields()))
             continue;
         ++result.matched;
-
         ChangedPart after{index - 1, part.line, {}, {}, named(part)};
-        TextArea before_texts;
-        Block before;
-        std::memcpy(before.data(), entered, before.size());
-        std::memcpy(before_texts.data(), texts, before_texts.size());
-        gchg_chgrec(entered, new_values.parameters.data(), screen);
-        gchg_chgrec(texts, new_values.texts.data(), &text_fields());
-        std::memcpy(after.entered.data(), entered, after.entered.size());
-        std::memcpy(after.texts.data(), texts, after.texts.size());
-
-        std::vector<std::pair<std::size_t, std::string>> cells;
-        for (std::size_t i = 0; i < new_values.parameter_fields.size(); ++i) {
-            const ParameterField& field = *new_values.parameter_fields[i];
-            if (std::memcmp(before.data() + field.offset, entered + field.offset, field_width(field.type)) == 0)
-                continue;
-            cells.emplace_back(parameter_columns[i], field_value_text(field, entered));
-        }
-        for (std::size_t i = 0; i < new_values.text_fields.size(); ++i) {
-            const TextKey& key = *new_values.text_fields[i];
-            if (text_of(before_texts, key) != text_of(after.texts, key))
-                cells.emplace_back(text_columns[i], std::string(text_of(after.texts, key)));
-        }
+        ChangedCells cells = change_part(part, new_values, *columns, screen, after);
         if (cells.empty()) continue;
         ++result.changed;
         rewrite_row(csv, std::move(cells), replacements);
