@@ -4,7 +4,6 @@
 // changes only where a calculation may write: the failure rate, the reset
 // values, the model's result slots and the selection codes it decrements; and
 // the same record gives the same answer however often it is calculated.
-#include "support/fuzz_support.h"
 #include "support/record_fields.h"
 
 #include <gjbz108a/gjbz108a.h>
@@ -18,10 +17,7 @@ using namespace gjbz108a::fuzz;
 
 namespace {
 
-// An ItemRecord and the slack behind it, which must stay as it was.
-constexpr std::size_t kRecordSize = 456;
 constexpr std::size_t kMessageSize = 2048;
-constexpr std::uint8_t kUnwritten = 0x7F;
 
 // How many curves each category's model reads (by ItemCode): at most one
 // warning each. The integrated circuits read pins, temperature, size and
@@ -84,6 +80,12 @@ std::string formatted(const char* format, int value) {
     return line;
 }
 
+// Whether calc_item's own checks (electronic, a valid environment) pass.
+bool checked(const std::uint8_t* before) {
+    return before[GJBZ108A_ITEM_CLASS] == 1 && before[GJBZ108A_ENVIRONMENT_CODE] >= 1 &&
+           before[GJBZ108A_ENVIRONMENT_CODE] <= 27;
+}
+
 void check_messages(const std::uint8_t* before, int result, const Guarded& messages) {
     if (result == GJBZ108A_COMPUTED) {
         require(untouched_from(messages, 0, kUnwritten), "a calculation without warnings wrote a message");
@@ -105,7 +107,7 @@ void check_messages(const std::uint8_t* before, int result, const Guarded& messa
         require(text == formatted(" Attempt to calculate non electronic item by method %d\n",
                                   before[GJBZ108A_METHOD_NUMBER]),
                 "the non-electronic refusal");
-    } else if (before[GJBZ108A_ENVIRONMENT_CODE] == 0 || before[GJBZ108A_ENVIRONMENT_CODE] > 27) {
+    } else if (!checked(before)) {
         require(text == " Not valid environment\n", "the invalid-environment refusal");
     } else if (!supported(item_code)) {
         require(text == formatted(" Illegal item code %d\n", static_cast<int>(item_code)),
@@ -115,12 +117,10 @@ void check_messages(const std::uint8_t* before, int result, const Guarded& messa
 
 // Whether the calculation may have changed byte `i` from `was` to `is`.
 bool may_change(const std::uint8_t* before, const std::uint8_t* after, int result, std::size_t i) {
-    const bool checked = before[GJBZ108A_ITEM_CLASS] == 1 && before[GJBZ108A_ENVIRONMENT_CODE] >= 1 &&
-                         before[GJBZ108A_ENVIRONMENT_CODE] <= 27;
     const unsigned item_code = before[GJBZ108A_ITEM_CODE];
-    const bool model_ran = checked && supported(item_code);
+    const bool model_ran = checked(before) && supported(item_code);
     if (i >= GJBZ108A_FAILURE_RATE && i < GJBZ108A_RESET_REAL) return result != GJBZ108A_NOT_COMPUTED;
-    if (i >= GJBZ108A_RESET_REAL && i < GJBZ108A_RESET_WORD + 4) return checked;
+    if (i >= GJBZ108A_RESET_REAL && i < GJBZ108A_RESET_WORD + 4) return checked(before);
     if (i >= GJBZ108A_ITEM_RESULTS && i < GJBZ108A_ITEM_RESULTS + 4 * owned_result_slots(item_code))
         return model_ran;
     if (model_ran && i > GJBZ108A_ITEM_BLOCK && i < GJBZ108A_ITEM_RESULTS) {
@@ -139,9 +139,7 @@ void check_record(const std::uint8_t* before, const Guarded& record, int result)
         if (before[i] != record[i])
             require(may_change(before, record.data(), result, i), "calc_item changed a byte it may not write");
     }
-    const bool checked = before[GJBZ108A_ITEM_CLASS] == 1 && before[GJBZ108A_ENVIRONMENT_CODE] >= 1 &&
-                         before[GJBZ108A_ENVIRONMENT_CODE] <= 27;
-    if (checked) {
+    if (checked(before)) {
         const float one = 1.0f;
         const std::uint32_t zero = 0;
         require(std::memcmp(record.data() + GJBZ108A_RESET_REAL, &one, 4) == 0 &&
@@ -156,11 +154,8 @@ void check_record(const std::uint8_t* before, const Guarded& record, int result)
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::array<std::uint8_t, kRecordSize> before{};
-    std::memcpy(before.data(), data, std::min(size, kRecordSize));
-
-    Guarded record(before.data(), kRecordSize);
-    Guarded messages(kMessageSize, kUnwritten);
+    ItemCall call(data, size, kMessageSize);
+    auto& [before, record, messages] = call;
     const int result = calc_item(messages.chars(), record.data());
     messages.check_guards("calc_item wrote outside the message buffer");
     require(result == GJBZ108A_COMPUTED || result == GJBZ108A_WITH_WARNINGS || result == GJBZ108A_NOT_COMPUTED,
@@ -170,10 +165,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Nothing of one calculation (the curve lookups' module-wide status, say)
     // reaches the next.
-    Guarded again_record(before.data(), kRecordSize);
-    Guarded again_messages(kMessageSize, kUnwritten);
-    require(calc_item(again_messages.chars(), again_record.data()) == result &&
-                again_record.same_as(record) && again_messages.same_as(messages),
+    ItemCall again(data, size, kMessageSize);
+    require(calc_item(again.messages.chars(), again.record.data()) == result && again.record.same_as(record) &&
+                again.messages.same_as(messages),
             "the same record calculated twice gave different answers");
     return 0;
 }

@@ -2,12 +2,10 @@
 // is never written; an accepted part leaves the message buffer untouched; a
 // rejected one gets exactly one message of at most 60 characters and its NUL,
 // and nothing after it.
-#include "support/fuzz_support.h"
 #include "support/record_fields.h"
 
 #include <gjbz108a/gjbz108a.h>
 
-#include <array>
 #include <cstring>
 #include <string_view>
 
@@ -15,9 +13,7 @@ using namespace gjbz108a::fuzz;
 
 namespace {
 
-constexpr std::size_t kRecordSize = 456;
 constexpr std::size_t kMessageSize = 256;
-constexpr std::uint8_t kUnwritten = 0x7F;
 constexpr std::size_t kLongestMessage = 60;
 
 // The categories with rules of their own; every other supported one is accepted.
@@ -29,11 +25,8 @@ bool has_rules(unsigned item_code) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::array<std::uint8_t, kRecordSize> before{};
-    std::memcpy(before.data(), data, std::min(size, kRecordSize));
-    Guarded record(before.data(), kRecordSize);
-    Guarded messages(kMessageSize, kUnwritten);
-
+    ItemCall call(data, size, kMessageSize);
+    auto& [before, record, messages] = call;
     const std::uint32_t result = chek_item(messages.chars(), record.data());
     record.check_guards("chek_item wrote outside the record");
     messages.check_guards("chek_item wrote outside the message buffer");

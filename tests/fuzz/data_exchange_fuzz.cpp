@@ -4,6 +4,8 @@
 // shown with 15 digits reads back as itself to 15 digits; every entry a filler
 // adds is a piece of one line, shorter than 99 characters, without its line
 // end; the filler without duplicates adds none.
+#include "support/fuzz_support.h"
+
 #include "platform/automation.h"
 #include "platform/window.h"
 #include "toolkit/number_entry.h"
@@ -23,15 +25,10 @@
 #include <unistd.h>
 
 using namespace gjbz108a;
+using gjbz108a::fuzz::require;
 namespace platform = gjbz108a::platform;
 
 namespace {
-
-void require(bool condition, const char* what) {
-    if (condition) return;
-    std::fprintf(stderr, "%s\n", what);
-    std::abort();
-}
 
 bool blank(char c) { return c == ' ' || c == '\t'; }
 

@@ -11,10 +11,8 @@ using namespace gjbz108a::fuzz;
 
 namespace {
 
-void check_guards(const Guarded& a, const Guarded& b, const Guarded& c) {
-    a.check_guards("a defaults function wrote outside a block");
-    b.check_guards("a defaults function wrote outside a block");
-    c.check_guards("a defaults function wrote outside a block");
+void check_guards(std::initializer_list<const Guarded*> blocks) {
+    for (const Guarded* block : blocks) block->check_guards("a defaults function wrote outside a block");
 }
 
 // entr_upd_def into a fresh copy of `destination`; the sources must not change.
@@ -22,7 +20,7 @@ Guarded merged(const Guarded& destination, const Guarded& entered, const Guarded
     Guarded out = copy_of(destination);
     const Guarded entered_before = copy_of(entered), defaults_before = copy_of(defaults);
     entr_upd_def(out.data(), entered.data(), defaults.data(), fields.list());
-    check_guards(out, entered, defaults);
+    check_guards({&out, &entered, &defaults});
     require(entered.same_as(entered_before) && defaults.same_as(defaults_before), "entr_upd_def wrote a source block");
     fields.require_only_fields_changed(destination.data(), out.data(), "entr_upd_def wrote a byte of no field");
     return out;
@@ -68,7 +66,7 @@ void check_merge(const Guarded& destination, const Guarded& entered, const Guard
     entr_upd_def(into_entered.data(), into_entered.data(), defaults.data(), fields.list());
     Guarded into_defaults = copy_of(defaults);
     entr_upd_def(into_defaults.data(), entered.data(), into_defaults.data(), fields.list());
-    check_guards(into_entered, into_defaults, entered);
+    check_guards({&into_entered, &into_defaults, &entered});
     for (const ScreenField& field : fields.acted_on()) {
         require(same_value(into_entered.data(), out.data(), field) &&
                     same_value(into_defaults.data(), out.data(), field),

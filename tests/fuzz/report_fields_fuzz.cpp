@@ -10,7 +10,9 @@
 #include <gjbz108a/gjbz108a.h>
 
 #include <cstdio>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 using namespace gjbz108a::fuzz;
@@ -26,8 +28,20 @@ struct Request {
 
 bool answered(int32_t result) { return result == GJBZ108A_REPORT_OK; }
 
-void require_result(int32_t result, const char* what) {
-    require(result == GJBZ108A_REPORT_OK || result == GJBZ108A_REPORT_OUT_OF_RANGE, what);
+void require_of(bool holds, std::string_view function, const char* what) {
+    if (!holds) violated((std::string(function) + what).c_str());
+}
+
+// An export's result is 0 or 12; its outputs keep their guards, and 12 leaves
+// them unwritten.
+bool answered(int32_t result, std::initializer_list<const Guarded*> outputs, std::string_view function) {
+    require_of(result == GJBZ108A_REPORT_OK || result == GJBZ108A_REPORT_OUT_OF_RANGE, function,
+               " returned neither 0 nor 12");
+    for (const Guarded* out : outputs) {
+        out->check_guards("a report export wrote outside an output");
+        require_of(answered(result) || untouched_from(*out, 0, kUnwritten), function, " wrote and answered 12");
+    }
+    return answered(result);
 }
 
 // Supported categories answer GetQualityFields; the others (and codes past
@@ -40,13 +54,8 @@ bool has_columns(int32_t item_code) {
 uint32_t column_count(const Request& r, bool* known) {
     Guarded out(sizeof(uint32_t), kUnwritten);
     const int32_t result = GetFieldsCount(r.selector, r.item_code, r.mode, reinterpret_cast<uint32_t*>(out.data()));
-    require_result(result, "GetFieldsCount returned neither 0 nor 12");
-    out.check_guards("GetFieldsCount wrote outside its count");
-    *known = answered(result);
-    if (!*known) {
-        require(untouched_from(out, 0, kUnwritten), "GetFieldsCount wrote a count and answered 12");
-        return 0;
-    }
+    *known = answered(result, {&out}, "GetFieldsCount");
+    if (!*known) return 0;
     uint32_t count;
     std::memcpy(&count, out.data(), sizeof count);
     require(count <= 16, "a category has more than 16 columns");
@@ -68,14 +77,10 @@ uint32_t check_width(const Request& r, uint32_t count, bool counted) {
     Guarded out(sizeof(uint32_t), kUnwritten);
     const int32_t result = GetFieldLength(r.selector, r.item_code, r.column, r.mode,
                                           reinterpret_cast<uint32_t*>(out.data()));
-    require_result(result, "GetFieldLength returned neither 0 nor 12");
-    out.check_guards("GetFieldLength wrote outside its width");
     const bool expected = counted && has_columns(r.item_code) && column_in_range(r, count);
-    require(answered(result) == expected, "GetFieldLength answers a column that GetFieldsCount does not count");
-    if (!answered(result)) {
-        require(untouched_from(out, 0, kUnwritten), "GetFieldLength wrote a width and answered 12");
-        return 0;
-    }
+    require(answered(result, {&out}, "GetFieldLength") == expected,
+            "GetFieldLength answers a column that GetFieldsCount does not count");
+    if (!expected) return 0;
     uint32_t width;
     std::memcpy(&width, out.data(), sizeof width);
     require(width >= 3 && width < kTextSize / 3, "a column width out of all proportion");
@@ -85,14 +90,10 @@ uint32_t check_width(const Request& r, uint32_t count, bool counted) {
 void check_title(const Request& r, uint32_t width, uint32_t lines) {
     Guarded text(kTextSize, kUnwritten);
     const int32_t result = GetFieldTitle(r.selector, r.item_code, r.column, r.mode, text.chars(), r.line);
-    require_result(result, "GetFieldTitle returned neither 0 nor 12");
-    text.check_guards("GetFieldTitle wrote outside its text");
     const bool expected = width != 0 && r.line >= 1 && static_cast<uint32_t>(r.line) <= lines;
-    require(answered(result) == expected, "GetFieldTitle answers a column or line that the counts do not have");
-    if (!answered(result)) {
-        require(untouched_from(text, 0, kUnwritten), "GetFieldTitle wrote a title and answered 12");
-        return;
-    }
+    require(answered(result, {&text}, "GetFieldTitle") == expected,
+            "GetFieldTitle answers a column or line that the counts do not have");
+    if (!expected) return;
     const std::string_view title = text_in(text, "a title without its NUL");
     require(!title.empty() && title.size() <= width * lines && printable(title),
             "a title is empty, longer than its lines or not printable");
@@ -103,10 +104,8 @@ void check_cell(const Request& r, uint32_t count, bool counted, uint32_t width, 
     Guarded record(original.data(), original.size());
     Guarded text(kTextSize, kUnwritten);
     const int32_t result = GetField(r.selector, r.item_code, r.column, r.mode, text.chars(), record.data());
-    require_result(result, "GetField returned neither 0 nor 12");
-    text.check_guards("GetField wrote outside its text");
     record.check_guards("GetField wrote outside the record");
-    require(answered(result) == (counted && column_in_range(r, count)),
+    require(answered(result, {&text}, "GetField") == (counted && column_in_range(r, count)),
             "GetField answers a column that GetFieldsCount does not count");
 
     // Mode 1 refreshes the entered block from the effective one; nothing else
@@ -134,15 +133,11 @@ void check_quality_and_order(const Request& r) {
 
     Guarded pair(2 * sizeof(uint32_t), kUnwritten);
     const int32_t quality = GetQualityFields(r.selector, r.item_code, reinterpret_cast<uint32_t*>(pair.data()));
-    require_result(quality, "GetQualityFields returned neither 0 nor 12");
-    pair.check_guards("GetQualityFields wrote outside its pair");
-    if (answered(quality)) {
+    if (answered(quality, {&pair}, "GetQualityFields")) {
         uint32_t columns[2];
         std::memcpy(columns, pair.data(), sizeof columns);
         require(r.selector == 1, "GetQualityFields answered a selector other than 1");
         require(columns[0] <= parameters && columns[1] <= factors, "a quality column beyond the column count");
-    } else {
-        require(untouched_from(pair, 0, kUnwritten), "GetQualityFields wrote and answered 12");
     }
 
     bool counted = false;
@@ -151,15 +146,9 @@ void check_quality_and_order(const Request& r) {
     Guarded order(count * sizeof(uint32_t), kUnwritten);
     const int32_t view = GetViewFields(r.selector, r.item_code, r.mode, reinterpret_cast<uint32_t*>(shown.data()),
                                        reinterpret_cast<uint32_t*>(order.data()));
-    require_result(view, "GetViewFields returned neither 0 nor 12");
-    shown.check_guards("GetViewFields wrote outside its count");
-    order.check_guards("GetViewFields wrote past the order array of the column count");
-    require(answered(view) == answered(quality), "GetViewFields and GetQualityFields disagree on the category");
-    if (!answered(view)) {
-        require(untouched_from(shown, 0, kUnwritten) && untouched_from(order, 0, kUnwritten),
-                "GetViewFields wrote and answered 12");
-        return;
-    }
+    require(answered(view, {&shown, &order}, "GetViewFields") == answered(quality),
+            "GetViewFields and GetQualityFields disagree on the category");
+    if (!answered(view)) return;
     uint32_t n;
     std::memcpy(&n, shown.data(), sizeof n);
     require(n <= count, "more columns shown than there are");

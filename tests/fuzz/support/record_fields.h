@@ -3,8 +3,11 @@
 // counts instead of repeating them.
 #pragma once
 
+#include "support/fuzz_support.h"
+
 #include <gjbz108a/gjbz108a.h>
 
+#include <array>
 #include <cstdint>
 #include <span>
 
@@ -33,5 +36,25 @@ inline unsigned owned_result_slots(unsigned item_code) {
     GetFieldsCount(1, static_cast<int32_t>(item_code), GJBZ108A_REPORT_FACTORS, &factors);
     return 1 + factors;
 }
+
+constexpr std::size_t kRecordSize = 456;  // an ItemRecord and the slack behind it
+constexpr std::uint8_t kUnwritten = 0x7F;
+
+// The arguments of calc_item and chek_item from the input: the record (zero
+// past the input's end) as it was and with guard bytes, and a message buffer
+// whose unwritten bytes show.
+struct ItemCall {
+    ItemCall(const std::uint8_t* data, std::size_t size, std::size_t message_size)
+        : before(first_bytes(data, size)), record(before.data(), kRecordSize), messages(message_size, kUnwritten) {}
+
+    static std::array<std::uint8_t, kRecordSize> first_bytes(const std::uint8_t* data, std::size_t size) {
+        std::array<std::uint8_t, kRecordSize> bytes{};
+        std::memcpy(bytes.data(), data, std::min(size, kRecordSize));
+        return bytes;
+    }
+
+    std::array<std::uint8_t, kRecordSize> before;
+    Guarded record, messages;
+};
 
 }  // namespace gjbz108a::fuzz
