@@ -1,5 +1,6 @@
 // gjbz108a: predicts the non-operating failure rate of a parts list.
 #include "tools/change_command.h"
+#include "tools/dialog_command.h"
 #include "tools/field_listing.h"
 #include "tools/file_streams.h"
 #include "tools/library_command.h"
@@ -23,6 +24,10 @@ constexpr std::string_view kUsage = R"(Usage: gjbz108a [--format text|csv|json] 
                        [-o OUT_FILE]    (gjbz108a change --help tells more)
        gjbz108a lib show|search|add|xref|defaults|import|export ...
                                         (gjbz108a lib --help tells more)
+       gjbz108a dialog ITEMCODE [--mode 0|1|2] [--variant N] [--part LIST --ref REF]
+                       [--actions FILE] [--format text|json]
+       gjbz108a edit LIST --ref REF [--actions FILE] [-o OUT]
+                                        (gjbz108a dialog --help tells more)
        gjbz108a --list-fields
        gjbz108a --help
 
@@ -61,6 +66,11 @@ int usage_error(std::string_view why) {
 
 int run(int argc, char** argv, std::istream& standard_input, std::ostream& out) {
     const std::string_view command = argc > 1 ? argv[1] : "";
+    if (command == "dialog" || command == "edit") {
+        const std::vector<std::string_view> arguments(argv + 2, argv + argc);
+        return command == "dialog" ? dialog_command(arguments, standard_input, out, std::cerr)
+                                   : edit_command(arguments, standard_input, out, std::cerr);
+    }
     if (command == "change" || command == "lib") {
         const std::vector<std::string_view> arguments(argv + 2, argv + argc);
         return command == "change" ? change_command(arguments, standard_input, out, std::cerr)

@@ -47,6 +47,12 @@ struct UserAction {
 // runs out is closed as by the window's close box (the Cancel command); if
 // that leaves it open it ends with -1.
 void set_script(std::vector<UserAction> actions);
+// Called at the end of every modal run: with the dialog still open when the
+// script has run out (before the run closes it), else once it has ended,
+// before its window goes; `end_code` is the end code, or nothing while open.
+// A host that shows what the user saw reads the dialog's state here.
+using RunObserver = void (*)(Hwnd dialog, const int* end_code, void* context);
+void set_run_observer(RunObserver observer, void* context);
 // Performs one action on a modeless dialog at once.
 void perform(Hwnd dialog, const UserAction& action);
 

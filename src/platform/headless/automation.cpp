@@ -57,6 +57,11 @@ void set_script(std::vector<UserAction> actions) {
     state.next_action = 0;
 }
 
+void set_run_observer(RunObserver observer, void* context) {
+    ui().run_observer = observer;
+    ui().run_observer_context = context;
+}
+
 void perform(Hwnd dialog_handle, const UserAction& action) {
     Window* dialog = live(dialog_handle);
     if (!dialog) return;

@@ -72,6 +72,8 @@ struct Ui {
     Window* hovered = nullptr;
     std::vector<UserAction> script;
     std::size_t next_action = 0;
+    RunObserver run_observer = nullptr;
+    void* run_observer_context = nullptr;
     std::vector<std::string> transcript;
     std::vector<std::string> drawings;
     std::vector<std::string> debug_traces;

@@ -207,12 +207,15 @@ int dialog_box(const DialogTemplate& dialog, Hwnd parent, DialogProcedure proced
         const UserAction action = state.script[state.next_action++];
         perform(window, action);
     }
+    if (!window->ended && state.run_observer) state.run_observer(window, nullptr, state.run_observer_context);
+    const bool observed = !window->ended;
     if (!window->ended) {
         record("script ran out: close");
         send_message(window, message::kClose, 0, 0);
         if (!window->ended) end_dialog(window, -1);
     }
     const int code = window->end_code;
+    if (!observed && state.run_observer) state.run_observer(window, &code, state.run_observer_context);
     record("end " + std::to_string(code));
     destroy_window(window);
     return code;

@@ -1,0 +1,128 @@
+// gjbz108a dialog and edit: the dialog as the user saw it after the actions of
+// a file, and a part's row rewritten where its dialog changed it.
+#include "tools/dialog_command.h"
+
+#include "files.h"
+#include "process_library.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace gjbz108a::cli {
+namespace {
+
+using test::process_library;
+using test::read_file;
+
+struct Result {
+    int status;
+    std::string out, err;
+};
+
+std::string write_file(const std::string& name, const std::string& text) {
+    const std::string path = (process_library().folder() / name).string();
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+}
+
+Result run(bool dialog, std::vector<std::string> arguments) {
+    std::vector<std::string_view> views(arguments.begin(), arguments.end());
+    std::istringstream in;
+    std::ostringstream out, err;
+    const int status = dialog ? dialog_command(views, in, out, err) : edit_command(views, in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+constexpr const char* kList =
+    "ref,qty,category,environment,temperature,cycling_rate,style,quality,# note\n"
+    "R1,4,Resistor,1,30,5,Metal Film,B1,\"keep, this\"\n"
+    "C1,1,Capacitor,1,30,5,,,\n";
+
+TEST(DialogCommand, PrintsTheDialogAsTheUserSawIt) {
+    process_library();
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string actions;
+        std::vector<std::string> expected;  // lines of the JSON output, each found in it
+    };
+    const std::vector<Case> cases{
+        {{"5"},
+         "select 1001 2\nhover 1029\nclick 1\n",
+         {R"({"title": "Resistor   GJB/Z 108A-2006 Detailed", "template": 139, "end": 1, "focus": 1,)",
+          R"({"id": 1001, "class": "ComboBox", "text": "Metal Film", "label": "Style:", "enabled": true, "visible": true, "read_only": false, "items": ["---", "Composition", "Metal Film", )",
+          R"({"id": 1029, "class": "Edit", "text": "1", "label": "QTY:", "enabled": true, "visible": true, "read_only": false, "items": null, "selected": -1, "tooltip": "Quantity in current assembly"})",
+          R"("style": "Metal Film")"}},
+        {{"Resistor"},
+         "click 1\n",
+         {R"("end": null)", R"("message_boxes": [{"caption": "GJB/Z 108A-2006 Detailed", "text": "You must define Type of the part."}])"}},
+        {{"5", "--mode", "2", "--variant", "0"},
+         "",
+         {R"("title": "Resistor   GJB/Z 108A-2006 Detailed : Conditions")", R"("items": ["***", "---", "A1m",)"}},
+        {{"--part", write_file("list.csv", kList), "--ref", "R1"},
+         "type 1029 5\nclick 1\n",
+         {R"({"id": 1009, "class": "ComboBox", "text": "B1",)", R"("quality": "B1")", R"("end": 1)"}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> arguments = c.arguments;
+        arguments.insert(arguments.end(), {"--actions", write_file("actions.txt", c.actions), "--format", "json"});
+        const Result result = run(true, arguments);
+        ASSERT_EQ(result.status, 0) << result.err;
+        for (const std::string& line : c.expected) EXPECT_NE(result.out.find(line), std::string::npos) << line << "\n" << result.out;
+    }
+}
+
+TEST(DialogCommand, RefusesBadArgumentsAndActions) {
+    process_library();
+    const std::string list = write_file("list.csv", kList);
+    const struct {
+        bool dialog;
+        std::vector<std::string> arguments;
+        std::string actions;
+        std::string message;
+    } cases[]{
+        {true, {"4"}, "", "'4' is neither a supported ItemCode nor a category name"},
+        {true, {"5", "--mode", "3"}, "", "--mode takes 0, 1 or 2"},
+        {true, {"5", "--part", list}, "", "--part and --ref go together"},
+        {true, {"--part", list, "--ref", "R9"}, "", "no part has the reference designator 'R9'"},
+        {true, {"5"}, "click 1\nwiggle 3\n", "actions.txt:2: unknown action 'wiggle'"},
+        {true, {"5"}, "key F2\n", "actions.txt:1: key takes F1, ENTER or ESCAPE"},
+        {false, {list, "--ref", "R1"}, "", "no window system is available"},
+        {false, {list}, "", "edit needs a parts list and --ref REF"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> arguments = c.arguments;
+        if (!c.actions.empty()) arguments.insert(arguments.end(), {"--actions", write_file("actions.txt", c.actions)});
+        const Result result = run(c.dialog, arguments);
+        EXPECT_EQ(result.status, 2) << c.message;
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+    }
+}
+
+TEST(EditCommand, RewritesOnlyTheCellsTheDialogChanged) {
+    process_library();
+    const std::string list = write_file("edited.csv", kList);
+    const std::string out = (process_library().folder() / "out.csv").string();
+    // Quality "C" (entry 5), resistors left as they were; Cancel writes nothing.
+    EXPECT_EQ(run(false, {list, "--ref", "R1", "--actions", write_file("a.txt", "select 1009 5\nclick 2\n")}).status, 0);
+    EXPECT_EQ(read_file(list), kList);
+    const Result result =
+        run(false, {list, "--ref", "R1", "-o", out, "--actions", write_file("a.txt", "select 1009 5\nclick 1\n")});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(read_file(out), "ref,qty,category,environment,temperature,cycling_rate,style,quality,# note\n"
+                              "R1,4,Resistor,1,30,5,Metal Film,C,\"keep, this\"\n"
+                              "C1,1,Capacitor,1,30,5,,,\n");
+    EXPECT_EQ(read_file(list), kList);
+    // A name the list has no column for is refused, the list untouched.
+    const Result refused = run(false, {list, "--ref", "R1", "--actions", write_file("a.txt", "type 1026 PN-7\nclick 1\n")});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("the list has no column 'part_name'"), std::string::npos) << refused.err;
+    EXPECT_EQ(read_file(list), kList);
+}
+
+}  // namespace
+}  // namespace gjbz108a::cli
