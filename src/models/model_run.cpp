@@ -2,33 +2,15 @@
 
 #include "records/message.h"
 
-#include <cstring>
 
 namespace gjbz108a {
 
-void ModelRun::prepare(unsigned owned_slots, std::initializer_list<std::size_t> selection_offsets) noexcept {
-    std::memset(record_ + item_slot(0), 0, 4 * std::size_t{owned_slots});
-    for (std::size_t offset : selection_offsets) --record_[offset];
-}
-
-bool ModelRun::map_environment() noexcept {
-    const int column = gjbz108a::environment_column(record_[GJBZ108A_ENVIRONMENT_CODE]);
-    if (column < 0) {
-        append_line(cursor_, " Environment not supported\n");
-        return false;
-    }
-    column_ = static_cast<unsigned>(column);
-    return true;
+bool ModelRun::refuse_environment() noexcept {
+    append_text(cursor_, " Environment not supported\n");
+    return false;
 }
 
 int ModelRun::answer_marker_triple() noexcept { return close(0.0f); }
-
-std::optional<int> ModelRun::opening_steps(unsigned owned_slots,
-                                           std::initializer_list<std::size_t> selection_offsets) noexcept {
-    if (!open(owned_slots, selection_offsets)) return kNotComputed;
-    if (marker_triple_set()) return answer_marker_triple();
-    return std::nullopt;
-}
 
 bool ModelRun::quality_step(QualityField field, std::span<const std::int32_t> table, float divisor,
                             unsigned slot, float& factor) noexcept {
@@ -57,18 +39,14 @@ bool ModelRun::choose(std::size_t offset, unsigned size, const char* field, unsi
 
 bool ModelRun::lookup(Curve curve, float x, const char* name, float& factor) noexcept {
     factor = lookup_curve(curve, x, name);
-    switch (validity_status()) {
-    case Validity::valid:
-        return true;
-    case Validity::may_be_invalid:
-        append_line(cursor_, "%s\n", validity_message());
-        warned_ = true;
-        return true;
-    case Validity::invalid:
-        append_line(cursor_, "%s\n", validity_message());
-        return false;
-    }
-    return false;
+    const Validity status = validity_status();
+    if (status == Validity::valid) return true;
+    // The message ends in its own line feed, so an empty line follows it.
+    append_text(cursor_, validity_message());
+    append_text(cursor_, "\n");
+    if (status == Validity::invalid) return false;
+    warned_ = true;
+    return true;
 }
 
 int ModelRun::refuse(const char* format, ...) noexcept {

@@ -34,6 +34,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <initializer_list>
 #include <optional>
 #include <span>
@@ -77,9 +78,18 @@ public:
     }
 
     // The opening steps in two halves, for the models that store a factor
-    // before the environment is looked at.
-    void prepare(unsigned owned_slots, std::initializer_list<std::size_t> selection_offsets) noexcept;
-    bool map_environment() noexcept;
+    // before the environment is looked at. Inline, so that the clearing of a
+    // model's constant number of slots compiles to a few stores.
+    void prepare(unsigned owned_slots, std::initializer_list<std::size_t> selection_offsets) noexcept {
+        std::memset(record_ + item_slot(0), 0, 4 * std::size_t{owned_slots});
+        for (std::size_t offset : selection_offsets) --record_[offset];
+    }
+    bool map_environment() noexcept {
+        const int column = gjbz108a::environment_column(record_[GJBZ108A_ENVIRONMENT_CODE]);
+        if (column < 0) return refuse_environment();
+        column_ = static_cast<unsigned>(column);
+        return true;
+    }
 
     bool marker_triple_set() const noexcept { return gjbz108a::marker_triple_set(record_); }
 
@@ -126,7 +136,11 @@ public:
     // rate 0 with every factor 0. Holds the model's result when it is done
     // already (1 for an unsupported environment, 3 for the marker triple).
     std::optional<int> opening_steps(unsigned owned_slots,
-                                     std::initializer_list<std::size_t> selection_offsets) noexcept;
+                                     std::initializer_list<std::size_t> selection_offsets) noexcept {
+        if (!open(owned_slots, selection_offsets)) return kNotComputed;
+        if (marker_triple_set()) return answer_marker_triple();
+        return std::nullopt;
+    }
 
     // Step E: the environment factor, stored in `slot`.
     float environment_step(unsigned slot, const EnvironmentTable& table, float divisor = 10.0f) noexcept {
@@ -174,6 +188,9 @@ public:
     char** cursor() const noexcept { return cursor_; }
 
 private:
+    // Appends the line of an environment that the models do not support; false.
+    bool refuse_environment() noexcept;
+
     std::uint8_t* record_;
     char** cursor_;
     unsigned column_ = 0;

@@ -17,4 +17,10 @@ void append_line(char** cursor, const char* format, ...) noexcept {
     va_end(args);
 }
 
+void append_text(char** cursor, std::string_view text) noexcept {
+    std::memcpy(*cursor, text.data(), text.size());
+    *cursor += text.size();
+    **cursor = '\0';
+}
+
 }  // namespace gjbz108a

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdarg>
+#include <string_view>
 
 namespace gjbz108a {
 
@@ -10,5 +11,9 @@ namespace gjbz108a {
 // here, so callers write only the short, fixed lines of this library.
 [[gnu::format(printf, 2, 3)]] void append_line(char** cursor, const char* format, ...) noexcept;
 void append_line_v(char** cursor, const char* format, std::va_list args) noexcept;
+
+// Appends `text` as it stands, the same as append_line(cursor, "%s", text)
+// for a text without a NUL, but without formatting.
+void append_text(char** cursor, std::string_view text) noexcept;
 
 }  // namespace gjbz108a
