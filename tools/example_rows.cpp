@@ -1,6 +1,6 @@
 #include "tools/example_rows.h"
 
-#include "tools/columns.h"
+#include "tools/parts_list/columns.h"
 
 #include <array>
 

@@ -1,10 +1,10 @@
 // gjbz108a: predicts the non-operating failure rate of a parts list.
-#include "tools/change_command.h"
+#include "tools/change/change_command.h"
 #include "tools/dialog_command.h"
 #include "tools/field_listing.h"
 #include "tools/file_streams.h"
-#include "tools/library_command.h"
-#include "tools/predict.h"
+#include "tools/library/library_command.h"
+#include "tools/prediction/predict.h"
 
 #include <fcntl.h>
 #include <unistd.h>

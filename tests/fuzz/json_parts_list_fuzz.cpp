@@ -16,10 +16,10 @@
 #include "support/parts_list_checks.h"
 
 #include "records/field_values.h"
-#include "tools/columns.h"
-#include "tools/json_reader.h"
-#include "tools/list_format.h"
-#include "tools/part_reader.h"
+#include "tools/parts_list/columns.h"
+#include "tools/parts_list/json_reader.h"
+#include "tools/parts_list/list_format.h"
+#include "tools/parts_list/part_reader.h"
 
 #include "../tools/json_rendering.h"
 

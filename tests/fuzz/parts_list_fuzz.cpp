@@ -10,9 +10,9 @@
 // The component library is the tests' stand-in (see predict_csv).
 #include "support/parts_list_checks.h"
 
-#include "tools/columns.h"
-#include "tools/csv_reader.h"
-#include "tools/part_reader.h"
+#include "tools/parts_list/columns.h"
+#include "tools/parts_list/csv_reader.h"
+#include "tools/parts_list/part_reader.h"
 
 
 #include <sstream>

@@ -9,11 +9,11 @@
 //
 //   fuzz_seeds SOURCE_DIR   (writes SOURCE_DIR/tests/fuzz/corpus/<target>/)
 #include "records/record.h"
-#include "tools/calculation.h"
-#include "tools/host_part_library.h"
-#include "tools/columns.h"
-#include "tools/csv_reader.h"
-#include "tools/part_reader.h"
+#include "tools/prediction/calculation.h"
+#include "tools/prediction/host_part_library.h"
+#include "tools/parts_list/columns.h"
+#include "tools/parts_list/csv_reader.h"
+#include "tools/parts_list/part_reader.h"
 
 #include "../tools/json_rendering.h"
 

@@ -1,4 +1,4 @@
-#include "tools/calculation.h"
+#include "tools/prediction/calculation.h"
 
 #include "records/record.h"
 

@@ -1,7 +1,7 @@
 // gjbz108a change: which parts each form of condition selects, what the new
 // values write, that everything else of the list stays byte for byte, and
 // that nothing is written when an argument or the list is wrong.
-#include "tools/change_command.h"
+#include "tools/change/change_command.h"
 
 #include "fake_library.h"
 

@@ -1,5 +1,5 @@
-#include "tools/csv_reader.h"
-#include "tools/input_limits.h"
+#include "tools/parts_list/csv_reader.h"
+#include "tools/parts_list/input_limits.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The effective block: the entered block with the library's defaults merged
 // in, as the editing dialog's OK builds it; the entered block stays as the
 // report shows it.
-#include "tools/predict.h"
+#include "tools/prediction/predict.h"
 
 #include "fake_library.h"
 #include "row_reading.h"

@@ -2,7 +2,7 @@
 // by the tool without a single problem, and they cover every category.
 #include "tools/example_rows.h"
 #include "tools/field_listing.h"
-#include "tools/predict.h"
+#include "tools/prediction/predict.h"
 
 #include "records/item_codes.h"
 #include "records/record.h"

@@ -6,7 +6,7 @@
 // are in csv_reader_test and predict_test.
 #include "prediction.h"
 
-#include "tools/utf8.h"
+#include "tools/parts_list/utf8.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // One record beyond the bounds of a cell or a row stops the reading with its
 // line and the bound, after the parts before it; diagnostics quote only the
 // start of a long cell; and a file without a line break runs in bounded memory.
-#include "tools/input_limits.h"
-#include "tools/predict.h"
+#include "tools/parts_list/input_limits.h"
+#include "tools/prediction/predict.h"
 
 #include "fake_library.h"
 

@@ -1,10 +1,10 @@
-#include "tools/json_reader.h"
-#include "tools/input_limits.h"
+#include "tools/parts_list/json_reader.h"
+#include "tools/parts_list/input_limits.h"
 
 #include "fake_library.h"
 #include "json_rendering.h"
-#include "tools/list_format.h"
-#include "tools/predict.h"
+#include "tools/parts_list/list_format.h"
+#include "tools/prediction/predict.h"
 
 #include <gtest/gtest.h>
 

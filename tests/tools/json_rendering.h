@@ -8,7 +8,7 @@
 // and holds no part either.
 #pragma once
 
-#include "tools/csv_reader.h"
+#include "tools/parts_list/csv_reader.h"
 
 #include <sstream>
 #include <string>

@@ -1,7 +1,7 @@
 // gjbz108a lib, each command against a database of its own that starts with
 // the shipped defaults and starter library (hosts/talwen/data/).
-#include "tools/library_command.h"
-#include "tools/library_commands.h"
+#include "tools/library/library_command.h"
+#include "tools/library/library_commands.h"
 
 #include "process_library.h"
 

@@ -2,7 +2,7 @@
 // library, and keeps what it wrote.
 #pragma once
 
-#include "tools/predict.h"
+#include "tools/prediction/predict.h"
 
 #include "fake_library.h"
 #include "fake_model.h"

@@ -1,5 +1,5 @@
-#include "tools/progress_line.h"
-#include "tools/diagnostics.h"
+#include "tools/prediction/progress_line.h"
+#include "tools/parts_list/diagnostics.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The tool's view of the report tables, as the exports give them: display
 // order, widths, title lines, names, and which factor cells are blank.
-#include "tools/report_table.h"
+#include "tools/reports/report_table.h"
 
 #include "records/item_codes.h"
 #include "support/edit_record.h"

@@ -2,8 +2,8 @@
 // the tool uses, against a library that the test sets up.
 #pragma once
 
-#include "tools/csv_reader.h"
-#include "tools/part_reader.h"
+#include "tools/parts_list/csv_reader.h"
+#include "tools/parts_list/part_reader.h"
 
 #include "records/record.h"
 

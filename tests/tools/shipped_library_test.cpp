@@ -2,7 +2,7 @@
 // used as they stand: every stored part, and a part of every type of every
 // category that gives nothing but its type, passes the parameter check and is
 // computed.
-#include "tools/predict.h"
+#include "tools/prediction/predict.h"
 
 #include "records/category_fields.h"
 #include "records/item_codes.h"

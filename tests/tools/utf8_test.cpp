@@ -1,4 +1,4 @@
-#include "tools/utf8.h"
+#include "tools/parts_list/utf8.h"
 
 #include <gtest/gtest.h>
 

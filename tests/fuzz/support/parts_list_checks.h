@@ -9,9 +9,9 @@
 #include "records/category_fields.h"
 #include "records/item_codes.h"
 #include "records/record.h"
-#include "tools/csv_reader.h"
-#include "tools/part.h"
-#include "tools/predict.h"
+#include "tools/parts_list/csv_reader.h"
+#include "tools/parts_list/part.h"
+#include "tools/prediction/predict.h"
 
 #include "../../tools/fake_library.h"
 

@@ -1,0 +1,106 @@
+#include "tools/change/change_command.h"
+
+#include "records/field_values.h"
+#include "tools/change/change_arguments.h"
+#include "tools/file_streams.h"
+#include "tools/prediction/host_part_library.h"
+#include "tools/parts_list/input_limits.h"
+#include "tools/change/list_change.h"
+#include "tools/parts_list/list_format.h"
+#include "tools/whole_file.h"
+
+namespace gjbz108a::cli {
+namespace {
+
+constexpr std::string_view kUsage = R"(Usage: gjbz108a change PARTS_FILE [--category CATEGORY]
+                       [--where KEY=VALUE...] --set KEY=VALUE... [-o OUT_FILE]
+
+Changes the parts of one category that meet every condition: puts the new
+values into them and writes the whole list, otherwise as it was (rows, cells,
+notes), to OUT_FILE or to standard output. Standard error says how many parts
+matched and how many changed. PARTS_FILE '-' reads standard input; OUT_FILE
+may be PARTS_FILE itself.
+
+The category is given by --category CATEGORY or by the condition
+category=CATEGORY, as an ItemCode or a category name.
+
+A KEY is a parameter of the category (gjbz108a --list-fields) or one of the
+texts ref, generic_name, catalog_number, military_number, part_name. A VALUE
+is written as in a parts list, or:
+  ***        any value (in a condition), no change (in a new value)
+  --- or ''  not defined (an empty cell)
+A condition on a text may be a pattern: '*' stands for any text at the start,
+at the end, at both ends or once inside, '?' for any one character; letter
+case counts. A new text -rb1 removes the first character, -re1 the last. A
+key without a condition takes any value. Conditions see a part's entered
+parameters: its cells over those of the library part that the row names.
+
+Nothing is written when an argument is invalid or the list has a problem.
+
+Exit status:
+  0  the list was written
+  1  the list has problems (reported; nothing written)
+  2  bad arguments, or a file that cannot be read or written (nothing written)
+)";
+
+int usage_error(std::ostream& err, std::string_view why) {
+    err << "gjbz108a change: " << why << "\nTry 'gjbz108a change --help'.\n";
+    return kListUnusable;
+}
+
+}  // namespace
+
+int change_command(std::span<const std::string_view> arguments, std::istream& standard_input, std::ostream& out,
+                   std::ostream& err, PartLibrary* library) {
+    ChangeRequest request;
+    std::string why;
+    if (!parse_change_arguments(arguments, request, why)) return usage_error(err, why);
+    if (request.help) {
+        out << kUsage;
+        return kAllComputed;
+    }
+    const Category* category = category_named(request.category);
+    if (category == nullptr)
+        return usage_error(err, "'" + request.category + "' is neither a supported ItemCode nor a category name");
+    ChangeBlocks conditions, new_values;
+    if (!build_change_blocks(*category, ChangeSide::conditions, request.conditions, conditions, why) ||
+        !build_change_blocks(*category, ChangeSide::new_values, request.new_values, new_values, why))
+        return usage_error(err, why);
+
+    std::string list;
+    try {
+        list = read_whole_file(request.list, standard_input);
+    } catch (const ReadError& error) {
+        err << "gjbz108a: " << error.what() << '\n';
+        return kListUnusable;
+    }
+    if (format_by_name(request.list).value_or(format_by_content(list)) == ListFormat::json) {
+        err << "gjbz108a change: " << request.list << " is a JSON parts list; change rewrites CSV lists only\n";
+        return kListUnusable;
+    }
+    std::unique_ptr<PartLibrary> host_library;
+    if (library == nullptr) library = (host_library = make_host_library()).get();
+    std::string_view file_name = request.list;
+    if (file_name == "-") file_name = "<stdin>";
+    ListChange change{kListUnusable, {}};
+    try {
+        change = change_list(list, file_name, *category, conditions, new_values, *library, err);
+    } catch (const RecordTooLong& error) {
+        err << file_name << ':' << error.line() << ": " << error.what() << '\n';
+    }
+    if (change.status != kAllComputed) {
+        err << "gjbz108a change: nothing written\n";
+        return change.status;
+    }
+    if (request.output.empty()) {
+        // The counts say that the list was written: not when it was not.
+        if (!(out << change.text << std::flush)) return kListUnusable;
+    } else if (!write_whole_file(request.output, change.text, err)) {
+        return kListUnusable;
+    }
+    err << "gjbz108a change: " << category->name << " parts matched: " << change.matched
+        << ", changed: " << change.changed << '\n';
+    return kAllComputed;
+}
+
+}  // namespace gjbz108a::cli

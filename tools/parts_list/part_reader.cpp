@@ -1,0 +1,246 @@
+#include "tools/parts_list/part_reader.h"
+
+#include "records/field_types.h"
+#include "records/record.h"
+#include "records/field_values.h"
+#include "editing/defaults_merge.h"
+#include "editing/library_lookup.h"
+#include "tools/parts_list/row.h"
+#include "tools/parts_list/screen_info.h"
+#include "tools/parts_list/utf8.h"
+
+#include <gjbz108a/defaults.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace gjbz108a::cli {
+namespace {
+
+constexpr std::size_t kLongestReference = GJBZ108A_EDIT_PART_NAME - GJBZ108A_EDIT_REFERENCE - 1;
+constexpr std::int64_t kMostParts = 9999;
+// Temperatures below absolute zero are typing errors, not storage conditions.
+constexpr float kLowestTemperature = -273.15f;
+
+}  // namespace
+
+void PartReader::problem(Part& part, unsigned long line, std::string_view column, std::string_view why) {
+    diagnostics_.report(line, column, why);
+    if (!part.problems.empty()) part.problems.push_back('\n');
+    if (!column.empty()) part.problems.append(column).append(": ");
+    part.problems.append(why);
+}
+
+// A problem of a cell is told on the cell's line, one of the whole row on the
+// row's.
+void PartReader::problem_at(Part& part, std::size_t column, std::string_view why) {
+    if (column == Row::kWholeRow) problem(part, part.line, "", why);
+    else problem(part, row_->cell_line(column), layout_.label(column), why);
+}
+
+// Bytes that are not UTF-8 are read as Latin-1 (utf8.h); that reading is
+// a guess, so the first cell where it is made is named, once for the list.
+void PartReader::check_encoding(const Row& row) {
+    for (std::size_t column = 0; column < row.size(); ++column) {
+        if (is_utf8(row.cell(column))) continue;
+        diagnostics_.report(row.cell_line(column), layout_.label(column),
+                            "the cell is not UTF-8 text; here and in the rest of the list such bytes are read "
+                            "as Latin-1");
+        latin1_reported_ = true;
+        return;
+    }
+}
+
+std::string_view PartReader::cell(const Row& row, ColumnKind kind) const {
+    const std::size_t column = layout_.general(kind);
+    return column < row.size() ? trimmed(row.cell(column)) : std::string_view{};
+}
+
+// A row of empty cells, or one that holds only notes (a section title, say), is
+// no part.
+bool PartReader::holds_a_part(const Row& row) const {
+    if (!row.syntax_error().empty()) return true;
+    for (std::size_t column = 0; column < row.size(); ++column) {
+        const bool note = column < layout_.size() && layout_.kind(column) == ColumnKind::comment;
+        if (!note && !trimmed(row.cell(column)).empty()) return true;
+    }
+    return false;
+}
+
+bool PartReader::read(const Row& row, Part& part) {
+    if (!holds_a_part(row)) return false;
+    row_ = &row;
+    if (!latin1_reported_) check_encoding(row);
+
+    part.record.fill(0);
+    part.line = row.line();
+    part.ref.clear();
+    part.quantity = 0;
+    part.category = nullptr;
+    part.category_text.clear();
+    part.problems.clear();
+
+    if (!row.syntax_error().empty()) problem_at(part, row.syntax_error_cell(), row.syntax_error());
+    if (!row.syntax_error().empty() && row.syntax_error_cell() == Row::kWholeRow) return true;  // no cells to read
+    read_category(row, part);
+    read_general(row, part);
+    read_names(row, part);
+    read_parameters(row, part);
+    if (blocks_ == Blocks::entered_and_effective && !part.refused()) merge_defaults(part);
+    return true;
+}
+
+void PartReader::read_category(const Row& row, Part& part) {
+    const std::string_view text = cell(row, ColumnKind::category);
+    part.category = category_named(text);
+    if (part.category != nullptr) {
+        const std::uint8_t code = part.category->item_code;
+        part.record[GJBZ108A_ITEM_CLASS] = part.record[GJBZ108A_EDIT_ITEM_CLASS] = 1;  // electronic
+        part.record[GJBZ108A_ITEM_CODE] = part.record[GJBZ108A_EDIT_ITEM_CODE] = code;
+        return;
+    }
+    part.category_text.assign(text);
+    const std::size_t column = layout_.general(ColumnKind::category);
+    if (text.empty())
+        problem_at(part, column, "a category is required");
+    else {
+        why_.clear();
+        append_quoted(why_, text);
+        why_.append(" is neither a supported ItemCode nor a category name");
+        problem_at(part, column, why_);
+    }
+}
+
+void PartReader::read_general(const Row& row, Part& part) {
+    const std::string_view ref = cell(row, ColumnKind::ref);
+    part.ref.assign(ref);
+    if (ref.size() > kLongestReference)
+        problem_at(part, layout_.general(ColumnKind::ref),
+                   "the reference designator is longer than " + std::to_string(kLongestReference) +
+                       " characters");
+    else if (ref.find('\0') != std::string_view::npos)  // the stored text would end there
+        problem_at(part, layout_.general(ColumnKind::ref), "the reference designator holds a NUL character");
+    else
+        std::ranges::copy(ref, part.record.data() + GJBZ108A_EDIT_REFERENCE);
+
+    std::int64_t whole;
+    const std::string_view qty = cell(row, ColumnKind::qty);
+    if (qty.empty())
+        problem_at(part, layout_.general(ColumnKind::qty), "a quantity is required");
+    else if (!read_whole(qty, 1, kMostParts, whole, why_))
+        problem_at(part, layout_.general(ColumnKind::qty), why_);
+    else {
+        part.quantity = static_cast<unsigned>(whole);
+        store(part.record.data(), GJBZ108A_EDIT_QUANTITY, static_cast<std::uint16_t>(whole));
+    }
+
+    const std::string_view environment = cell(row, ColumnKind::environment);
+    if (environment.empty())
+        problem_at(part, layout_.general(ColumnKind::environment), "an environment code is required");
+    else if (!read_whole(environment, 1, kLastEnvironmentCode, whole, why_))
+        problem_at(part, layout_.general(ColumnKind::environment), why_);
+    else
+        part.record[GJBZ108A_ENVIRONMENT_CODE] = static_cast<std::uint8_t>(whole);
+
+    // An empty temperature or cycling rate leaves the header's 0, as an empty
+    // parameter leaves its field.
+    float real;
+    const std::string_view temperature = cell(row, ColumnKind::temperature);
+    if (!temperature.empty()) {
+        if (read_real(temperature, kLowestTemperature, real, why_))
+            store(part.record.data(), GJBZ108A_TEMPERATURE, real);
+        else
+            problem_at(part, layout_.general(ColumnKind::temperature), why_);
+    }
+    const std::string_view cycling = cell(row, ColumnKind::cycling_rate);
+    if (!cycling.empty()) {
+        if (read_real(cycling, 0.0f, real, why_))
+            store(part.record.data(), GJBZ108A_CYCLING_RATE, real);
+        else
+            problem_at(part, layout_.general(ColumnKind::cycling_rate), why_);
+    }
+}
+
+// The entered block starts with every field not defined, or with the
+// parameters of the library part that the row names; the names go into the
+// record as the library spells them.
+void PartReader::read_names(const Row& row, Part& part) {
+    static constexpr std::array<std::size_t, 4> kNameFields{GJBZ108A_EDIT_GENERIC_NAME, GJBZ108A_EDIT_CATALOG_NUMBER,
+                                                            GJBZ108A_EDIT_MILITARY_NUMBER, GJBZ108A_EDIT_PART_NAME};
+    std::uint8_t* record = part.record.data();
+    PartNames names;
+    bool named = false, bad_name = false;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const auto kind = static_cast<NameKind>(i + 1);
+        const std::size_t column = layout_.general(static_cast<ColumnKind>(kGeneralColumns.size() + i));
+        names[i] = column < row.size() ? trimmed(row.cell(column)) : std::string_view{};
+        if (names[i].size() > longest_name(kind)) {
+            problem_at(part, column,
+                       "the " + std::string(name_kind_text(kind)) + " is longer than " +
+                           std::to_string(longest_name(kind)) + " characters");
+            bad_name = true;
+            continue;
+        }
+        std::ranges::copy(names[i], record + kNameFields[i]);
+        named = named || !names[i].empty();
+    }
+
+    if (part.category == nullptr) return;
+    std::uint8_t* entered = record + GJBZ108A_EDIT_ENTERED_BLOCK;
+    entr_fill_def(entered, screen_fields(part.category->item_code));
+    if (!named || bad_name) return;
+    const auto found = find_named_part(library_, part.category->item_code, part.category->name, names, why_);
+    if (!found) {
+        const auto first = std::ranges::find_if(names, [](std::string_view name) { return !name.empty(); });
+        problem_at(part, layout_.general(static_cast<ColumnKind>(kGeneralColumns.size() + (first - names.begin()))),
+                   why_);
+        return;
+    }
+    std::ranges::copy(found->block, entered);
+    std::memset(record + GJBZ108A_EDIT_GENERIC_NAME, 0, longest_name(NameKind::generic_name));
+    std::ranges::copy(found->generic_name, record + GJBZ108A_EDIT_GENERIC_NAME);
+}
+
+// The cells that hold a value define their fields of the entered block.
+void PartReader::read_parameters(const Row& row, Part& part) {
+    std::uint8_t* entered = part.record.data() + GJBZ108A_EDIT_ENTERED_BLOCK;
+    const std::size_t category_index =
+        part.category == nullptr ? 0 : static_cast<std::size_t>(part.category - categories().data());
+    for (std::size_t column = 0; column < row.size(); ++column) {
+        const std::string_view text = trimmed(row.cell(column));
+        if (text.empty()) continue;
+        if (column >= layout_.size()) {
+            problem_at(part, column, "a value beyond the last column of the header");
+            continue;
+        }
+        switch (layout_.kind(column)) {
+        case ColumnKind::parameter: {
+            if (part.category == nullptr) break;  // its fields are unknown; the category was reported
+            const ParameterField* field = layout_.field(category_index, column);
+            if (field == nullptr)
+                problem_at(part, column,
+                           "a part of category " + std::string(part.category->name) +
+                               " has no such field; leave the cell empty");
+            else if (!read_field_value(*field, text, entered, why_))
+                problem_at(part, column, why_);
+            break;
+        }
+        case ColumnKind::unnamed:
+            problem_at(part, column, "a value in a column without a name");
+            break;
+        case ColumnKind::unknown:
+            problem_at(part, column, "no category has this field");
+            break;
+        default:
+            break;  // general columns are read above, comments are ignored
+        }
+    }
+}
+
+void PartReader::merge_defaults(Part& part) {
+    for (const FieldProblem& problem : build_effective_block(part.record.data(), library_)) {
+        this->problem(part, part.line, layout_.label(problem.field->key), problem.why);
+    }
+}
+
+}  // namespace gjbz108a::cli

@@ -1,0 +1,59 @@
+// Turns one row of a parts list into a Part: the general columns into the
+// EditRecord's header and part data, the category's parameters into its entered
+// block. Every problem of the row is reported at once (not only the first), so
+// that one pass over the file shows everything to fix.
+#pragma once
+
+#include "tools/parts_list/columns.h"
+#include "tools/parts_list/diagnostics.h"
+#include "tools/parts_list/part.h"
+#include "editing/part_library.h"
+
+#include <string>
+#include <string_view>
+
+namespace gjbz108a::cli {
+
+class Row;
+
+class PartReader {
+public:
+    // What a read part gets: both parameter blocks, or only the entered one
+    // (for a tool that changes the list rather than computing it).
+    enum class Blocks { entered_and_effective, entered_only };
+
+    // `library` gives the parts that rows name and the defaults of the cells
+    // left empty.
+    PartReader(const ColumnLayout& layout, Diagnostics& diagnostics, PartLibrary& library,
+               Blocks blocks = Blocks::entered_and_effective)
+        : layout_(layout), diagnostics_(diagnostics), library_(library), blocks_(blocks) {}
+
+    // Reads the current row into `part`: its entered block (the named library
+    // part's parameters, overridden by the row's cells) and its effective block
+    // (the entered one with the defaults merged in). False for a row whose cells
+    // are all empty or notes, which is skipped. A row with problems gives true
+    // and a refused part.
+    bool read(const Row& row, Part& part);
+
+private:
+    bool holds_a_part(const Row& row) const;
+    void problem(Part& part, unsigned long line, std::string_view column, std::string_view why);
+    void problem_at(Part& part, std::size_t column, std::string_view why);
+    void check_encoding(const Row& row);
+    std::string_view cell(const Row& row, ColumnKind kind) const;
+    void read_category(const Row& row, Part& part);
+    void read_general(const Row& row, Part& part);
+    void read_names(const Row& row, Part& part);
+    void read_parameters(const Row& row, Part& part);
+    void merge_defaults(Part& part);
+
+    const ColumnLayout& layout_;
+    Diagnostics& diagnostics_;
+    PartLibrary& library_;
+    Blocks blocks_;
+    const Row* row_ = nullptr;  // the row being read, for the lines of its cells
+    std::string why_;           // reused for every conversion
+    bool latin1_reported_ = false;
+};
+
+}  // namespace gjbz108a::cli

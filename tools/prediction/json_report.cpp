@@ -1,0 +1,64 @@
+// JSON output, written as the parts are computed:
+// {"parts":[{...},...],"total_failure_rate":x,"summary":{...}}
+// A part that was not computed has null rates and factors; a quantity that
+// could not be read is null. The factors of a computed part are named by their
+// columns, null where the model hid the factor.
+#include "tools/prediction/escaping.h"
+#include "tools/prediction/output.h"
+#include "tools/prediction/part_fields.h"
+#include "tools/prediction/report.h"
+#include "tools/reports/report_table.h"
+#include "tools/prediction/summary.h"
+
+#include <gjbz108a/records.h>
+
+namespace gjbz108a::cli {
+namespace {
+
+class JsonReport final : public Report {
+public:
+    explicit JsonReport(std::ostream& out) : out_(out) { out_.text("{\"parts\":["); }
+
+    void part(const PartLine& line) override {
+        out_.text(first_ ? "\n" : ",\n");
+        first_ = false;
+        json_part_members(out_, line);
+        out_.text(",\"factors\":");
+        if (line.status != Status::not_computed) factors(line.record);
+        else out_.text("null");
+        out_.ch('}');
+    }
+
+    void finish(const Summary& s) override {
+        out_.text("\n],\n");
+        json_summary(out_, s);
+        out_.text("}\n");
+        out_.flush();
+    }
+
+private:
+    void factors(std::uint8_t* record) {
+        const ReportTable& table = report_table(record[GJBZ108A_ITEM_CODE], TableKind::factors);
+        out_.ch('{');
+        bool first = true;
+        for (const ReportTable::Column& column : table.columns()) {
+            if (!first) out_.ch(',');
+            first = false;
+            json_string(out_, column.name);
+            out_.ch(':');
+            if (const auto value = table.factor(column, record, cell_)) out_.exact(*value);
+            else out_.text("null");
+        }
+        out_.ch('}');
+    }
+
+    Output out_;
+    CellBuffer cell_;
+    bool first_ = true;
+};
+
+}  // namespace
+
+std::unique_ptr<Report> make_json_report(std::ostream& out) { return std::make_unique<JsonReport>(out); }
+
+}  // namespace gjbz108a::cli

@@ -1,0 +1,131 @@
+#include "tools/prediction/predict.h"
+
+#include "tools/parts_list/columns.h"
+#include "tools/parts_list/csv_reader.h"
+#include "tools/parts_list/duplicate_references.h"
+#include "tools/file_streams.h"
+#include "tools/prediction/host_part_library.h"
+#include "tools/parts_list/input_limits.h"
+#include "tools/parts_list/json_reader.h"
+#include "tools/parts_list/list_format.h"
+#include "tools/parts_list/part_reader.h"
+#include "tools/prediction/progress_line.h"
+
+#include <optional>
+
+namespace gjbz108a::cli {
+namespace {
+
+Status status_of(int result) {
+    switch (result) {
+    case GJBZ108A_COMPUTED: return Status::computed;
+    case GJBZ108A_WITH_WARNINGS: return Status::warnings;
+    default: return Status::not_computed;
+    }
+}
+
+// Computes the parts that `rows` gives, each reported before the next is read.
+template <typename Rows>
+Summary compute_parts(Rows& rows, const ColumnLayout& layout, Report& report, Diagnostics& report_problem,
+                      PartLibrary& library, CalculateFunction calculate, std::ostream* progress) {
+    PartReader reader(layout, report_problem, library);
+    Calculator calculator(calculate);
+    Part part;
+    Summary summary;
+    std::optional<ProgressLine> progress_line;
+    if (progress != nullptr) {
+        progress_line.emplace(*progress, "parts read");
+        report_problem.share_terminal_with(&*progress_line);
+    }
+    DuplicateReferences references;
+    const std::string ref_column = layout.label(layout.general(ColumnKind::ref));
+    while (rows.next()) {
+        if (!reader.read(rows, part)) continue;
+        ++summary.read;
+        if (progress_line) progress_line->count(summary.read);
+        const DuplicateReferences::Probe reference = references.probe(part.ref);
+        PartLine line{part.ref,
+                      part.quantity,
+                      part.category != nullptr ? part.category->name : std::string_view(part.category_text),
+                      Status::not_computed,
+                      0.0f,
+                      0.0,
+                      part.problems,
+                      part.record.data()};
+        if (!part.refused()) {
+            const Outcome outcome = calculator.calculate(part.record.data());
+            line.status = status_of(outcome.result);
+            line.failure_rate = outcome.failure_rate;
+            line.quantity_rate = static_cast<double>(part.quantity) * outcome.failure_rate;
+            line.messages = outcome.messages;
+        }
+        switch (line.status) {
+        case Status::computed: ++summary.computed; break;
+        case Status::warnings: ++summary.with_warnings; break;
+        case Status::not_computed: ++summary.refused; break;
+        }
+        if (line.status != Status::not_computed) summary.total_failure_rate += line.quantity_rate;
+        report.part(line);
+        // Worth a look but no reason to refuse: both parts are computed.
+        if (const unsigned long earlier = references.earlier_line(reference, part.line))
+            report_problem.report(part.line, ref_column,
+                                  "'" + part.ref + "' is also the reference of line " + std::to_string(earlier));
+    }
+    report_problem.share_terminal_with(nullptr);
+    return summary;
+}
+
+// A JSON list has no header: its columns grow as the members name them, and a
+// part that lacks a required member is refused on its own. A file that holds
+// no parts list gets no report, as a CSV header without its columns. Text that
+// is not JSON ends the reading; the parts before it are still computed and
+// reported, but the list was not read whole, so the exit status is that of an
+// unusable list.
+ExitStatus predict_list(std::istream& in, std::string_view file_name, Format format, View view,
+                        std::ostream& out, std::ostream& diagnostics, CalculateFunction calculate,
+                        PartLibrary* library, std::ostream* progress) {
+    Diagnostics report_problem(file_name, diagnostics);
+    const ListFormatProbe probe(in, file_name);
+    std::unique_ptr<PartLibrary> host_library;
+    if (library == nullptr) library = (host_library = make_host_library()).get();
+
+    if (probe.format() == ListFormat::json) {
+        JsonReader json(in, report_problem);
+        if (!json.open()) return kListUnusable;
+        const auto report = make_report(format, view, out);
+        const Summary summary =
+            compute_parts(json, json.layout(), *report, report_problem, *library, calculate, progress);
+        report->finish(summary);
+        if (json.stopped()) return kListUnusable;
+        return summary.refused > 0 || json.unknown_members() ? kSomethingRefused : kAllComputed;
+    }
+
+    CsvReader csv(in);
+    bool header_problems = false;
+    const std::optional<ColumnLayout> layout = read_header(csv, report_problem, header_problems);
+    if (!layout) return kListUnusable;
+    const auto report = make_report(format, view, out);
+    const Summary summary =
+        compute_parts(csv, *layout, *report, report_problem, *library, calculate, progress);
+    report->finish(summary);
+    return summary.refused > 0 || header_problems ? kSomethingRefused : kAllComputed;
+}
+
+}  // namespace
+
+ExitStatus predict(std::istream& in, std::string_view file_name, Format format, View view, std::ostream& out,
+                   std::ostream& diagnostics, CalculateFunction calculate, PartLibrary* library,
+                   std::ostream* progress) {
+    try {
+        return predict_list(in, file_name, format, view, out, diagnostics, calculate, library, progress);
+    } catch (const ReadError& error) {
+        // The parts read before the error are written; the list was not read whole.
+        diagnostics << "gjbz108a: " << error.what() << '\n';
+        return kListUnusable;
+    } catch (const RecordTooLong& error) {
+        Diagnostics(file_name, diagnostics).report(error.line(), "", error.what());
+        return kListUnusable;
+    }
+}
+
+}  // namespace gjbz108a::cli
