@@ -78,8 +78,9 @@ double interpolate_line(double x, double xa, double ya, double xb, double yb) no
     return ya - slope * xa + slope * x;
 }
 
-float lookup_curve(Curve curve, float x, const char* name) noexcept {
-    CurveValidity& validity = g_validity;
+namespace {
+
+float read_curve(CurveValidity& validity, Curve curve, float x, const char* name) noexcept {
     validity.status = Validity::valid;
     validity.message[0] = '\0';
 
@@ -116,6 +117,19 @@ float lookup_curve(Curve curve, float x, const char* name) noexcept {
     const CurvePoint lower = upper[-1];
     if (lower.y == -1.0f) return invalid(validity, name, x);
     return static_cast<float>(interpolate_line(x, lower.x, lower.y, upper->x, upper->y));
+}
+
+}  // namespace
+
+float lookup_curve(Curve curve, float x, const char* name) noexcept {
+    return read_curve(g_validity, curve, x, name);
+}
+
+float lookup_curve(Curve curve, float x, const char* name, Validity& status) noexcept {
+    CurveValidity& validity = g_validity;
+    const float factor = read_curve(validity, curve, x, name);
+    status = validity.status;
+    return factor;
 }
 
 Validity validity_status() noexcept { return g_validity.status; }

@@ -27,6 +27,10 @@ double interpolate_line(double x, double xa, double ya, double xb, double yb) no
 // calling model reads at once.
 float lookup_curve(Curve curve, float x, const char* name) noexcept;
 
+// The same, handing back the status as well: the thread's state is then read
+// only for a message.
+float lookup_curve(Curve curve, float x, const char* name, Validity& status) noexcept;
+
 // The status and message of the calling thread's last lookup_curve call. The
 // message ends in a line feed, or is empty when the status is valid.
 Validity validity_status() noexcept;

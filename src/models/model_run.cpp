@@ -38,8 +38,8 @@ bool ModelRun::choose(std::size_t offset, unsigned size, const char* field, unsi
 }
 
 bool ModelRun::lookup(Curve curve, float x, const char* name, float& factor) noexcept {
-    factor = lookup_curve(curve, x, name);
-    const Validity status = validity_status();
+    Validity status = Validity::valid;
+    factor = lookup_curve(curve, x, name, status);
     if (status == Validity::valid) return true;
     // The message ends in its own line feed, so an empty line follows it.
     append_text(cursor_, validity_message());
