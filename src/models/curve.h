@@ -27,8 +27,9 @@ double interpolate_line(double x, double xa, double ya, double xb, double yb) no
 // calling model reads at once.
 float lookup_curve(Curve curve, float x, const char* name) noexcept;
 
-// The same, handing back the status as well: the thread's state is then read
-// only for a message.
+// The same for a model, which takes the status from `status`: the thread's
+// status and message are set only when they hold a message for it, so that a
+// valid value costs no access to them.
 float lookup_curve(Curve curve, float x, const char* name, Validity& status) noexcept;
 
 // The status and message of the calling thread's last lookup_curve call. The
