@@ -261,10 +261,16 @@ std::vector<MessageBox> message_boxes() {
         const std::size_t between = line.find(kBetween, kMark.size());
         const std::size_t owner = line.rfind(kOwner);
         if (between == std::string::npos || owner == std::string::npos || owner < between) continue;
-        MessageBox box{line.substr(kMark.size(), between - kMark.size()),
-                       line.substr(between + kBetween.size(), owner - between - kBetween.size())};
-        for (std::size_t at = 0; (at = box.text.find("\\n", at)) != std::string::npos; ++at) box.text.replace(at, 2, "\n");
-        boxes.push_back(std::move(box));
+        // The transcript writes a line break as \n.
+        const std::string_view quoted = std::string_view(line).substr(between + kBetween.size(),
+                                                                      owner - between - kBetween.size());
+        std::string text;
+        for (std::size_t at = 0; at < quoted.size(); ++at) {
+            const bool line_break = quoted[at] == '\\' && at + 1 < quoted.size() && quoted[at + 1] == 'n';
+            text += line_break ? '\n' : quoted[at];
+            at += line_break ? 1 : 0;
+        }
+        boxes.push_back({line.substr(kMark.size(), between - kMark.size()), std::move(text)});
     }
     return boxes;
 }
