@@ -123,6 +123,7 @@ void CDiaproc::DoDataExchange(DataExchange& dx) {
 }
 
 bool CDiaproc::OnInitDialog() {
+    push_buttons_attached_ = false;  // a new window: its buttons are attached on the first exchange
     const bool result = CDesignDialog::OnInitDialog();
     SetUtilWhwnd(window());
     host_.set_current_wnd_parent(window());
@@ -135,7 +136,7 @@ bool CDiaproc::OnInitDialog() {
         for (const HeaderButton& button : header_buttons()) {
             if (!button.image) continue;
             const std::string picture = button_image(button.caption, false);
-            images_[next] = platform::create_bitmap(picture, 24, 20, nullptr);
+            if (!images_[next]) images_[next] = platform::create_bitmap(picture, 24, 20, nullptr);
             platform::set_button_image(GetDlgItem(button.id), images_[next++]);
         }
         UpdateData(false);  // the ENV list was empty the first time
