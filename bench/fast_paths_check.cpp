@@ -1,8 +1,9 @@
 // The fast paths of the curve lookup against the straightforward ones, on
 // millions of values: the "%g" text of put_general against snprintf's, and
 // lookup_curve (binary search, messages put together piece by piece) against
-// a walk from the first point with snprintf messages. Any difference fails
-// loudly, with the first few cases; the count of values compared is printed.
+// a walk from the first point with snprintf messages, in both of its forms.
+// Any difference fails loudly, with the first few cases; the count of values
+// compared is printed.
 #include "models/curve.h"
 #include "records/message_number.h"
 
@@ -157,6 +158,14 @@ long check_lookups(std::mt19937& random) {
                 report("lookup_curve on a curve of " + std::to_string(curve.size()) + " points at x = " +
                        std::to_string(x) + ": " + std::to_string(factor) + " '" + gjbz108a::validity_message() +
                        "', the walk gives " + std::to_string(expected.factor) + " '" + expected.message + "'");
+            // The models' form: the same factor and status, and the message when there is one.
+            Validity status = Validity::valid;
+            const float model_factor = gjbz108a::lookup_curve(curve, x, name, status);
+            if (std::bit_cast<std::uint32_t>(model_factor) != std::bit_cast<std::uint32_t>(expected.factor) ||
+                status != expected.status ||
+                (status != Validity::valid && expected.message != gjbz108a::validity_message()))
+                report("the models' lookup_curve on a curve of " + std::to_string(curve.size()) +
+                       " points at x = " + std::to_string(x) + " differs from the walk");
         }
     }
     return count;
