@@ -1,6 +1,6 @@
 // gjbz108a: predicts the non-operating failure rate of a parts list.
 #include "tools/change/change_command.h"
-#include "tools/dialog_command.h"
+#include "tools/dialogs/dialog_command.h"
 #include "tools/field_listing.h"
 #include "tools/file_streams.h"
 #include "tools/library/library_command.h"

@@ -1,6 +1,6 @@
 // gjbz108a dialog and edit: the dialog as the user saw it after the actions of
 // a file, and a part's row rewritten where its dialog changed it.
-#include "tools/dialog_command.h"
+#include "tools/dialogs/dialog_command.h"
 
 #include "files.h"
 #include "process_library.h"

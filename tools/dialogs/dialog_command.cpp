@@ -1,4 +1,4 @@
-#include "tools/dialog_command.h"
+#include "tools/dialogs/dialog_command.h"
 
 #include "dialogs/category_dialogs.h"
 #include "platform/automation.h"
