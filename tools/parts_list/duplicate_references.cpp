@@ -5,13 +5,22 @@
 namespace gjbz108a::cli {
 namespace {
 
-static_assert(sizeof(std::size_t) == 8, "the designators' hashes are 64 bits wide");
-
 constexpr std::size_t kFirstSize = 1024;  // a power of two, as every size after it
 
+// 32-bit FNV-1a, a second hash independent of std::hash.
+std::uint32_t fnv1a(std::string_view text) {
+    std::uint32_t hash = 2166136261u;
+    for (const char c : text) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    return hash;
+}
+
+// A 64-bit hash of the designator. std::hash is as wide as size_t: where that
+// is 32 bits, FNV-1a fills the high half, so that the odds of a collision stay
+// those of 64 bits. The table's slot comes from the low bits, std::hash's own.
 // Hash 0 marks an empty slot; a designator that hashes to 0 takes 1 instead.
 std::uint64_t hash_of(std::string_view ref) {
-    const std::uint64_t hash = std::hash<std::string_view>{}(ref);
+    std::uint64_t hash = std::hash<std::string_view>{}(ref);
+    if constexpr (sizeof(std::size_t) < sizeof(std::uint64_t)) hash |= std::uint64_t{fnv1a(ref)} << 32;
     return hash == 0 ? 1 : hash;
 }
 
