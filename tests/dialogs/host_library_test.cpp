@@ -11,19 +11,12 @@
 #include <fstream>
 #include <string>
 
-#include <dlfcn.h>
-
 namespace gjbz108a {
 namespace {
 
 using test::TemporaryLibrary;
 
-// Whether the host library is loaded in this process now.
-bool host_library_loaded() {
-    void* handle = ::dlopen(kHostLibraryFile, RTLD_LAZY | RTLD_NOLOAD);
-    if (handle) ::dlclose(handle);
-    return handle != nullptr;
-}
+bool host_library_loaded() { return test::library_loaded(kHostLibraryFile); }
 
 TEST(HostLibrary, EveryCallLoadsTheLibraryAndUnloadsItAfter) {
     TemporaryLibrary folder;

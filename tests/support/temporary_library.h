@@ -3,24 +3,29 @@
 // host library reads point into it while the test runs.
 #pragma once
 
+#include "support/portable.h"
+
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
-
-#include <stdlib.h>
 
 namespace gjbz108a::test {
 
 class TemporaryLibrary {
 public:
     TemporaryLibrary() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "talwen-test-XXXXXX").string();
-        folder_ = ::mkdtemp(pattern.data());
-        ::setenv("TALWEN_DB", database().c_str(), 1);
-        ::setenv("XDG_RUNTIME_DIR", folder_.c_str(), 1);
+        if (const char* earlier = std::getenv(kSearchFolderVariable)) earlier_search_folder_ = earlier;
+        folder_ = make_unique_folder("talwen-test-");
+        set_environment("TALWEN_DB", database().string());
+        set_environment(kSearchFolderVariable, folder_.string());
     }
+    // The search folder's variable is restored: on Windows it names the
+    // process's temporary folder too.
     ~TemporaryLibrary() {
-        ::unsetenv("TALWEN_DB");
+        unset_environment("TALWEN_DB");
+        if (earlier_search_folder_) set_environment(kSearchFolderVariable, *earlier_search_folder_);
+        else unset_environment(kSearchFolderVariable);
         std::error_code ignored;
         std::filesystem::remove_all(folder_, ignored);
     }
@@ -31,6 +36,7 @@ public:
     std::filesystem::path database() const { return folder_ / "data" / "library.db"; }
 
 private:
+    std::optional<std::string> earlier_search_folder_;
     std::filesystem::path folder_;
 };
 

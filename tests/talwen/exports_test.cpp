@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 namespace gjbz108a::talwen::test {
 namespace {
 
@@ -207,13 +205,13 @@ TEST_F(HostLibraryExports, SearchesMatchTheKeyLiterallyIgnoringCase) {
 }
 
 TEST_F(HostLibraryExports, TheResultPathFillsItsBufferToTheLastByte) {
-    // The results go to $XDG_RUNTIME_DIR/talwen/search-<process>.txt.
-    const std::string file_name = "/talwen/search-" + std::to_string(::getpid()) + ".txt";
+    // The results go to <search folder>/talwen/search-<process>.txt.
+    const std::string file_name = "/talwen/search-" + std::to_string(gjbz108a::test::process_id()) + ".txt";
     for (const std::size_t length : {99u, 100u}) {
         const std::string runtime = folder.folder().string() + "/" +
                                     std::string(length - folder.folder().string().size() - 1 - file_name.size(), 'r');
         std::filesystem::create_directories(runtime);
-        ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+        gjbz108a::test::set_environment(gjbz108a::test::kSearchFolderVariable, runtime);
         std::array<char, 101> path;
         path.fill('#');
         const bool fits = length < 100;  // with its terminating zero
@@ -221,7 +219,7 @@ TEST_F(HostLibraryExports, TheResultPathFillsItsBufferToTheLastByte) {
         EXPECT_EQ(fits ? path[99] : path[0], fits ? '\0' : '#');
         EXPECT_EQ(path[100], '#');
     }
-    ::setenv("XDG_RUNTIME_DIR", folder.folder().c_str(), 1);
+    gjbz108a::test::set_environment(gjbz108a::test::kSearchFolderVariable, folder.folder().string());
 }
 
 TEST(HostLibraryDatabase, AMissingDatabaseIsCreatedWithTheShippedData) {

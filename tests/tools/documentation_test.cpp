@@ -126,6 +126,9 @@ std::string tool_output(const std::string& arguments) {
 // it, "<!-- output: gjbz108a ARGUMENTS -->", and must be whole lines of what
 // that command prints now.
 TEST(Documentation, ReadmeOutputExcerptsAreWhatTheToolPrints) {
+#if defined(_WIN32)
+    GTEST_SKIP() << "runs the tool through the POSIX shell; the Windows build's output is compared with Linux's";
+#endif
     const std::string readme = source_file("README.md");
     const std::string marker = "<!-- output: gjbz108a ", open = " -->\n```text\n", close = "```\n";
     int excerpts = 0;

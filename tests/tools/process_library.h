@@ -4,8 +4,6 @@
 
 #include "support/temporary_library.h"
 
-#include <stdlib.h>
-
 #include <string>
 
 namespace gjbz108a::cli::test {
@@ -19,9 +17,9 @@ public:
     FreshDatabase() {
         static int count = 0;
         path_ = (process_library().folder() / ("fresh-" + std::to_string(++count) + ".db")).string();
-        ::setenv("TALWEN_DB", path_.c_str(), 1);
+        gjbz108a::test::set_environment("TALWEN_DB", path_);
     }
-    ~FreshDatabase() { ::setenv("TALWEN_DB", process_library().database().c_str(), 1); }
+    ~FreshDatabase() { gjbz108a::test::set_environment("TALWEN_DB", process_library().database().string()); }
     FreshDatabase(const FreshDatabase&) = delete;
     FreshDatabase& operator=(const FreshDatabase&) = delete;
 
