@@ -1,0 +1,223 @@
+/*
+ * A host written as a C program would be: it loads the plug-in by its file
+ * name, finds calc_item, chek_item, GetScrInfo and GetField by their plain
+ * names and calls them on the same pseudo-random records of every category,
+ * printing every answer. Its output on one system is compared with its output
+ * on another: the Windows build under Wine against the Linux build.
+ *
+ *   plugin_host PLUGIN_FILE [RECORDS_PER_CATEGORY]
+ *
+ * Real numbers are printed as their bits, so that no printf of either system
+ * takes part in the comparison. Exit status 0 when the plug-in and its four
+ * functions were found, else 2.
+ */
+#include <gjbz108a/records.h>
+#include <gjbz108a/report.h>
+#include <gjbz108a/screen.h>
+
+#include <stddef.h>
+#include <stdint.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#if defined(_WIN32)
+#include <windows.h>
+#else
+#include <dlfcn.h>
+#endif
+
+/* The layout a C host sees of the records the plug-in hands out. */
+_Static_assert(sizeof(ScreenField) == 8 && offsetof(ScreenField, offset) == 4, "ScreenField is 8 bytes");
+_Static_assert(sizeof(void*) != 4 || (sizeof(ScreenFieldList) == 8 && offsetof(ScreenFieldList, fields) == 4),
+               "ScreenFieldList is the 8-byte record on a 32-bit target");
+_Static_assert(sizeof(void*) != 8 || offsetof(ScreenFieldList, fields) == 8,
+               "the field pointer lies at offset 8 on a 64-bit target");
+
+typedef int32_t (*CalcItem)(char* messages, uint8_t* record);
+typedef uint32_t (*ChekItem)(char* messages, const uint8_t* record);
+typedef void (*GetScrInfoFunction)(int32_t item_code, const ScreenFieldList** list);
+typedef int32_t (*GetFieldsCountFunction)(int32_t selector, int32_t item_code, int32_t mode, uint32_t* count);
+typedef int32_t (*GetFieldFunction)(int32_t selector, int32_t item_code, int32_t column, int32_t mode, char* text,
+                                    uint8_t* record);
+
+static struct {
+    CalcItem calc_item;
+    ChekItem chek_item;
+    GetScrInfoFunction get_scr_info;
+    GetFieldsCountFunction get_fields_count;
+    GetFieldFunction get_field;
+} plugin;
+
+/* The address of an export, as a data pointer: both systems' look-up
+   functions hand it out untyped. */
+static void* find_export(void* library, const char* name) {
+#if defined(_WIN32)
+    FARPROC function = GetProcAddress((HMODULE)library, name);
+    void* address;
+    memcpy(&address, &function, sizeof address);
+    return address;
+#else
+    return dlsym(library, name);
+#endif
+}
+
+static int load_plugin(const char* file) {
+#if defined(_WIN32)
+    void* library = (void*)LoadLibraryA(file);
+#else
+    void* library = dlopen(file, RTLD_NOW | RTLD_LOCAL);
+#endif
+    if (!library) {
+        fprintf(stderr, "plugin_host: cannot load %s\n", file);
+        return 0;
+    }
+    static const char* const names[] = {"calc_item", "chek_item", "GetScrInfo", "GetFieldsCount", "GetField"};
+    void* addresses[5];
+    for (int i = 0; i < 5; ++i) {
+        addresses[i] = find_export(library, names[i]);
+        if (!addresses[i]) {
+            fprintf(stderr, "plugin_host: %s has no export %s\n", file, names[i]);
+            return 0;
+        }
+    }
+    memcpy(&plugin.calc_item, &addresses[0], sizeof(void*));
+    memcpy(&plugin.chek_item, &addresses[1], sizeof(void*));
+    memcpy(&plugin.get_scr_info, &addresses[2], sizeof(void*));
+    memcpy(&plugin.get_fields_count, &addresses[3], sizeof(void*));
+    memcpy(&plugin.get_field, &addresses[4], sizeof(void*));
+    return 1;
+}
+
+/* xorshift32: the same sequence on every system. */
+static uint32_t random_state = 2463534242u;
+static uint32_t next_random(void) {
+    random_state ^= random_state << 13;
+    random_state ^= random_state >> 17;
+    random_state ^= random_state << 5;
+    return random_state;
+}
+static uint32_t random_below(uint32_t limit) { return next_random() % limit; }
+
+static void put_u16(uint8_t* at, uint16_t value) { memcpy(at, &value, sizeof value); }
+static void put_u32(uint8_t* at, uint32_t value) { memcpy(at, &value, sizeof value); }
+static void put_f32(uint8_t* at, float value) { memcpy(at, &value, sizeof value); }
+static void put_f64(uint8_t* at, double value) { memcpy(at, &value, sizeof value); }
+
+/* Now and then a field's undefined value, else a value of the range the
+   parts of a list have, and now and then one beyond it. */
+static void fill_field(uint8_t* block, const ScreenField* field) {
+    uint8_t* at = block + field->offset;
+    const int undefined = random_below(16) == 0;
+    const uint32_t small = random_below(8) == 0 ? next_random() : random_below(2000);
+    switch (field->type_code) {
+    case 1: case 2: case 19: *at = undefined ? 127 : (uint8_t)random_below(30); break;
+    case 3: put_u16(at, undefined ? 32767 : (uint16_t)small); break;
+    case 4: case 20: case 12: case 13: put_u16(at, undefined ? 65535 : (uint16_t)small); break;
+    case 5: put_u32(at, undefined ? 2147483647u : small); break;
+    case 6: case 21: put_u32(at, undefined ? 4294967295u : small); break;
+    case 7: put_f32(at, undefined ? 3.4028235e38f : (float)random_below(200000) / 100.0f); break;
+    case 8: put_f64(at, undefined ? 3.4028234663852886e38 : (double)random_below(200000) / 100.0); break;
+    case 9: case 10: case 11: case 23: case 17: case 18: {
+        const unsigned length = field->type_code == 17 || field->type_code == 18 ? 8 : field->length;
+        for (unsigned i = 0; i < length; ++i) at[i] = (uint8_t)('A' + random_below(26));
+        at[length] = 0;
+        break;
+    }
+    case 14: case 15: case 16: case 22: case 24: *at = (uint8_t)(undefined ? random_below(40) : 1 + random_below(4)); break;
+    default: break;
+    }
+}
+
+static void print_f32(const uint8_t* at) {
+    uint32_t bits;
+    memcpy(&bits, at, sizeof bits);
+    printf(" %08lx", (unsigned long)bits);
+}
+
+/* Messages are appended without a NUL of their own: the buffer starts zeroed. */
+static void print_messages(const char* messages) {
+    for (const char* line = messages; *line;) {
+        const char* end = strchr(line, '\n');
+        const size_t length = end ? (size_t)(end - line) : strlen(line);
+        printf("  | %.*s\n", (int)length, line);
+        line += length + (end ? 1 : 0);
+    }
+}
+
+static void print_columns(int32_t item_code, int32_t mode, uint8_t* edit_record) {
+    uint32_t count = 0;
+    if (plugin.get_fields_count(1, item_code, mode, &count) != GJBZ108A_REPORT_OK) return;
+    printf("  columns %d:", (int)mode);
+    for (uint32_t column = 1; column <= count; ++column) {
+        char text[256];
+        memset(text, '#', sizeof text);
+        const int32_t result = plugin.get_field(1, item_code, (int32_t)column, mode, text, edit_record);
+        if (result != GJBZ108A_REPORT_OK) printf(" [%d]", (int)result);
+        else printf(" [%.*s]", (int)strnlen(text, sizeof text), text);
+    }
+    printf("\n");
+}
+
+static void run_part(int32_t item_code, const ScreenFieldList* list, int number) {
+    uint8_t record[GJBZ108A_ITEM_RECORD_SIZE];
+    memset(record, 0, sizeof record);
+    record[GJBZ108A_ENVIRONMENT_CODE] = (uint8_t)(1 + random_below(28));
+    record[GJBZ108A_ITEM_CLASS] = random_below(20) == 0 ? 2 : 1;
+    record[GJBZ108A_ITEM_CODE] = (uint8_t)item_code;
+    if (random_below(10) == 0) {
+        record[GJBZ108A_MARKER_TRIPLE] = 1;
+        record[GJBZ108A_MARKER_TRIPLE + 1] = 0x20;
+        record[GJBZ108A_MARKER_TRIPLE + 2] = 1;
+    }
+    put_f32(record + GJBZ108A_TEMPERATURE, (float)((int)random_below(2000) - 600) / 10.0f);
+    put_f32(record + GJBZ108A_CYCLING_RATE, (float)random_below(1000) / 10.0f);
+    for (int32_t i = 0; i < list->count; ++i) fill_field(record + GJBZ108A_ITEM_BLOCK, &list->fields[i]);
+
+    uint8_t edit_record[GJBZ108A_EDIT_RECORD_SIZE];
+    memset(edit_record, 0, sizeof edit_record);
+    memcpy(edit_record, record, GJBZ108A_HEADER_SIZE);
+    memcpy(edit_record + GJBZ108A_EDIT_ENTERED_BLOCK, record + GJBZ108A_ITEM_BLOCK, GJBZ108A_BLOCK_SIZE);
+    memcpy(edit_record + GJBZ108A_EDIT_EFFECTIVE_BLOCK, record + GJBZ108A_ITEM_BLOCK, GJBZ108A_BLOCK_SIZE);
+
+    char messages[4096];
+    memset(messages, 0, sizeof messages);
+    printf("part %d-%d chek_item %lu\n", (int)item_code, number,
+           (unsigned long)plugin.chek_item(messages, record));
+    print_messages(messages);
+
+    memset(messages, 0, sizeof messages);
+    const int32_t result = plugin.calc_item(messages, record);
+    printf("  calc_item %d rate", (int)result);
+    print_f32(record + GJBZ108A_FAILURE_RATE);
+    printf(" slots");
+    for (int slot = 0; slot < GJBZ108A_BLOCK_SIZE / 4; ++slot) print_f32(record + GJBZ108A_ITEM_RESULTS + 4 * slot);
+    printf("\n");
+    print_messages(messages);
+
+    memcpy(edit_record + GJBZ108A_EDIT_RESULTS, record + GJBZ108A_ITEM_RESULTS, GJBZ108A_BLOCK_SIZE);
+    print_columns(item_code, 0, edit_record);
+    print_columns(item_code, GJBZ108A_REPORT_FACTORS, edit_record);
+}
+
+int main(int argc, char** argv) {
+    if (argc < 2 || argc > 3) {
+        fprintf(stderr, "usage: plugin_host PLUGIN_FILE [RECORDS_PER_CATEGORY]\n");
+        return 2;
+    }
+    if (!load_plugin(argv[1])) return 2;
+    const int per_category = argc == 3 ? atoi(argv[2]) : 50;
+    for (int32_t item_code = 0; item_code <= 34; ++item_code) {
+        const ScreenFieldList* list = NULL;
+        plugin.get_scr_info(item_code, &list);
+        if (!list) continue;
+        printf("category %d: %d fields", (int)item_code, (int)list->count);
+        for (int32_t i = 0; i < list->count; ++i)
+            printf(" %u/%u@%lu", list->fields[i].type_code, list->fields[i].length,
+                   (unsigned long)list->fields[i].offset);
+        printf("\n");
+        for (int number = 1; number <= per_category; ++number) run_part(item_code, list, number);
+    }
+    printf("done\n");
+    return fflush(stdout) == 0 && !ferror(stdout) ? 0 : 2;
+}
