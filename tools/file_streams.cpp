@@ -2,15 +2,32 @@
 
 #include <fcntl.h>
 #include <unistd.h>
+#if defined(_WIN32)
+#include <io.h>
+#endif
 
 #include <cerrno>
 #include <cstring>
 
 namespace gjbz108a::cli {
+namespace {
+
+// Files are opened in binary mode on Windows, and never inherited.
+#if defined(_WIN32)
+constexpr int kOpenFlags = O_BINARY | O_NOINHERIT;
+constexpr const char* kNullDevice = "NUL";
+bool is_open(int fd) { return ::_get_osfhandle(fd) != -1; }
+#else
+constexpr int kOpenFlags = O_CLOEXEC;
+constexpr const char* kNullDevice = "/dev/null";
+bool is_open(int fd) { return ::fcntl(fd, F_GETFD) >= 0; }
+#endif
+
+}  // namespace
 
 bool hold_open(int fd, int flags) {
-    if (::fcntl(fd, F_GETFD) >= 0) return true;
-    const int null = ::open("/dev/null", flags | O_CLOEXEC);
+    if (is_open(fd)) return true;
+    const int null = ::open(kNullDevice, flags | kOpenFlags);
     if (null >= 0 && null != fd) {
         ::dup2(null, fd);
         ::close(null);
@@ -23,7 +40,7 @@ InputFile::InputFile() : fd_(STDIN_FILENO), owned_(false), name_("standard input
 }
 
 InputFile::InputFile(const std::string& path) : owned_(true), name_(path) {
-    do fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    do fd_ = ::open(path.c_str(), O_RDONLY | kOpenFlags);
     while (fd_ < 0 && errno == EINTR);
     if (fd_ < 0) throw ReadError("cannot open " + name_ + ": " + std::strerror(errno));
 }

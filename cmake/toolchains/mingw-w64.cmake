@@ -17,8 +17,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # The C++ runtime, libgcc and winpthreads are linked in, so that every DLL and
 # EXE needs only system DLLs (KERNEL32, USER32, GDI32, COMCTL32) and the C
 # runtime, and a host can load the plug-in from any folder.
+# A DLL that exports all its symbols must not export those of the runtime
+# linked into it as well.
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
-set(CMAKE_SHARED_LINKER_FLAGS_INIT -static)
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -Wl,--exclude-libs,ALL")
 
 # ctest and the test discovery run the target's programs through Wine.
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)

@@ -56,12 +56,15 @@ check_export_table() {  # TRIPLE DLL MAP MACRO HEADER...
   [ -z "$undocumented" ] || fail "$triple: $(basename "$dll") exports undocumented names: $undocumented"
 }
 
-# KERNEL32, USER32, GDI32, COMCTL32 and the C runtime are on every Windows.
+# KERNEL32, USER32, GDI32, COMCTL32 and the C runtime are on every Windows;
+# the build's own DLLs lie beside the programs.
 check_imports() {  # OBJDUMP FILE
-  local others
-  others=$("$1" -p "$2" | sed -n 's/^\s*DLL Name: //p' |
-    grep -viE '^(kernel32|user32|gdi32|comctl32|msvcrt|gjbz108a|talwen)\.dll$' || true)
-  [ -z "$others" ] || fail "$(basename "$2") needs DLLs that not every Windows has: $others"
+  local name others=()
+  while read -r name; do
+    [[ "${name,,}" =~ ^(kernel32|user32|gdi32|comctl32|msvcrt)\.dll$ ]] || [ -f "$(dirname "$2")/$name" ] ||
+      others+=("$name")
+  done < <("$1" -p "$2" | sed -n 's/^\s*DLL Name: //p')
+  [ ${#others[@]} -eq 0 ] || fail "$(basename "$2") needs DLLs that not every Windows has: ${others[*]}"
 }
 
 check_exports() {  # TRIPLE BUILD
