@@ -40,9 +40,11 @@ documented_names() {  # MAP
   sed -nE -e '/^\s*local:/d' -e 's/^\s*([A-Za-z_][A-Za-z0-9_]*);$/\1/p' -e 's/^\s*"(.+)";$/\1/p' "$1" | sort
 }
 
+# The export table's names, C++ names demangled (they carry no leading
+# underscore on either target).
 exported_names() {  # TRIPLE DLL
   "$1-objdump" -p "$2" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | sed -nE 's/^\s*\[ *[0-9]+\] //p' |
-    "$1-c++filt" | sort
+    "$1-c++filt" --no-strip-underscore | sort -u
 }
 
 check_export_table() {  # TRIPLE DLL MAP MACRO HEADER...
@@ -71,8 +73,8 @@ check_exports() {  # TRIPLE BUILD
   local bin=$2/bin
   for file in "$bin/gjbz108a.dll" "$bin/TALWEN.DLL" "$bin/gjbz108a.exe"; do
     [ -f "$file" ] || { fail "$file was not built"; return; }
-    check_imports "$1-objdump" "$file"
   done
+  for file in "$bin"/*.dll "$bin"/*.DLL "$bin/gjbz108a.exe"; do check_imports "$1-objdump" "$file"; done
   check_export_table "$1" "$bin/gjbz108a.dll" src/gjbz108a.map GJBZ108A_API include/gjbz108a/*.h
   check_export_table "$1" "$bin/TALWEN.DLL" hosts/talwen/talwen.map TALWEN_API \
     hosts/talwen/include/talwen/talwen.h
