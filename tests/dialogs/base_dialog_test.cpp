@@ -267,7 +267,7 @@ TEST_F(BaseDialog, HelpAndToolTips) {
     auto dialog = open(12);
     perform(*dialog, {UserAction::help(), UserAction::hover(kQuantity), UserAction::hover(1183)});
     const auto& lines = platform::transcript();
-    const std::string folder = library_.folder().string() + "/";
+    const std::string folder = (library_.folder() / "").string();  // with the system's separator
     EXPECT_NE(std::ranges::find(lines, "help \"" + folder + "BIN\\User Manual.chm::/relcal_frpediction.htm\" owner \"Low Frequency Transistors  GJB/Z 108A-2006 Detailed\""), lines.end());
     EXPECT_NE(std::ranges::find(lines, "tool tip 1029: \"Quantity in current assembly\""), lines.end());
     EXPECT_NE(std::ranges::find(lines, "tool tip 1183: \"Power Rated [W]\""), lines.end());
