@@ -1,4 +1,5 @@
 #include "platform/replace_file.h"
+#include "platform/temporary_names.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -6,7 +7,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <random>
 
 namespace gjbz108a::platform {
 namespace {
@@ -35,13 +35,9 @@ bool resolve_links(fs::path& path, std::string& why) {
 // A new file in `folder` under a name no one else holds, created exclusively
 // and never through a link; its descriptor, or -1 with errno set.
 int create_unique(const fs::path& folder, const std::string& stem, fs::path& created) {
-    std::random_device entropy;
-    std::mt19937_64 names(static_cast<std::uint64_t>(entropy()) << 32 | entropy());
-    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string name = "." + stem + ".";
-        for (int i = 0; i < 12; ++i) name.push_back(kLetters[names() % (sizeof kLetters - 1)]);
-        created = folder / name;
+    TemporaryNames names(stem);
+    for (int attempt = 0; attempt < TemporaryNames::kAttempts; ++attempt) {
+        created = folder / names.next();
         const int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }

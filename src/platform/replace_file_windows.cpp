@@ -2,11 +2,11 @@
 // file keeps is the replaced file's attributes; a read-only file cannot be
 // replaced (Windows refuses the rename over it), and the error says so.
 #include "platform/replace_file.h"
+#include "platform/temporary_names.h"
 
 #include <windows.h>
 
 #include <algorithm>
-#include <random>
 #include <string>
 
 namespace gjbz108a::platform {
@@ -47,13 +47,9 @@ private:
 
 // A new file in `folder` under a name no one else holds, created exclusively.
 HANDLE create_unique(const fs::path& folder, const std::string& stem, DWORD attributes, fs::path& created) {
-    std::random_device entropy;
-    std::mt19937_64 names(static_cast<std::uint64_t>(entropy()) << 32 | entropy());
-    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string name = "." + stem + ".";
-        for (int i = 0; i < 12; ++i) name.push_back(kLetters[names() % (sizeof kLetters - 1)]);
-        created = folder / name;
+    TemporaryNames names(stem);
+    for (int attempt = 0; attempt < TemporaryNames::kAttempts; ++attempt) {
+        created = folder / names.next();
         const HANDLE file =
             ::CreateFileW(created.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, attributes, nullptr);
         if (file != INVALID_HANDLE_VALUE || ::GetLastError() != ERROR_FILE_EXISTS) return file;
