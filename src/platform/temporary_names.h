@@ -6,12 +6,14 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <string_view>
 
 namespace gjbz108a::platform {
 
 class TemporaryNames {
 public:
-    explicit TemporaryNames(std::string stem) : prefix_("." + std::move(stem) + ".") {
+    explicit TemporaryNames(std::string_view stem) {
+        prefix_.append(".").append(stem).append(".");
         std::random_device entropy;
         names_.seed(static_cast<std::uint64_t>(entropy()) << 32 | entropy());
     }

@@ -7,8 +7,9 @@ namespace {
 
 constexpr std::size_t kFirstSize = 1024;  // a power of two, as every size after it
 
-// 32-bit FNV-1a, a second hash independent of std::hash.
-std::uint32_t fnv1a(std::string_view text) {
+// 32-bit FNV-1a, a second hash independent of std::hash; needed only where
+// size_t has 32 bits.
+[[maybe_unused]] std::uint32_t fnv1a(std::string_view text) {
     std::uint32_t hash = 2166136261u;
     for (const char c : text) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
     return hash;
