@@ -3,6 +3,7 @@
 #include "fixture.h"
 
 #include "records/field_values.h"
+#include "records/input_limits.h"
 
 #include <gtest/gtest.h>
 
@@ -37,8 +38,8 @@ TEST(ComponentLibrary, FilesNameTheLineAndColumnOfAnError) {
         {import_parts, parts + "R1, 5, Metal Film, B7, 1,\n",
          "x.csv:2: column 'quality': 'B7' is not an entry of the list (A1m, A2, B1, B2, C, User)"},
         {import_parts, parts + "R1, 5, Metal Film, 7, 1,\n", "x.csv:2: column 'quality': '7' is not a code of the list (1 to 6)"},
-        // A long cell is quoted by its start only.
-        {import_parts, parts + "R1, 5, Metal Film, " + std::string(100000, 'Q') + ", 1,\n",
+        // A long cell (as long as one may be, with its blank) is quoted by its start only.
+        {import_parts, parts + "R1, 5, Metal Film, " + std::string(kLongestCell - 1, 'Q') + ", 1,\n",
          "x.csv:2: column 'quality': '" + std::string(40, 'Q') +
              "...' is not an entry of the list (A1m, A2, B1, B2, C, User)"},
         {import_parts, parts + "R1, 5, , B2, 127,\n", "x.csv:2: column 'resistors': '127' is the value that means not defined in this field; leave it "
@@ -75,6 +76,29 @@ TEST(ComponentLibrary, FilesNameTheLineAndColumnOfAnError) {
     EXPECT_EQ(library.find_cross_reference(NameKind::catalog_number, "P1")->generic_name, "H");
     EXPECT_EQ(load<std::uint16_t>(library.defaults(1, 3, 5, 2).block.data(), 6), 9);
     EXPECT_EQ(load<std::uint16_t>(library.defaults(1, 3, 5, 1).block.data(), 6), 256);
+}
+
+// A file without a line break, or with one huge cell, is refused at the bound
+// instead of being read whole.
+TEST(ComponentLibrary, ACellOrARowBeyondItsBoundIsRefused) {
+    TemporaryLibrary folder;
+    ComponentLibrary library(folder.database());
+    const std::string header = "generic_name, category, style\n",
+                      cell_bound = "x.csv:2: a cell is longer than 65536 bytes (64 KiB), the most one may hold",
+                      row_bound = "x.csv:2: a row is longer than 1048576 bytes (1024 KiB), the most one may hold";
+    std::string quoted_lines;  // short cells, a line break in each
+    while (quoted_lines.size() <= kLongestRow) quoted_lines += "\"a\nb\",";
+    const std::pair<std::string, std::string> cases[] = {
+        {header + "R1, 5, " + std::string(kLongestCell + 1, 'Q') + "\n", cell_bound},
+        {header + "R1, 5, \"" + std::string(kLongestCell / 2, 'Q') + "\n" + std::string(kLongestCell / 2, 'Q') + "\"\n",
+         cell_bound},
+        // A row of the most bytes is read (and has too many cells); one more is not.
+        {header + "R1," + std::string(kLongestRow - 3, ',') + "\n", "x.csv:2: 1048575 cells but 3 columns"},
+        {header + "R1," + std::string(kLongestRow - 2, ',') + "\n", row_bound},
+        {header + "R1, " + std::string(2 * kLongestRow, ' '), row_bound},
+        {header + quoted_lines + "\n", row_bound},
+    };
+    for (const auto& [text, message] : cases) EXPECT_EQ(import_text(library, import_parts, text), message);
 }
 
 TEST(ComponentLibrary, AFileLandsWholeOrNotAtAll) {

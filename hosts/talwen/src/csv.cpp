@@ -2,9 +2,11 @@
 
 #include "error.h"
 #include "records/field_values.h"
+#include "records/input_limits.h"
 #include "text.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace gjbz108a::talwen {
 
@@ -14,8 +16,18 @@ void CsvReader::fail(std::size_t line, std::string_view message) const {
     throw Error(source_ + ":" + std::to_string(line) + ": " + std::string(message));
 }
 
-bool CsvReader::read_line(std::string& line) {
-    if (!std::getline(in_, line)) return false;
+// A row, the lines of a quoted cell that spans lines included, holds at most
+// kLongestRow bytes: a longer one is refused as soon as it gets there, so that
+// a file without a line break is not read whole.
+bool CsvReader::read_line(std::string& line, std::size_t room, std::size_t row_line) {
+    line.clear();
+    std::streambuf& buffer = *in_.rdbuf();
+    int c = buffer.sbumpc();
+    if (c == EOF) return false;
+    for (; c != EOF && c != '\n'; c = buffer.sbumpc()) {
+        if (line.size() == room) fail(row_line, longer_than_bound("a row", kLongestRow));
+        line += static_cast<char>(c);
+    }
     ++line_number_;
     if (!line.empty() && line.back() == '\r') line.pop_back();  // files written on Windows
     return true;
@@ -24,21 +36,27 @@ bool CsvReader::read_line(std::string& line) {
 std::optional<CsvRow> CsvReader::next() {
     std::string line;
     do {
-        if (!read_line(line)) return std::nullopt;
+        if (!read_line(line, kLongestRow, line_number_ + 1)) return std::nullopt;
         if (line_number_ == 1 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);  // UTF-8 byte-order mark
     } while (trimmed(line).empty() || trimmed(line).front() == '#');
 
     CsvRow row{line_number_, {}};
+    std::size_t row_length = line.size() + 1;  // with its line break
     std::string cell;
     bool quoted = false;       // inside quotes
     bool was_quoted = false;   // the current cell had quotes: keep its blanks
     std::size_t i = 0;
     for (;;) {
+        if (cell.size() > kLongestCell) fail(row.line, longer_than_bound("a cell", kLongestCell));
         if (i == line.size()) {
             if (!quoted) break;
             // A quoted cell goes on on the next line.
             cell += '\n';
-            if (!read_line(line)) fail(row.line, "a quoted cell is not closed");
+            if (row_length >= kLongestRow || !read_line(line, kLongestRow - row_length, row.line)) {
+                if (row_length >= kLongestRow) fail(row.line, longer_than_bound("a row", kLongestRow));
+                fail(row.line, "a quoted cell is not closed");
+            }
+            row_length += line.size() + 1;
             i = 0;
             continue;
         }

@@ -26,14 +26,17 @@ class CsvReader {
 public:
     CsvReader(std::istream& in, std::string source);
 
-    // The next row, or nothing at the end of the input.
+    // The next row, or nothing at the end of the input. A cell or a row beyond
+    // the bounds of records/input_limits.h is refused.
     std::optional<CsvRow> next();
 
     // Throws Error "source:line: message".
     [[noreturn]] void fail(std::size_t line, std::string_view message) const;
 
 private:
-    bool read_line(std::string& line);
+    // A line of at most `room` bytes without its line break, for the row that
+    // begins at `row_line`; false at the end of the input.
+    bool read_line(std::string& line, std::size_t room, std::size_t row_line);
 
     std::istream& in_;
     std::string source_;
