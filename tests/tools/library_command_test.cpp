@@ -104,9 +104,13 @@ TEST(LibraryCommand, CrossReferencesPointNamesAtGenericNames) {
     EXPECT_EQ(run.err, "");
     EXPECT_NE(lib({"show", "rc0603-1k"}).out.find("part_name            RC0603-1K\n"), std::string::npos);
 
+    // A name for a part that is not there is refused, and not stored.
     run = lib({"xref", "catalog_number", "CAT-1", "NOT YET THERE"});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err, "note: the library has no part 'NOT YET THERE' yet\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "gjbz108a lib: the library has no part 'NOT YET THERE': add it first (gjbz108a lib add); "
+                       "nothing written\n");
+    EXPECT_EQ(lib({"show", "CAT-1"}).status, 1);
     EXPECT_EQ(lib({"xref", "generic_name", "A", "B"}).status, 2);
     EXPECT_EQ(lib({"xref", "part_name", "A"}).status, 2);
 }

@@ -138,11 +138,13 @@ void cross_reference(ComponentLibrary& library, Arguments arguments, Streams str
     if (!kind || *kind == NameKind::generic_name)
         throw UsageError("'" + std::string(arguments[0]) + "' is not catalog_number, military_number or part_name");
     const talwen::CrossReference reference{*kind, std::string(arguments[1]), std::string(arguments[2])};
+    // A name that leads nowhere would refuse every row that uses it.
+    if (!library.find_part(reference.generic_name))
+        throw Error("the library has no part '" + reference.generic_name +
+                    "': add it first (gjbz108a lib add); nothing written");
     library.put_cross_reference(reference);
     streams.out << kind_key(*kind) << " '" << reference.name << "' refers to '" << reference.generic_name << "' in "
                 << library.file().string() << '\n';
-    if (!library.find_part(reference.generic_name))
-        streams.err << "note: the library has no part '" << reference.generic_name << "' yet\n";
 }
 
 void defaults(ComponentLibrary& library, Arguments arguments, Streams streams) {
