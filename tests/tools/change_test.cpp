@@ -142,7 +142,10 @@ TEST(Change, NothingIsWrittenForABadArgument) {
         return run.err.substr(0, end);
     };
     const std::string prefix = "gjbz108a change: ";
-    EXPECT_EQ(refused({"--set", "quality=B2"}), prefix + "no category given: use --category or --where category=...");
+    EXPECT_EQ(refused({"--set", "quality=B2"}),
+              prefix + "--set quality=B2: a change of parts of every category sets and compares only qty, "
+                       "environment, temperature, cycling_rate, ref, generic_name, catalog_number, military_number "
+                       "and part_name; name the category (--category) for its parameters");
     EXPECT_EQ(refused({"--category", "7"}), prefix + "no new value given: --set KEY=VALUE...");
     EXPECT_EQ(refused({"--category", "4", "--set", "quality=B2"}),
               prefix + "'4' is neither a supported ItemCode nor a category name");
@@ -150,7 +153,8 @@ TEST(Change, NothingIsWrittenForABadArgument) {
               prefix + "two categories: '7' and '5'; a change is of one category");
     EXPECT_EQ(refused({"--category", "7", "--where", "pins=4", "--set", "quality=B2"}),
               prefix + "--where pins=4: CAPACITOR has no such parameter (gjbz108a --list-fields lists them), and it "
-                       "is not ref, generic_name, catalog_number, military_number or part_name");
+                       "is not qty, environment, temperature, cycling_rate, ref, generic_name, catalog_number, "
+                       "military_number or part_name");
     EXPECT_EQ(refused({"--category", "7", "--set", "quality=B3"}),
               prefix + "--set quality=B3: 'B3' is not an entry of the list (A1p, A1m, A1l, A1w, A2, B1, B2, C1, C2, "
                        "User)");
@@ -196,6 +200,54 @@ TEST(Change, NothingIsWrittenForAListWithProblems) {
     EXPECT_EQ(run.err,
               "<stdin>:9: column 'quality': 'Z9' is not an entry of the list (A1m, A2, B1, B2, C, User)\n"
               "gjbz108a change: nothing written\n");
+}
+
+TEST(Change, GeneralFieldsOfPartsOfEveryCategoryOrOfOne) {
+    // Without a category every part is selected; the cells are written as the
+    // numbers they read as.
+    ChangeRun run = change({"--where", "environment=1", "--set", "temperature=+45.50", "cycling_rate=0.5e1"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "gjbz108a change: parts matched: 6, changed: 6\n");
+    std::string expected = kList;
+    for (std::size_t at = 0; (at = expected.find(",1,30,5,", at)) != std::string::npos;)
+        expected.replace(at, 8, ",1,45.5,5,");
+    EXPECT_EQ(run.out, expected);
+
+    // Conditions on general fields and texts, across categories or in one.
+    run = change({"--where", "qty=2", "--set", "environment=04", "qty=***"});
+    EXPECT_EQ(run.err, "gjbz108a change: parts matched: 1, changed: 1\n");
+    EXPECT_EQ(run.out, list_with({"C2,2,capacitor,4,30,5,,Mica,6,,,"}));
+    run = change({"--where", "ref=*1", "temperature=30.0", "--set", "qty=12"});
+    EXPECT_EQ(run.err, "gjbz108a change: parts matched: 3, changed: 3\n");  // C1, C11, U1
+    EXPECT_EQ(run.out, list_with({"C1,12,CAPACITOR,1,30,5,,Mica,B1,,,\"decoupling, 100 nF\"",
+                                  "C11,12,CAPACITOR,1,30,5,,Plastic", "U1,12,IC Digital,1,30,5,Logic,,B1,14,,"}));
+    run = change({"--category", "IC Digital", "--set", "qty=3", "pins=16"});
+    EXPECT_EQ(run.err, counts("IC Digital", 1, 1));
+    EXPECT_EQ(run.out, list_with({"U1,3,IC Digital,1,30,5,Logic,,B1,16,,"}));
+
+    // The same value is no change: the cells stay as written.
+    run = change({"--set", "temperature=30.000", "environment=1"});
+    EXPECT_EQ(run.err, "gjbz108a change: parts matched: 6, changed: 0\n");
+    EXPECT_EQ(run.out, kList);
+    EXPECT_EQ(change({"--where", "cycling_rate=5.01", "--set", "qty=2"}).err,
+              "gjbz108a change: parts matched: 0, changed: 0\n");
+
+    // Values that a list's cell could not hold either.
+    const std::pair<std::string_view, std::string> refused[]{
+        {"qty=0", "--set qty=0: '0' is out of range (1 to 9999)"},
+        {"qty=10000", "--set qty=10000: '10000' is out of range (1 to 9999)"},
+        {"qty=", "--set qty=: a quantity is required"},
+        {"environment=28", "--set environment=28: '28' is out of range (1 to 27)"},
+        {"environment=---", "--set environment=---: '---' is not a number"},
+        {"temperature=-273.2", "--set temperature=-273.2: '-273.2' is below the lowest value, -273.15"},
+        {"cycling_rate=-1", "--set cycling_rate=-1: '-1' is below the lowest value, 0"},
+    };
+    for (const auto& [assignment, message] : refused) {
+        run = change({"--set", assignment});
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, "gjbz108a change: " + message + "\nTry 'gjbz108a change --help'.\n");
+    }
 }
 
 // A memory stored in the library as B2 with 32 pins; rows name it.

@@ -80,6 +80,16 @@ TEST(DialogCommand, PrintsTheDialogAsTheUserSawIt) {
     }
 }
 
+TEST(DialogCommand, TheTextFormShowsEachControlsToolTip) {
+    process_library();
+    const Result result = run(true, {"5", "--actions", write_file("actions.txt", "select 1001 2\n")});
+    ASSERT_EQ(result.status, 0) << result.err;
+    for (const std::string line : {"\n  1029 Edit QTY: \"1\" tip \"Quantity in current assembly\"\n",
+                                   "\n  1030 Edit Temp: \"0.\" disabled tip \"Case or Ambient Temperature [\u00B0C]\"\n",
+                                   "\nstill open\n"})
+        EXPECT_NE(result.out.find(line), std::string::npos) << line << result.out;
+}
+
 TEST(DialogCommand, RefusesBadArgumentsAndActions) {
     process_library();
     const std::string list = write_file("list.csv", kList);
@@ -121,6 +131,14 @@ TEST(EditCommand, RewritesOnlyTheCellsTheDialogChanged) {
                               "R1,4,Resistor,1,30,5,Metal Film,C,\"keep, this\"\n"
                               "C1,1,Capacitor,1,30,5,,,\n");
     EXPECT_EQ(read_file(list), kList);
+    // A quantity changed in the dialog goes into the qty cell.
+    const Result quantity =
+        run(false, {list, "--ref", "R1", "-o", out, "--actions", write_file("a.txt", "type 1029 12\nclick 1\n")});
+    ASSERT_EQ(quantity.status, 0) << quantity.err;
+    EXPECT_EQ(quantity.err, "gjbz108a edit: R1: 1 cells rewritten in " + out + "\n");
+    EXPECT_EQ(read_file(out), "ref,qty,category,environment,temperature,cycling_rate,style,quality,# note\n"
+                              "R1,12,Resistor,1,30,5,Metal Film,B1,\"keep, this\"\n"
+                              "C1,1,Capacitor,1,30,5,,,\n");
     // A name the list has no column for is refused, the list untouched.
     const Result refused = run(false, {list, "--ref", "R1", "--actions", write_file("a.txt", "type 1026 PN-7\nclick 1\n")});
     EXPECT_EQ(refused.status, 2);

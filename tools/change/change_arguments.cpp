@@ -97,7 +97,6 @@ bool parse_change_arguments(std::span<const std::string_view> arguments, ChangeR
         request.list = argument;
     }
     if (request.list.empty()) why = "no parts list given";
-    else if (request.category.empty()) why = "no category given: use --category or --where category=...";
     else if (request.new_values.empty()) why = "no new value given: --set KEY=VALUE...";
     return why.empty();
 }

@@ -80,24 +80,29 @@ bool store_parameter_value(const ParameterField& field, std::string_view value, 
 std::span<const TextKey> text_keys() noexcept { return kTextKeys; }
 const ScreenFieldList& text_fields() noexcept { return kTextList; }
 
-bool build_change_blocks(const Category& category, ChangeSide side, const std::vector<Assignment>& assignments,
+bool build_change_blocks(const Category* category, ChangeSide side, const std::vector<Assignment>& assignments,
                          ChangeBlocks& blocks, std::string& why) {
-    const ScreenFieldList* screen = screen_fields(category.item_code);
-    entr_fill_gch(blocks.parameters.data(), screen);
+    if (category != nullptr) entr_fill_gch(blocks.parameters.data(), screen_fields(category->item_code));
     entr_fill_gch(blocks.texts.data(), &kTextList);
+    blocks.general.fill(0);
     blocks.parameter_fields.clear();
     blocks.text_fields.clear();
+    blocks.general_fields.clear();
 
     const std::string option = side == ChangeSide::conditions ? "--where " : "--set ";
+    const std::span<const ParameterField> fields =
+        category != nullptr ? category_fields(category->item_code) : std::span<const ParameterField>{};
     for (const Assignment& assignment : assignments) {
         const std::string argument = option + assignment.key + "=" + assignment.value;
         const auto same_key = [&](std::string_view key) { return same_text(key, assignment.key); };
         const auto text = std::ranges::find_if(kTextKeys, [&](const TextKey& key) { return same_key(key.key); });
-        const auto fields = category_fields(category.item_code);
         const auto field = std::ranges::find_if(fields, [&](const ParameterField& f) { return same_key(f.key); });
-        const bool seen = std::ranges::any_of(blocks.text_fields, [&](const TextKey* k) { return same_key(k->key); }) ||
-                          std::ranges::any_of(blocks.parameter_fields,
-                                              [&](const ParameterField* f) { return same_key(f->key); });
+        const GeneralField* general = general_field_named(assignment.key);
+        const bool seen =
+            std::ranges::any_of(blocks.text_fields, [&](const TextKey* k) { return same_key(k->key); }) ||
+            std::ranges::any_of(blocks.parameter_fields, [&](const ParameterField* f) { return same_key(f->key); }) ||
+            std::ranges::any_of(blocks.general_fields, [&](const GeneralValue& g) { return g.field == general; });
+        const bool any = trimmed(assignment.value) == kAny;
         std::string value_why;
         if (seen) {
             why = argument + ": the key is given twice";
@@ -107,7 +112,13 @@ bool build_change_blocks(const Category& category, ChangeSide side, const std::v
             why = argument + ": a change keeps the category of every part";
             return false;
         }
-        if (text != kTextKeys.end()) {
+        if (general != nullptr) {
+            if (!any && !read_general_value(*general, trimmed(assignment.value), blocks.general.data(), value_why)) {
+                why = argument + ": " + value_why;
+                return false;
+            }
+            blocks.general_fields.push_back({general, any});
+        } else if (text != kTextKeys.end()) {
             if (assignment.value != kAny && !store_text_value(*text, assignment.value, blocks.texts, value_why)) {
                 why = argument + ": the text is " + value_why;
                 return false;
@@ -120,10 +131,15 @@ bool build_change_blocks(const Category& category, ChangeSide side, const std::v
                 return false;
             }
             blocks.parameter_fields.push_back(&*field);
+        } else if (category == nullptr) {
+            why = argument + ": a change of parts of every category sets and compares only qty, environment, "
+                             "temperature, cycling_rate, ref, generic_name, catalog_number, military_number and "
+                             "part_name; name the category (--category) for its parameters";
+            return false;
         } else {
-            why = argument + ": " + std::string(category.name) +
-                  " has no such parameter (gjbz108a --list-fields lists them), and it is not ref, generic_name, "
-                  "catalog_number, military_number or part_name";
+            why = argument + ": " + std::string(category->name) +
+                  " has no such parameter (gjbz108a --list-fields lists them), and it is not qty, environment, "
+                  "temperature, cycling_rate, ref, generic_name, catalog_number, military_number or part_name";
             return false;
         }
     }

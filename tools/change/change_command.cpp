@@ -15,20 +15,22 @@ namespace {
 constexpr std::string_view kUsage = R"(Usage: gjbz108a change PARTS_FILE [--category CATEGORY]
                        [--where KEY=VALUE...] --set KEY=VALUE... [-o OUT_FILE]
 
-Changes the parts of one category that meet every condition: puts the new
-values into them and writes the whole list, otherwise as it was (rows, cells,
-notes), to OUT_FILE or to standard output. Standard error says how many parts
-matched and how many changed. PARTS_FILE '-' reads standard input; OUT_FILE
-may be PARTS_FILE itself.
+Changes the parts that meet every condition: puts the new values into them
+and writes the whole list, otherwise as it was (rows, cells, notes), to
+OUT_FILE or to standard output. Standard error says how many parts matched
+and how many changed. PARTS_FILE '-' reads standard input; OUT_FILE may be
+PARTS_FILE itself.
 
-The category is given by --category CATEGORY or by the condition
-category=CATEGORY, as an ItemCode or a category name.
+The parts are those of one category, given by --category CATEGORY or by the
+condition category=CATEGORY (an ItemCode or a category name), or without a
+category those of every category.
 
-A KEY is a parameter of the category (gjbz108a --list-fields) or one of the
-texts ref, generic_name, catalog_number, military_number, part_name. A VALUE
+A KEY is one of qty, environment, temperature, cycling_rate (for every
+part), one of the texts ref, generic_name, catalog_number, military_number,
+part_name, or a parameter of the category (gjbz108a --list-fields). A VALUE
 is written as in a parts list, or:
   ***        any value (in a condition), no change (in a new value)
-  --- or ''  not defined (an empty cell)
+  --- or ''  not defined (an empty cell) for a parameter or a text
 A condition on a text may be a pattern: '*' stands for any text at the start,
 at the end, at both ends or once inside, '?' for any one character; letter
 case counts. A new text -rb1 removes the first character, -re1 the last. A
@@ -59,12 +61,12 @@ int change_command(std::span<const std::string_view> arguments, std::istream& st
         out << kUsage;
         return kAllComputed;
     }
-    const Category* category = category_named(request.category);
-    if (category == nullptr)
+    const Category* category = request.category.empty() ? nullptr : category_named(request.category);
+    if (!request.category.empty() && category == nullptr)
         return usage_error(err, "'" + request.category + "' is neither a supported ItemCode nor a category name");
     ChangeBlocks conditions, new_values;
-    if (!build_change_blocks(*category, ChangeSide::conditions, request.conditions, conditions, why) ||
-        !build_change_blocks(*category, ChangeSide::new_values, request.new_values, new_values, why))
+    if (!build_change_blocks(category, ChangeSide::conditions, request.conditions, conditions, why) ||
+        !build_change_blocks(category, ChangeSide::new_values, request.new_values, new_values, why))
         return usage_error(err, why);
 
     std::string list;
@@ -84,7 +86,7 @@ int change_command(std::span<const std::string_view> arguments, std::istream& st
     if (file_name == "-") file_name = "<stdin>";
     ListChange change{kListUnusable, {}};
     try {
-        change = change_list(list, file_name, *category, conditions, new_values, *library, err);
+        change = change_list(list, file_name, category, conditions, new_values, *library, err);
     } catch (const RecordTooLong& error) {
         err << file_name << ':' << error.line() << ": " << error.what() << '\n';
     }
@@ -98,7 +100,8 @@ int change_command(std::span<const std::string_view> arguments, std::istream& st
     } else if (!write_whole_file(request.output, change.text, err)) {
         return kListUnusable;
     }
-    err << "gjbz108a change: " << category->name << " parts matched: " << change.matched
+    err << "gjbz108a change: " << (category != nullptr ? std::string(category->name) + " parts" : "parts")
+        << " matched: " << change.matched
         << ", changed: " << change.changed << '\n';
     return kAllComputed;
 }

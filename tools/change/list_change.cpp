@@ -23,12 +23,13 @@ struct Replacement {
     std::string text;
 };
 
+using PartRecord = decltype(Part::record);
+
 // A part as the change leaves it, to be found again when the list is read back.
 struct ChangedPart {
     std::size_t index;  // among the parts of the list, from 0
     unsigned long line;
-    Block entered;
-    TextArea texts;
+    PartRecord record;
     bool named;  // the row names a library part
 };
 
@@ -41,8 +42,8 @@ std::string csv_text(std::string_view text) {
     return cell.str();
 }
 
-std::string_view text_of(const TextArea& texts, const TextKey& key) {
-    const auto* text = reinterpret_cast<const char*>(texts.data() + key.field.offset);
+std::string_view text_of(const PartRecord& record, const TextKey& key) {
+    const auto* text = reinterpret_cast<const char*>(record.data() + kTextAreaOffset + key.field.offset);
     return {text, strnlen(text, key.field.length)};
 }
 
@@ -95,7 +96,7 @@ bool named(const Part& part) {
 // Reads the changed list again and finds every changed part as it was meant
 // to be. Reports the first field of a part that is not.
 bool reads_back(const std::string& changed, std::string_view file_name, const std::vector<ChangedPart>& parts,
-                const Category& category, PartLibrary& library, std::ostream& diagnostics) {
+                PartLibrary& library, std::ostream& diagnostics) {
     std::istringstream in(changed);
     std::ostringstream ignored;
     Diagnostics silent(file_name, ignored), report(file_name, diagnostics);
@@ -111,14 +112,16 @@ bool reads_back(const std::string& changed, std::string_view file_name, const st
         if (!reader.read(csv, part)) continue;
         if (index++ != expected->index) continue;
         std::string_view wrong;
-        for (const ParameterField& field : category_fields(category.item_code))
+        for (const GeneralField& field : general_fields())
+            if (wrong.empty() && !same_general_value(field, part.record.data(), expected->record.data()))
+                wrong = general_field_key(field);
+        for (const ParameterField& field : category_fields(part.record[GJBZ108A_EDIT_ITEM_CODE]))
             if (wrong.empty() && std::memcmp(part.record.data() + GJBZ108A_EDIT_ENTERED_BLOCK + field.offset,
-                                             expected->entered.data() + field.offset, field_width(field.type)) != 0)
+                                             expected->record.data() + GJBZ108A_EDIT_ENTERED_BLOCK + field.offset,
+                                             field_width(field.type)) != 0)
                 wrong = field.key;
-        TextArea texts;
-        std::memcpy(texts.data(), part.record.data() + kTextAreaOffset, texts.size());
         for (const TextKey& key : text_keys())
-            if (wrong.empty() && text_of(texts, key) != text_of(expected->texts, key)) wrong = key.key;
+            if (wrong.empty() && text_of(part.record, key) != text_of(expected->record, key)) wrong = key.key;
         if (!wrong.empty()) {
             report.report(expected->line, "column '" + std::string(wrong) + "'",
                           expected->named ? "the new value cannot be written: an empty cell takes the value of the "
@@ -136,7 +139,7 @@ using ChangedCells = std::vector<std::pair<std::size_t, std::string>>;
 // The column of each new value, in the order of the new values: nothing, with
 // a line for each value that has none, when the list lacks one.
 struct NewValueColumns {
-    std::vector<std::size_t> parameters, texts;
+    std::vector<std::size_t> parameters, texts, general;
 };
 
 std::optional<NewValueColumns> new_value_columns(const ColumnLayout& layout, const ChangeBlocks& new_values,
@@ -151,6 +154,8 @@ std::optional<NewValueColumns> new_value_columns(const ColumnLayout& layout, con
         columns.texts.push_back(column_named(layout, key->key));
         if (columns.texts.back() == ColumnLayout::kMissing) without_column.push_back(key->key);
     }
+    for (const GeneralValue& value : new_values.general_fields)  // every list has these columns
+        columns.general.push_back(layout.general(value.field->column));
     for (std::string_view key : without_column)
         report.report(header_line, "", "the list has no column '" + std::string(key) +
                                            "' for the new value; add the column to the header first");
@@ -160,36 +165,51 @@ std::optional<NewValueColumns> new_value_columns(const ColumnLayout& layout, con
 
 // Puts the new values into a part that meets the conditions and gives the
 // cells of its row that change; `after` keeps the part as changed.
+// `screen` is nullptr for a change of parts of every category, which sets no
+// parameter.
 ChangedCells change_part(Part& part, const ChangeBlocks& new_values, const NewValueColumns& columns,
                          const ScreenFieldList* screen, ChangedPart& after) {
-    std::uint8_t* entered = part.record.data() + GJBZ108A_EDIT_ENTERED_BLOCK;
-    std::uint8_t* texts = part.record.data() + kTextAreaOffset;
-    TextArea before_texts;
-    Block before;
-    std::memcpy(before.data(), entered, before.size());
-    std::memcpy(before_texts.data(), texts, before_texts.size());
-    gchg_chgrec(entered, new_values.parameters.data(), screen);
-    gchg_chgrec(texts, new_values.texts.data(), &text_fields());
-    std::memcpy(after.entered.data(), entered, after.entered.size());
-    std::memcpy(after.texts.data(), texts, after.texts.size());
+    const PartRecord before = part.record;
+    std::uint8_t* record = part.record.data();
+    if (screen != nullptr) gchg_chgrec(record + GJBZ108A_EDIT_ENTERED_BLOCK, new_values.parameters.data(), screen);
+    gchg_chgrec(record + kTextAreaOffset, new_values.texts.data(), &text_fields());
+    for (const GeneralValue& value : new_values.general_fields) {
+        if (value.any) continue;
+        const GeneralField& field = *value.field;
+        std::memcpy(record + field.offset, new_values.general.data() + field.offset, field.width);
+    }
+    after.record = part.record;
 
     ChangedCells cells;
+    const std::uint8_t* entered = record + GJBZ108A_EDIT_ENTERED_BLOCK;
     for (std::size_t i = 0; i < new_values.parameter_fields.size(); ++i) {
         const ParameterField& field = *new_values.parameter_fields[i];
-        if (std::memcmp(before.data() + field.offset, entered + field.offset, field_width(field.type)) != 0)
+        if (std::memcmp(before.data() + GJBZ108A_EDIT_ENTERED_BLOCK + field.offset, entered + field.offset,
+                        field_width(field.type)) != 0)
             cells.emplace_back(columns.parameters[i], field_value_text(field, entered));
     }
     for (std::size_t i = 0; i < new_values.text_fields.size(); ++i) {
         const TextKey& key = *new_values.text_fields[i];
-        if (text_of(before_texts, key) != text_of(after.texts, key))
-            cells.emplace_back(columns.texts[i], std::string(text_of(after.texts, key)));
+        if (text_of(before, key) != text_of(part.record, key))
+            cells.emplace_back(columns.texts[i], std::string(text_of(part.record, key)));
+    }
+    for (std::size_t i = 0; i < new_values.general_fields.size(); ++i) {
+        const GeneralField& field = *new_values.general_fields[i].field;
+        if (!same_general_value(field, before.data(), record))
+            cells.emplace_back(columns.general[i], general_value_text(field, record));
     }
     return cells;
 }
 
+bool meets_general_conditions(const Part& part, const ChangeBlocks& conditions) {
+    return std::ranges::all_of(conditions.general_fields, [&](const GeneralValue& value) {
+        return value.any || same_general_value(*value.field, part.record.data(), conditions.general.data());
+    });
+}
+
 }  // namespace
 
-ListChange change_list(std::string_view list, std::string_view file_name, const Category& category,
+ListChange change_list(std::string_view list, std::string_view file_name, const Category* category,
                        const ChangeBlocks& conditions, const ChangeBlocks& new_values, PartLibrary& library,
                        std::ostream& diagnostics) {
     ListChange result{kListUnusable, {}};
@@ -203,7 +223,7 @@ ListChange change_list(std::string_view list, std::string_view file_name, const 
     const std::optional<NewValueColumns> columns = new_value_columns(*layout, new_values, report, csv.line());
     if (!columns) return result;
 
-    const ScreenFieldList* screen = screen_fields(category.item_code);
+    const ScreenFieldList* screen = category != nullptr ? screen_fields(category->item_code) : nullptr;
     PartReader reader(*layout, report, library, PartReader::Blocks::entered_only);
     Part part;
     std::vector<Replacement> replacements;
@@ -213,12 +233,14 @@ ListChange change_list(std::string_view list, std::string_view file_name, const 
         if (!reader.read(csv, part)) continue;
         ++index;
         if (part.refused()) problems = true;
-        if (part.refused() || part.category != &category) continue;
-        if (!gchg_cmprec(part.record.data() + GJBZ108A_EDIT_ENTERED_BLOCK, conditions.parameters.data(), screen) ||
-            !gchg_cmprec(part.record.data() + kTextAreaOffset, conditions.texts.data(), &text_fields()))
+        if (part.refused() || (category != nullptr && part.category != category)) continue;
+        if ((screen != nullptr &&
+             !gchg_cmprec(part.record.data() + GJBZ108A_EDIT_ENTERED_BLOCK, conditions.parameters.data(), screen)) ||
+            !gchg_cmprec(part.record.data() + kTextAreaOffset, conditions.texts.data(), &text_fields()) ||
+            !meets_general_conditions(part, conditions))
             continue;
         ++result.matched;
-        ChangedPart after{index - 1, part.line, {}, {}, named(part)};
+        ChangedPart after{index - 1, part.line, {}, named(part)};
         ChangedCells cells = change_part(part, new_values, *columns, screen, after);
         if (cells.empty()) continue;
         ++result.changed;
@@ -230,7 +252,7 @@ ListChange change_list(std::string_view list, std::string_view file_name, const 
         return result;
     }
     result.text = apply(list, replacements);
-    if (!reads_back(result.text, file_name, changed_parts, category, library, diagnostics)) {
+    if (!reads_back(result.text, file_name, changed_parts, library, diagnostics)) {
         result.status = kSomethingRefused;
         result.text.clear();
         return result;

@@ -27,10 +27,11 @@ struct ListChange {
     unsigned long matched = 0, changed = 0;
 };
 
+// Changes the parts of `category`, or of every category when it is nullptr.
 // Problems of the list go to `diagnostics` as "file:line: column 'x': why".
 // A list with a problem is not changed: the status says why (kListUnusable for
 // the header or a new value without a column, kSomethingRefused for rows).
-ListChange change_list(std::string_view list, std::string_view file_name, const Category& category,
+ListChange change_list(std::string_view list, std::string_view file_name, const Category* category,
                        const ChangeBlocks& conditions, const ChangeBlocks& new_values, PartLibrary& library,
                        std::ostream& diagnostics);
 

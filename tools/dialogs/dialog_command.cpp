@@ -426,6 +426,7 @@ void print_text(std::ostream& stream, const Run& run, int template_id, const Par
             stream << ']';
         }
         if (c.id == run.view.focus) stream << " (focus)";
+        if (c.tooltip) stream << " tip \"" << *c.tooltip << '"';
         stream << '\n';
     }
     for (const MessageBox& box : run.boxes) stream << "message box \"" << box.caption << "\": " << box.text << '\n';
@@ -539,6 +540,11 @@ std::vector<Assignment> changes(const Category& category, const Record& before, 
     for (const TextKey& key : text_keys())
         if (text_at(before, key) != text_at(after, key))
             assignments.push_back({std::string(key.key), std::string(text_at(after, key))});
+    // Of the general fields the dialog writes back the quantity only, never
+    // the environment or the temperature.
+    const GeneralField& quantity = *general_field_named("qty");
+    if (!same_general_value(quantity, before.data(), after.data()))
+        assignments.push_back({"qty", general_value_text(quantity, after.data())});
     return assignments;
 }
 
@@ -581,23 +587,20 @@ int edit_command(std::span<const std::string_view> arguments, std::istream& stan
         err << "gjbz108a edit: the dialog was not accepted; nothing written\n";
         return kAllComputed;
     }
-    if (load<std::uint16_t>(before.data(), GJBZ108A_EDIT_QUANTITY) !=
-        load<std::uint16_t>(record.data(), GJBZ108A_EDIT_QUANTITY))
-        err << "gjbz108a edit: the quantity is the list's: change its qty cell; the other changes are written\n";
     const std::vector<Assignment> new_cells = changes(*category, before, record);
     if (new_cells.empty()) {
         err << "gjbz108a edit: nothing changed; nothing written\n";
         return kAllComputed;
     }
     ChangeBlocks conditions, new_values;
-    if (!build_change_blocks(*category, ChangeSide::conditions, {{"ref", request.ref}}, conditions, why) ||
-        !build_change_blocks(*category, ChangeSide::new_values, new_cells, new_values, why)) {
+    if (!build_change_blocks(category, ChangeSide::conditions, {{"ref", request.ref}}, conditions, why) ||
+        !build_change_blocks(category, ChangeSide::new_values, new_cells, new_values, why)) {
         err << "gjbz108a edit: " << why << "; nothing written\n";
         return kSomethingRefused;
     }
     ListChange change{kListUnusable, {}};
     try {
-        change = change_list(list, request.list, *category, conditions, new_values, *library, err);
+        change = change_list(list, request.list, category, conditions, new_values, *library, err);
     } catch (const RecordTooLong& error) {
         err << request.list << ':' << error.line() << ": " << error.what() << '\n';
     }

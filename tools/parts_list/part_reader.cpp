@@ -5,6 +5,7 @@
 #include "records/field_values.h"
 #include "editing/defaults_merge.h"
 #include "editing/library_lookup.h"
+#include "tools/parts_list/general_values.h"
 #include "tools/parts_list/row.h"
 #include "tools/parts_list/screen_info.h"
 #include "tools/parts_list/utf8.h"
@@ -18,9 +19,6 @@ namespace gjbz108a::cli {
 namespace {
 
 constexpr std::size_t kLongestReference = GJBZ108A_EDIT_PART_NAME - GJBZ108A_EDIT_REFERENCE - 1;
-constexpr std::int64_t kMostParts = 9999;
-// Temperatures below absolute zero are typing errors, not storage conditions.
-constexpr float kLowestTemperature = -273.15f;
 
 }  // namespace
 
@@ -123,42 +121,11 @@ void PartReader::read_general(const Row& row, Part& part) {
     else
         std::ranges::copy(ref, part.record.data() + GJBZ108A_EDIT_REFERENCE);
 
-    std::int64_t whole;
-    const std::string_view qty = cell(row, ColumnKind::qty);
-    if (qty.empty())
-        problem_at(part, layout_.general(ColumnKind::qty), "a quantity is required");
-    else if (!read_whole(qty, 1, kMostParts, whole, why_))
-        problem_at(part, layout_.general(ColumnKind::qty), why_);
-    else {
-        part.quantity = static_cast<unsigned>(whole);
-        store(part.record.data(), GJBZ108A_EDIT_QUANTITY, static_cast<std::uint16_t>(whole));
+    for (const GeneralField& field : general_fields()) {
+        if (!read_general_value(field, cell(row, field.column), part.record.data(), why_))
+            problem_at(part, layout_.general(field.column), why_);
     }
-
-    const std::string_view environment = cell(row, ColumnKind::environment);
-    if (environment.empty())
-        problem_at(part, layout_.general(ColumnKind::environment), "an environment code is required");
-    else if (!read_whole(environment, 1, kLastEnvironmentCode, whole, why_))
-        problem_at(part, layout_.general(ColumnKind::environment), why_);
-    else
-        part.record[GJBZ108A_ENVIRONMENT_CODE] = static_cast<std::uint8_t>(whole);
-
-    // An empty temperature or cycling rate leaves the header's 0, as an empty
-    // parameter leaves its field.
-    float real;
-    const std::string_view temperature = cell(row, ColumnKind::temperature);
-    if (!temperature.empty()) {
-        if (read_real(temperature, kLowestTemperature, real, why_))
-            store(part.record.data(), GJBZ108A_TEMPERATURE, real);
-        else
-            problem_at(part, layout_.general(ColumnKind::temperature), why_);
-    }
-    const std::string_view cycling = cell(row, ColumnKind::cycling_rate);
-    if (!cycling.empty()) {
-        if (read_real(cycling, 0.0f, real, why_))
-            store(part.record.data(), GJBZ108A_CYCLING_RATE, real);
-        else
-            problem_at(part, layout_.general(ColumnKind::cycling_rate), why_);
-    }
+    part.quantity = load<std::uint16_t>(part.record.data(), GJBZ108A_EDIT_QUANTITY);
 }
 
 // The entered block starts with every field not defined, or with the
