@@ -10,6 +10,7 @@
 #include "tools/parts_list/list_format.h"
 #include "tools/parts_list/part_reader.h"
 #include "tools/prediction/progress_line.h"
+#include "tools/reports/spool_file.h"
 
 #include <optional>
 
@@ -124,6 +125,10 @@ ExitStatus predict(std::istream& in, std::string_view file_name, Format format, 
         return kListUnusable;
     } catch (const RecordTooLong& error) {
         Diagnostics(file_name, diagnostics).report(error.line(), "", error.what());
+        return kListUnusable;
+    } catch (const SpoolError& error) {
+        // The report tables could not hold the parts; nothing of them is written.
+        diagnostics << "gjbz108a: " << error.what() << '\n';
         return kListUnusable;
     }
 }

@@ -22,8 +22,8 @@ public:
 
     void finish(const Summary& s) override {
         for (const Category& category : categories())
-            if (!parts_.of(category.item_code).empty()) section(category.item_code);
-        if (!parts_.of(0).empty()) section(0);
+            if (parts_.count(category.item_code) != 0) section(category.item_code);
+        if (parts_.count(0) != 0) section(0);
         out_.text("total_failure_rate,parts_read,computed,computed_with_warnings,refused\n");
         out_.exact(s.total_failure_rate).ch(',').whole(s.read).ch(',').whole(s.computed).ch(',')
             .whole(s.with_warnings).ch(',').whole(s.refused).ch('\n');
@@ -38,11 +38,11 @@ private:
         for (const ReportTable* table : {&parameters, &factors})
             for (const auto& column : table->columns()) csv_cell(out_.ch(','), column.name);
         out_.ch('\n');
-        for (const HeldPart& part : parts_.of(item_code)) {
-            csv_part_cells(out_, part, joined_);
-            for (const std::string& cell : part.parameters) csv_cell(out_.ch(','), trim_blanks(cell));
+        for (auto parts = parts_.read(item_code); const HeldPart* part = parts.next();) {
+            csv_part_cells(out_, *part, joined_);
+            for (const std::string& cell : part->parameters) csv_cell(out_.ch(','), trim_blanks(cell));
             for (std::size_t i = 0; i < factors.columns().size(); ++i)
-                csv_cell(out_.ch(','), i < part.factors.size() ? trim_blanks(part.factors[i]) : "");
+                csv_cell(out_.ch(','), i < part->factors.size() ? trim_blanks(part->factors[i]) : "");
             out_.ch('\n');
         }
         out_.ch('\n');

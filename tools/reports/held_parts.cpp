@@ -1,31 +1,107 @@
 #include "tools/reports/held_parts.h"
 
-#include "tools/reports/report_table.h"
-
 #include <gjbz108a/records.h>
+
+#include <cstring>
 
 namespace gjbz108a::cli {
 namespace {
 
-std::vector<std::string> cells(const ReportTable& table, std::uint8_t* record) {
-    std::vector<std::string> texts;
+// A part packed: status, quantity, failure rate, quantity rate, then the texts
+// ref, category and messages, each after its length, then the parameter cells
+// and the factor cells, each list after its count. Only this process reads it
+// back, so numbers keep their bytes in memory.
+template <typename Number>
+void put(std::string& bytes, Number value) {
+    char raw[sizeof value];
+    std::memcpy(raw, &value, sizeof value);
+    bytes.append(raw, sizeof value);
+}
+
+void put_text(std::string& bytes, std::string_view text) {
+    put(bytes, static_cast<std::uint32_t>(text.size()));
+    bytes.append(text);
+}
+
+void put_cells(std::string& bytes, const ReportTable& table, std::uint8_t* record) {
     CellBuffer buffer;
-    for (const ReportTable::Column& column : table.columns())
-        texts.emplace_back(table.cell(column, record, buffer));
-    return texts;
+    put(bytes, static_cast<std::uint32_t>(table.columns().size()));
+    for (const ReportTable::Column& column : table.columns()) put_text(bytes, table.cell(column, record, buffer));
+}
+
+template <typename Number>
+Number take(std::string_view& bytes) {
+    Number value;
+    std::memcpy(&value, bytes.data(), sizeof value);
+    bytes.remove_prefix(sizeof value);
+    return value;
+}
+
+void take_text(std::string_view& bytes, std::string& text) {
+    const auto size = take<std::uint32_t>(bytes);
+    text.assign(bytes.substr(0, size));
+    bytes.remove_prefix(size);
+}
+
+void take_cells(std::string_view& bytes, std::vector<std::string>& cells) {
+    cells.resize(take<std::uint32_t>(bytes));
+    for (std::string& cell : cells) take_text(bytes, cell);
 }
 
 }  // namespace
 
+HeldParts::HeldParts(std::size_t chunk_bytes) : chunk_bytes_(chunk_bytes) {}
+
 void HeldParts::add(const PartLine& line) {
     unsigned code = line.record[GJBZ108A_ITEM_CODE];
     if (code >= groups_.size()) code = 0;
-    HeldPart part{std::string(line.ref), line.quantity, std::string(line.category), line.status,
-                  line.failure_rate, line.quantity_rate, std::string(line.messages),
-                  cells(report_table(code, TableKind::parameters), line.record), {}};
-    if (line.status != Status::not_computed)
-        part.factors = cells(report_table(code, TableKind::factors), line.record);
-    groups_[code].push_back(std::move(part));
+    Group& group = groups_[code];
+    std::string& bytes = group.buffer;
+    put(bytes, static_cast<std::uint8_t>(line.status));
+    put(bytes, line.quantity);
+    put(bytes, line.failure_rate);
+    put(bytes, line.quantity_rate);
+    put_text(bytes, line.ref);
+    put_text(bytes, line.category);
+    put_text(bytes, line.messages);
+    put_cells(bytes, report_table(code, TableKind::parameters), line.record);
+    if (line.status != Status::not_computed) put_cells(bytes, report_table(code, TableKind::factors), line.record);
+    else put(bytes, std::uint32_t{0});
+    ++group.count;
+    if (bytes.size() < chunk_bytes_) return;
+    if (!spool_) spool_ = std::make_unique<SpoolFile>();
+    group.chunks.push_back({spool_->append(bytes), bytes.size()});
+    bytes.clear();
+}
+
+bool HeldParts::Reader::load() {
+    const Group& group = parts_.groups_[item_code_];
+    if (chunk_ < group.chunks.size()) {
+        const Chunk& chunk = group.chunks[chunk_];
+        parts_.spool_->read(chunk.offset, chunk.size, parts_.loaded_);
+        left_ = parts_.loaded_;
+    } else if (chunk_ == group.chunks.size()) {
+        left_ = group.buffer;
+    } else {
+        return false;
+    }
+    ++chunk_;
+    return true;
+}
+
+const HeldPart* HeldParts::Reader::next() {
+    while (left_.empty())
+        if (!load()) return nullptr;
+    part_.status = static_cast<Status>(take<std::uint8_t>(left_));
+    part_.quantity = take<unsigned>(left_);
+    part_.failure_rate = take<float>(left_);
+    part_.quantity_rate = take<double>(left_);
+    take_text(left_, part_.ref);
+    take_text(left_, part_.category);
+    take_text(left_, part_.messages);
+    take_cells(left_, part_.parameters);
+    take_cells(left_, part_.factors);
+    return &part_;
 }
 
 }  // namespace gjbz108a::cli

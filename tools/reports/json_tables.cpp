@@ -26,17 +26,17 @@ public:
         out_.text("{\"categories\":[");
         bool first = true;
         for (const Category& category : categories()) {
-            if (parts_.of(category.item_code).empty()) continue;
+            if (parts_.count(category.item_code) == 0) continue;
             out_.text(first ? "\n" : ",\n");
             first = false;
             write_category(category);
         }
         out_.text(first ? "],\n\"unplaced_parts\":[" : "\n],\n\"unplaced_parts\":[");
         first = true;
-        for (const HeldPart& part : parts_.of(0)) {
+        for (auto parts = parts_.read(0); const HeldPart* part = parts.next();) {
             out_.text(first ? "\n" : ",\n");
             first = false;
-            json_part_members(out_, part);
+            json_part_members(out_, *part);
             out_.ch('}');
         }
         out_.text(first ? "],\n" : "\n],\n");
@@ -77,16 +77,16 @@ private:
         out_.text(",\"parts\":[");
         double sum = 0;
         bool first = true;
-        for (const HeldPart& part : parts_.of(category.item_code)) {
+        for (auto parts = parts_.read(category.item_code); const HeldPart* part = parts.next();) {
             out_.text(first ? "\n" : ",\n");
             first = false;
-            json_part_members(out_, part);
+            json_part_members(out_, *part);
             out_.text(",\"parameters\":");
-            cells(parameters, part.parameters);
+            cells(parameters, part->parameters);
             out_.text(",\"factors\":");
-            if (part.status != Status::not_computed) {
-                cells(factors, part.factors);
-                sum += part.quantity_rate;
+            if (part->status != Status::not_computed) {
+                cells(factors, part->factors);
+                sum += part->quantity_rate;
             } else {
                 out_.text("null");
             }

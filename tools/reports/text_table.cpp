@@ -1,6 +1,5 @@
 #include "tools/reports/text_table.h"
 
-#include "tools/prediction/text_line.h"
 #include "tools/parts_list/utf8.h"
 
 #include <algorithm>
@@ -13,19 +12,17 @@ void TextTable::column(std::vector<std::string_view> titles, std::size_t width, 
     columns_.push_back({std::move(titles), width, align});
 }
 
-void TextTable::row(std::vector<std::string_view> cells, std::string_view messages) {
+void TextTable::fit(const std::vector<std::string_view>& cells) {
     for (std::size_t i = 0; i < cells.size() && i < columns_.size(); ++i)
         columns_[i].width = std::max(columns_[i].width, display_width(cells[i]));
-    rows_.push_back({std::move(cells), messages});
 }
 
-void TextTable::write(Output& out) const {
-    TextLine line;
-    auto add = [&](const Column& column, std::string_view text) {
-        if (column.align == Align::right) line.right(text, column.width);
-        else line.left(text, column.width);
-    };
+void TextTable::add(const Column& column, std::string_view text) {
+    if (column.align == Align::right) line_.right(text, column.width);
+    else line_.left(text, column.width);
+}
 
+void TextTable::write_head(Output& out) {
     std::size_t title_lines = 0;
     for (const Column& column : columns_) title_lines = std::max(title_lines, column.titles.size());
     for (std::size_t l = 0; l < title_lines; ++l) {
@@ -34,20 +31,18 @@ void TextTable::write(Output& out) const {
         });
         if (!titled) continue;
         for (const Column& column : columns_) add(column, l < column.titles.size() ? column.titles[l] : "");
-        line.write(out);
+        line_.write(out);
     }
-    for (const Column& column : columns_) line.left(std::string(column.width, '-'), column.width);
-    line.write(out);
+    for (const Column& column : columns_) line_.left(std::string(column.width, '-'), column.width);
+    line_.write(out);
+}
 
+void TextTable::write_row(Output& out, const std::vector<std::string_view>& cells, std::string_view messages) {
+    for (std::size_t i = 0; i < columns_.size(); ++i) add(columns_[i], i < cells.size() ? cells[i] : "");
+    line_.write(out);
     // Message lines are indented past the reference designators.
     const std::size_t indent = columns_.empty() ? 0 : columns_.front().width + 2;
-    for (const Row& row : rows_) {
-        for (std::size_t i = 0; i < columns_.size(); ++i) add(columns_[i], i < row.cells.size() ? row.cells[i] : "");
-        line.write(out);
-        for_each_line(row.messages, [&](std::string_view message) {
-            out.text(std::string(indent, ' ')).text(message).ch('\n');
-        });
-    }
+    for_each_line(messages, [&](std::string_view message) { out.text(std::string(indent, ' ')).text(message).ch('\n'); });
 }
 
 }  // namespace gjbz108a::cli

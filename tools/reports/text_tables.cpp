@@ -12,7 +12,6 @@
 #include "tools/prediction/summary.h"
 #include "tools/reports/text_table.h"
 
-#include <deque>
 #include <string>
 
 namespace gjbz108a::cli {
@@ -32,11 +31,9 @@ public:
     explicit TextTables(std::ostream& out) : out_(out) {}
 
     void finish(const Summary& s) override {
-        for (const Category& category : categories()) {
-            const auto parts = parts_.of(category.item_code);
-            if (!parts.empty()) write_category(category, parts);
-        }
-        if (!parts_.of(0).empty()) write_unplaced(parts_.of(0));
+        for (const Category& category : categories())
+            if (parts_.count(category.item_code) != 0) write_category(category);
+        if (parts_.count(0) != 0) write_unplaced();
         text_summary(out_, s, kDigits);
         out_.flush();
     }
@@ -46,40 +43,47 @@ private:
         out_.text(text).ch('\n').text(std::string(text.size(), '=')).text("\n\n");
     }
 
-    // Text that the table shows until it is written.
-    std::string_view keep(std::string_view text) { return texts_.emplace_back(text); }
-
     std::string_view quantity(const HeldPart& part) {
-        return part.quantity == 0 ? std::string_view{} : keep(out_.format_whole(part.quantity));
+        if (part.quantity == 0) return {};
+        return quantity_.assign(out_.format_whole(part.quantity));
     }
 
-    void write_category(const Category& category, std::span<const HeldPart> parts) {
+    // The first pass over the category's parts: the columns fitted to the cells.
+    template <typename Cells>
+    void fit(TextTable& table, unsigned item_code, Cells cells_of) {
+        for (auto parts = parts_.read(item_code); const HeldPart* part = parts.next();) table.fit(cells_of(*part));
+    }
+
+    void write_category(const Category& category) {
         heading(std::string(category.name) + " (ItemCode " + std::to_string(category.item_code) + ")");
         if (!report_table(category.item_code, TableKind::parameters).columns().empty())
-            write_parameters(category.item_code, parts);
-        const double sum = write_factors(category.item_code, parts);
-        out_.text(category.name).text(": ").whole(parts.size()).text(parts.size() == 1 ? " part" : " parts")
+            write_parameters(category.item_code);
+        const double sum = write_factors(category.item_code);
+        const unsigned long count = parts_.count(category.item_code);
+        out_.text(category.name).text(": ").whole(count).text(count == 1 ? " part" : " parts")
             .text(", sum of qty x failure rate ").rounded(sum, kDigits).text(" per 10^6 hours\n\n");
-        texts_.clear();
     }
 
-    void write_parameters(unsigned item_code, std::span<const HeldPart> parts) {
+    void write_parameters(unsigned item_code) {
         const ReportTable& parameters = report_table(item_code, TableKind::parameters);
         TextTable table;
         table.column({"Ref"});
         table.column({"Qty"}, 0, Align::right);
         for (const auto& column : parameters.columns()) table.column(title_lines(parameters, column), column.width);
-        for (const HeldPart& part : parts) {
-            std::vector<std::string_view> cells{part.ref, quantity(part)};
-            cells.insert(cells.end(), part.parameters.begin(), part.parameters.end());
-            table.row(std::move(cells));
-        }
-        table.write(out_);
+        auto cells_of = [&](const HeldPart& part) -> const std::vector<std::string_view>& {
+            cells_.assign({part.ref, quantity(part)});
+            cells_.insert(cells_.end(), part.parameters.begin(), part.parameters.end());
+            return cells_;
+        };
+        fit(table, item_code, cells_of);
+        table.write_head(out_);
+        for (auto parts = parts_.read(item_code); const HeldPart* part = parts.next();)
+            table.write_row(out_, cells_of(*part));
         out_.ch('\n');
     }
 
     // Gives the sum of qty x failure rate of the computed parts.
-    double write_factors(unsigned item_code, std::span<const HeldPart> parts) {
+    double write_factors(unsigned item_code) {
         const ReportTable& factors = report_table(item_code, TableKind::factors);
         TextTable table;
         table.column({"Ref"});
@@ -87,39 +91,48 @@ private:
         table.column({"Failure rate", "(per 10^6 h)"}, 0, Align::right);
         for (const auto& column : factors.columns()) table.column(title_lines(factors, column), column.width);
         table.column({"Status"});
-        double sum = 0;
-        for (const HeldPart& part : parts) {
+        auto cells_of = [&](const HeldPart& part) -> const std::vector<std::string_view>& {
             const bool computed = part.status != Status::not_computed;
-            std::vector<std::string_view> cells{part.ref, quantity(part),
-                                                computed ? keep(out_.format_rounded(part.failure_rate, kDigits))
-                                                         : std::string_view{}};
-            cells.insert(cells.end(), part.factors.begin(), part.factors.end());
-            cells.resize(3 + factors.columns().size());  // no factors for a part not computed
-            cells.push_back(status_text(part.status));
-            table.row(std::move(cells), part.messages);
-            if (computed) sum += part.quantity_rate;
+            rate_.assign(computed ? out_.format_rounded(part.failure_rate, kDigits) : std::string_view{});
+            cells_.assign({part.ref, quantity(part), rate_});
+            cells_.insert(cells_.end(), part.factors.begin(), part.factors.end());
+            cells_.resize(3 + factors.columns().size());  // no factors for a part not computed
+            cells_.push_back(status_text(part.status));
+            return cells_;
+        };
+        fit(table, item_code, cells_of);
+        table.write_head(out_);
+        double sum = 0;
+        for (auto parts = parts_.read(item_code); const HeldPart* part = parts.next();) {
+            table.write_row(out_, cells_of(*part), part->messages);
+            if (part->status != Status::not_computed) sum += part->quantity_rate;
         }
-        table.write(out_);
         out_.ch('\n');
         return sum;
     }
 
-    void write_unplaced(std::span<const HeldPart> parts) {
+    void write_unplaced() {
         heading("Parts of no known category");
         TextTable table;
         table.column({"Ref"});
         table.column({"Qty"}, 0, Align::right);
         table.column({"Category"});
         table.column({"Status"});
-        for (const HeldPart& part : parts)
-            table.row({part.ref, quantity(part), part.category, status_text(part.status)}, part.messages);
-        table.write(out_);
+        auto cells_of = [&](const HeldPart& part) -> const std::vector<std::string_view>& {
+            cells_.assign({part.ref, quantity(part), part.category, status_text(part.status)});
+            return cells_;
+        };
+        fit(table, 0, cells_of);
+        table.write_head(out_);
+        for (auto parts = parts_.read(0); const HeldPart* part = parts.next();)
+            table.write_row(out_, cells_of(*part), part->messages);
         out_.ch('\n');
-        texts_.clear();
     }
 
     Output out_;
-    std::deque<std::string> texts_;  // a deque keeps them in place as it grows
+    // A row's cells and the numbers among them, until the row is fitted or written.
+    std::vector<std::string_view> cells_;
+    std::string quantity_, rate_;
 };
 
 }  // namespace
