@@ -32,9 +32,10 @@ void show_example(std::ostream& out, unsigned item_code) {
 
 }  // namespace
 
-void list_fields(std::ostream& out) {
+void list_fields(std::ostream& out, const Category* only) {
     bool first = true;
     for (const Category& category : categories()) {
+        if (only != nullptr && &category != only) continue;
         out << (first ? "" : "\n") << "#### " << static_cast<unsigned>(category.item_code) << ' '
             << category.name << "\n\n";
         first = false;

@@ -3,10 +3,13 @@
 // README's reference section is this text, so the two cannot drift apart.
 #pragma once
 
+#include "records/item_codes.h"
+
 #include <ostream>
 
 namespace gjbz108a::cli {
 
-void list_fields(std::ostream& out);
+// Every category, or only `category`.
+void list_fields(std::ostream& out, const Category* category = nullptr);
 
 }  // namespace gjbz108a::cli

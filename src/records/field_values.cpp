@@ -1,12 +1,14 @@
 #include "records/field_values.h"
 
 #include "records/record.h"
+#include "records/suggestions.h"
 #include "records/undefined_value.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <vector>
 
 namespace gjbz108a {
 namespace {
@@ -67,6 +69,16 @@ const Category* category_named(std::string_view text) noexcept {
     return nullptr;
 }
 
+std::string unknown_category(std::string_view text) {
+    std::string why;
+    append_quoted(why, text);
+    why.append(" is neither a supported ItemCode nor a category name");
+    std::vector<std::string_view> names;
+    for (const Category& category : categories()) names.push_back(category.name);
+    append_did_you_mean(why, likely_meant(text, names));
+    return why;
+}
+
 bool read_whole(std::string_view text, std::int64_t min, std::int64_t max, std::int64_t& value,
                 std::string& why) {
     const std::string_view digits = without_plus(text);
@@ -99,6 +111,14 @@ bool read_real(std::string_view text, float min, float& value, std::string& why)
     if (stop != end || error == std::errc::invalid_argument) {
         quote(why, text);
         why.append(" is not a number");
+        if (const std::size_t comma = digits.find(','); comma != std::string_view::npos) {
+            std::string pointed(digits);
+            pointed[comma] = '.';
+            float ignored;
+            const char* last = pointed.data() + pointed.size();
+            if (std::from_chars(pointed.data(), last, ignored).ptr == last)
+                why.append("; write a decimal point, not a comma: ").append(pointed);
+        }
         return false;
     }
     if (error == std::errc::result_out_of_range) {
@@ -151,6 +171,7 @@ bool read_entry(std::string_view text, std::span<const std::string_view> entries
     } else {
         why.append("; gjbz108a --list-fields shows its entries");
     }
+    append_did_you_mean(why, likely_meant(trimmed(text), entries));
     return false;
 }
 

@@ -59,6 +59,10 @@ Storage storage_of(FieldType type) noexcept;
 // nullptr for any other text.
 const Category* category_named(std::string_view text) noexcept;
 
+// What to say of a text that names no category: "'X' is neither a supported
+// ItemCode nor a category name", and the names it may have meant.
+std::string unknown_category(std::string_view text);
+
 // Range of the numbers a field takes, undefined value aside.
 struct FieldRange {
     std::int64_t max;  // whole-number fields

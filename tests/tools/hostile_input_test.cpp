@@ -113,7 +113,8 @@ TEST(HostileInput, Latin1BytesAreReadAsLatin1AndTheJsonStaysUtf8) {
     EXPECT_EQ(run.diagnostics,
               "parts.csv:3: column 'ref': the cell is not UTF-8 text; here and in the rest of the list such bytes "
               "are read as Latin-1\n"
-              "parts.csv:4: column 'category': 'FUS\xc9S' is neither a supported ItemCode nor a category name\n");
+              "parts.csv:4: column 'category': 'FUS\xc9S' is neither a supported ItemCode nor a category name; did "
+              "you mean 'FUSES'?\n");
     EXPECT_TRUE(is_utf8(run.out));
     EXPECT_NE(run.out.find("{\"ref\":\"\xce\xa9" "1\","), std::string::npos);
     EXPECT_NE(run.out.find("{\"ref\":\"F\\u00e9\","), std::string::npos);

@@ -92,7 +92,8 @@ TEST(LibraryCommand, AddStoresOrReplacesAPart) {
               "2 gjbz108a lib: 'resistors=127': '127' is the value that means not defined in this field; leave it "
               "empty or write --- for that");
     EXPECT_EQ(refused({"add", "Resistors", "RES BAD"}),
-              "2 gjbz108a lib: 'Resistors' is neither a supported ItemCode nor a category name");
+              "2 gjbz108a lib: 'Resistors' is neither a supported ItemCode nor a category name; did you mean "
+              "'Resistor'?");
     EXPECT_EQ(lib({"add", "Resistor", std::string(43, 'R'), "style=Chip Film"}).status, 1);
 }
 

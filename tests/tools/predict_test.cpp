@@ -88,7 +88,8 @@ TEST(Predict, EveryProblemIsNamedByFileLineAndColumnAndTheOtherPartsGoOn) {
                                 "F2,1,25,1,0.5,,B1,,\n"
                                 "F3,1,25,1,0.5,,,x,\n"
                                 ",,,,,,,,\"Power section: a note, not a part\"\n",
-         "parts.csv:1: column 'Qualty': no category has this field; a part with a value in it is refused\n"
+         "parts.csv:1: column 'Qualty': no category has this field; a part with a value in it is refused; did you "
+         "mean 'quality'?\n"
          "parts.csv:3: column 'Qualty': no category has this field\n"
          "parts.csv:4: column 8: a value in a column without a name\n",
          kSomethingRefused, {"\"ref\":\"F1\",\"qty\":1,\"category\":\"FUSES\",\"failure_rate\":0.5", "\"parts_read\":3,"}},

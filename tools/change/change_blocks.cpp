@@ -2,6 +2,7 @@
 
 #include "records/field_types.h"
 #include "records/field_values.h"
+#include "records/suggestions.h"
 #include "records/undefined_value.h"
 #include "tools/parts_list/screen_info.h"
 
@@ -75,6 +76,16 @@ bool store_parameter_value(const ParameterField& field, std::string_view value, 
     return true;
 }
 
+// The keys a change of `category` (nullptr: of every category) takes.
+std::vector<std::string_view> keys(const Category* category) {
+    std::vector<std::string_view> keys;
+    for (const GeneralField& field : general_fields()) keys.push_back(general_field_key(field));
+    for (const TextKey& key : kTextKeys) keys.push_back(key.key);
+    if (category != nullptr)
+        for (const ParameterField& field : category_fields(category->item_code)) keys.push_back(field.key);
+    return keys;
+}
+
 }  // namespace
 
 std::span<const TextKey> text_keys() noexcept { return kTextKeys; }
@@ -135,11 +146,13 @@ bool build_change_blocks(const Category* category, ChangeSide side, const std::v
             why = argument + ": a change of parts of every category sets and compares only qty, environment, "
                              "temperature, cycling_rate, ref, generic_name, catalog_number, military_number and "
                              "part_name; name the category (--category) for its parameters";
+            append_did_you_mean(why, likely_meant(assignment.key, keys(nullptr)));
             return false;
         } else {
             why = argument + ": " + std::string(category->name) +
                   " has no such parameter (gjbz108a --list-fields lists them), and it is not qty, environment, "
                   "temperature, cycling_rate, ref, generic_name, catalog_number, military_number or part_name";
+            append_did_you_mean(why, likely_meant(assignment.key, keys(category)));
             return false;
         }
     }

@@ -3,6 +3,7 @@
 #include "records/field_values.h"
 #include "tools/change/change_arguments.h"
 #include "tools/file_streams.h"
+#include "tools/help/help_texts.h"
 #include "tools/prediction/host_part_library.h"
 #include "tools/parts_list/input_limits.h"
 #include "tools/change/list_change.h"
@@ -11,39 +12,6 @@
 
 namespace gjbz108a::cli {
 namespace {
-
-constexpr std::string_view kUsage = R"(Usage: gjbz108a change PARTS_FILE [--category CATEGORY]
-                       [--where KEY=VALUE...] --set KEY=VALUE... [-o OUT_FILE]
-
-Changes the parts that meet every condition: puts the new values into them
-and writes the whole list, otherwise as it was (rows, cells, notes), to
-OUT_FILE or to standard output. Standard error says how many parts matched
-and how many changed. PARTS_FILE '-' reads standard input; OUT_FILE may be
-PARTS_FILE itself.
-
-The parts are those of one category, given by --category CATEGORY or by the
-condition category=CATEGORY (an ItemCode or a category name), or without a
-category those of every category.
-
-A KEY is one of qty, environment, temperature, cycling_rate (for every
-part), one of the texts ref, generic_name, catalog_number, military_number,
-part_name, or a parameter of the category (gjbz108a --list-fields). A VALUE
-is written as in a parts list, or:
-  ***        any value (in a condition), no change (in a new value)
-  --- or ''  not defined (an empty cell) for a parameter or a text
-A condition on a text may be a pattern: '*' stands for any text at the start,
-at the end, at both ends or once inside, '?' for any one character; letter
-case counts. A new text -rb1 removes the first character, -re1 the last. A
-key without a condition takes any value. Conditions see a part's entered
-parameters: its cells over those of the library part that the row names.
-
-Nothing is written when an argument is invalid or the list has a problem.
-
-Exit status:
-  0  the list was written
-  1  the list has problems (reported; nothing written)
-  2  bad arguments, or a file that cannot be read or written (nothing written)
-)";
 
 int usage_error(std::ostream& err, std::string_view why) {
     err << "gjbz108a change: " << why << "\nTry 'gjbz108a change --help'.\n";
@@ -58,12 +26,12 @@ int change_command(std::span<const std::string_view> arguments, std::istream& st
     std::string why;
     if (!parse_change_arguments(arguments, request, why)) return usage_error(err, why);
     if (request.help) {
-        out << kUsage;
+        print_help(out, "change");
         return kAllComputed;
     }
     const Category* category = request.category.empty() ? nullptr : category_named(request.category);
     if (!request.category.empty() && category == nullptr)
-        return usage_error(err, "'" + request.category + "' is neither a supported ItemCode nor a category name");
+        return usage_error(err, unknown_category(request.category));
     ChangeBlocks conditions, new_values;
     if (!build_change_blocks(category, ChangeSide::conditions, request.conditions, conditions, why) ||
         !build_change_blocks(category, ChangeSide::new_values, request.new_values, new_values, why))

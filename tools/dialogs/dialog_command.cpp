@@ -8,6 +8,7 @@
 #include "tools/change/change_blocks.h"
 #include "tools/change/list_change.h"
 #include "tools/file_streams.h"
+#include "tools/help/help_texts.h"
 #include "tools/parts_list/columns.h"
 #include "tools/parts_list/csv_reader.h"
 #include "tools/parts_list/diagnostics.h"
@@ -37,33 +38,9 @@ namespace platform = gjbz108a::platform;
 using platform::Hwnd;
 using platform::UserAction;
 
-constexpr std::string_view kDialogUsage =
-    R"(Usage: gjbz108a dialog ITEMCODE [--mode 0|1|2] [--variant N] [--part LIST --ref REF]
-                       [--actions FILE] [--format text|json]
-       gjbz108a edit LIST --ref REF [--actions FILE] [-o OUT]
-
-'dialog' opens the editing dialog of a category (ITEMCODE, or the category's
-name): for one part (mode 0, the default), for the category's defaults (mode
-1; variant 1 a new set) or for a global change (mode 2; variant 0 the
-conditions, 1 the new values). It edits an empty part, or the part of the CSV
-parts list LIST whose reference designator is REF. It performs the actions of
-FILE, one a line:
-  select ID INDEX   pick item INDEX (from 0) of the list ID
-  type ID TEXT      replace the text of the edit ID by the rest of the line
-  click ID          click the control ID
-  focus ID          move the focus to the control ID
-  key F1|ENTER|ESCAPE
-  hover ID          rest the pointer on ID (its tool tip)
-and prints the dialog as the user sees it at the end: its controls, the
-message boxes it showed and the part's parameters.
-
-'edit' edits the part REF of LIST in its dialog and, on OK, rewrites the cells
-of its row that the dialog changed (to OUT, or in place), as 'change' does.
-Without a window system it needs the actions of FILE.
-)";
-
-int usage_error(std::ostream& err, std::string_view why) {
-    err << "gjbz108a: " << why << "\nTry 'gjbz108a dialog --help'.\n";
+// `command` is "dialog" or "edit".
+int usage_error(std::ostream& err, std::string_view command, std::string_view why) {
+    err << "gjbz108a: " << why << "\nTry 'gjbz108a " << command << " --help'.\n";
     return kListUnusable;
 }
 
@@ -478,17 +455,17 @@ int dialog_command(std::span<const std::string_view> arguments, std::istream& st
                    std::ostream& err, PartLibrary* library) {
     DialogRequest request;
     std::string category_text, why;
-    if (!parse(arguments, request, category_text, why)) return usage_error(err, why);
+    if (!parse(arguments, request, category_text, why)) return usage_error(err, "dialog", why);
     if (request.help) {
-        out << kDialogUsage;
+        print_help(out, "dialog");
         return kAllComputed;
     }
-    if (!request.output.empty()) return usage_error(err, "-o belongs to 'edit'");
-    if (request.list.empty() != request.ref.empty()) return usage_error(err, "--part and --ref go together");
+    if (!request.output.empty()) return usage_error(err, "dialog", "-o belongs to 'edit'");
+    if (request.list.empty() != request.ref.empty()) return usage_error(err, "dialog", "--part and --ref go together");
     const Category* category = category_named(category_text);
     if (!category_text.empty() && !category)
-        return usage_error(err, "'" + category_text + "' is neither a supported ItemCode nor a category name");
-    if (!category && request.list.empty()) return usage_error(err, "no ItemCode given");
+        return usage_error(err, "dialog", unknown_category(category_text));
+    if (!category && request.list.empty()) return usage_error(err, "dialog", "no ItemCode given");
     std::vector<UserAction> actions;
     if (!request.actions.empty() && !read_actions(request.actions, actions, why)) {
         err << "gjbz108a: " << why << '\n';
@@ -504,7 +481,7 @@ int dialog_command(std::span<const std::string_view> arguments, std::istream& st
         const Category* of_part = nullptr;
         if (!load_part(request, list, *library, record, of_part, err)) return kListUnusable;
         if (category && category != of_part)
-            return usage_error(err, "the part '" + request.ref + "' is a " + std::string(of_part->name));
+            return usage_error(err, "dialog", "the part '" + request.ref + "' is a " + std::string(of_part->name));
         category = of_part;
     } else {
         record[GJBZ108A_ITEM_CLASS] = record[GJBZ108A_EDIT_ITEM_CLASS] = 1;
@@ -554,13 +531,15 @@ int edit_command(std::span<const std::string_view> arguments, std::istream& stan
                  std::ostream& err, PartLibrary* library) {
     DialogRequest request;
     std::string why;
-    if (!parse(arguments, request, request.list, why)) return usage_error(err, why);
+    if (!parse(arguments, request, request.list, why)) return usage_error(err, "edit", why);
     if (request.help) {
-        out << kDialogUsage;
+        print_help(out, "edit");
         return kAllComputed;
     }
-    if (request.list.empty() || request.ref.empty()) return usage_error(err, "edit needs a parts list and --ref REF");
-    if (request.mode != 0 || request.variant != 0) return usage_error(err, "edit edits one part: no --mode or --variant");
+    if (request.list.empty() || request.ref.empty())
+        return usage_error(err, "edit", "edit needs a parts list and --ref REF");
+    if (request.mode != 0 || request.variant != 0)
+        return usage_error(err, "edit", "edit edits one part: no --mode or --variant");
     // The headless window system is the only one here: without a script of
     // actions nobody could work in the dialog.
     if (request.actions.empty()) {

@@ -1,6 +1,8 @@
 #include "tools/library/library_command.h"
 
 #include "tools/file_streams.h"
+#include "records/suggestions.h"
+#include "tools/help/help_texts.h"
 #include "tools/library/library_commands.h"
 
 #include <unistd.h>
@@ -8,46 +10,10 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <vector>
 
 namespace gjbz108a::cli {
 namespace {
-
-constexpr std::string_view kUsage = R"(Usage: gjbz108a lib COMMAND ARGUMENTS...
-
-Keeps the host component library that gjbz108a and the plug-in's editing
-dialogs use: parts stored under generic names, cross-references from catalog
-numbers, military numbers and part names, and the defaults of every category.
-
-  show NAME           a part, by its generic name, catalog number, military
-                      number or part name
-  search [--contains] [--kind KIND] [--category CATEGORY] KEY
-                      the names that begin with KEY (--contains: that contain
-                      it); KIND generic_name (the default), catalog_number,
-                      military_number or part_name
-  add CATEGORY GENERIC_NAME [KEY=VALUE...]
-                      stores a part, or replaces the one of that name; KEYs
-                      and VALUEs as in a parts list, a KEY left out is ---
-  xref KIND NAME GENERIC_NAME
-                      makes a catalog_number, military_number or part_name
-                      refer to a generic name
-  defaults CATEGORY [TYPE [SUBTYPE]]
-                      the defaults that the empty cells of such a part take
-  import parts|xrefs|defaults FILE
-                      adds or replaces the rows of a CSV file ('-' reads
-                      standard input), all of them or, on a bad row, none
-  export parts|xrefs|defaults [-o FILE]
-                      writes a table as CSV; parts in the columns of a parts
-                      list (generic_name, category, then the parameters)
-
-Letter case does not matter in names. The database is the file named by
-TALWEN_DB, else ~/.local/share/talwen/library.db; a new one starts with the
-shipped defaults and starter library.
-
-Exit status:
-  0  done
-  1  nothing found, or the library refused the change (and is as it was)
-  2  bad arguments, or a file that cannot be read or written
-)";
 
 using Command = void (*)(lib::ComponentLibrary&, lib::Arguments, lib::Streams);
 
@@ -77,11 +43,24 @@ int library_command(std::span<const std::string_view> arguments, std::istream& s
                     std::ostream& err) {
     if (arguments.empty()) return usage_error(err, "no command given");
     if (arguments[0] == "--help" || arguments[0] == "-h") {
-        out << kUsage << "\nThe database now: " << lib::ComponentLibrary::default_location().string() << '\n';
+        print_help(out, "lib");
+        out << "\nThe database now: " << lib::ComponentLibrary::default_location().string() << '\n';
         return 0;
     }
     const auto entry = std::ranges::find(kCommands, arguments[0], &Entry::name);
-    if (entry == kCommands.end()) return usage_error(err, "unknown command '" + std::string(arguments[0]) + "'");
+    if (entry == kCommands.end()) {
+        std::string why = "unknown command '" + std::string(arguments[0]) + "'";
+        std::vector<std::string_view> names;
+        for (const Entry& each : kCommands) names.push_back(each.name);
+        append_did_you_mean(why, likely_meant(arguments[0], names));
+        return usage_error(err, why);
+    }
+    // A subcommand's help, whatever else is given: no part, category or table
+    // is named --help.
+    if (std::ranges::any_of(arguments.subspan(1), [](std::string_view a) { return a == "--help" || a == "-h"; })) {
+        print_help(out, "lib " + std::string(entry->name));
+        return 0;
+    }
     try {
         lib::ComponentLibrary library(lib::ComponentLibrary::default_location());
         // Progress is for a person watching, not for a file or a pipe.

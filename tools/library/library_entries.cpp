@@ -3,6 +3,7 @@
 
 #include "editing/defaults_merge.h"
 #include "records/field_values.h"
+#include "records/suggestions.h"
 
 #include "block_codec.h"
 #include "error.h"
@@ -30,7 +31,7 @@ std::optional<NameKind> kind_named(std::string_view text) {
 const Category& category_argument(std::string_view text) {
     const Category* category = category_named(text);
     if (category == nullptr)
-        throw UsageError("'" + std::string(text) + "' is neither a supported ItemCode nor a category name");
+        throw UsageError(unknown_category(text));
     return *category;
 }
 
@@ -115,9 +116,15 @@ void add(ComponentLibrary& library, Arguments arguments, Streams streams) {
         const std::string_view key = assignment.substr(0, equals);
         const auto fields = category_fields(category.item_code);
         const auto field = std::ranges::find_if(fields, [&](const ParameterField& f) { return same_text(f.key, key); });
-        if (equals == std::string_view::npos || field == fields.end())
-            throw UsageError("'" + std::string(assignment) + "': " + std::string(category.name) +
-                             " has no such parameter (gjbz108a --list-fields lists them)");
+        if (equals == std::string_view::npos || field == fields.end()) {
+            std::string why;  // appended, not summed: GCC 12 warns of a sum of temporaries here
+            why.append("'").append(assignment).append("': ").append(category.name);
+            why.append(" has no such parameter (gjbz108a --list-fields lists them)");
+            std::vector<std::string_view> keys;
+            for (const ParameterField& each : fields) keys.push_back(each.key);
+            append_did_you_mean(why, likely_meant(key, keys));
+            throw UsageError(why);
+        }
         try {
             talwen::set_field(part.block, *field, assignment.substr(equals + 1));
         } catch (const Error& error) {

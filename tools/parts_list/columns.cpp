@@ -2,8 +2,11 @@
 
 #include "records/item_codes.h"
 #include "records/field_values.h"
+#include "records/suggestions.h"
 #include "tools/parts_list/csv_reader.h"
 #include "tools/parts_list/row.h"
+
+#include <algorithm>
 
 namespace gjbz108a::cli {
 namespace {
@@ -33,7 +36,51 @@ bool names_a_general_column(const CsvReader& header) {
     return false;
 }
 
+// What a header separated by semicolons or tabs was meant to be: a
+// spreadsheet set to decimal commas saves "CSV" with semicolons, and a copy
+// from a table gives tabs. Empty when the header is no such thing.
+std::string_view separator_hint(const CsvReader& header) {
+    for (const char separator : {';', '\t'}) {
+        int named = 0;
+        for (std::size_t column = 0; column < header.size(); ++column) {
+            const std::string_view cell = header.cell(column);
+            if (cell.find(separator) == std::string_view::npos) continue;
+            for (std::size_t start = 0; start <= cell.size();) {
+                const std::size_t end = std::min(cell.find(separator, start), cell.size());
+                if (kind_of(trimmed(cell.substr(start, end - start))) < ColumnKind::generic_name) ++named;
+                start = end + 1;
+            }
+        }
+        if (named < 2) continue;
+        return separator == ';'
+                   ? "the columns are separated by ';': save the list as CSV with ',' between the cells and a "
+                     "decimal point ('.') in numbers"
+                   : "the columns are separated by tabs: save the list as CSV with ',' between the cells";
+    }
+    return {};
+}
+
 }  // namespace
+
+std::vector<std::string_view> parameter_keys(const Category* category) {
+    std::vector<std::string_view> keys;
+    for (const Category& each : categories()) {
+        if (category != nullptr && &each != category) continue;
+        for (const ParameterField& field : category_fields(each.item_code))
+            if (std::ranges::find(keys, field.key) == keys.end()) keys.push_back(field.key);
+    }
+    return keys;
+}
+
+std::string unknown_column(std::string_view name) {
+    std::vector<std::string_view> known(kGeneralColumns.begin(), kGeneralColumns.end());
+    known.insert(known.end(), kNameColumns.begin(), kNameColumns.end());
+    const std::vector<std::string_view> keys = parameter_keys(nullptr);
+    known.insert(known.end(), keys.begin(), keys.end());
+    std::string why = "no category has this field; a part with a value in it is refused";
+    append_did_you_mean(why, likely_meant(name, known));
+    return why;
+}
 
 ColumnLayout::ColumnLayout(const Row& header, std::vector<HeaderProblem>& problems) : noun_(Noun::column) {
     general_.fill(kMissing);
@@ -55,9 +102,7 @@ ColumnLayout::ColumnLayout(const Row& header, std::vector<HeaderProblem>& proble
             }
         }
         if (kind == ColumnKind::unknown)
-            problems.push_back({std::string(name),
-                                "no category has this field; a part with a value in it is refused",
-                                false});
+            problems.push_back({std::string(name), unknown_column(name), false});
         add(name);
     }
     for (std::size_t i = 0; i < kGeneralColumns.size(); ++i)
@@ -117,6 +162,10 @@ std::optional<ColumnLayout> read_header(CsvReader& csv, Diagnostics& diagnostics
     const std::string_view first = csv.cell(0);
     if (first.starts_with("\xFF\xFE") || first.starts_with("\xFE\xFF")) {  // the byte-order marks of UTF-16
         diagnostics.report(csv.line(), "", "the file is UTF-16 text; save the parts list as UTF-8 (or ASCII) CSV");
+        return std::nullopt;
+    }
+    if (const std::string_view hint = separator_hint(csv); !hint.empty()) {
+        diagnostics.report(csv.line(), "", hint);
         return std::nullopt;
     }
     if (!names_a_general_column(csv)) {

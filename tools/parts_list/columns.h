@@ -100,6 +100,14 @@ private:
     std::vector<const ParameterField*> fields_;  // column-major, so that columns can be added
 };
 
+// The keys of the parameters of a category; of every category (each key once)
+// for nullptr.
+std::vector<std::string_view> parameter_keys(const Category* category);
+
+// What is said of a column that no category has, with the names it may have
+// meant: "no category has this field; a part with a value in it is refused".
+std::string unknown_column(std::string_view name);
+
 // Reads the first row that is not blank as the header and reports its
 // problems. Nothing when the list cannot be read with it (no header, a
 // required column missing or one named twice); `problems` tells whether

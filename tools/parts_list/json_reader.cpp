@@ -252,8 +252,7 @@ std::size_t JsonReader::column_of(std::size_t position) {
         cells_.push_back(Cell{0, 0, part_line_, false});
         if (layout_.kind(column) == ColumnKind::unknown) {
             unknown_members_ = true;
-            diagnostics_.report(line_, layout_.label(column),
-                                "no category has this field; a part with a value in it is refused");
+            diagnostics_.report(line_, layout_.label(column), unknown_column(name));
         }
     }
     if (position >= columns_seen_.size()) columns_seen_.resize(position + 1);

@@ -3,6 +3,7 @@
 #include "records/field_types.h"
 #include "records/record.h"
 #include "records/field_values.h"
+#include "records/suggestions.h"
 #include "editing/defaults_merge.h"
 #include "editing/library_lookup.h"
 #include "tools/parts_list/general_values.h"
@@ -20,7 +21,27 @@ namespace {
 
 constexpr std::size_t kLongestReference = GJBZ108A_EDIT_PART_NAME - GJBZ108A_EDIT_REFERENCE - 1;
 
+bool all_digits(std::string_view text) {
+    return !text.empty() && std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
+}
+
 }  // namespace
+
+// Whether a real of the row, written with a decimal comma and no quotes,
+// would have made two cells of digits ("30,5"): the first in a real's column.
+bool PartReader::splits_a_number(const Row& row, const Part& part) const {
+    const std::size_t category_index =
+        part.category == nullptr ? 0 : static_cast<std::size_t>(part.category - categories().data());
+    for (std::size_t column = 0; column + 1 < row.size() && column < layout_.size(); ++column) {
+        const ColumnKind kind = layout_.kind(column);
+        const ParameterField* field =
+            kind == ColumnKind::parameter && part.category != nullptr ? layout_.field(category_index, column) : nullptr;
+        const bool real = kind == ColumnKind::temperature || kind == ColumnKind::cycling_rate ||
+                          (field != nullptr && field->type == FieldType::f32);
+        if (real && all_digits(trimmed(row.cell(column))) && all_digits(trimmed(row.cell(column + 1)))) return true;
+    }
+    return false;
+}
 
 void PartReader::problem(Part& part, unsigned long line, std::string_view column, std::string_view why) {
     diagnostics_.report(line, column, why);
@@ -101,12 +122,8 @@ void PartReader::read_category(const Row& row, Part& part) {
     const std::size_t column = layout_.general(ColumnKind::category);
     if (text.empty())
         problem_at(part, column, "a category is required");
-    else {
-        why_.clear();
-        append_quoted(why_, text);
-        why_.append(" is neither a supported ItemCode nor a category name");
-        problem_at(part, column, why_);
-    }
+    else
+        problem_at(part, column, unknown_category(text));
 }
 
 void PartReader::read_general(const Row& row, Part& part) {
@@ -173,21 +190,28 @@ void PartReader::read_parameters(const Row& row, Part& part) {
     std::uint8_t* entered = part.record.data() + GJBZ108A_EDIT_ENTERED_BLOCK;
     const std::size_t category_index =
         part.category == nullptr ? 0 : static_cast<std::size_t>(part.category - categories().data());
+    bool first_beyond = true;
     for (std::size_t column = 0; column < row.size(); ++column) {
         const std::string_view text = trimmed(row.cell(column));
         if (text.empty()) continue;
         if (column >= layout_.size()) {
-            problem_at(part, column, "a value beyond the last column of the header");
+            why_ = "a value beyond the last column of the header";
+            if (first_beyond && splits_a_number(row, part))
+                why_.append("; a decimal comma makes two cells of a number (30,5): write a decimal point (30.5)");
+            first_beyond = false;
+            problem_at(part, column, why_);
             continue;
         }
         switch (layout_.kind(column)) {
         case ColumnKind::parameter: {
             if (part.category == nullptr) break;  // its fields are unknown; the category was reported
             const ParameterField* field = layout_.field(category_index, column);
-            if (field == nullptr)
-                problem_at(part, column,
-                           "a part of category " + std::string(part.category->name) +
-                               " has no such field; leave the cell empty");
+            if (field == nullptr) {
+                why_ = "a part of category " + std::string(part.category->name) +
+                       " has no such field; leave the cell empty";
+                append_did_you_mean(why_, likely_meant(layout_.name(column), parameter_keys(part.category)));
+                problem_at(part, column, why_);
+            }
             else if (!read_field_value(*field, text, entered, why_))
                 problem_at(part, column, why_);
             break;

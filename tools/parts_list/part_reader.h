@@ -37,6 +37,7 @@ public:
 
 private:
     bool holds_a_part(const Row& row) const;
+    bool splits_a_number(const Row& row, const Part& part) const;
     void problem(Part& part, unsigned long line, std::string_view column, std::string_view why);
     void problem_at(Part& part, std::size_t column, std::string_view why);
     void check_encoding(const Row& row);

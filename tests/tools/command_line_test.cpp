@@ -1,0 +1,117 @@
+// The conventions of the command line: every command's help in both forms,
+// the version, the fields of one category, and "did you mean" for a name
+// typed a little wrong.
+#include "tools/command_line.h"
+
+#include "tools/help/help_texts.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace gjbz108a::cli {
+namespace {
+
+struct CommandRun {
+    int status;
+    std::string out, err;
+};
+
+CommandRun run(const std::vector<std::string>& words) {
+    const std::vector<std::string_view> arguments(words.begin(), words.end());
+    std::istringstream in;
+    std::ostringstream out, err;
+    const int status = run_command_line(arguments, in, out, err, false);
+    return {status, out.str(), err.str()};
+}
+
+std::vector<std::string> words_of(std::string_view command) {
+    std::vector<std::string> words;
+    std::istringstream in{std::string(command)};
+    for (std::string word; in >> word;) words.push_back(word);
+    return words;
+}
+
+TEST(CommandLine, EveryCommandHasItsHelpInBothForms) {
+    std::string listed;
+    for (const HelpTopic& topic : help_topics()) {
+        if (!topic.command.empty()) listed.append(topic.command).append("\n");
+        EXPECT_TRUE(topic.text.starts_with("Usage: gjbz108a" + std::string(topic.command.empty() ? "" : " ") +
+                                           std::string(topic.command)))
+            << topic.command;
+        // COMMAND --help, also where --help could be taken for an argument.
+        std::vector<std::string> words = words_of(topic.command);
+        words.push_back("--help");
+        const CommandRun asked = run(words);
+        EXPECT_EQ(asked.status, 0) << topic.command;
+        EXPECT_TRUE(asked.out.starts_with(topic.text)) << topic.command << "\n" << asked.out;
+        EXPECT_EQ(asked.err, "");
+        // gjbz108a help COMMAND.
+        words = words_of(topic.command);
+        words.insert(words.begin(), "help");
+        EXPECT_EQ(run(words).out, topic.text) << topic.command;
+    }
+    EXPECT_EQ(run({"help"}).out, help_topic("")->text);
+    EXPECT_EQ(run({"help", "--list"}).out, listed);
+    EXPECT_EQ(run({"lib", "defaults", "CAPACITOR", "-h"}).out, help_topic("lib defaults")->text);
+    const std::string all = run({"help", "--all"}).out;
+    EXPECT_NE(all.find("\ngjbz108a lib xref\n\nUsage: gjbz108a lib xref KIND NAME GENERIC_NAME\n"), std::string::npos);
+}
+
+TEST(CommandLine, VersionAndTheFieldsOfOneCategory) {
+    const CommandRun version = run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_TRUE(version.out.starts_with("gjbz108a ") && version.out.ends_with("\n") &&
+                version.out.find_first_of("0123456789", 9) == 9)
+        << version.out;
+
+    const CommandRun fuses = run({"--list-fields", "fuses"});
+    EXPECT_EQ(fuses.status, 0);
+    EXPECT_EQ(fuses.out, "#### 25 FUSES\n\n| Key | Field | Values |\n|---|---|---|\n"
+                         "| `subtype` | SubType | whole number, 0 to 255 |\n\nExample:\n\n```csv\n"
+                         "ref,qty,category,environment,temperature,cycling_rate\nF1-F2,2,FUSES,4,40,2\n```\n");
+    EXPECT_EQ(run({"--list-fields", "29"}).out.substr(0, 20), "#### 29 MISCELLANEOU");
+}
+
+TEST(CommandLine, DidYouMeanForCommandsCategoriesAndKeys) {
+    const struct {
+        std::vector<std::string> words;
+        std::string err;
+    } cases[]{
+        {{"reprot", "list.csv"},
+         "gjbz108a: one parts file at a time; 'reprot' is no command; did you mean 'report'?\n"
+         "Try 'gjbz108a --help'.\n"},
+        {{"help", "lib", "shwo"},
+         "gjbz108a help: no command 'lib shwo'; did you mean 'lib show'?\nTry 'gjbz108a help --list'.\n"},
+        {{"--list-fields", "CAPACITORS"},
+         "gjbz108a: 'CAPACITORS' is neither a supported ItemCode nor a category name; did you mean 'CAPACITOR'?\n"
+         "Try 'gjbz108a --help'.\n"},
+        {{"lib", "deafults", "5"},
+         "gjbz108a lib: unknown command 'deafults'; did you mean 'defaults'?\nTry 'gjbz108a lib --help'.\n"},
+        {{"lib", "add", "Resistor", "R", "qualty=B1"},
+         "gjbz108a lib: 'qualty=B1': Resistor has no such parameter (gjbz108a --list-fields lists them); did you "
+         "mean 'quality'?\nTry 'gjbz108a lib --help'.\n"},
+        {{"change", "-", "--category", "Resistors", "--set", "quality=B1"},
+         "gjbz108a change: 'Resistors' is neither a supported ItemCode nor a category name; did you mean "
+         "'Resistor'?\nTry 'gjbz108a change --help'.\n"},
+        {{"change", "-", "--category", "INDUCTIVE DEVICES", "--set", "quality=B1"},
+         "gjbz108a change: --set quality=B1: INDUCTIVE DEVICES has no such parameter (gjbz108a --list-fields lists "
+         "them), and it is not qty, environment, temperature, cycling_rate, ref, generic_name, catalog_number, "
+         "military_number or part_name; did you mean 'transformer_quality' or 'coil_quality'?\n"
+         "Try 'gjbz108a change --help'.\n"},
+        {{"dialog", "capacitors"},
+         "gjbz108a: 'capacitors' is neither a supported ItemCode nor a category name; did you mean 'CAPACITOR'?\n"
+         "Try 'gjbz108a dialog --help'.\n"},
+    };
+    for (const auto& c : cases) {
+        const CommandRun refused = run(c.words);
+        EXPECT_EQ(refused.status, 2) << c.words[0];
+        EXPECT_EQ(refused.out, "");
+        EXPECT_EQ(refused.err, c.err);
+    }
+}
+
+}  // namespace
+}  // namespace gjbz108a::cli

@@ -1,0 +1,30 @@
+// Every help text of gjbz108a, one topic per command and subcommand, in one
+// table: `COMMAND --help`, `gjbz108a help COMMAND` and the generated manual
+// page and shell completion all read it. `gjbz108a help --list` names the
+// topics, one a line; `gjbz108a help --all` prints every text.
+#pragma once
+
+#include <ostream>
+#include <span>
+#include <string_view>
+
+namespace gjbz108a::cli {
+
+struct HelpTopic {
+    std::string_view command;  // "lib show"; "" for the prediction, gjbz108a itself
+    std::string_view text;     // the whole help, from its "Usage:" lines on
+};
+
+std::span<const HelpTopic> help_topics() noexcept;
+
+// The topic of a command ("lib show"), words apart by one blank; nullptr when
+// there is none.
+const HelpTopic* help_topic(std::string_view command) noexcept;
+
+// Prints the help of a command that exists.
+void print_help(std::ostream& out, std::string_view command);
+
+// The version line of --version.
+std::string_view version_line() noexcept;
+
+}  // namespace gjbz108a::cli
