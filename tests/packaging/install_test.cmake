@@ -82,7 +82,7 @@ run(COMMAND ${prefix}/bin/gjbz108a ${SOURCE}/examples/board.csv)
 # Every command has its section in the man page; the completion offers
 # subcommands, an option's values and a command's options.
 file(READ ${prefix}/share/man/man1/gjbz108a.1 man_page)
-foreach(section "gjbz108a change" "gjbz108a lib" "gjbz108a dialog, gjbz108a edit")
+foreach(section "gjbz108a change" "gjbz108a lib" "gjbz108a dialog" "gjbz108a edit" "gjbz108a help")
   string(FIND "${man_page}" ".SS \"${section}\"" at)
   if(at EQUAL -1)
     string(APPEND faults "  the man page has no section '${section}'\n")
