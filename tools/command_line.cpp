@@ -48,6 +48,7 @@ int run_command_line(std::span<const std::string_view> arguments, std::istream& 
     if (command == "lib") return library_command(rest, standard_input, out, err);
 
     Format format = Format::text;
+    RunOptions options;
     const View view = command == "report" ? View::tables : View::parts;
     std::string_view file;
     const std::size_t argc = arguments.size();
@@ -83,6 +84,10 @@ int run_command_line(std::span<const std::string_view> arguments, std::istream& 
             else return usage_error(err, "unknown format '" + std::string(value) + "': use text, csv or json");
             continue;
         }
+        if (arg == "--no-defaults") {
+            options.no_defaults = true;
+            continue;
+        }
         if (arg.size() > 1 && arg.front() == '-') return usage_error(err, "unknown option '" + std::string(arg) + "'");
         if (!file.empty()) return usage_error(err, "one parts file at a time" + command_hint(file));
         file = arg;
@@ -90,7 +95,8 @@ int run_command_line(std::span<const std::string_view> arguments, std::istream& 
     if (file.empty()) return usage_error(err, "no parts file given");
 
     std::ostream* progress = show_progress ? &err : nullptr;
-    if (file == "-") return predict(standard_input, "<stdin>", format, view, out, err, &calc_item, nullptr, progress);
+    if (file == "-")
+        return predict(standard_input, "<stdin>", format, view, out, err, &calc_item, nullptr, progress, options);
     std::optional<InputFile> list;
     try {
         list.emplace(std::string(file));
@@ -99,7 +105,7 @@ int run_command_line(std::span<const std::string_view> arguments, std::istream& 
         return kListUnusable;
     }
     InputStream in(*list);
-    return predict(in, file, format, view, out, err, &calc_item, nullptr, progress);
+    return predict(in, file, format, view, out, err, &calc_item, nullptr, progress, options);
 }
 
 }  // namespace gjbz108a::cli

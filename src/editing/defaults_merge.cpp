@@ -10,6 +10,14 @@
 
 namespace gjbz108a {
 
+bool user_quality_chosen(unsigned item_code, const std::uint8_t* block) noexcept {
+    for (const ParameterField& field : category_fields(item_code))
+        if (field.type == FieldType::selection && !field.entries.empty() && field.entries.back() == "User" &&
+            block[field.offset] == field.entries.size())
+            return true;
+    return false;
+}
+
 const ParameterField* missing_type(unsigned item_code, const std::uint8_t* block) noexcept {
     const ParameterField* type = type_field(item_code);
     return type != nullptr && !field_defined(block, *type) ? type : nullptr;
@@ -34,8 +42,10 @@ std::vector<FieldProblem> build_effective_block(std::uint8_t* edit_record, PartL
         library.defaults(item_code, entered[kTypeOffset], entered[kSubTypeOffset]);
     if (defaults) entr_upd_def(effective, entered, defaults->data(), screen);
 
+    const bool user_quality = user_quality_chosen(item_code, effective);
     for (const ParameterField& field : category_fields(item_code)) {
         if (field.offset == kSubTypeOffset || field_defined(effective, field)) continue;
+        if (field.key == kUserQualityKey && !user_quality) continue;
         problems.push_back({&field, defaults ? "not entered, and the component library has no default for it"
                                              : "not entered, and the component library, which holds the "
                                                "defaults, cannot be loaded"});

@@ -6,10 +6,11 @@
 // A field still undefined after the merge (the library has no default for it)
 // would reach the model as its storage's mark for "not defined": 127, 65535,
 // the largest f32. Every field that a model reads is in the category's field
-// table, so such a field of the table refuses the part. Two kinds of field may
-// stay undefined because no model reads them: the SubType, which only picks the
-// defaults set, and the fields that only the screen information names (bytes
-// and reals that no column and no dialog shows).
+// table, so such a field of the table refuses the part. Three kinds of field
+// may stay undefined because no model reads them: the SubType, which only picks
+// the defaults set, the user quality factor while no quality says User, and the
+// fields that only the screen information names (bytes and reals that no
+// column and no dialog shows).
 #pragma once
 
 #include "editing/part_library.h"
@@ -24,6 +25,11 @@ namespace gjbz108a {
 // The refusal of a part whose category has a Type (kTypeOffset) left at 0,
 // before any default is looked up: the defaults sets are kept by Type.
 inline constexpr char kTypeRequired[] = "You must define Type of the part.";
+
+// The key of the user quality factor, which the models read only when a
+// quality list of the block holds its last entry, User.
+inline constexpr std::string_view kUserQualityKey = "user_pi_q";
+bool user_quality_chosen(unsigned item_code, const std::uint8_t* block) noexcept;
 
 // The category's Type field when `block` leaves it undefined, else nullptr.
 const ParameterField* missing_type(unsigned item_code, const std::uint8_t* block) noexcept;

@@ -78,7 +78,7 @@ TEST(HostileInput, NumbersOutOfRangeOrNotFiniteAreRefusedInEveryKindOfColumn) {
     }
     const Prediction run = predict_text(list);
     EXPECT_EQ(run.diagnostics, expected);
-    EXPECT_TRUE(run.out.ends_with(counts(cases.size(), 0, 0, cases.size())));
+    EXPECT_NE(run.out.find(counts(cases.size(), 0, 0, cases.size())), std::string::npos);
     EXPECT_EQ(run.status, kSomethingRefused);
 }
 
@@ -98,7 +98,7 @@ TEST(HostileInput, DuplicatesAmongManyReferences) {
     }
     const Prediction run = predict_text(list);
     EXPECT_EQ(run.diagnostics, expected);
-    EXPECT_TRUE(run.out.ends_with(counts(kParts, kParts, 0, 0)));
+    EXPECT_NE(run.out.find(counts(kParts, kParts, 0, 0)), std::string::npos);
 }
 
 TEST(HostileInput, Latin1BytesAreReadAsLatin1AndTheJsonStaysUtf8) {
@@ -119,7 +119,7 @@ TEST(HostileInput, Latin1BytesAreReadAsLatin1AndTheJsonStaysUtf8) {
     EXPECT_NE(run.out.find("{\"ref\":\"\xce\xa9" "1\","), std::string::npos);
     EXPECT_NE(run.out.find("{\"ref\":\"F\\u00e9\","), std::string::npos);
     EXPECT_NE(run.out.find("{\"ref\":\"\\u00b5F\",\"qty\":1,\"category\":\"FUS\\u00c9S\""), std::string::npos);
-    EXPECT_TRUE(run.out.ends_with(counts(3, 2, 0, 1)));
+    EXPECT_NE(run.out.find(counts(3, 2, 0, 1)), std::string::npos);
 
     // Text and CSV keep the bytes as written.
     EXPECT_NE(predict_text(list, Format::csv).out.find("\nF\xe9,1,FUSES,"), std::string::npos);

@@ -72,12 +72,12 @@ TEST(JsonList, MembersAndInvalidJsonInThePrediction) {
 ]})",
          "list:3: member 'qty': a quantity is required\n"
          "list:3: member 'environment': an environment code is required\n",
-         kSomethingRefused, "\n,,,,1,total,parts read 3; computed 2; computed with warnings 0; refused 1,"},
+         kSomethingRefused, "\n,,,,1,total,parts read 3; computed 2; computed with warnings 0; refused 1; pieces read 3;"},
         {"[\n{\"ref\": \"F1\", \"qty\": 1, \"category\": 25, \"environment\": 1, \"temperature\": 0.5},\n"
          "{\"ref\": \"F2\", \"qty\": 1 \"category\": 25}\n"
          "{\"ref\": \"F3\", \"qty\": 1, \"category\": 25, \"environment\": 1}]",
          "list:3: ',' or '}' after a member is expected, not '\"'\n", kListUnusable,
-         "\nF1,1,FUSES,0.5,0.5,computed,,,,,,,,,,,,,,,\n,,,,0.5,total,parts read 1; computed 1;"},
+         "\nF1,1,FUSES,0.5,0.5,computed,,,,,"},
         // An unknown member refuses nothing until a part gives it a value.
         {"[{\"ref\": \"F1\", \"qty\": 1, \"category\": 25, \"environment\": 1, \"colour\": null},\n"
          "{\"ref\": \"F2\", \"qty\": [1], \"category\": 25, \"environment\": 1},\n"

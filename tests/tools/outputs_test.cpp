@@ -46,9 +46,14 @@ TEST(Outputs, EveryViewInEveryFormat) {
                 test::predict_list(view == View::parts ? kParts : kTables, "parts.csv", format, view,
                                    &test::with_capacitor_factors);
             EXPECT_EQ(run.status, kSomethingRefused) << name;
-            EXPECT_EQ(run.diagnostics, view == View::parts ? "parts.csv:6: column 'qty': '0' is out of range (1 to 9999)\n"
-                                                           : "parts.csv:3: column 'category': 'Gizmo' is neither a "
-                                                             "supported ItemCode nor a category name\n")
+            // Every refusal, the model's too, on the error stream.
+            EXPECT_EQ(run.diagnostics, view == View::parts
+                                           ? "parts.csv:5: part 'say \"x\"' not computed: Environment not supported\n"
+                                             "parts.csv:6: column 'qty': '0' is out of range (1 to 9999)\n"
+                                             "parts.csv:9: part 'C3' not computed: Environment not supported\n"
+                                           : "parts.csv:3: column 'category': 'Gizmo' is neither a "
+                                             "supported ItemCode nor a category name\n"
+                                             "parts.csv:5: part 'C3' not computed: Environment not supported\n")
                 << name;
             EXPECT_EQ(run.out, test::source_file("tests/tools/golden/" + name)) << name;
         }

@@ -35,11 +35,11 @@ inline Prediction predict_text(const std::string& list, Format format = Format::
     return predict_list(list, "parts.csv", format, View::parts, calculate);
 }
 
-// The end of the JSON report: its counts of parts.
+// The counts of parts in the summary of the JSON report.
 inline std::string counts(unsigned read, unsigned computed, unsigned warnings, unsigned refused) {
     return "\"summary\":{\"parts_read\":" + std::to_string(read) + ",\"computed\":" + std::to_string(computed) +
            ",\"computed_with_warnings\":" + std::to_string(warnings) + ",\"refused\":" + std::to_string(refused) +
-           "}}\n";
+           ",\"pieces_read\":";
 }
 
 }  // namespace gjbz108a::cli::test

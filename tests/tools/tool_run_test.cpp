@@ -88,17 +88,26 @@ TEST(ToolRun, EmptyCellsAndNamedPartsComeFromTheShippedLibrary) {
               "                                              (per 10^6 h)  (per 10^6 h)\n"
               "F1-F2         2  FUSES                              0.0017        0.0034  computed\n"
               "FL1           1  SURFACE ACCOUSTIC WAVE              0.013         0.013  computed\n"
+              "                    quality\n"
+              "                    B2*\n"
               "                  Lbase   PI  e   PI  q\n"
               "                  0.013    1.00    1.00\n"
               "FL2           1  SURFACE ACCOUSTIC WAVE             0.0091        0.0091  computed\n"
+              "                    quality\n"
+              "                    B1\n"
               "                  Lbase   PI  e   PI  q\n"
               "                  0.013    1.00    0.70\n"
               "DS1           1  LAMPS INCANDESCENT                    0.2           0.2  computed\n"
+              "                    type\n"
+              "                    Incandescent\n"
               "F3            1  FUSES                                                    not computed\n"
               "            " + why +
               "\n"
               "Total failure rate: 0.2255 per 10^6 hours (sum of qty x failure rate of the computed parts)\n"
-              "Parts read: 5, computed: 4, computed with warnings: 0, refused: 1\n");
+              "MTBF: 4434590 hours (10^6 / total failure rate), over the 4 computed parts (5 pieces); it leaves out "
+              "the 1 part not computed (1 piece)\n"
+              "Parts read: 5 (6 pieces), computed: 4, computed with warnings: 0, refused: 1\n"
+              "Parts that took a value from the component library's defaults: 1 (such values are marked *)\n");
 }
 
 TEST(ToolRun, ChangeWritesTheChangedListOrNothing) {
@@ -166,9 +175,11 @@ TEST(ToolRun, ArgumentsStreamsAndExitStatus) {
         std::string out, err;
     };
     const std::vector<Case> cases = {
+        // What the model refuses is told on the error stream too.
         {"@refused.csv", 1, "Ref ",
+         "@refused.csv:2: part 'F1' not computed: Environment not supported\n"
          "@refused.csv:3: column 'type': 'Halogen' is not an entry of the list (Neon, Incandescent)\n"},
-        {"--format=json @refused.csv", 1, "{\"parts\":[\n{\"ref\":\"F1\",\"qty\":3,", "@refused.csv:3: "},
+        {"--format=json @refused.csv", 1, "{\"parts\":[\n{\"ref\":\"F1\",\"qty\":3,", "@refused.csv:2: part 'F1' "},
         {"'@no such file.csv'", 2, "", "gjbz108a: cannot open @no such file.csv: No such file or directory\n"},
         {"@header.csv", 2, "", "@header.csv:1: column 'environment': the column is missing\n"},
         {"--format xml @header.csv", 2, "", "gjbz108a: unknown format 'xml': use text, csv or json\nTry "},
@@ -181,13 +192,13 @@ TEST(ToolRun, ArgumentsStreamsAndExitStatus) {
         {"change @parts.txt --where category=FUSES --set subtype=1", 2, "",
          "gjbz108a change: @parts.txt is a JSON parts list; change rewrites CSV lists only\n"},
         {"change @missing.csv --category 7 --set quality=B2", 2, "", "gjbz108a: cannot open @missing.csv: No such file or directory\n"},
-        {"report @refused.csv", 1, "FUSES (ItemCode 25)\n", "@refused.csv:3: "},
-        {"report --format json @refused.csv", 1, "{\"categories\":[\n{\"item_code\":25,", "@refused.csv:3: "},
+        {"report @refused.csv", 1, "FUSES (ItemCode 25)\n", "@refused.csv:2: part 'F1' "},
+        {"report --format json @refused.csv", 1, "{\"categories\":[\n{\"item_code\":25,", "@refused.csv:2: "},
         {"report --format csv @missing.csv", 2, "", "gjbz108a: cannot open @missing.csv: No such file or directory\n"},
         {"report", 2, "", "gjbz108a: no parts file given\n"},
         {"lib show OWN-2", 1, "", "gjbz108a lib: the library has no part with the generic name, "},
         {"lib frobnicate", 2, "", "gjbz108a lib: unknown command 'frobnicate'\n"},
-        {"--help", 0, "Usage: gjbz108a [--format text|csv|json] PARTS_FILE\n", ""},
+        {"--help", 0, "Usage: gjbz108a [--format text|csv|json] [--no-defaults] PARTS_FILE\n", ""},
         {"--list-fields", 0, "#### ", ""},
     };
     for (Case c : cases) {
@@ -201,7 +212,7 @@ TEST(ToolRun, ArgumentsStreamsAndExitStatus) {
         EXPECT_EQ(run.err.substr(0, c.err.size()), c.err) << c.arguments;
         EXPECT_EQ(run.err.empty(), c.err.empty()) << c.arguments;
     }
-    EXPECT_NE(run_tool(quoted(refused)).out.find("Parts read: 2, computed: 0, computed with warnings: 0, refused: 2\n"),
+    EXPECT_NE(run_tool(quoted(refused)).out.find("Parts read: 2 (4 pieces), computed: 0, computed with warnings: 0, refused: 2\n"),
               std::string::npos);
 }
 

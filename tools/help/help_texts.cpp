@@ -6,8 +6,8 @@
 namespace gjbz108a::cli {
 namespace {
 
-constexpr std::string_view kPrediction = R"(Usage: gjbz108a [--format text|csv|json] PARTS_FILE
-       gjbz108a report [--format text|csv|json] PARTS_FILE
+constexpr std::string_view kPrediction = R"(Usage: gjbz108a [--format text|csv|json] [--no-defaults] PARTS_FILE
+       gjbz108a report [--format text|csv|json] [--no-defaults] PARTS_FILE
        gjbz108a change PARTS_FILE [--category CATEGORY] [--where KEY=VALUE...]
                        --set KEY=VALUE... [-o OUT_FILE]
        gjbz108a lib show|search|add|xref|defaults|import|export ...
@@ -21,12 +21,13 @@ constexpr std::string_view kPrediction = R"(Usage: gjbz108a [--format text|csv|j
 Computes the non-operating failure rate of every part of PARTS_FILE (a CSV
 parts list, or a JSON one: a .json file or one that starts with '[' or '{';
 '-' reads standard input) and the total failure rate of the list, in failures
-per 10^6 hours. Each part is written with its factors as soon as it is
-computed; problems in the list go to standard error as
-"file:line: column 'x': why". Empty cells take the defaults of the host
-component library (libtalwen.so, whose database TALWEN_DB names), and a row
-may name a part of that library in a generic_name, catalog_number,
-military_number or part_name column.
+per 10^6 hours, and its MTBF. Each part is written with the values it was
+computed with and its factors as soon as it is computed; problems in the list
+and the parts refused go to standard error as "file:line: column 'x': why".
+Empty cells take the defaults of the host component library (libtalwen.so,
+whose database TALWEN_DB names), marked '*' in the output, and a row may name
+a part of that library in a generic_name, catalog_number, military_number or
+part_name column.
 
 'gjbz108a help COMMAND' or 'gjbz108a COMMAND --help' tells more of a command:
 report writes the report tables of every category, change changes the parts
@@ -35,6 +36,7 @@ category's editing dialog and edit edits one part of a list in it.
 
 Options:
   --format text|csv|json   output format (default text: a table for people)
+  --no-defaults            refuse a part that would take a library default
   --list-fields [CATEGORY] print the parameter columns of every category, or
                            of one (its ItemCode or name)
   --version                print the version
@@ -50,17 +52,18 @@ Exit status:
      output that failed
 )";
 
-constexpr std::string_view kReport = R"(Usage: gjbz108a report [--format text|csv|json] PARTS_FILE
+constexpr std::string_view kReport = R"(Usage: gjbz108a report [--format text|csv|json] [--no-defaults] PARTS_FILE
 
 Writes the report tables of every category of the parts list, in ItemCode
-order, as a host lays them out: the parameter table (the parameters as
-entered; --- marks one left unset) and the factor table (the factors of the
+order, as a host lays them out: the parameter table (the values each part was
+computed with; * marks a default of the component library) and the factor table (the factors of the
 calculation, each part's failure rate and status), then the category's sum;
-then the total failure rate and the counts. A category's tables are written
-once the whole list has been read.
+then the total failure rate, the MTBF and the counts. A category's tables are
+written once the whole list has been read.
 
 Options:
   --format text|csv|json  output format (default text)
+  --no-defaults           refuse a part that would take a library default
 
 Exit status: as for a prediction (gjbz108a --help).
 )";

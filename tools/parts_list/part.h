@@ -3,6 +3,7 @@
 #pragma once
 
 #include "records/item_codes.h"
+#include "tools/parts_list/used_values.h"
 
 #include <gjbz108a/records.h>
 
@@ -23,6 +24,7 @@ struct Part {
     const Category* category = nullptr; // nullptr when the cell named none
     std::string category_text;          // the cell as written when it named none
     std::string problems;               // "column 'x': why" lines; empty for a good row
+    UsedValues used;                    // shows nothing unless the effective block was built
 
     bool refused() const noexcept { return !problems.empty(); }
 };

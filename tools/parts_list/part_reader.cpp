@@ -98,6 +98,7 @@ bool PartReader::read(const Row& row, Part& part) {
     part.category = nullptr;
     part.category_text.clear();
     part.problems.clear();
+    part.used = UsedValues();
 
     if (!row.syntax_error().empty()) problem_at(part, row.syntax_error_cell(), row.syntax_error());
     if (!row.syntax_error().empty() && row.syntax_error_cell() == Row::kWholeRow) return true;  // no cells to read
@@ -106,6 +107,7 @@ bool PartReader::read(const Row& row, Part& part) {
     read_names(row, part);
     read_parameters(row, part);
     if (blocks_ == Blocks::entered_and_effective && !part.refused()) merge_defaults(part);
+    if (blocks_ == Blocks::entered_and_effective && !part.refused()) check_used_values(part);
     return true;
 }
 
@@ -231,6 +233,36 @@ void PartReader::read_parameters(const Row& row, Part& part) {
 void PartReader::merge_defaults(Part& part) {
     for (const FieldProblem& problem : build_effective_block(part.record.data(), library_)) {
         this->problem(part, part.line, layout_.label(problem.field->key), problem.why);
+    }
+}
+
+// The part is named in these messages: the line alone does not say which part
+// of a JSON list or of a row over many lines is meant.
+void PartReader::check_used_values(Part& part) {
+    part.used = UsedValues(part.record.data());
+    const UsedValues& used = part.used;
+    std::string name = "part ";
+    append_quoted(name, part.ref);
+    if (defaults_ == Defaults::refused && used.any_defaulted()) {
+        why_.assign(name).append(": no value for ");
+        const char* separator = "";
+        for (std::size_t i = 0; i < used.fields().size(); ++i) {
+            if (!used.defaulted(i)) continue;
+            why_.append(separator).append(used.fields()[i].key);
+            separator = ", ";
+        }
+        why_.append("; --no-defaults refuses the component library's defaults");
+        problem(part, part.line, "", why_);
+        part.used = UsedValues();
+        return;
+    }
+    if (used.user_quality_mismatch()) {
+        const auto field = std::ranges::find(used.fields(), kUserQualityKey, &ParameterField::key);
+        const std::string_view why = used.shown(static_cast<std::size_t>(field - used.fields().begin()))
+                                         ? ": the quality is User, but no user_pi_q is given: the component "
+                                           "library's default is used"
+                                         : ": a user_pi_q is given, but the quality is not User: it is not used";
+        diagnostics_.report(part.line, layout_.label(kUserQualityKey), name.append(why));
     }
 }
 

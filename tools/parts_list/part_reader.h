@@ -21,16 +21,19 @@ public:
     // What a read part gets: both parameter blocks, or only the entered one
     // (for a tool that changes the list rather than computing it).
     enum class Blocks { entered_and_effective, entered_only };
+    // Whether a part whose computed parameters need a default is refused.
+    enum class Defaults { taken, refused };
 
     // `library` gives the parts that rows name and the defaults of the cells
     // left empty.
     PartReader(const ColumnLayout& layout, Diagnostics& diagnostics, PartLibrary& library,
-               Blocks blocks = Blocks::entered_and_effective)
-        : layout_(layout), diagnostics_(diagnostics), library_(library), blocks_(blocks) {}
+               Blocks blocks = Blocks::entered_and_effective, Defaults defaults = Defaults::taken)
+        : layout_(layout), diagnostics_(diagnostics), library_(library), blocks_(blocks), defaults_(defaults) {}
 
     // Reads the current row into `part`: its entered block (the named library
     // part's parameters, overridden by the row's cells) and its effective block
-    // (the entered one with the defaults merged in). False for a row whose cells
+    // (the entered one with the defaults merged in), and which values the
+    // model is given and where they came from (part.used). False for a row whose cells
     // are all empty or notes, which is skipped. A row with problems gives true
     // and a refused part.
     bool read(const Row& row, Part& part);
@@ -47,11 +50,13 @@ private:
     void read_names(const Row& row, Part& part);
     void read_parameters(const Row& row, Part& part);
     void merge_defaults(Part& part);
+    void check_used_values(Part& part);
 
     const ColumnLayout& layout_;
     Diagnostics& diagnostics_;
     PartLibrary& library_;
     Blocks blocks_;
+    Defaults defaults_;
     const Row* row_ = nullptr;  // the row being read, for the lines of its cells
     std::string why_;           // reused for every conversion
     bool latin1_reported_ = false;

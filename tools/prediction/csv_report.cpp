@@ -1,5 +1,8 @@
 // Comma-separated output: one row per part with exact numbers, message lines
-// joined by line breaks inside one quoted cell, then one column per factor name
+// joined by line breaks inside one quoted cell, the keys of the values that the
+// library's defaults gave, then one column per parameter key of any category
+// with the value the part was computed with (named as in a parts list), then
+// one column per factor name
 // of any category (empty where the part's category has no such factor, the
 // model hid it, or the part was not computed), and a closing row whose status
 // is "total" with the total failure rate and the counts.
@@ -8,7 +11,10 @@
 #include "tools/prediction/output.h"
 #include "tools/prediction/part_fields.h"
 #include "tools/prediction/report.h"
+#include "tools/prediction/summary.h"
+#include "tools/prediction/used_value_fields.h"
 #include "tools/reports/report_table.h"
+#include "records/field_values.h"
 
 #include <gjbz108a/records.h>
 
@@ -20,14 +26,22 @@ namespace {
 
 class CsvReport final : public Report {
 public:
-    explicit CsvReport(std::ostream& out) : out_(out), factors_(factor_names_.names().size()) {
-        out_.text(kCsvPartColumns);
+    explicit CsvReport(std::ostream& out)
+        : out_(out), values_(parameter_keys_.keys().size()), factors_(factor_names_.names().size()) {
+        out_.text(kCsvPartColumns).text(",defaulted");
+        for (const std::string_view key : parameter_keys_.keys()) out_.ch(',').text(key);
         for (const std::string& name : factor_names_.names()) csv_cell(out_.ch(','), name);
         out_.ch('\n');
     }
 
     void part(const PartLine& line) override {
         csv_part_cells(out_, line, joined_);
+        out_.ch(',').text(defaulted_keys(line.used, keys_).value_or(""));
+        place_values(line);
+        for (const ParameterField* field : values_) {
+            out_.ch(',');
+            if (field != nullptr) csv_cell(out_, field_value_text(*field, line.record + GJBZ108A_EDIT_EFFECTIVE_BLOCK));
+        }
         place_factors(line);
         for (const std::optional<float>& factor : factors_) {
             out_.ch(',');
@@ -38,16 +52,21 @@ public:
 
     void finish(const Summary& s) override {
         out_.text(",,,,").exact(s.total_failure_rate).text(",total,");
-        counts_.assign("parts read ").append(std::to_string(s.read))
-            .append("; computed ").append(std::to_string(s.computed))
-            .append("; computed with warnings ").append(std::to_string(s.with_warnings))
-            .append("; refused ").append(std::to_string(s.refused));
+        summary_cell(s, counts_);
         csv_cell(out_, counts_);
-        out_.text(std::string(factors_.size(), ',')).ch('\n');
+        out_.text(std::string(1 + values_.size() + factors_.size(), ',')).ch('\n');
         out_.flush();
     }
 
 private:
+    void place_values(const PartLine& line) {
+        std::fill(values_.begin(), values_.end(), nullptr);
+        const auto fields = line.used.fields();
+        const unsigned code = line.record[GJBZ108A_ITEM_CODE];
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            if (line.used.shown(i)) values_[parameter_keys_.position(code, i)] = &fields[i];
+    }
+
     void place_factors(const PartLine& line) {
         std::fill(factors_.begin(), factors_.end(), std::nullopt);
         if (line.status == Status::not_computed) return;
@@ -59,11 +78,14 @@ private:
     }
 
     Output out_;
+    ParameterKeys parameter_keys_;
+    std::vector<const ParameterField*> values_;  // this part's shown fields, by position among the keys
     FactorNames factor_names_;
     std::vector<std::optional<float>> factors_;  // this part's, by position among the names
     CellBuffer cell_;
     std::string joined_;
     std::string counts_;
+    std::string keys_;
 };
 
 }  // namespace

@@ -2,13 +2,16 @@
 // {"parts":[{...},...],"total_failure_rate":x,"summary":{...}}
 // A part that was not computed has null rates and factors; a quantity that
 // could not be read is null. The factors of a computed part are named by their
-// columns, null where the model hid the factor.
+// columns, null where the model hid the factor. "parameters" are the values
+// the part was computed with, "defaulted" the keys of those that the library's
+// defaults gave; both null for a part refused before it had them.
 #include "tools/prediction/escaping.h"
 #include "tools/prediction/output.h"
 #include "tools/prediction/part_fields.h"
 #include "tools/prediction/report.h"
 #include "tools/reports/report_table.h"
 #include "tools/prediction/summary.h"
+#include "tools/prediction/used_value_fields.h"
 
 #include <gjbz108a/records.h>
 
@@ -23,6 +26,8 @@ public:
         out_.text(first_ ? "\n" : ",\n");
         first_ = false;
         json_part_members(out_, line);
+        json_parameters(out_.ch(','), line.used, line.record);
+        json_defaulted(out_.ch(','), defaulted_keys(line.used, keys_));
         out_.text(",\"factors\":");
         if (line.status != Status::not_computed) factors(line.record);
         else out_.text("null");
@@ -54,6 +59,7 @@ private:
 
     Output out_;
     CellBuffer cell_;
+    std::string keys_;
     bool first_ = true;
 };
 

@@ -9,6 +9,7 @@
 #include "tools/parts_list/json_reader.h"
 #include "tools/parts_list/list_format.h"
 #include "tools/parts_list/part_reader.h"
+#include "tools/prediction/output.h"
 #include "tools/prediction/progress_line.h"
 #include "tools/reports/spool_file.h"
 
@@ -25,11 +26,26 @@ Status status_of(int result) {
     }
 }
 
+// "file:line: part 'C3' not computed: why", the message lines joined.
+void report_refusal(Diagnostics& report_problem, const Part& part, std::string_view messages) {
+    std::string why = "part ";
+    append_quoted(why, part.ref);
+    why.append(" not computed");
+    const char* separator = ": ";
+    for_each_line(messages, [&](std::string_view line) {
+        why.append(separator).append(line);
+        separator = "; ";
+    });
+    report_problem.report(part.line, "", why);
+}
+
 // Computes the parts that `rows` gives, each reported before the next is read.
 template <typename Rows>
 Summary compute_parts(Rows& rows, const ColumnLayout& layout, Report& report, Diagnostics& report_problem,
-                      PartLibrary& library, CalculateFunction calculate, std::ostream* progress) {
-    PartReader reader(layout, report_problem, library);
+                      PartLibrary& library, CalculateFunction calculate, std::ostream* progress,
+                      const RunOptions& options) {
+    PartReader reader(layout, report_problem, library, PartReader::Blocks::entered_and_effective,
+                      options.no_defaults ? PartReader::Defaults::refused : PartReader::Defaults::taken);
     Calculator calculator(calculate);
     Part part;
     Summary summary;
@@ -52,20 +68,30 @@ Summary compute_parts(Rows& rows, const ColumnLayout& layout, Report& report, Di
                       0.0f,
                       0.0,
                       part.problems,
-                      part.record.data()};
+                      part.record.data(),
+                      part.used};
         if (!part.refused()) {
             const Outcome outcome = calculator.calculate(part.record.data());
             line.status = status_of(outcome.result);
             line.failure_rate = outcome.failure_rate;
             line.quantity_rate = static_cast<double>(part.quantity) * outcome.failure_rate;
             line.messages = outcome.messages;
+            // The reader has told the problems of a refused row; what the check
+            // or the model refuses is told here, so that the error stream holds
+            // every refusal even when the output goes to a file.
+            if (line.status == Status::not_computed) report_refusal(report_problem, part, line.messages);
         }
         switch (line.status) {
         case Status::computed: ++summary.computed; break;
         case Status::warnings: ++summary.with_warnings; break;
         case Status::not_computed: ++summary.refused; break;
         }
-        if (line.status != Status::not_computed) summary.total_failure_rate += line.quantity_rate;
+        summary.pieces_read += part.quantity;
+        summary.took_defaults += part.used.any_defaulted() ? 1 : 0;
+        if (line.status != Status::not_computed) {
+            summary.total_failure_rate += line.quantity_rate;
+            summary.pieces_computed += part.quantity;
+        }
         report.part(line);
         // Worth a look but no reason to refuse: both parts are computed.
         if (const unsigned long earlier = references.earlier_line(reference, part.line))
@@ -84,7 +110,7 @@ Summary compute_parts(Rows& rows, const ColumnLayout& layout, Report& report, Di
 // unusable list.
 ExitStatus predict_list(std::istream& in, std::string_view file_name, Format format, View view,
                         std::ostream& out, std::ostream& diagnostics, CalculateFunction calculate,
-                        PartLibrary* library, std::ostream* progress) {
+                        PartLibrary* library, std::ostream* progress, const RunOptions& options) {
     Diagnostics report_problem(file_name, diagnostics);
     const ListFormatProbe probe(in, file_name);
     std::unique_ptr<PartLibrary> host_library;
@@ -95,7 +121,7 @@ ExitStatus predict_list(std::istream& in, std::string_view file_name, Format for
         if (!json.open()) return kListUnusable;
         const auto report = make_report(format, view, out);
         const Summary summary =
-            compute_parts(json, json.layout(), *report, report_problem, *library, calculate, progress);
+            compute_parts(json, json.layout(), *report, report_problem, *library, calculate, progress, options);
         report->finish(summary);
         if (json.stopped()) return kListUnusable;
         return summary.refused > 0 || json.unknown_members() ? kSomethingRefused : kAllComputed;
@@ -107,7 +133,7 @@ ExitStatus predict_list(std::istream& in, std::string_view file_name, Format for
     if (!layout) return kListUnusable;
     const auto report = make_report(format, view, out);
     const Summary summary =
-        compute_parts(csv, *layout, *report, report_problem, *library, calculate, progress);
+        compute_parts(csv, *layout, *report, report_problem, *library, calculate, progress, options);
     report->finish(summary);
     return summary.refused > 0 || header_problems ? kSomethingRefused : kAllComputed;
 }
@@ -116,9 +142,9 @@ ExitStatus predict_list(std::istream& in, std::string_view file_name, Format for
 
 ExitStatus predict(std::istream& in, std::string_view file_name, Format format, View view, std::ostream& out,
                    std::ostream& diagnostics, CalculateFunction calculate, PartLibrary* library,
-                   std::ostream* progress) {
+                   std::ostream* progress, const RunOptions& options) {
     try {
-        return predict_list(in, file_name, format, view, out, diagnostics, calculate, library, progress);
+        return predict_list(in, file_name, format, view, out, diagnostics, calculate, library, progress, options);
     } catch (const ReadError& error) {
         // The parts read before the error are written; the list was not read whole.
         diagnostics << "gjbz108a: " << error.what() << '\n';

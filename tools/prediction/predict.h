@@ -20,12 +20,18 @@ enum ExitStatus : int {
     kListUnusable = 2,      // bad options, an unreadable file or a header without its columns
 };
 
+// What a run may change besides its format and view.
+struct RunOptions {
+    bool no_defaults = false;  // a part that would take a library default is refused
+};
+
 // Predicts the parts list read from `in`. Problems go to `diagnostics` as
 // "file:line: column 'x': why", named after `file_name`. Named parts and
 // defaults come from `library`, by default the host library (libtalwen.so).
 // With `progress`, the count of parts read is shown there on long lists.
 ExitStatus predict(std::istream& in, std::string_view file_name, Format format, View view, std::ostream& out,
                    std::ostream& diagnostics, CalculateFunction calculate = &calc_item,
-                   PartLibrary* library = nullptr, std::ostream* progress = nullptr);
+                   PartLibrary* library = nullptr, std::ostream* progress = nullptr,
+                   const RunOptions& options = {});
 
 }  // namespace gjbz108a::cli

@@ -4,6 +4,8 @@
 // people, CSV and JSON for programs.
 #pragma once
 
+#include "tools/parts_list/used_values.h"
+
 #include <cstdint>
 #include <memory>
 #include <ostream>
@@ -26,6 +28,9 @@ struct PartLine {
     // The part's EditRecord, results filled when computed. Writable because the
     // report-field exports take it so; the reports only read it.
     std::uint8_t* record;
+    // The parameters the part was given, by the effective block; none shown
+    // when the row was refused before it had one.
+    UsedValues used = {};
 };
 
 // The counts are disjoint: read = computed + with_warnings + refused.
@@ -35,6 +40,13 @@ struct Summary {
     unsigned long computed = 0;
     unsigned long with_warnings = 0;
     unsigned long refused = 0;
+    unsigned long took_defaults = 0;    // parts given a value from the library's defaults
+    unsigned long pieces_read = 0;      // sum of the valid quantities
+    unsigned long pieces_computed = 0;  // of the parts computed, with warnings or not
+
+    // 10^6 / total failure rate, in hours, of the computed parts; 0 when the
+    // total is 0 (nothing computed, or every rate 0), where it has no value.
+    double mtbf_hours() const noexcept { return total_failure_rate > 0 ? 1e6 / total_failure_rate : 0; }
 };
 
 class Report {

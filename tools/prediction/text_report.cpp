@@ -1,13 +1,20 @@
 // The table for people: fixed columns, numbers to six significant digits; under
-// a computed part its factors as the host's factor table shows them (title
-// lines over the cells), then its message lines.
+// a part the values it was computed with under their keys (those that the
+// library's defaults gave marked), under a computed part its factors as the
+// host's factor table shows them (title lines over the cells), then its
+// message lines.
 #include "tools/prediction/output.h"
 #include "tools/prediction/report.h"
 #include "tools/reports/report_table.h"
 #include "tools/prediction/summary.h"
 #include "tools/prediction/text_line.h"
+#include "records/field_values.h"
+
+#include "tools/parts_list/utf8.h"
 
 #include <gjbz108a/records.h>
+
+#include <algorithm>
 
 namespace gjbz108a::cli {
 namespace {
@@ -18,6 +25,8 @@ constexpr int kDigits = 6;
 constexpr std::size_t kRef = 10, kQty = 5, kCategory = 27, kRate = 14;
 // The factors start under the category.
 constexpr std::size_t kFactorIndent = kRef + kQty + 2;
+// The values start where the factors' first title does.
+constexpr std::size_t kValueIndent = kFactorIndent + 3;
 
 class TextReport final : public Report {
 public:
@@ -39,6 +48,7 @@ public:
             out_.right(out_.format_rounded(line.quantity_rate, kDigits), kRate);
         }
         out_.text("  ").text(status_text(line.status)).ch('\n');
+        values(line.used, line.record);
         if (line.status != Status::not_computed) factors(line.record);
         for_each_line(line.messages, [&](std::string_view message) {
             out_.left("", kRef).text("  ").text(message).ch('\n');
@@ -52,6 +62,23 @@ public:
     }
 
 private:
+    void values(const UsedValues& used, const std::uint8_t* record) {
+        bool shown = false;
+        for (std::size_t i = 0; i < used.fields().size(); ++i) {
+            if (!used.shown(i)) continue;
+            const ParameterField& field = used.fields()[i];
+            value_ = field_value_text(field, record + GJBZ108A_EDIT_EFFECTIVE_BLOCK);
+            if (used.defaulted(i)) value_.push_back(kDefaultedMark);
+            const std::size_t width = std::max(field.key.size(), display_width(value_));
+            keys_.left(field.key, width);
+            values_.left(value_, width);
+            shown = true;
+        }
+        if (!shown) return;
+        keys_.write(out_);
+        values_.write(out_);
+    }
+
     // Nothing when the model hid every factor of the part (a miscellaneous part
     // of a type without a model has none to show).
     void factors(std::uint8_t* record) {
@@ -77,7 +104,10 @@ private:
     Output out_;
     TextLine titles_{kFactorIndent};
     TextLine cells_{kFactorIndent};
+    TextLine keys_{kValueIndent};
+    TextLine values_{kValueIndent};
     CellBuffer cell_;
+    std::string value_;
 };
 
 }  // namespace

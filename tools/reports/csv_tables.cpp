@@ -1,7 +1,8 @@
 // The report tables as CSV: one section per category of the list, in ItemCode
 // order, sections apart by an empty row. A section's first row names its
-// columns: the part's general columns, then the category's parameter columns
-// and factor columns in display order, named by their titles (title lines
+// columns: the part's general columns, the keys of the values that the
+// library's defaults gave, then the category's parameter columns (the values
+// the part was computed with) and factor columns in display order, named by their titles (title lines
 // joined); its cells are the report cells without their blanks. Parts whose
 // category is not known have a section of the general columns only; the last
 // section holds the total and the counts.
@@ -12,6 +13,7 @@
 #include "tools/prediction/part_fields.h"
 #include "tools/prediction/report.h"
 #include "tools/reports/report_table.h"
+#include "tools/prediction/summary.h"
 
 namespace gjbz108a::cli {
 namespace {
@@ -24,9 +26,8 @@ public:
         for (const Category& category : categories())
             if (parts_.count(category.item_code) != 0) section(category.item_code);
         if (parts_.count(0) != 0) section(0);
-        out_.text("total_failure_rate,parts_read,computed,computed_with_warnings,refused\n");
-        out_.exact(s.total_failure_rate).ch(',').whole(s.read).ch(',').whole(s.computed).ch(',')
-            .whole(s.with_warnings).ch(',').whole(s.refused).ch('\n');
+        out_.text(kCsvSummaryColumns).ch('\n');
+        csv_summary_cells(out_, s);
         out_.flush();
     }
 
@@ -34,12 +35,13 @@ private:
     void section(unsigned item_code) {
         const ReportTable& parameters = report_table(item_code, TableKind::parameters);
         const ReportTable& factors = report_table(item_code, TableKind::factors);
-        out_.text(kCsvPartColumns);
+        out_.text(kCsvPartColumns).text(",defaulted");
         for (const ReportTable* table : {&parameters, &factors})
             for (const auto& column : table->columns()) csv_cell(out_.ch(','), column.name);
         out_.ch('\n');
         for (auto parts = parts_.read(item_code); const HeldPart* part = parts.next();) {
             csv_part_cells(out_, *part, joined_);
+            out_.ch(',').text(part->defaulted.value_or(""));
             for (const std::string& cell : part->parameters) csv_cell(out_.ch(','), trim_blanks(cell));
             for (std::size_t i = 0; i < factors.columns().size(); ++i)
                 csv_cell(out_.ch(','), i < part->factors.size() ? trim_blanks(part->factors[i]) : "");

@@ -1,7 +1,11 @@
 #include "tools/reports/held_parts.h"
 
+#include "tools/prediction/output.h"
+#include "tools/prediction/used_value_fields.h"
+
 #include <gjbz108a/records.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace gjbz108a::cli {
@@ -9,7 +13,8 @@ namespace {
 
 // A part packed: status, quantity, failure rate, quantity rate, then the texts
 // ref, category and messages, each after its length, then the parameter cells
-// and the factor cells, each list after its count. Only this process reads it
+// and the factor cells, each list after its count, then the defaulted columns
+// and, after a byte that says whether there are any, the defaulted keys. Only this process reads it
 // back, so numbers keep their bytes in memory.
 template <typename Number>
 void put(std::string& bytes, Number value) {
@@ -27,6 +32,30 @@ void put_cells(std::string& bytes, const ReportTable& table, std::uint8_t* recor
     CellBuffer buffer;
     put(bytes, static_cast<std::uint32_t>(table.columns().size()));
     for (const ReportTable::Column& column : table.columns()) put_text(bytes, table.cell(column, record, buffer));
+}
+
+// The parameter cells show the entered block. A copy of the record whose
+// entered block is the effective one shows the values the part was computed
+// with; a cell that shows a value there and "---" (or "--") among the entered
+// ones was left to the library's defaults. The cells are compared, not the
+// fields, so that the columns need no map to the fields they show.
+std::uint32_t put_effective_cells(std::string& bytes, const ReportTable& table, std::uint8_t* record) {
+    std::array<std::uint8_t, GJBZ108A_EDIT_RECORD_SIZE> effective;
+    std::copy_n(record, effective.size(), effective.begin());
+    std::copy_n(record + GJBZ108A_EDIT_EFFECTIVE_BLOCK, GJBZ108A_BLOCK_SIZE,
+                effective.begin() + GJBZ108A_EDIT_ENTERED_BLOCK);
+    CellBuffer entered_cell, effective_cell;
+    std::uint32_t defaulted = 0;
+    put(bytes, static_cast<std::uint32_t>(table.columns().size()));
+    for (std::size_t i = 0; i < table.columns().size(); ++i) {
+        const ReportTable::Column& column = table.columns()[i];
+        const std::string_view cell = table.cell(column, effective.data(), effective_cell);
+        put_text(bytes, cell);
+        const std::string_view entered = trim_blanks(table.cell(column, record, entered_cell));
+        if (i < 32 && (entered == "---" || entered == "--") && trim_blanks(cell) != entered)
+            defaulted |= std::uint32_t{1} << i;
+    }
+    return defaulted;
 }
 
 template <typename Number>
@@ -64,9 +93,16 @@ void HeldParts::add(const PartLine& line) {
     put_text(bytes, line.ref);
     put_text(bytes, line.category);
     put_text(bytes, line.messages);
-    put_cells(bytes, report_table(code, TableKind::parameters), line.record);
+    const ReportTable& parameters = report_table(code, TableKind::parameters);
+    const std::optional<std::string_view> defaulted = defaulted_keys(line.used, keys_);
+    std::uint32_t defaulted_columns = 0;
+    if (defaulted) defaulted_columns = put_effective_cells(bytes, parameters, line.record);
+    else put_cells(bytes, parameters, line.record);
     if (line.status != Status::not_computed) put_cells(bytes, report_table(code, TableKind::factors), line.record);
     else put(bytes, std::uint32_t{0});
+    put(bytes, defaulted_columns);
+    put(bytes, static_cast<std::uint8_t>(defaulted.has_value()));
+    put_text(bytes, defaulted.value_or(""));
     ++group.count;
     if (bytes.size() < chunk_bytes_) return;
     if (!spool_) spool_ = std::make_unique<SpoolFile>();
@@ -101,6 +137,10 @@ const HeldPart* HeldParts::Reader::next() {
     take_text(left_, part_.messages);
     take_cells(left_, part_.parameters);
     take_cells(left_, part_.factors);
+    part_.defaulted_columns = take<std::uint32_t>(left_);
+    const bool has_values = take<std::uint8_t>(left_) != 0;
+    take_text(left_, part_.defaulted.emplace());
+    if (!has_values) part_.defaulted.reset();
     return &part_;
 }
 

@@ -18,6 +18,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,7 +32,11 @@ struct HeldPart {
     float failure_rate;
     double quantity_rate;
     std::string messages;
-    std::vector<std::string> parameters;  // the cells, in display order
+    // The cells in display order of the values the part was computed with
+    // (those it was given, when it was refused before it had them).
+    std::vector<std::string> parameters;
+    std::uint32_t defaulted_columns;      // bit i: parameter i is a default of the library
+    std::optional<std::string> defaulted; // the keys of the defaults; none without values
     std::vector<std::string> factors;     // the cells, in display order; none when not computed
 };
 
@@ -80,6 +85,7 @@ private:
     std::array<Group, kLastItemCode + 1> groups_;  // by ItemCode
     std::unique_ptr<SpoolFile> spool_;             // made when a first buffer fills
     std::string loaded_;                           // the chunk being read
+    std::string keys_;                             // scratch for a part's defaulted keys
 };
 
 // A report that writes nothing until the whole list is read, holding the parts.

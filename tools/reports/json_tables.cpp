@@ -5,7 +5,9 @@
 // in ItemCode order. The column lists give the names (title lines joined) in
 // display order; a part's "parameters" and "factors" map those names to its
 // cells without their blanks ("" for a hidden factor); "factors" is null for a
-// part not computed. "unplaced_parts" are the parts whose category is not known.
+// part not computed. The parameters are the values the part was computed
+// with; "defaulted" lists the keys of those that the library's defaults gave.
+// "unplaced_parts" are the parts whose category is not known.
 #include "records/item_codes.h"
 #include "tools/prediction/escaping.h"
 #include "tools/reports/held_parts.h"
@@ -14,6 +16,7 @@
 #include "tools/prediction/report.h"
 #include "tools/reports/report_table.h"
 #include "tools/prediction/summary.h"
+#include "tools/prediction/used_value_fields.h"
 
 namespace gjbz108a::cli {
 namespace {
@@ -83,6 +86,7 @@ private:
             json_part_members(out_, *part);
             out_.text(",\"parameters\":");
             cells(parameters, part->parameters);
+            json_defaulted(out_.ch(','), part->defaulted);
             out_.text(",\"factors\":");
             if (part->status != Status::not_computed) {
                 cells(factors, part->factors);

@@ -2,6 +2,8 @@
 // order: a heading, the parameter table, the factor table (with each part's
 // failure rate and status, and its message lines under it) and the category's
 // sum; then the parts whose category is not known, and the total and counts.
+// The parameter table shows the values each part was computed with, marking
+// those that the library's defaults gave.
 // The columns of both tables come from the report-field exports, in their
 // display order, with their titles cut into title lines of the column width.
 #include "records/item_codes.h"
@@ -43,6 +45,16 @@ private:
         out_.text(text).ch('\n').text(std::string(text.size(), '=')).text("\n\n");
     }
 
+    // A cell that the library's defaults gave, in `text`: the mark follows
+    // its text, in the blank after it where there is one.
+    static std::string_view marked(std::string_view cell, std::string& text) {
+        text.assign(cell);
+        const std::size_t end = text.find_last_not_of(' ') + 1;  // 0 for a blank cell
+        if (end < text.size()) text[end] = kDefaultedMark;
+        else text.push_back(kDefaultedMark);
+        return text;
+    }
+
     std::string_view quantity(const HeldPart& part) {
         if (part.quantity == 0) return {};
         return quantity_.assign(out_.format_whole(part.quantity));
@@ -72,7 +84,10 @@ private:
         for (const auto& column : parameters.columns()) table.column(title_lines(parameters, column), column.width);
         auto cells_of = [&](const HeldPart& part) -> const std::vector<std::string_view>& {
             cells_.assign({part.ref, quantity(part)});
-            cells_.insert(cells_.end(), part.parameters.begin(), part.parameters.end());
+            marked_.resize(part.parameters.size());  // before any view into it is taken
+            for (std::size_t i = 0; i < part.parameters.size(); ++i)
+                cells_.push_back(part.defaulted_columns >> i & 1 ? marked(part.parameters[i], marked_[i])
+                                                                 : std::string_view(part.parameters[i]));
             return cells_;
         };
         fit(table, item_code, cells_of);
@@ -132,6 +147,7 @@ private:
     Output out_;
     // A row's cells and the numbers among them, until the row is fitted or written.
     std::vector<std::string_view> cells_;
+    std::vector<std::string> marked_;  // the marked cells of the row being written
     std::string quantity_, rate_;
 };
 

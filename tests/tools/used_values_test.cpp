@@ -1,0 +1,100 @@
+// The values a part is computed with, the defaults among them, --no-defaults,
+// the user quality factor's warnings, and the summary's pieces and MTBF.
+// The fake library's defaults are 1 in every field (fake_library.h); the
+// stand-in model rates a part at its temperature (fake_model.h).
+#include "prediction.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace gjbz108a::cli {
+namespace {
+
+using test::kHeader;
+
+test::Prediction run(const std::string& rows, const RunOptions& options, Format format = Format::json) {
+    std::istringstream in(std::string(kHeader) + ",type,tech,package,quality,learning,pins,bits,user_pi_q\n" + rows);
+    std::ostringstream out, diagnostics;
+    test::FakeLibrary library;
+    const ExitStatus status =
+        predict(in, "list.csv", format, View::parts, out, diagnostics, &test::temperature_as_rate, &library,
+                nullptr, options);
+    return {status, out.str(), diagnostics.str()};
+}
+
+TEST(UsedValues, EveryValueIsShownWithTheDefaultsNamed) {
+    const std::string full = "IC Memory,1,0.5,0,SRAM,MOS,Package FLAT,";
+    struct Case {
+        std::string row;
+        bool no_defaults;
+        std::string diagnostics;
+        std::vector<std::string> in_out;
+    };
+    const std::vector<Case> cases = {
+        {"U1,1," + full + "B1,Stabilized,20,1024,\n", false, "",
+         {R"("parameters":{"type":"SRAM","tech":"MOS","package":"Package FLAT","quality":"B1",)"
+          R"("learning":"Stabilized","pins":20,"bits":1024},"defaulted":[])"}},
+        // The fake default of every field is 1: entry 1 of a list. The check
+        // refuses the one pin, and the values show why.
+        {"U2,1,IC Memory,1,0.5,0,DRAM,,,A3,,,1024.5,\n", false,
+         "list.csv:2: part 'U2' not computed: Number of pins for this package must be between  4 to 100\n",
+         {R"("tech":"Bipolar","package":"Package Dual In-Line","quality":"A3","learning":"Stabilized","pins":1,)"
+          R"("bits":1024.5},"defaulted":["tech","package","learning","pins"])"}},
+        {"U3,1," + full + "User,Stabilized,20,1024,2.5\n", false, "",
+         {R"("user_pi_q":2.5},"defaulted":[])"}},
+        {"U4,1," + full + "User,Stabilized,20,1024,\n", false,
+         "list.csv:2: column 'user_pi_q': part 'U4': the quality is User, but no user_pi_q is given: the "
+         "component library's default is used\n",
+         {R"("user_pi_q":1},"defaulted":["user_pi_q"])"}},
+        {"U5,1," + full + "B1,Stabilized,20,1024,2.5\n", false,
+         "list.csv:2: column 'user_pi_q': part 'U5': a user_pi_q is given, but the quality is not User: it is "
+         "not used\n",
+         {R"("bits":1024},"defaulted":[])"}},
+        {"U6,1,IC Memory,1,0.5,0,SRAM,MOS,,B1,Stabilized,,1024,\n", true,
+         "list.csv:2: part 'U6': no value for package, pins; --no-defaults refuses the component library's "
+         "defaults\n",
+         {R"("parameters":null,"defaulted":null)", test::counts(1, 0, 0, 1)}},
+        // A user quality factor that no model reads is no default to refuse.
+        {"U7,1," + full + "B1,Stabilized,20,1024,\n", true, "", {test::counts(1, 1, 0, 0)}},
+    };
+    for (const Case& c : cases) {
+        const test::Prediction p = run(c.row, {.no_defaults = c.no_defaults});
+        EXPECT_EQ(p.diagnostics, c.diagnostics) << c.row;
+        for (const std::string& piece : c.in_out) EXPECT_NE(p.out.find(piece), std::string::npos) << piece << '\n' << p.out;
+    }
+}
+
+// 10^6 / total, in hours, of the computed parts only.
+TEST(UsedValues, TheSummaryCountsPiecesAndGivesTheMtbfOfTheComputedParts) {
+    struct Case {
+        std::string rows;
+        std::string text, json;
+    };
+    const std::string memory = ",IC Memory,1,";
+    const std::string rest = ",0,SRAM,MOS,Package FLAT,B1,Stabilized,20,1024,\n";
+    const std::vector<Case> cases = {
+        // 4 x 0.25 + 1 x 1.5 = 2.5; 10^6 / 2.5 = 400000.
+        {"A,4" + memory + "0.25" + rest + "B,1" + memory + "1.5" + rest,
+         "MTBF: 400000 hours (10^6 / total failure rate), over all 2 parts (5 pieces)\n"
+         "Parts read: 2 (5 pieces), computed: 2,",
+         R"("mtbf_hours":400000,)"},
+        // 3 x 0.125 = 0.375 (2666666.67 hours); the 7 pieces of EnvironmentCode 14 are left out.
+        {"A,3" + memory + "0.125" + rest + "B,7,IC Memory,14,1" + rest,
+         "MTBF: 2666667 hours (10^6 / total failure rate), over the 1 computed part (3 pieces); it leaves out the "
+         "1 part not computed (7 pieces)\nParts read: 2 (10 pieces),",
+         R"("pieces_read":10,"pieces_computed":3,"took_defaults":0})"},
+        {"A,2" + memory + "0" + rest, "MTBF: none (the total failure rate is 0), over all 1 part (2 pieces)\n",
+         R"("mtbf_hours":null,)"},
+    };
+    for (const Case& c : cases) {
+        const std::string text = run(c.rows, {}, Format::text).out, json = run(c.rows, {}).out;
+        EXPECT_NE(text.find(c.text), std::string::npos) << text;
+        EXPECT_NE(json.find(c.json), std::string::npos) << json;
+    }
+}
+
+}  // namespace
+}  // namespace gjbz108a::cli
