@@ -100,9 +100,10 @@ TEST(Predict, EveryProblemIsNamedByFileLineAndColumnAndTheOtherPartsGoOn) {
          " R3 ,1,FUSES,1,0.5,\n"  // blanks around a cell do not count
          ",1,FUSES,1,0.5,\n"      // empty designators are not compared
          ",1,FUSES,1,0.5,\n"
-         "r3,1,FUSES,1,0.5,\n"    // letter case does
+         "r3,1,FUSES,1,0.5,\n"    // nor does letter case
          "R3,1,FUSES,1,0.5,5\n",  // a third one names the first
          "parts.csv:4: column 'REF': 'R3' is also the reference of line 2\n"
+         "parts.csv:7: column 'REF': 'r3' is also the reference of line 2\n"
          "parts.csv:8: column 'REF': 'R3' is also the reference of line 2\n",
          kAllComputed, {counts(7, 6, 1, 0)}},
         {"a refused part's designator counts too", header + "R1,0,FUSES,1,0.5,\nR1,1,FUSES,1,0.5,\n",

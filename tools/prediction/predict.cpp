@@ -94,9 +94,12 @@ Summary compute_parts(Rows& rows, const ColumnLayout& layout, Report& report, Di
         }
         report.part(line);
         // Worth a look but no reason to refuse: both parts are computed.
-        if (const unsigned long earlier = references.earlier_line(reference, part.line))
-            report_problem.report(part.line, ref_column,
-                                  "'" + part.ref + "' is also the reference of line " + std::to_string(earlier));
+        if (const DuplicateReferences::Earlier earlier = references.earlier(reference, part.line); earlier.line != 0)
+            report_problem.report(part.line, ref_column, DuplicateReferences::message(part.ref, reference, earlier));
+        if (reference.designators.form == Designators::Form::range && part.quantity != 0)
+            if (const std::string warning = range_count_warning(part.ref, reference.designators, part.quantity);
+                !warning.empty())
+                report_problem.report(part.line, ref_column, warning);
     }
     report_problem.share_terminal_with(nullptr);
     return summary;
