@@ -5,13 +5,13 @@
 #include "dialogs/header_controls.h"
 #include "dialogs/search_results.h"
 #include "dialogs/tool_tips.h"
+#include "editing/defaults_merge.h"
 #include "editing/host_library_constants.h"
+#include "editing/library_lookup.h"
 #include "records/category_fields.h"
 #include "platform/drawing.h"
 
 #include <gjbz108a/check.h>
-#include <gjbz108a/defaults.h>
-#include <gjbz108a/screen.h>
 
 #include <algorithm>
 #include <cctype>
@@ -155,37 +155,76 @@ bool CDiaproc::OnInitDialog() {
     return result;
 }
 
-std::int32_t CDiaproc::look_up(std::uint8_t name_kind, std::string_view key, std::string_view generic_name) {
-    if (!UpdateData(true)) return 0;
-    std::array<std::uint8_t, kBlockBuffer> block{};
-    GetParams(block.data());
-    auto host_text_buffer = c_text<kHostTextBuffer>(host_text);
-    auto key_buffer = c_text<kKeyBuffer>(key);
-    auto generic_buffer = c_text<kGenericNameBuffer>(generic_name);
-    const std::int32_t found = host_.get_from_lib(name_kind, item_class, item_code, key_buffer.data(),
-                                                  generic_buffer.data(), block.data(), host_text_buffer.data());
-    if (found == 1) {
-        part.generic_name = generic_buffer.data();
-        if (name_kind != 1) name(name_kind) = key_buffer.data();
-        ShowParams(block.data(), 1);
-        EnableParams(true);
+// A part is asked for as the dialog has always asked: with every control read
+// first (a failed exchange finds nothing), the parameters shown passed in for
+// the library to fill, the generic name typed passed along with another name,
+// and the host's text. A part found is shown at once.
+class CDiaproc::Library final : public PartLibrary {
+public:
+    Library(CDiaproc& dialog, std::string_view generic_name) : dialog_(dialog), generic_name_(generic_name) {}
+
+    std::optional<Block> defaults(unsigned item_code, unsigned type, unsigned subtype) override {
+        std::array<std::uint8_t, kBlockBuffer> buffer{};
+        if (!dialog_.host_.get_dflt(dialog_.item_class, static_cast<std::int32_t>(item_code),
+                                    static_cast<std::int32_t>(type), static_cast<std::int32_t>(subtype),
+                                    buffer.data()))
+            return std::nullopt;
+        Block block;
+        std::copy_n(buffer.begin(), block.size(), block.begin());
+        return block;
     }
-    return found;
+
+    std::optional<StoredPart> find(NameKind kind, std::string_view name, unsigned item_code) override {
+        const bool by_generic_name = kind == NameKind::generic_name;
+        auto key = c_text<kKeyBuffer>(by_generic_name ? std::string_view() : name);
+        auto generic = c_text<kGenericNameBuffer>(by_generic_name ? name : std::string_view(generic_name_));
+        if (!dialog_.UpdateData(true)) return std::nullopt;
+        std::array<std::uint8_t, kBlockBuffer> block{};
+        dialog_.GetParams(block.data());
+        auto host_text = c_text<kHostTextBuffer>(dialog_.host_text);
+        if (dialog_.host_.get_from_lib(static_cast<std::int32_t>(kind), dialog_.item_class,
+                                       static_cast<std::int32_t>(item_code), key.data(), generic.data(),
+                                       block.data(), host_text.data()) != 1)
+            return std::nullopt;
+        dialog_.part.generic_name = generic.data();
+        if (!by_generic_name) dialog_.name(static_cast<std::uint8_t>(kind)) = key.data();
+        dialog_.ShowParams(block.data(), 1);
+        dialog_.EnableParams(true);
+        StoredPart part{{}, generic.data()};
+        std::copy_n(block.begin(), part.block.size(), part.block.begin());
+        return part;
+    }
+
+    // The dialog says nothing when no part is found, so it needs no reason.
+    bool reachable() override { return true; }
+
+private:
+    CDiaproc& dialog_;
+    const std::string generic_name_;  // as typed before the controls are read again
+};
+
+bool CDiaproc::look_up(std::uint8_t name_kind, std::string_view key, std::string_view generic_name) {
+    Library library(*this, generic_name);
+    const auto kind = static_cast<NameKind>(name_kind);
+    return library.find(kind, kind == NameKind::generic_name ? generic_name : key, item_code).has_value();
 }
 
 void CDiaproc::look_up_by_button() {
-    std::size_t empty = 0;
-    part.generic_name = platform::window_text(GetDlgItem(name_field(1)->id), kLongestGenericName);
-    const std::string generic = part.generic_name;
-    if (generic.empty()) ++empty;
-    else if (look_up(1, "", generic) == 1) return;
-    for (std::uint8_t kind = 2; kind <= kNameKinds; ++kind) {
-        std::string& variable = name(kind);
-        variable = platform::window_text(GetDlgItem(name_field(kind)->id), kLongestName);
-        if (variable.empty()) ++empty;
-        else if (look_up(kind, std::string(variable), generic) == 1) return;
+    // The names as typed: each look-up reads the controls again, so these are copies.
+    std::array<std::string, kNameKinds> typed;
+    PartNames names;
+    for (std::uint8_t kind = 1; kind <= kNameKinds; ++kind) {
+        typed[kind - 1] = platform::window_text(GetDlgItem(name_field(kind)->id), name_chars(kind));
+        name(kind) = typed[kind - 1];
+        names[kind - 1] = typed[kind - 1];
     }
-    if (empty == kNameKinds) show_message(kGenericNameEmpty, kMethodCaption);
+    if (std::ranges::all_of(typed, [](const std::string& text) { return text.empty(); })) {
+        show_message(kGenericNameEmpty, kMethodCaption);
+        return;
+    }
+    Library library(*this, typed[0]);
+    std::string why;  // not shown: the dialog says nothing when no part is found
+    find_named_part(library, item_code, {}, names, why);
 }
 
 void CDiaproc::look_up_on_focus_loss(std::uint8_t name_kind) {
@@ -204,12 +243,12 @@ void CDiaproc::look_up_on_focus_loss(std::uint8_t name_kind) {
         return;
     }
     part.generic_name = platform::window_text(GetDlgItem(name_field(1)->id), kLongestGenericName);
-    look_up(name_kind, text, std::string(part.generic_name));
+    look_up(name_kind, text, part.generic_name);
 }
 
 bool CDiaproc::type_set(const std::uint8_t* block, bool type_required, bool subtype_required,
                         std::string_view subtype_caption) {
-    if (block[1] == 0 && type_required) {
+    if (type_required && type_undefined(block)) {
         show_message(kTypeMissing, kMethodCaption);
         return false;
     }
@@ -234,11 +273,10 @@ void CDiaproc::review_defaults() {
     if (!GetLibQuery(entered_block(), type_required, subtype_required)) return;
     // The SubType message of this button alone carries another caption.
     if (!type_set(entered_block(), type_required, subtype_required, kReviewDefaultsSubTypeCaption)) return;
-    std::array<std::uint8_t, kBlockBuffer> defaults{};
-    if (!host_.get_dflt(item_class, item_code, entered_block()[kTypeOffset], entered_block()[kSubTypeOffset],
-                        defaults.data()))
-        return;
-    ShowParams(defaults.data(), 0);
+    Library library(*this, part.generic_name);
+    const auto defaults = library.defaults(item_code, entered_block()[kTypeOffset], entered_block()[kSubTypeOffset]);
+    if (!defaults) return;
+    ShowParams(defaults->data(), 0);
     for (int id : locked_by_review_defaults()) platform::enable_window(GetDlgItem(id), false);
     for (int id : hidden_by_review_defaults()) platform::show_window(GetDlgItem(id), false);
     EnableParams(false);
@@ -319,13 +357,8 @@ void CDiaproc::OnOK() {
     }
     if (mode == EditingMode::single_part) {
         if (failed) return;
-        std::array<std::uint8_t, kBlockBuffer> defaults{};
-        if (!host_.get_dflt(item_class, item_code, entered_block()[kTypeOffset], entered_block()[kSubTypeOffset],
-                            defaults.data()))
-            return;
-        const ScreenFieldList* fields = nullptr;
-        GetScrInfo(item_code, &fields);
-        entr_upd_def(effective_block(), entered_block(), defaults.data(), fields);
+        Library library(*this, part.generic_name);
+        if (!merge_defaults(item_code, entered_block(), effective_block(), library)) return;
     } else {
         std::copy_n(entered_block(), GJBZ108A_BLOCK_SIZE, effective_block());
     }

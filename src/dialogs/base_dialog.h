@@ -84,10 +84,13 @@ protected:
     void show_message(std::string_view text, std::string_view caption);
 
 private:
+    // The component library as the dialog asks it (editing/part_library.h).
+    class Library;
+
     std::string& name(std::uint8_t name_kind);
-    // The library look-up shared by the button, the focus loss and the
-    // search: 1 when the library found the part and the dialog shows it.
-    std::int32_t look_up(std::uint8_t name_kind, std::string_view key, std::string_view generic_name);
+    // The library look-up of one name, shared by the focus loss and the
+    // search: true when the library found the part and the dialog shows it.
+    bool look_up(std::uint8_t name_kind, std::string_view key, std::string_view generic_name);
     void look_up_by_button();
     void look_up_on_focus_loss(std::uint8_t name_kind);
     void review_defaults();

@@ -31,8 +31,18 @@ inline constexpr char kTypeRequired[] = "You must define Type of the part.";
 inline constexpr std::string_view kUserQualityKey = "user_pi_q";
 bool user_quality_chosen(unsigned item_code, const std::uint8_t* block) noexcept;
 
+// Whether `block` leaves the Type (kTypeOffset) undefined: nothing chosen.
+bool type_undefined(const std::uint8_t* block) noexcept;
+
 // The category's Type field when `block` leaves it undefined, else nullptr.
 const ParameterField* missing_type(unsigned item_code, const std::uint8_t* block) noexcept;
+
+// OK's defaults merge: the library's defaults of the entered Type and SubType
+// fill every field of the category's screen information that `entered` leaves
+// undefined (entr_upd_def); the other bytes of `effective` stay as they are.
+// False, and `effective` untouched, when the library cannot give the defaults.
+// It calls the method's GetScrInfo and entr_upd_def, which the program links.
+bool merge_defaults(unsigned item_code, const std::uint8_t* entered, std::uint8_t* effective, PartLibrary& library);
 
 struct FieldProblem {
     const ParameterField* field;
@@ -40,9 +50,9 @@ struct FieldProblem {
 };
 
 // Writes the effective block of `edit_record` (an EditRecord of a supported
-// category whose entered block is read). The problems refuse the part; with
-// any problem the effective block is not to be calculated.
-// It calls the method's GetScrInfo and entr_upd_def, which the program links.
+// category whose entered block is read): the entered block, merged with the
+// defaults. The problems refuse the part; with any problem the effective block
+// is not to be calculated.
 std::vector<FieldProblem> build_effective_block(std::uint8_t* edit_record, PartLibrary& library);
 
 }  // namespace gjbz108a
