@@ -11,12 +11,16 @@
 #include "tools/library/library_command.h"
 #include "tools/prediction/predict.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace gjbz108a::cli {
 namespace {
+
+// The most parts a Pareto view may be asked to show.
+constexpr std::int64_t kMostShown = 1'000'000'000;
 
 int usage_error(std::ostream& err, std::string_view why) {
     err << "gjbz108a: " << why << "\n" << "Try 'gjbz108a --help'.\n";
@@ -49,13 +53,16 @@ int run_command_line(std::span<const std::string_view> arguments, std::istream& 
 
     Format format = Format::text;
     RunOptions options;
-    const View view = command == "report" ? View::tables : View::parts;
+    std::string why;
+    const bool report = command == "report";
+    View view = report ? View::tables : View::parts;
+    bool by_category = false;  // asked for by --sort category
     std::string_view file;
     const std::size_t argc = arguments.size();
-    for (std::size_t i = view == View::tables ? 1 : 0; i < argc; ++i) {
+    for (std::size_t i = report ? 1 : 0; i < argc; ++i) {
         const std::string_view arg = arguments[i];
         if (arg == "--help" || arg == "-h") {
-            print_help(out, view == View::tables ? "report" : "");
+            print_help(out, report ? "report" : "");
             return kAllComputed;
         }
         if (arg == "--version") {
@@ -88,11 +95,31 @@ int run_command_line(std::span<const std::string_view> arguments, std::istream& 
             options.no_defaults = true;
             continue;
         }
+        if (arg == "--sort" || arg == "--top") {
+            if (!report) return usage_error(err, std::string(arg) + " belongs to 'gjbz108a report'");
+            if (++i == argc) return usage_error(err, std::string(arg) + " needs a value");
+            const std::string_view value = arguments[i];
+            if (arg == "--sort" && (value == "rate" || value == "category")) {
+                by_category = value == "category";
+                view = by_category ? View::tables : View::pareto;
+            } else if (arg == "--sort") {
+                return usage_error(err, "unknown sort '" + std::string(value) + "': use category or rate");
+            } else if (std::int64_t top; read_whole(value, 1, kMostShown, top, why)) {
+                options.top = static_cast<std::size_t>(top);
+            } else {
+                return usage_error(err, "--top: " + why);
+            }
+            continue;
+        }
         if (arg.size() > 1 && arg.front() == '-') return usage_error(err, "unknown option '" + std::string(arg) + "'");
         if (!file.empty()) return usage_error(err, "one parts file at a time" + command_hint(file));
         file = arg;
     }
     if (file.empty()) return usage_error(err, "no parts file given");
+    if (options.top != 0) {
+        if (by_category) return usage_error(err, "--top shows the largest parts: it goes with --sort rate");
+        view = View::pareto;  // a top is a Pareto view
+    }
 
     std::ostream* progress = show_progress ? &err : nullptr;
     if (file == "-")

@@ -52,7 +52,8 @@ Exit status:
      output that failed
 )";
 
-constexpr std::string_view kReport = R"(Usage: gjbz108a report [--format text|csv|json] [--no-defaults] PARTS_FILE
+constexpr std::string_view kReport = R"(Usage: gjbz108a report [--format text|csv|json] [--no-defaults]
+                       [--sort category|rate] [--top N] PARTS_FILE
 
 Writes the report tables of every category of the parts list, in ItemCode
 order, as a host lays them out: the parameter table (the values each part was
@@ -61,9 +62,17 @@ calculation, each part's failure rate and status), then the category's sum;
 then the total failure rate, the MTBF and the counts. A category's tables are
 written once the whole list has been read.
 
+With --sort rate it writes instead a Pareto view: the categories and the
+computed parts by their share of the total failure rate, largest first, each
+with its share and the running sum of the shares in percent. --top N shows
+the N largest parts only (the categories all), keeping N parts in memory;
+without it every computed part is held until the end, about 64 bytes a part.
+
 Options:
   --format text|csv|json  output format (default text)
   --no-defaults           refuse a part that would take a library default
+  --sort category|rate    the tables by category (default), or the Pareto view
+  --top N                 the Pareto view of the N largest parts
 
 Exit status: as for a prediction (gjbz108a --help).
 )";

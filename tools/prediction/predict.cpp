@@ -122,7 +122,7 @@ ExitStatus predict_list(std::istream& in, std::string_view file_name, Format for
     if (probe.format() == ListFormat::json) {
         JsonReader json(in, report_problem);
         if (!json.open()) return kListUnusable;
-        const auto report = make_report(format, view, out);
+        const auto report = make_report(format, view, out, options.top);
         const Summary summary =
             compute_parts(json, json.layout(), *report, report_problem, *library, calculate, progress, options);
         report->finish(summary);
@@ -134,7 +134,7 @@ ExitStatus predict_list(std::istream& in, std::string_view file_name, Format for
     bool header_problems = false;
     const std::optional<ColumnLayout> layout = read_header(csv, report_problem, header_problems);
     if (!layout) return kListUnusable;
-    const auto report = make_report(format, view, out);
+    const auto report = make_report(format, view, out, options.top);
     const Summary summary =
         compute_parts(csv, *layout, *report, report_problem, *library, calculate, progress, options);
     report->finish(summary);

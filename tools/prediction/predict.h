@@ -23,6 +23,7 @@ enum ExitStatus : int {
 // What a run may change besides its format and view.
 struct RunOptions {
     bool no_defaults = false;  // a part that would take a library default is refused
+    std::size_t top = 0;       // the parts that the Pareto view shows; 0 for all
 };
 
 // Predicts the parts list read from `in`. Problems go to `diagnostics` as

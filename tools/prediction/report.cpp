@@ -11,7 +11,8 @@ std::string_view status_text(Status status) noexcept {
     return "";
 }
 
-std::unique_ptr<Report> make_report(Format format, View view, std::ostream& out) {
+std::unique_ptr<Report> make_report(Format format, View view, std::ostream& out, std::size_t top) {
+    if (view == View::pareto) return make_pareto(format, out, top);
     const bool tables = view == View::tables;
     switch (format) {
     case Format::text: return tables ? make_text_tables(out) : make_text_report(out);

@@ -59,8 +59,9 @@ public:
 enum class Format { text, csv, json };
 
 // One line per part, written as it comes, or the report tables of each
-// category, written at the end.
-enum class View { parts, tables };
+// category, or the categories and parts by their share of the total (the
+// Pareto view), both written at the end.
+enum class View { parts, tables, pareto };
 
 std::unique_ptr<Report> make_text_report(std::ostream& out);
 std::unique_ptr<Report> make_csv_report(std::ostream& out);
@@ -68,6 +69,8 @@ std::unique_ptr<Report> make_json_report(std::ostream& out);
 std::unique_ptr<Report> make_text_tables(std::ostream& out);
 std::unique_ptr<Report> make_csv_tables(std::ostream& out);
 std::unique_ptr<Report> make_json_tables(std::ostream& out);
-std::unique_ptr<Report> make_report(Format format, View view, std::ostream& out);
+// `top` is the number of parts that the Pareto view shows, 0 for all.
+std::unique_ptr<Report> make_pareto(Format format, std::ostream& out, std::size_t top);
+std::unique_ptr<Report> make_report(Format format, View view, std::ostream& out, std::size_t top = 0);
 
 }  // namespace gjbz108a::cli
