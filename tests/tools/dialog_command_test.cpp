@@ -135,7 +135,7 @@ TEST(EditCommand, RewritesOnlyTheCellsTheDialogChanged) {
     const Result quantity =
         run(false, {list, "--ref", "R1", "-o", out, "--actions", write_file("a.txt", "type 1029 12\nclick 1\n")});
     ASSERT_EQ(quantity.status, 0) << quantity.err;
-    EXPECT_EQ(quantity.err, "gjbz108a edit: R1: 1 cells rewritten in " + out + "\n");
+    EXPECT_EQ(quantity.err, "gjbz108a edit: R1: 1 cell rewritten in " + out + "\n");
     EXPECT_EQ(read_file(out), "ref,qty,category,environment,temperature,cycling_rate,style,quality,# note\n"
                               "R1,12,Resistor,1,30,5,Metal Film,B1,\"keep, this\"\n"
                               "C1,1,Capacitor,1,30,5,,,\n");

@@ -594,7 +594,8 @@ int edit_command(std::span<const std::string_view> arguments, std::istream& stan
     }
     const std::string& target = request.output.empty() ? request.list : request.output;
     if (!write_whole_file(target, change.text, err)) return kListUnusable;
-    err << "gjbz108a edit: " << request.ref << ": " << new_cells.size() << " cells rewritten in " << target << '\n';
+    err << "gjbz108a edit: " << request.ref << ": " << new_cells.size() << (new_cells.size() == 1 ? " cell" : " cells")
+        << " rewritten in " << target << '\n';
     return kAllComputed;
 }
 

@@ -292,7 +292,14 @@ const HelpTopic* help_topic(std::string_view command) noexcept {
 }
 
 void print_help(std::ostream& out, std::string_view command) {
-    if (const HelpTopic* topic = help_topic(command)) out << topic->text;
+    const HelpTopic* topic = help_topic(command);
+    // A subcommand without a text of its own is told of by its command's.
+    while (topic == nullptr && !command.empty()) {
+        const std::size_t space = command.rfind(' ');
+        command = command.substr(0, space == std::string_view::npos ? 0 : space);
+        topic = help_topic(command);
+    }
+    if (topic != nullptr) out << topic->text;
 }
 
 std::string_view version_line() noexcept { return "gjbz108a " GJBZ108A_VERSION "\n"; }

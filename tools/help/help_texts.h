@@ -21,7 +21,8 @@ std::span<const HelpTopic> help_topics() noexcept;
 // there is none.
 const HelpTopic* help_topic(std::string_view command) noexcept;
 
-// Prints the help of a command that exists.
+// Prints the help of a command, or of the nearest command above it that has
+// one ("lib" for "lib frobnicate").
 void print_help(std::ostream& out, std::string_view command);
 
 // The version line of --version.
