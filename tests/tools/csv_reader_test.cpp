@@ -69,5 +69,26 @@ TEST(CsvReader, RecordsLongerThanOneReadBlock) {
     EXPECT_EQ(read.spans, "[a][" + long_cell + "]\n[\"" + long_cell + "\"][b]\n");
 }
 
+// Plain lines are read where they lie in the read block; a line across the
+// block's edge is read the general way. Both give the same cells and spans.
+TEST(CsvReader, PlainLinesAnywhereAroundTheReadBlocksEdges) {
+    std::string text, records, spans;
+    for (int line = 1; line <= 3000; ++line) {  // about 300 KB: lines end on and across every edge
+        records.append(std::to_string(line)).append(":");
+        for (int cell = 0; cell <= line % 60; ++cell) {
+            const std::string value = cell % 7 == 3 ? "" : std::to_string(line * cell % 1000);
+            text.append(cell == 0 ? "" : ",").append(value);
+            records.append(cell == 0 ? " " : "|").append(value);
+            spans.append("[").append(value).append("]");
+        }
+        text.append("\n");
+        records.append("\n");
+        spans.append("\n");
+    }
+    const Read read = read_all(text);
+    EXPECT_EQ(read.records, records);
+    EXPECT_EQ(read.spans, spans);
+}
+
 }  // namespace
 }  // namespace gjbz108a::cli

@@ -123,26 +123,29 @@ TEST(ReportTable, FactorCellsBlankUnderTheMarkerTripleAndForHiddenFactors) {
     // Lbase: 8 characters, 5 decimals, in a cell of 10 within the column of 12.
     EXPECT_EQ(cells(resistor, network),
               (std::vector<std::string>{"  0.50000 ", "  2.00 ", "  0.25 ", "    1.500 ", "   1.25 "}));
-    CellBuffer buffer;
-    EXPECT_EQ(resistor.factor(resistor.columns()[3], network.data(), buffer), 1.5f);
+    EXPECT_EQ(resistor.factor(resistor.columns()[3], network.data()), 1.5f);
 
     // Under the marker triple only the cycling factor is printed.
     network.marker_triple();
     EXPECT_EQ(cells(resistor, network),
               (std::vector<std::string>{"          ", "       ", "       ", "          ", "   1.25 "}));
-    EXPECT_EQ(resistor.factor(resistor.columns()[0], network.data(), buffer), std::nullopt);
-    EXPECT_EQ(resistor.factor(resistor.columns()[4], network.data(), buffer), 1.25f);
+    EXPECT_EQ(resistor.factor(resistor.columns()[0], network.data()), std::nullopt);
+    EXPECT_EQ(resistor.factor(resistor.columns()[4], network.data()), 1.25f);
+    // What shows is learned per type and marker: a network without it shows its Lbase again.
+    EditRecord other(5);
+    other.u8(kEntered + 1, 12).result(1, 0.75f);
+    EXPECT_EQ(resistor.factor(resistor.columns()[0], other.data()), 0.75f);
 
     // A chip film resistor has no PI t.
     EditRecord chip(5);
     chip.u8(kEntered + 1, 11).result(4, 1.5f);
-    EXPECT_EQ(resistor.factor(resistor.columns()[3], chip.data(), buffer), std::nullopt);
+    EXPECT_EQ(resistor.factor(resistor.columns()[3], chip.data()), std::nullopt);
 
     // The marker triple never blanks an integrated circuit's factors.
     EditRecord memory(1);
     memory.marker_triple().result(2, 1.5f);
     const ReportTable& ic = report_table(1, TableKind::factors);
-    EXPECT_EQ(ic.factor(ic.columns()[1], memory.data(), buffer), 1.5f);
+    EXPECT_EQ(ic.factor(ic.columns()[1], memory.data()), 1.5f);
 }
 
 }  // namespace

@@ -40,6 +40,13 @@ public:
         pos_ = end;
     }
 
+    // The bytes of the block from the next one on, which stay in place until
+    // the next refill; take() takes some of them.
+    std::string_view buffered() const noexcept { return {block_.data() + pos_, size_ - pos_}; }
+    void take(std::size_t count) noexcept { pos_ += count; }
+
+    static constexpr std::size_t kBlockSize = std::size_t{1} << 16;
+
     // Takes a UTF-8 byte-order mark at the very start of the input.
     void skip_byte_order_mark() {
         static constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -57,7 +64,7 @@ private:
     }
 
     std::istream& input_;
-    std::array<char, 1 << 16> block_;
+    std::array<char, kBlockSize> block_;
     std::size_t pos_ = 0;
     std::size_t size_ = 0;
     std::size_t consumed_ = 0;  // bytes of the input before the block

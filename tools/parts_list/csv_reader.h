@@ -27,7 +27,7 @@ public:
     // the bounds of input_limits.h.
     bool next();
 
-    std::size_t size() const noexcept override { return cell_ends_.size(); }
+    std::size_t size() const noexcept override { return cells_.size(); }
     std::string_view cell(std::size_t index) const noexcept override;
 
     // True when every cell is empty or holds only blanks, tabs and line breaks.
@@ -52,18 +52,23 @@ public:
 
 private:
     static constexpr int kEnd = BlockInput::kEnd;
+    struct Place {
+        std::size_t begin, end;  // in line_ when it is set, else in text_
+    };
     void end_cell(std::size_t raw_end) {
-        cell_ends_.push_back(text_.size());
+        cells_.push_back({cells_.empty() ? 0 : cells_.back().end, text_.size()});
         spans_.push_back({cell_begin_, raw_end});
     }
+    bool next_plain_line();
     void fail(const char* why);
     void check_length() const;
 
     BlockInput input_;
 
-    std::string text_;                    // the record's cells, back to back
-    std::vector<std::size_t> cell_ends_;  // end of each cell in text_
-    std::vector<Span> spans_;             // each cell in the input
+    std::string_view line_;    // a plain record's line, in the input's block
+    std::string text_;         // the cells of any other record, back to back
+    std::vector<Place> cells_;
+    std::vector<Span> spans_;  // each cell in the input
     std::size_t cell_begin_ = 0;
     std::size_t record_begin_ = 0;
     unsigned long next_line_ = 1;

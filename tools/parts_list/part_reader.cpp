@@ -29,16 +29,16 @@ bool all_digits(std::string_view text) {
 
 // Whether a real of the row, written with a decimal comma and no quotes,
 // would have made two cells of digits ("30,5"): the first in a real's column.
-bool PartReader::splits_a_number(const Row& row, const Part& part) const {
+bool PartReader::splits_a_number(const Part& part) const {
     const std::size_t category_index =
         part.category == nullptr ? 0 : static_cast<std::size_t>(part.category - categories().data());
-    for (std::size_t column = 0; column + 1 < row.size() && column < layout_.size(); ++column) {
+    for (std::size_t column = 0; column + 1 < cells_.size() && column < layout_.size(); ++column) {
         const ColumnKind kind = layout_.kind(column);
         const ParameterField* field =
             kind == ColumnKind::parameter && part.category != nullptr ? layout_.field(category_index, column) : nullptr;
         const bool real = kind == ColumnKind::temperature || kind == ColumnKind::cycling_rate ||
                           (field != nullptr && field->type == FieldType::f32);
-        if (real && all_digits(trimmed(row.cell(column))) && all_digits(trimmed(row.cell(column + 1)))) return true;
+        if (real && all_digits(cells_[column]) && all_digits(cells_[column + 1])) return true;
     }
     return false;
 }
@@ -60,8 +60,12 @@ void PartReader::problem_at(Part& part, std::size_t column, std::string_view why
 // Bytes that are not UTF-8 are read as Latin-1 (utf8.h); that reading is
 // a guess, so the first cell where it is made is named, once for the list.
 void PartReader::check_encoding(const Row& row) {
-    for (std::size_t column = 0; column < row.size(); ++column) {
-        if (is_utf8(row.cell(column))) continue;
+    unsigned char any = 0;  // a row in plain ASCII, as most are, needs no closer look
+    for (const std::string_view text : cells_)
+        for (const char c : text) any |= static_cast<unsigned char>(c);
+    if (any < 0x80) return;
+    for (std::size_t column = 0; column < cells_.size(); ++column) {
+        if (is_utf8(cells_[column])) continue;
         diagnostics_.report(row.cell_line(column), layout_.label(column),
                             "the cell is not UTF-8 text; here and in the rest of the list such bytes are read "
                             "as Latin-1");
@@ -70,23 +74,25 @@ void PartReader::check_encoding(const Row& row) {
     }
 }
 
-std::string_view PartReader::cell(const Row& row, ColumnKind kind) const {
+std::string_view PartReader::cell(ColumnKind kind) const {
     const std::size_t column = layout_.general(kind);
-    return column < row.size() ? trimmed(row.cell(column)) : std::string_view{};
+    return column < cells_.size() ? cells_[column] : std::string_view{};
 }
 
 // A row of empty cells, or one that holds only notes (a section title, say), is
 // no part.
 bool PartReader::holds_a_part(const Row& row) const {
     if (!row.syntax_error().empty()) return true;
-    for (std::size_t column = 0; column < row.size(); ++column) {
+    for (std::size_t column = 0; column < cells_.size(); ++column) {
         const bool note = column < layout_.size() && layout_.kind(column) == ColumnKind::comment;
-        if (!note && !trimmed(row.cell(column)).empty()) return true;
+        if (!note && !cells_[column].empty()) return true;
     }
     return false;
 }
 
 bool PartReader::read(const Row& row, Part& part) {
+    cells_.resize(row.size());
+    for (std::size_t column = 0; column < cells_.size(); ++column) cells_[column] = trimmed(row.cell(column));
     if (!holds_a_part(row)) return false;
     row_ = &row;
     if (!latin1_reported_) check_encoding(row);
@@ -102,17 +108,17 @@ bool PartReader::read(const Row& row, Part& part) {
 
     if (!row.syntax_error().empty()) problem_at(part, row.syntax_error_cell(), row.syntax_error());
     if (!row.syntax_error().empty() && row.syntax_error_cell() == Row::kWholeRow) return true;  // no cells to read
-    read_category(row, part);
-    read_general(row, part);
-    read_names(row, part);
-    read_parameters(row, part);
+    read_category(part);
+    read_general(part);
+    read_names(part);
+    read_parameters(part);
     if (blocks_ == Blocks::entered_and_effective && !part.refused()) merge_defaults(part);
     if (blocks_ == Blocks::entered_and_effective && !part.refused()) check_used_values(part);
     return true;
 }
 
-void PartReader::read_category(const Row& row, Part& part) {
-    const std::string_view text = cell(row, ColumnKind::category);
+void PartReader::read_category(Part& part) {
+    const std::string_view text = cell(ColumnKind::category);
     part.category = category_named(text);
     if (part.category != nullptr) {
         const std::uint8_t code = part.category->item_code;
@@ -128,8 +134,8 @@ void PartReader::read_category(const Row& row, Part& part) {
         problem_at(part, column, unknown_category(text));
 }
 
-void PartReader::read_general(const Row& row, Part& part) {
-    const std::string_view ref = cell(row, ColumnKind::ref);
+void PartReader::read_general(Part& part) {
+    const std::string_view ref = cell(ColumnKind::ref);
     part.ref.assign(ref);
     if (ref.size() > kLongestReference)
         problem_at(part, layout_.general(ColumnKind::ref),
@@ -141,7 +147,7 @@ void PartReader::read_general(const Row& row, Part& part) {
         std::ranges::copy(ref, part.record.data() + GJBZ108A_EDIT_REFERENCE);
 
     for (const GeneralField& field : general_fields()) {
-        if (!read_general_value(field, cell(row, field.column), part.record.data(), why_))
+        if (!read_general_value(field, cell(field.column), part.record.data(), why_))
             problem_at(part, layout_.general(field.column), why_);
     }
     part.quantity = load<std::uint16_t>(part.record.data(), GJBZ108A_EDIT_QUANTITY);
@@ -150,7 +156,7 @@ void PartReader::read_general(const Row& row, Part& part) {
 // The entered block starts with every field not defined, or with the
 // parameters of the library part that the row names; the names go into the
 // record as the library spells them.
-void PartReader::read_names(const Row& row, Part& part) {
+void PartReader::read_names(Part& part) {
     static constexpr std::array<std::size_t, 4> kNameFields{GJBZ108A_EDIT_GENERIC_NAME, GJBZ108A_EDIT_CATALOG_NUMBER,
                                                             GJBZ108A_EDIT_MILITARY_NUMBER, GJBZ108A_EDIT_PART_NAME};
     std::uint8_t* record = part.record.data();
@@ -159,7 +165,7 @@ void PartReader::read_names(const Row& row, Part& part) {
     for (std::size_t i = 0; i < names.size(); ++i) {
         const auto kind = static_cast<NameKind>(i + 1);
         const std::size_t column = layout_.general(static_cast<ColumnKind>(kGeneralColumns.size() + i));
-        names[i] = column < row.size() ? trimmed(row.cell(column)) : std::string_view{};
+        names[i] = column < cells_.size() ? cells_[column] : std::string_view{};
         if (names[i].size() > longest_name(kind)) {
             problem_at(part, column,
                        "the " + std::string(name_kind_text(kind)) + " is longer than " +
@@ -188,17 +194,17 @@ void PartReader::read_names(const Row& row, Part& part) {
 }
 
 // The cells that hold a value define their fields of the entered block.
-void PartReader::read_parameters(const Row& row, Part& part) {
+void PartReader::read_parameters(Part& part) {
     std::uint8_t* entered = part.record.data() + GJBZ108A_EDIT_ENTERED_BLOCK;
     const std::size_t category_index =
         part.category == nullptr ? 0 : static_cast<std::size_t>(part.category - categories().data());
     bool first_beyond = true;
-    for (std::size_t column = 0; column < row.size(); ++column) {
-        const std::string_view text = trimmed(row.cell(column));
+    for (std::size_t column = 0; column < cells_.size(); ++column) {
+        const std::string_view text = cells_[column];
         if (text.empty()) continue;
         if (column >= layout_.size()) {
             why_ = "a value beyond the last column of the header";
-            if (first_beyond && splits_a_number(row, part))
+            if (first_beyond && splits_a_number(part))
                 why_.append("; a decimal comma makes two cells of a number (30,5): write a decimal point (30.5)");
             first_beyond = false;
             problem_at(part, column, why_);

@@ -10,6 +10,7 @@
 #include "editing/part_library.h"
 
 #include <string>
+#include <vector>
 #include <string_view>
 
 namespace gjbz108a::cli {
@@ -40,15 +41,15 @@ public:
 
 private:
     bool holds_a_part(const Row& row) const;
-    bool splits_a_number(const Row& row, const Part& part) const;
+    bool splits_a_number(const Part& part) const;
     void problem(Part& part, unsigned long line, std::string_view column, std::string_view why);
     void problem_at(Part& part, std::size_t column, std::string_view why);
     void check_encoding(const Row& row);
-    std::string_view cell(const Row& row, ColumnKind kind) const;
-    void read_category(const Row& row, Part& part);
-    void read_general(const Row& row, Part& part);
-    void read_names(const Row& row, Part& part);
-    void read_parameters(const Row& row, Part& part);
+    std::string_view cell(ColumnKind kind) const;
+    void read_category(Part& part);
+    void read_general(Part& part);
+    void read_names(Part& part);
+    void read_parameters(Part& part);
     void merge_defaults(Part& part);
     void check_used_values(Part& part);
 
@@ -58,6 +59,7 @@ private:
     Blocks blocks_;
     Defaults defaults_;
     const Row* row_ = nullptr;  // the row being read, for the lines of its cells
+    std::vector<std::string_view> cells_;  // its cells without their blanks, read once
     std::string why_;           // reused for every conversion
     bool latin1_reported_ = false;
 };

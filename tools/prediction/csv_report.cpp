@@ -74,7 +74,7 @@ private:
         const ReportTable& table = report_table(code, TableKind::factors);
         const auto columns = table.columns();
         for (std::size_t i = 0; i < columns.size(); ++i)
-            factors_[factor_names_.position(code, i)] = table.factor(columns[i], line.record, cell_);
+            factors_[factor_names_.position(code, i)] = table.factor(columns[i], line.record);
     }
 
     Output out_;
@@ -82,7 +82,6 @@ private:
     std::vector<const ParameterField*> values_;  // this part's shown fields, by position among the keys
     FactorNames factor_names_;
     std::vector<std::optional<float>> factors_;  // this part's, by position among the names
-    CellBuffer cell_;
     std::string joined_;
     std::string counts_;
     std::string keys_;

@@ -51,14 +51,13 @@ private:
             first = false;
             json_string(out_, column.name);
             out_.ch(':');
-            if (const auto value = table.factor(column, record, cell_)) out_.exact(*value);
+            if (const auto value = table.factor(column, record)) out_.exact(*value);
             else out_.text("null");
         }
         out_.ch('}');
     }
 
     Output out_;
-    CellBuffer cell_;
     std::string keys_;
     bool first_ = true;
 };

@@ -1,11 +1,14 @@
 #include "tools/reports/report_table.h"
 
+#include "records/category_fields.h"
+#include "records/item_codes.h"
 #include "records/record.h"
 #include "tools/prediction/output.h"
 
 #include <gjbz108a/report.h>
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace gjbz108a::cli {
 namespace {
@@ -16,6 +19,7 @@ constexpr std::int32_t kSelector = 1;
 // effective block over the entered one, and the report would no longer show
 // which parameters were left to their defaults.
 constexpr std::int32_t kParameterMode = 0;
+constexpr std::uint64_t kLearned = std::uint64_t{1} << 63;
 
 std::int32_t mode_of(TableKind kind) noexcept {
     return kind == TableKind::factors ? GJBZ108A_REPORT_FACTORS : kParameterMode;
@@ -59,6 +63,12 @@ ReportTable::ReportTable(unsigned item_code, TableKind kind) : item_code_(item_c
         column.name = name_of(column, lines);
         columns_.push_back(std::move(column));
     }
+    if (kind == TableKind::factors) {
+        // A bit a column and bit 63 for a key learned, for every type code with
+        // the marker triple and without.
+        if (columns_.size() > 63) throw std::logic_error("a factor table of more than 63 columns");
+        shown_ = std::make_unique<std::atomic<std::uint64_t>[]>(2 * 256);
+    }
 }
 
 std::string_view ReportTable::title_line(const Column& column, unsigned line) noexcept {
@@ -79,9 +89,29 @@ std::string_view ReportTable::cell(const Column& column, std::uint8_t* record, C
     return {buffer.data(), static_cast<std::size_t>(std::find(buffer.begin(), buffer.end(), '\0') - buffer.begin())};
 }
 
+// A factor cell is blank by the part's category, the code of its type list
+// (Type, Style, Configuration) and the host's marker triple alone, never by
+// its value: so which columns show is learned from GetField once for each such
+// type code and marker, and then only looked up, rather than every factor of
+// every part being formatted to see whether its text is blank. Threads that
+// learn the same key at once store the same bits.
+std::uint64_t ReportTable::shown_factors(std::uint8_t* record) const {
+    const unsigned key = 2u * record[GJBZ108A_EDIT_ENTERED_BLOCK + kTypeOffset] + (marker_triple_set(record) ? 1 : 0);
+    std::atomic<std::uint64_t>& known = shown_[key];
+    std::uint64_t shown = known.load(std::memory_order_relaxed);
+    if (shown != 0) return shown;
+    shown = kLearned;
+    CellBuffer buffer;
+    for (std::size_t i = 0; i < columns_.size(); ++i)
+        if (!blank(cell(columns_[i], record, buffer))) shown |= std::uint64_t{1} << i;
+    known.store(shown, std::memory_order_relaxed);
+    return shown;
+}
+
 // Factor column c shows result slot c.
-std::optional<float> ReportTable::factor(const Column& column, std::uint8_t* record, CellBuffer& buffer) const {
-    if (blank(cell(column, record, buffer))) return std::nullopt;
+std::optional<float> ReportTable::factor(const Column& column, std::uint8_t* record) const {
+    const auto index = static_cast<std::size_t>(&column - columns_.data());
+    if ((shown_factors(record) >> index & 1) == 0) return std::nullopt;
     return load_f32(record, GJBZ108A_EDIT_RESULTS + 4 * std::size_t{column.number});
 }
 

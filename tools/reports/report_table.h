@@ -5,7 +5,9 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -54,16 +56,21 @@ public:
     // read it.
     std::string_view cell(const Column& column, std::uint8_t* record, CellBuffer& buffer) const;
 
-    // A factor's exact value, from the result slot that its column shows, or
-    // nothing when its cell is blank (a factor hidden for the part's type, or
-    // blanked by the marker triple).
-    std::optional<float> factor(const Column& column, std::uint8_t* record, CellBuffer& buffer) const;
+    // A factor's exact value, from the result slot that its column (one of
+    // columns()) shows, or nothing when its cell is blank (a factor hidden for
+    // the part's type, or blanked by the marker triple).
+    std::optional<float> factor(const Column& column, std::uint8_t* record) const;
 
 private:
+    std::uint64_t shown_factors(std::uint8_t* record) const;
+
     unsigned item_code_;
     TableKind kind_;
     unsigned title_lines_ = 0;
     std::vector<Column> columns_;
+    // Factor tables: the columns shown, a bit each, by the part's type code and
+    // marker triple; 0 until learned.
+    std::unique_ptr<std::atomic<std::uint64_t>[]> shown_;
 };
 
 // The table of a category, built from the exports on first use. Item codes the
