@@ -32,21 +32,19 @@ bool CsvReader::next_plain_line() {
     const auto* line_end = static_cast<const char*>(std::memchr(block.data(), '\n', block.size()));
     if (line_end == nullptr) return false;
     const std::string_view line = block.substr(0, static_cast<std::size_t>(line_end - block.data()));
-    const std::size_t start = input_.position();
     std::size_t cell_begin = 0;
     for (std::size_t at = 0; at <= line.size(); ++at) {
         const char c = at < line.size() ? line[at] : ',';
         if (c == '"' || c == '\r') {
             cells_.clear();
-            spans_.clear();
             return false;
         }
         if (c != ',') continue;
         cells_.push_back({cell_begin, at});
-        spans_.push_back({start + cell_begin, start + at});
         cell_begin = at + 1;
     }
     line_ = line;
+    line_begin_ = input_.position();
     input_.take(line.size() + 1);
     ++next_line_;
     return true;

@@ -42,7 +42,10 @@ public:
     struct Span {
         std::size_t begin, end;
     };
-    Span span(std::size_t index) const noexcept { return spans_[index]; }
+    Span span(std::size_t index) const noexcept {
+        if (line_.data() == nullptr) return spans_[index];
+        return {line_begin_ + cells_[index].begin, line_begin_ + cells_[index].end};
+    }
 
     // A record whose quoting is broken still gives its cells as well as they can
     // be read; syntax_error() then says why and syntax_error_cell() names the
@@ -66,9 +69,10 @@ private:
     BlockInput input_;
 
     std::string_view line_;    // a plain record's line, in the input's block
+    std::size_t line_begin_ = 0;  // and where it starts in the input
     std::string text_;         // the cells of any other record, back to back
     std::vector<Place> cells_;
-    std::vector<Span> spans_;  // each cell in the input
+    std::vector<Span> spans_;  // each cell of any other record in the input
     std::size_t cell_begin_ = 0;
     std::size_t record_begin_ = 0;
     unsigned long next_line_ = 1;
