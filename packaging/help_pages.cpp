@@ -3,20 +3,17 @@
 //
 //   help_pages TOOL VERSION MAN_PAGE COMPLETION
 //
-// The commands are those that the usage lines of `TOOL --help` name
-// ("gjbz108a change ..."), and a command's subcommands are the alternatives
-// written after it ("gjbz108a lib show|search|..."). Each command's own text is
-// `TOOL COMMAND --help`; a command whose text is the main one (report) is
-// described there. The options are every "-x" and "--name" that a text
-// mentions; an option's values are the alternatives written after it
+// The commands and subcommands are those that `TOOL help --list` names, one a
+// line ("change", "lib show"); each one's text is `TOOL help COMMAND`, and the
+// tool's own is `TOOL --help`. The options are every "-x" and "--name" that a
+// text mentions; an option's values are the alternatives written after it
 // ("--format text|csv|json"). Exit status 0 when both files were written.
 #include <cstdio>
-#include <cstdlib>
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <map>
 #include <regex>
-#include <set>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -27,9 +24,8 @@
 namespace {
 
 struct Command {
-    std::string name;
-    std::vector<std::string> subcommands;
-    std::string help;  // empty when the main text describes it
+    std::string name;  // "change", "lib show"
+    std::string help;
 };
 
 // The standard output of `tool arguments`, which must exit with 0.
@@ -53,15 +49,10 @@ std::vector<std::string> lines_of(const std::string& text) {
     return lines;
 }
 
-// The help of `lib` ends with where the database lies on the machine that
-// runs it: a fact of that run, not of the program.
-bool describes_this_run(const std::string& line) { return line.starts_with("The database now: "); }
-
 // The texts' paragraphs: runs of lines between empty lines.
 std::vector<std::vector<std::string>> paragraphs_of(const std::string& text) {
     std::vector<std::vector<std::string>> paragraphs(1);
     for (const std::string& line : lines_of(text)) {
-        if (describes_this_run(line)) continue;
         if (line.empty()) {
             if (!paragraphs.back().empty()) paragraphs.emplace_back();
         } else {
@@ -72,25 +63,8 @@ std::vector<std::vector<std::string>> paragraphs_of(const std::string& text) {
     return paragraphs;
 }
 
-// The usage lines of the main text name the commands: "gjbz108a WORD ..."
-// where WORD is a lower-case word, with its subcommands as "WORD a|b|c".
-std::vector<Command> commands_of(const std::string& main_help) {
-    static const std::regex usage(R"(^(?:Usage:)?\s*gjbz108a ([a-z]+)(?: ([a-z]+(?:\|[a-z]+)+))?(?:\s|$))");
-    std::vector<Command> commands;
-    const auto paragraphs = paragraphs_of(main_help);
-    for (const std::string& line : paragraphs.front()) {
-        std::smatch match;
-        if (!std::regex_search(line, match, usage)) continue;
-        bool known = false;
-        for (const Command& command : commands) known = known || command.name == match[1];
-        if (known) continue;
-        Command command{match[1], {}, {}};
-        std::istringstream alternatives(match[2]);
-        for (std::string word; std::getline(alternatives, word, '|');) command.subcommands.push_back(word);
-        commands.push_back(command);
-    }
-    return commands;
-}
+// The first word of a command's name ("lib" of "lib show").
+std::string command_word(const std::string& name) { return name.substr(0, name.find(' ')); }
 
 // ---- The man page ----
 
@@ -133,20 +107,10 @@ void write_man_page(std::ostream& out, const std::string& version, const std::st
     paragraphs.erase(paragraphs.begin());
     write_paragraphs(out, paragraphs);
 
-    // Commands that share a text (dialog and edit) share a section.
-    std::vector<std::pair<std::string, const std::string*>> sections;
-    for (const Command& command : commands) {
-        if (command.help.empty()) continue;
-        bool shared = false;
-        for (auto& [title, help] : sections)
-            if (*help == command.help) title += ", gjbz108a " + command.name, shared = true;
-        if (!shared) sections.emplace_back("gjbz108a " + command.name, &command.help);
-    }
-    if (sections.empty()) return;
     out << ".SH COMMANDS\n";
-    for (const auto& [title, help] : sections) {
-        out << ".SS \"" << roff_line(title) << "\"\n";
-        write_paragraphs(out, paragraphs_of(*help));
+    for (const Command& command : commands) {
+        out << ".SS \"" << roff_line("gjbz108a " + command.name) << "\"\n";
+        write_paragraphs(out, paragraphs_of(command.help));
     }
 }
 
@@ -182,51 +146,72 @@ std::string joined(const std::vector<std::string>& words) {
     return text;
 }
 
+// A case pattern of bash that matches `text` as it stands.
+std::string quoted(const std::string& text) { return "'" + text + "'"; }
+
 void write_completion(std::ostream& out, const std::string& version, const std::string& main_help,
                       const std::vector<Command>& commands) {
-    std::map<std::string, std::string> values;
+    // The first words, and the subcommands of each.
+    std::vector<std::string> first_words;
+    std::map<std::string, std::vector<std::string>> subcommands;
+    for (const Command& command : commands) {
+        const std::string word = command_word(command.name);
+        if (word == command.name) first_words.push_back(word);
+        else subcommands[word].push_back(command.name.substr(word.size() + 1));
+    }
     // The main text's options, but for those of the other commands' usage lines.
     std::string main_text;
-    std::set<std::string> names;
-    for (const Command& command : commands) names.insert(command.name);
     bool other_command = false;
     for (const std::string& line : lines_of(main_help)) {
         static const std::regex usage(R"(^(?:Usage:)?\s*gjbz108a ([a-z]*))");
         std::smatch match;
-        if (std::regex_search(line, match, usage)) other_command = names.contains(match[1]);
-        else if (line.empty() || line.front() != ' ') other_command = false;
+        if (std::regex_search(line, match, usage))
+            other_command = std::find(first_words.begin(), first_words.end(), match[1]) != first_words.end();
+        else if (line.empty() || line.front() != ' ')
+            other_command = false;
         if (!other_command) main_text += line + '\n';
     }
-    std::vector<std::string> main_options;
-    collect_options(main_text, main_options, values, true);
+
+    // What each command ("" the tool itself) offers, and the values of its options.
+    std::vector<std::pair<std::string, std::string>> words;
+    std::vector<std::pair<std::string, std::map<std::string, std::string>>> values;
+    // A command with subcommands offers those; its text tells their options.
+    const auto add = [&](const std::string& name, const std::string& text, std::vector<std::string> offered) {
+        std::map<std::string, std::string> option_values;
+        if (offered.empty()) collect_options(text, offered, option_values, name.empty());
+        // Every command takes --help: these texts were read with it.
+        collect_options("--help", offered, option_values);
+        words.emplace_back(name, joined(offered));
+        values.emplace_back(name, option_values);
+    };
+    add("", main_text, {});
+    for (const Command& command : commands)
+        add(command.name, command.help, subcommands.contains(command.name) ? subcommands[command.name]
+                                                                           : std::vector<std::string>{});
 
     out << "# bash completion of gjbz108a " << version << ", made from its help texts.\n"
         << "_gjbz108a() {\n"
         << "    local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]} command= words=\n"
-        << "    ((COMP_CWORD > 1)) && command=${COMP_WORDS[1]}\n"
-        << "    case $prev in\n";
-    std::vector<std::vector<std::string>> command_options;
-    for (const Command& command : commands) {
-        command_options.emplace_back();
-        collect_options(command.help.empty() ? main_text : command.help, command_options.back(), values,
-                        command.help.empty());
-    }
-    for (const auto& [option, words] : values)
-        out << "        " << option << ") COMPREPLY=($(compgen -W '" << words << "' -- \"$cur\")); return ;;\n";
+        << "    if ((COMP_CWORD > 1)); then\n"
+        << "        case ${COMP_WORDS[1]} in\n"
+        << "            " << quoted(first_words.front());
+    for (std::size_t i = 1; i < first_words.size(); ++i) out << "|" << quoted(first_words[i]);
+    out << ") command=${COMP_WORDS[1]} ;;\n"
+        << "        esac\n";
+    for (const auto& [word, names] : subcommands)
+        out << "        [[ $command == " << quoted(word)
+            << " ]] && ((COMP_CWORD > 2)) && command+=\" ${COMP_WORDS[2]}\"\n";
+    out << "    fi\n"
+        << "    case $command:$prev in\n";
+    for (const auto& [name, option_values] : values)
+        for (const auto& [option, listed] : option_values)
+            out << "        " << quoted(name + ":" + option) << ") COMPREPLY=($(compgen -W '" << listed
+                << "' -- \"$cur\")); return ;;\n";
     out << "    esac\n"
         << "    case $command in\n";
-    for (std::size_t i = 0; i < commands.size(); ++i) {
-        const Command& command = commands[i];
-        // Every command takes --help: these texts were read with it.
-        collect_options("--help", command_options[i], values);
-        out << "        " << command.name << ") words='" << joined(command_options[i]) << "'";
-        if (!command.subcommands.empty())
-            out << "; ((COMP_CWORD == 2)) && words='" << joined(command.subcommands) << "'";
-        out << " ;;\n";
-    }
-    std::vector<std::string> first_words = main_options;
-    for (const Command& command : commands) first_words.push_back(command.name);
-    out << "        *) words='" << joined(main_options) << "'; ((COMP_CWORD == 1)) && words='" << joined(first_words)
+    for (const auto& [name, offered] : words)
+        if (!name.empty()) out << "        " << quoted(name) << ") words='" << offered << "' ;;\n";
+    out << "        *) words='" << words.front().second << "'; ((COMP_CWORD == 1)) && words+=' " << joined(first_words)
         << "' ;;\n"
         << "    esac\n"
         << "    # Options where one is begun, commands where one belongs; else files.\n"
@@ -254,12 +239,10 @@ int main(int argc, char** argv) {
     try {
         const std::string tool = argv[1], version = argv[2];
         const std::string main_help = run(tool, "--help");
-        std::vector<Command> commands = commands_of(main_help);
-        if (commands.empty()) throw std::runtime_error(tool + " --help names no command");
-        for (Command& command : commands) {
-            command.help = run(tool, command.name + " --help");
-            if (command.help == main_help) command.help.clear();
-        }
+        std::vector<Command> commands;
+        for (const std::string& name : lines_of(run(tool, "help --list")))
+            commands.push_back({name, run(tool, "help " + name)});
+        if (commands.empty()) throw std::runtime_error(tool + " help --list names no command");
         std::ostringstream man_page, completion;
         write_man_page(man_page, version, main_help, commands);
         write_completion(completion, version, main_help, commands);

@@ -79,16 +79,20 @@ endif()
 set(ENV{TALWEN_DB} ${SCRATCH}/library.db)
 run(COMMAND ${prefix}/bin/gjbz108a ${SOURCE}/examples/board.csv)
 
-# Every command has its section in the man page; the completion offers
-# subcommands, an option's values and a command's options.
+# Every command that the tool lists has its section in the man page; the
+# completion offers subcommands, an option's values and a command's options.
+run(COMMAND ${prefix}/bin/gjbz108a help --list OUTPUT listed)
+string(STRIP "${listed}" listed)
+string(REPLACE "\n" ";" listed "${listed}")
 file(READ ${prefix}/share/man/man1/gjbz108a.1 man_page)
-foreach(section "gjbz108a change" "gjbz108a lib" "gjbz108a dialog" "gjbz108a edit" "gjbz108a help")
-  string(FIND "${man_page}" ".SS \"${section}\"" at)
+foreach(command IN LISTS listed)
+  string(FIND "${man_page}" ".SS \"gjbz108a ${command}\"" at)
   if(at EQUAL -1)
-    string(APPEND faults "  the man page has no section '${section}'\n")
+    string(APPEND faults "  the man page has no section 'gjbz108a ${command}'\n")
   endif()
 endforeach()
-foreach(case "lib s|show search" "--format |text csv json" "change --w|--where" "r|report")
+foreach(case "lib s|show search" "--format |text csv json" "change --w|--where" "r|report"
+    "lib search --c|--contains --category" "report --sort |category rate")
   string(REPLACE "|" ";" case "${case}")
   list(GET case 0 line)
   list(GET case 1 offered)
