@@ -111,7 +111,8 @@ int run_command_line(std::span<const std::string_view> arguments, std::istream& 
             }
             continue;
         }
-        if (arg.size() > 1 && arg.front() == '-') return usage_error(err, "unknown option '" + std::string(arg) + "'");
+        if (arg.size() > 1 && arg.front() == '-')
+            return usage_error(err, unknown_option(view == View::tables ? "report" : "", arg));
         if (!file.empty()) return usage_error(err, "one parts file at a time" + command_hint(file));
         file = arg;
     }

@@ -101,6 +101,11 @@ TEST(CommandLine, DidYouMeanForCommandsCategoriesAndKeys) {
          "them), and it is not qty, environment, temperature, cycling_rate, ref, generic_name, catalog_number, "
          "military_number or part_name; did you mean 'transformer_quality' or 'coil_quality'?\n"
          "Try 'gjbz108a change --help'.\n"},
+        {{"--formt", "csv", "list.csv"},
+         "gjbz108a: unknown option '--formt'; did you mean '--format'?\nTry 'gjbz108a --help'.\n"},
+        {{"change", "list.csv", "--categroy", "5"},
+         "gjbz108a change: unknown option '--categroy'; did you mean '--category'?\n"
+         "Try 'gjbz108a change --help'.\n"},
         {{"dialog", "capacitors"},
          "gjbz108a: 'capacitors' is neither a supported ItemCode nor a category name; did you mean 'CAPACITOR'?\n"
          "Try 'gjbz108a dialog --help'.\n"},

@@ -1,6 +1,7 @@
 #include "tools/change/change_arguments.h"
 
 #include "records/field_values.h"
+#include "tools/help/help_texts.h"
 
 namespace gjbz108a::cli {
 namespace {
@@ -71,7 +72,7 @@ bool parse_change_arguments(std::span<const std::string_view> arguments, ChangeR
             continue;
         }
         if (argument.size() > 1 && argument.front() == '-') {
-            why = "unknown option '" + std::string(argument) + "'";
+            why = unknown_option("change", argument);
             return false;
         }
         const std::size_t equals = argument.find('=');

@@ -97,7 +97,7 @@ bool parse(std::span<const std::string_view> arguments, DialogRequest& request, 
         } else if (arg == "-o") {
             if (!value(request.output)) return false;
         } else if (arg.size() > 1 && arg.front() == '-') {
-            return why = "unknown option '" + std::string(arg) + "'", false;
+            return why = unknown_option("dialog", arg), false;
         } else if (!positional.empty()) {
             return why = "unexpected argument '" + std::string(arg) + "'", false;
         } else {

@@ -1,7 +1,10 @@
 #include "tools/help/help_texts.h"
 
+#include "records/suggestions.h"
+
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace gjbz108a::cli {
 namespace {
@@ -300,6 +303,24 @@ void print_help(std::ostream& out, std::string_view command) {
         topic = help_topic(command);
     }
     if (topic != nullptr) out << topic->text;
+}
+
+std::string unknown_option(std::string_view command, std::string_view option) {
+    std::string why;  // appended, not summed: GCC 12 warns of a sum of temporaries here
+    why.append("unknown option '").append(option).append("'");
+    const HelpTopic* topic = help_topic(command);
+    if (topic == nullptr) return why;
+    // The options are the words of the text that start with "--".
+    std::vector<std::string_view> options;
+    const std::string_view text = topic->text;
+    for (std::size_t at = text.find("--"); at != std::string_view::npos; at = text.find("--", at + 2)) {
+        std::size_t end = at + 2;
+        while (end < text.size() && ((text[end] >= 'a' && text[end] <= 'z') || text[end] == '-')) ++end;
+        const bool starts_a_word = at == 0 || text[at - 1] == ' ' || text[at - 1] == '[';
+        if (end > at + 2 && starts_a_word) options.push_back(text.substr(at, end - at));
+    }
+    append_did_you_mean(why, likely_meant(option, options));
+    return why;
 }
 
 std::string_view version_line() noexcept { return "gjbz108a " GJBZ108A_VERSION "\n"; }

@@ -6,6 +6,7 @@
 
 #include <ostream>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace gjbz108a::cli {
@@ -24,6 +25,10 @@ const HelpTopic* help_topic(std::string_view command) noexcept;
 // Prints the help of a command, or of the nearest command above it that has
 // one ("lib" for "lib frobnicate").
 void print_help(std::ostream& out, std::string_view command);
+
+// "unknown option '--formt'", and the options of the command's help text that
+// it may have meant.
+std::string unknown_option(std::string_view command, std::string_view option);
 
 // The version line of --version.
 std::string_view version_line() noexcept;
