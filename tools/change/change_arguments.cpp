@@ -91,8 +91,9 @@ bool parse_change_arguments(std::span<const std::string_view> arguments, ChangeR
             continue;
         }
         if (!request.list.empty() || pairs != Pairs::none) {
-            why = "'" + std::string(argument) + "' is not KEY=VALUE" +
-                  (request.list.empty() ? "" : ", and the parts list is '" + request.list + "'");
+            // Appended, not summed: GCC 12 warns of a sum of temporaries here.
+            why.assign("'").append(argument).append("' is not KEY=VALUE");
+            if (!request.list.empty()) why.append(", and the parts list is '").append(request.list).append("'");
             return false;
         }
         request.list = argument;
