@@ -80,7 +80,9 @@ bool parse_change_arguments(std::span<const std::string_view> arguments, ChangeR
             const std::string key(trimmed(argument.substr(0, equals)));
             const std::string value(argument.substr(equals + 1));
             if (key.empty()) {
-                why = "'" + std::string(argument) + "' names no key";
+                why.clear();
+                append_quoted(why, argument);
+                why.append(" names no key");
                 return false;
             }
             if (pairs == Pairs::conditions && same_text(key, "category")) {
@@ -91,9 +93,10 @@ bool parse_change_arguments(std::span<const std::string_view> arguments, ChangeR
             continue;
         }
         if (!request.list.empty() || pairs != Pairs::none) {
-            // Appended, not summed: GCC 12 warns of a sum of temporaries here.
-            why.assign("'").append(argument).append("' is not KEY=VALUE");
-            if (!request.list.empty()) why.append(", and the parts list is '").append(request.list).append("'");
+            why.clear();
+            append_quoted(why, argument);
+            why.append(" is not KEY=VALUE");
+            if (!request.list.empty()) append_quoted(why.append(", and the parts list is "), request.list);
             return false;
         }
         request.list = argument;
