@@ -69,7 +69,7 @@ With --sort rate it writes instead a Pareto view: the categories and the
 computed parts by their share of the total failure rate, largest first, each
 with its share and the running sum of the shares in percent. --top N shows
 the N largest parts only (the categories all), keeping N parts in memory;
-without it every computed part is held until the end, about 64 bytes a part.
+without it every computed part is held until the end, about 120 bytes a part.
 
 Options:
   --format text|csv|json  output format (default text)

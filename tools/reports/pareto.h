@@ -4,9 +4,10 @@
 //
 // Memory: a category's sum, count and pieces are kept as the parts come. Of the
 // parts, a top N keeps the N largest in a heap; without a top every computed
-// part is held until the end (its designator, quantity, rates and category,
-// about 64 bytes, more for a designator beyond 15 characters), so that a list
-// of a million computed parts takes some 64 MB.
+// part is held until the end (its designator, quantity, rates and category in
+// 64 bytes, more for a designator beyond 15 characters, in a vector that grows
+// by doubling): 300 000 computed parts take 37 MB more than with a top of 10,
+// about 120 bytes a part.
 #pragma once
 
 #include "tools/prediction/report.h"
