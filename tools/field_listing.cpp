@@ -15,10 +15,12 @@ void describe_values(std::ostream& out, const ParameterField& field) {
         return;
     }
     const FieldRange range = field_range(field.type);
-    if (range.real)
+    if (!range.real)
+        out << "whole number, 0 to " << range.max;
+    else if (field.unit == nullptr)
         out << "number, 0 or more";
     else
-        out << "whole number, 0 to " << range.max;
+        out << "number, 0 or more, bare or with its unit: " << unit_spellings(*field.unit);
 }
 
 void show_example(std::ostream& out, unsigned item_code) {
@@ -39,9 +41,10 @@ void list_fields(std::ostream& out, const Category* only) {
         out << (first ? "" : "\n") << "#### " << static_cast<unsigned>(category.item_code) << ' '
             << category.name << "\n\n";
         first = false;
-        out << "| Key | Field | Values |\n|---|---|---|\n";
+        out << "| Key | Field | Unit | Values |\n|---|---|---|---|\n";
         for (const ParameterField& field : category_fields(category.item_code)) {
-            out << "| `" << field.key << "` | " << field.title << " | ";
+            out << "| `" << field.key << "` | " << field.title << " | "
+                << (field.unit != nullptr ? unit_text(*field.unit) : "") << " | ";
             describe_values(out, field);
             out << " |\n";
         }

@@ -3,6 +3,8 @@
 // that names it in a parts list.
 #pragma once
 
+#include "records/units.h"
+
 #include <gjbz108a/records.h>
 
 #include <cstddef>
@@ -28,6 +30,7 @@ struct ParameterField {
     std::uint8_t offset;     // from the start of the ParameterBlock
     FieldType type;
     std::span<const std::string_view> entries;  // selection lists only: code = index + 1
+    const Unit* unit;  // what a number of the field means; nullptr for counts, codes and factors
 };
 
 // Every category's block starts with its SubType, the entry of a list the host

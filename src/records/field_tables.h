@@ -125,13 +125,14 @@ inline constexpr List<5> kFilterConstruction{
 
 // SubType picks an entry of the host's own list: its 0 is "nothing chosen", as
 // in every selection field, not a count.
-inline constexpr ParameterField kSubType{"subtype", "SubType", kSubTypeOffset, F::code, {}};
+inline constexpr ParameterField kSubType{"subtype", "SubType", kSubTypeOffset, F::code, {}, nullptr};
 
-constexpr ParameterField number(std::string_view key, std::string_view title, std::uint8_t offset, F type) {
-    return {key, title, offset, type, {}};
+constexpr ParameterField number(std::string_view key, std::string_view title, std::uint8_t offset, F type,
+                                const Unit* unit = nullptr) {
+    return {key, title, offset, type, {}, unit};
 }
 constexpr ParameterField choice(std::string_view key, std::string_view title, std::uint8_t offset, Entries list) {
-    return {key, title, offset, F::selection, list};
+    return {key, title, offset, F::selection, list, nullptr};
 }
 constexpr ParameterField user_quality(std::uint8_t offset) {
     return number("user_pi_q", "user quality factor", offset, F::f32);
@@ -196,7 +197,7 @@ inline constexpr std::array kSwitch{
     kSubType,
     choice("type", "Type", 1, kSwitchType),
     choice("quality", "Qual", 2, kQualityAB1B2C),
-    number("contact_voltage", "Contact Voltage", 4, F::f32),
+    number("contact_voltage", "Contact Voltage", 4, F::f32, &units::kMillivolt),
     user_quality(8),
 };
 inline constexpr std::array kRelay{
@@ -204,7 +205,7 @@ inline constexpr std::array kRelay{
     choice("construction", "Construction", 1, kRelayConstruction),
     choice("quality", "Qual", 2, kRelayQuality),
     choice("seal", "Seal", 3, kRelaySeal),
-    number("contact_voltage", "Contact Voltage", 4, F::f32),
+    number("contact_voltage", "Contact Voltage", 4, F::f32, &units::kMillivolt),
     user_quality(8),
 };
 inline constexpr std::array kConnector{
@@ -225,8 +226,8 @@ inline constexpr std::array kLfTransistor{
     kSubType,
     choice("style", "Style", 1, kLfTransistorStyle),
     choice("quality", "Qual", 2, kSemiconductorQuality),
-    number("power_rating", "Power rating", 4, F::f32),
-    number("current_rating", "Current rating", 8, F::f32),
+    number("power_rating", "Power rating", 4, F::f32, &units::kWatt),
+    number("current_rating", "Current rating", 8, F::f32, &units::kAmpere),
     user_quality(16),
 };
 inline constexpr std::array kHfDiode{
@@ -239,7 +240,7 @@ inline constexpr std::array kHfTransistor{
     kSubType,
     choice("style", "Style", 1, kHfTransistorStyle),
     choice("quality", "Qual", 2, kSemiconductorQuality),
-    number("power_rating", "Power rating", 4, F::f32),
+    number("power_rating", "Power rating", 4, F::f32, &units::kWatt),
     user_quality(12),
 };
 inline constexpr std::array kOptoelectronic{

@@ -7,7 +7,9 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <algorithm>
 #include <limits>
+#include <optional>
 #include <vector>
 
 namespace gjbz108a {
@@ -103,12 +105,131 @@ bool read_whole(std::string_view text, std::int64_t min, std::int64_t max, std::
     return true;
 }
 
-bool read_real(std::string_view text, float min, float& value, std::string& why) {
+namespace {
+
+enum class RealText { number, not_a_number, out_of_range, not_finite };
+
+RealText parse_real(std::string_view text, float& value) {
     const std::string_view digits = without_plus(text);
     const char* end = digits.data() + digits.size();
     // Parsed straight into single precision: one correct rounding, as the record holds it.
     const auto [stop, error] = std::from_chars(digits.data(), end, value, std::chars_format::general);
-    if (stop != end || error == std::errc::invalid_argument) {
+    if (stop != end || error == std::errc::invalid_argument) return RealText::not_a_number;
+    if (error == std::errc::result_out_of_range) return RealText::out_of_range;
+    return std::isfinite(value) ? RealText::number : RealText::not_finite;
+}
+
+bool is_digit(char c) noexcept { return c >= '0' && c <= '9'; }
+
+// A decimal number followed by a unit text: "28", "e3" and "V" of "28e3 V".
+struct Quantity {
+    std::string_view mantissa;
+    std::string_view exponent;  // digits with their sign; empty when none
+    std::string_view unit;
+};
+
+std::optional<Quantity> split_quantity(std::string_view text) {
+    std::size_t at = 0, digits = 0;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
+    for (; at < text.size() && is_digit(text[at]); ++at) ++digits;
+    if (at < text.size() && text[at] == '.') ++at;
+    for (; at < text.size() && is_digit(text[at]); ++at) ++digits;
+    if (digits == 0) return std::nullopt;
+    Quantity quantity{text.substr(0, at), {}, {}};
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        std::size_t end = at + 1;
+        if (end < text.size() && (text[end] == '+' || text[end] == '-')) ++end;
+        const std::size_t first_digit = end;
+        while (end < text.size() && is_digit(text[end])) ++end;
+        if (end > first_digit) {
+            quantity.exponent = text.substr(at + 1, end - at - 1);
+            at = end;
+        }
+    }
+    quantity.unit = trimmed(text.substr(at));
+    if (quantity.unit.empty()) return std::nullopt;
+    return quantity;
+}
+
+// The power of ten that takes a number written in `text` to one in `unit`;
+// nothing when `text` names no multiple of it.
+std::optional<int> unit_scale(const Unit& unit, std::string_view text) {
+    if (text == unit.symbol || std::ranges::find(unit.spellings, text) != unit.spellings.end()) return 0;
+    if (unit.base.empty() || !text.ends_with(unit.base)) return std::nullopt;
+    const std::string_view prefix = text.substr(0, text.size() - unit.base.size());
+    for (const UnitPrefix& candidate : kUnitPrefixes)
+        if (candidate.text == prefix) return candidate.exponent - unit.exponent;
+    return std::nullopt;
+}
+
+// A number whose exponent is this large is no value any field holds; the
+// bound keeps the scaled exponent's sum far from overflow.
+constexpr std::int64_t kLargestExponent = 1'000'000'000;
+
+// The quantity's number in `unit`, as text for parse_real: the mantissa with
+// the exponent that the unit's scale shifts. Nothing when the unit is not one
+// of `unit`'s.
+std::optional<std::string> scaled_text(const Quantity& quantity, const Unit& unit, RealText& problem) {
+    const std::optional<int> scale = unit_scale(unit, quantity.unit);
+    if (!scale) return std::nullopt;
+    std::int64_t exponent = 0;
+    if (!quantity.exponent.empty()) {
+        const std::string_view digits = without_plus(quantity.exponent);
+        const auto [stop, error] = std::from_chars(digits.data(), digits.data() + digits.size(), exponent);
+        if (error != std::errc{} || exponent > kLargestExponent || exponent < -kLargestExponent) {
+            problem = RealText::out_of_range;
+            return std::string();
+        }
+    }
+    std::string text(quantity.mantissa);
+    text.append("e").append(std::to_string(exponent + *scale));
+    problem = RealText::number;
+    return text;
+}
+
+}  // namespace
+
+std::string unit_text(const Unit& unit) {
+    return std::string(unit.symbol).append(" (").append(unit.name).append(")");
+}
+
+std::string unit_spellings(const Unit& unit) {
+    std::string text(unit.symbol);
+    for (std::string_view spelling : unit.spellings) text.append(", ").append(spelling);
+    if (!unit.base.empty())
+        for (const UnitPrefix& prefix : kUnitPrefixes) {
+            const std::string multiple = std::string(prefix.text).append(unit.base);
+            if (multiple != unit.symbol) text.append(", ").append(multiple);
+        }
+    return text;
+}
+
+bool read_real(std::string_view text, float min, float& value, std::string& why, const Unit* unit) {
+    RealText result = parse_real(text, value);
+    // Only a text that is no plain number looks for a unit: the plain numbers
+    // of a long list cost what they cost without units.
+    if (result == RealText::not_a_number && unit != nullptr) {
+        if (const std::optional<Quantity> quantity = split_quantity(text)) {
+            const std::optional<std::string> scaled = scaled_text(*quantity, *unit, result);
+            if (!scaled) {
+                quote(why, text);
+                why.append(": ").append(quantity->unit).append(" is not a unit of this field, which is in ");
+                why.append(unit_text(*unit)).append("; write the number alone");
+                if (unit->base.empty()) {
+                    why.append(" or followed by ").append(unit->symbol);
+                    for (std::string_view spelling : unit->spellings) why.append(" or ").append(spelling);
+                } else {
+                    why.append(", or followed by ").append(unit->base).append(" or a decimal multiple of it (m");
+                    why.append(unit->base).append(", k").append(unit->base).append(", µ").append(unit->base).append(")");
+                }
+                return false;
+            }
+            if (result == RealText::number) result = parse_real(*scaled, value);
+        }
+    }
+    switch (result) {
+    case RealText::number: break;
+    case RealText::not_a_number:
         quote(why, text);
         why.append(" is not a number");
         if (const std::size_t comma = digits.find(','); comma != std::string_view::npos) {
@@ -120,14 +241,12 @@ bool read_real(std::string_view text, float min, float& value, std::string& why)
                 why.append("; write a decimal point, not a comma: ").append(pointed);
         }
         return false;
-    }
-    if (error == std::errc::result_out_of_range) {
+    case RealText::out_of_range:
         quote(why, text);
         // Too large, or too close to 0 to be told from it: never clamped.
         why.append(" is beyond the range of a single-precision number (0, or about 1.4e-45 to 3.4e38 in size)");
         return false;
-    }
-    if (!std::isfinite(value)) {
+    case RealText::not_finite:
         quote(why, text);
         why.append(" is not a finite number");
         return false;
@@ -228,7 +347,7 @@ bool read_field_value(const ParameterField& field, std::string_view raw_text, st
     std::uint8_t* const at = block + field.offset;
     if (field.type == FieldType::f32) {
         float value;
-        if (!read_real(text, 0.0f, value, why)) return false;
+        if (!read_real(text, 0.0f, value, why, field.unit)) return false;
         if (real_undefined(value)) {
             quote(why, text);
             why.append(" is too large: from 2^127 (about 1.7e38) on, a value of this field means not defined");

@@ -12,6 +12,13 @@
 //     is its storage's undefined value (127, 65535, 2147483647, 4294967295).
 //   - A real takes a finite decimal number, 0 or more, rounded once to single
 //     precision, below 2^127 (from there on a real reads as undefined).
+//   - A real of a field with a unit (records/units.h) is a bare number in that
+//     unit, or a number followed by the unit or by a decimal multiple of its
+//     base ("28 V", "28000 mV", "28000mV" for a field in mV). The multiple is
+//     applied to the decimal text, by adding to its exponent ("28 V" reads as
+//     "28e3"), before the one rounding to single precision: "28 V" gives the
+//     very value "28000" gives, which a float multiply would not promise.
+//     Unit texts are case-sensitive (mV is not MV). Any other unit is refused.
 //   - No parameter is negative: each is a count, a rating or a factor.
 //   - "***" (any value) belongs to the global change, which reads it itself.
 // A value is written out as the text that reads back as the same value: a list
@@ -45,8 +52,15 @@ void append_quoted(std::string& message, std::string_view text);
 bool read_whole(std::string_view text, std::int64_t min, std::int64_t max, std::int64_t& value,
                 std::string& why);
 
-// A finite decimal number, rounded once to single precision, not below `min`.
-bool read_real(std::string_view text, float min, float& value, std::string& why);
+// A finite decimal number, rounded once to single precision, not below `min`;
+// with a `unit`, one that may carry that unit or a decimal multiple of it.
+bool read_real(std::string_view text, float min, float& value, std::string& why, const Unit* unit = nullptr);
+
+// "mV (millivolts)": a unit as messages and listings name it.
+std::string unit_text(const Unit& unit);
+
+// The unit texts a value of `unit` may carry, for a listing: "mV, V, kV, µV, ...".
+std::string unit_spellings(const Unit& unit);
 
 // An entry of a list: its text (case-insensitive) or its 1-based code.
 bool read_entry(std::string_view text, std::span<const std::string_view> entries, unsigned& code,

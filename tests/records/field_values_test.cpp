@@ -90,13 +90,13 @@ TEST(FieldValues, WholeNumbersRealsAndListEntries) {
 // bytes are guards, and written back out.
 TEST(FieldValues, EachTypeByItsRulesAndBackToTheSameText) {
     const std::array<std::string_view, 2> list{"Chip", "With lead"};
-    const ParameterField u8{"cores", "# of Core", 9, FieldType::u8, {}};
-    const ParameterField u16{"pins", "Active pins", 6, FieldType::u16, {}};
-    const ParameterField i32{"transistors", "# of transist.", 8, FieldType::i32, {}};
-    const ParameterField u32{"elements", "# of elements", 12, FieldType::u32, {}};
-    const ParameterField f32{"bits", "# of bits", 16, FieldType::f32, {}};
-    const ParameterField selection{"surface", "Surface", 3, FieldType::selection, list};
-    const ParameterField code{"subtype", "SubType", 0, FieldType::code, {}};
+    const ParameterField u8{"cores", "# of Core", 9, FieldType::u8, {}, nullptr};
+    const ParameterField u16{"pins", "Active pins", 6, FieldType::u16, {}, nullptr};
+    const ParameterField i32{"transistors", "# of transist.", 8, FieldType::i32, {}, nullptr};
+    const ParameterField u32{"elements", "# of elements", 12, FieldType::u32, {}, nullptr};
+    const ParameterField f32{"bits", "# of bits", 16, FieldType::f32, {}, nullptr};
+    const ParameterField selection{"surface", "Surface", 3, FieldType::selection, list, nullptr};
+    const ParameterField code{"subtype", "SubType", 0, FieldType::code, {}, nullptr};
     const std::string mark = " is the value that means not defined in this field; leave it empty or write --- for that";
     struct Case {
         const ParameterField& field;
@@ -140,6 +140,89 @@ TEST(FieldValues, EachTypeByItsRulesAndBackToTheSameText) {
             if (!in_field) { EXPECT_EQ(block[i], 0xA5) << c.text << " byte " << i; }
         }
     }
+}
+
+// A value may carry its field's unit or a decimal multiple of it; the multiple
+// moves the decimal exponent before the one rounding, so "0.1 mW" is the float
+// nearest 0.0001 W, which 0.1f * 0.001f is not.
+TEST(FieldValues, UnitsScaleTheDecimalTextExactly) {
+    const auto with = [](const Unit& unit, float min = 0.0f) {
+        return reader<float>([&unit, min](std::string_view t, float& v, std::string& why) {
+            return read_real(t, min, v, why, &unit);
+        });
+    };
+    const Reader millivolts = with(units::kMillivolt), watts = with(units::kWatt), amperes = with(units::kAmpere);
+    const Reader celsius = with(units::kCelsius, -273.15f), cycles = with(units::kCyclesPer1000Hours);
+    const Reader bare = reader<float>(
+        [](std::string_view t, float& v, std::string& why) { return read_real(t, 0.0f, v, why); });
+    const std::string not_mv = " is not a unit of this field, which is in mV (millivolts); write the number alone, "
+                               "or followed by V or a decimal multiple of it (mV, kV, µV)";
+    const std::vector<std::tuple<const Reader*, std::string_view, std::string>> cases = {
+        {&millivolts, "28", f32_bits(28.0f)},
+        {&millivolts, "28 V", f32_bits(28000.0f)},
+        {&millivolts, "28000mV", f32_bits(28000.0f)},
+        {&millivolts, "0.028 kV", f32_bits(28000.0f)},
+        {&millivolts, "2.8e-2kV", f32_bits(28000.0f)},
+        {&millivolts, "50000 µV", f32_bits(50.0f)},
+        {&millivolts, "1 MV", f32_bits(1e9f)},
+        {&watts, "0.1 mW", f32_bits(1e-4f)},
+        {&watts, "0.7 mW", f32_bits(7e-4f)},
+        {&watts, "300 mW", f32_bits(0.3f)},
+        {&watts, "+2.5E-3 kW", f32_bits(2.5f)},
+        {&amperes, "5 uA", f32_bits(5e-6f)},
+        {&amperes, "5 μA", f32_bits(5e-6f)},
+        {&celsius, "125 °C", f32_bits(125.0f)},
+        {&celsius, "125 C", f32_bits(125.0f)},
+        {&celsius, "-40℃", f32_bits(-40.0f)},
+        {&celsius, "-274 °C", "'-274 °C' is below the lowest value, -273.15"},
+        {&celsius, "313 K",
+         "'313 K': K is not a unit of this field, which is in °C (degrees Celsius); write the number alone or "
+         "followed by °C or C or ℃"},
+        {&celsius, "25 mC", "'25 mC': mC is not a unit of this field, which is in °C (degrees Celsius); write the "
+                            "number alone or followed by °C or C or ℃"},
+        {&cycles, "5 /h", "'5 /h': /h is not a unit of this field, which is in cycles/1000 h (on/off cycles per "
+                          "1000 hours); write the number alone or followed by cycles/1000 h"},
+        {&millivolts, "28 v", "'28 v': v" + not_mv},
+        {&millivolts, "28 mv", "'28 mv': mv" + not_mv},
+        {&millivolts, "28 kg", "'28 kg': kg" + not_mv},
+        {&millivolts, "28 e V", "'28 e V': e V" + not_mv},
+        {&millivolts, "-1 V", "'-1 V' is below the lowest value, 0"},
+        {&millivolts, "1e36 kV", "'1e36 kV' is beyond the range of a single-precision number (0, or about 1.4e-45 "
+                                 "to 3.4e38 in size)"},
+        {&millivolts, "1e99999999999 V", "'1e99999999999 V' is beyond the range of a single-precision number (0, "
+                                         "or about 1.4e-45 to 3.4e38 in size)"},
+        {&millivolts, "V", "'V' is not a number"},
+        {&millivolts, ". V", "'. V' is not a number"},
+        {&bare, "28 V", "'28 V' is not a number"},
+    };
+    for (const auto& [read, text, expected] : cases) EXPECT_EQ((*read)(text), expected) << text;
+}
+
+// The units that the models give their numbers, and no unit elsewhere: a value
+// with a unit is written back as the bare number in the field's unit.
+TEST(FieldValues, FieldsCarryTheUnitsOfTheModels) {
+    const std::vector<std::tuple<unsigned, std::string_view, std::string_view>> with_unit = {
+        {8, "contact_voltage", "mV"}, {9, "contact_voltage", "mV"}, {12, "power_rating", "W"},
+        {12, "current_rating", "A"},  {14, "power_rating", "W"},
+    };
+    unsigned fields_with_unit = 0;
+    for (const Category& category : categories())
+        for (const ParameterField& field : category_fields(category.item_code))
+            fields_with_unit += field.unit != nullptr;
+    EXPECT_EQ(fields_with_unit, with_unit.size());
+    for (const auto& [item_code, key, symbol] : with_unit) {
+        const ParameterField* field = find_field(item_code, key);
+        ASSERT_NE(field, nullptr);
+        ASSERT_NE(field->unit, nullptr) << key;
+        EXPECT_EQ(field->unit->symbol, symbol);
+    }
+    std::array<std::uint8_t, GJBZ108A_BLOCK_SIZE> block{};
+    std::string why;
+    const ParameterField& voltage = *find_field(8, "contact_voltage");
+    ASSERT_TRUE(read_field_value(voltage, " 0.05 V ", block.data(), why)) << why;
+    EXPECT_EQ(field_value_text(voltage, block.data()), "50");
+    EXPECT_FALSE(read_field_value(voltage, "50 W", block.data(), why));
+    EXPECT_EQ(field_value_text(voltage, block.data()), "50");
 }
 
 }  // namespace

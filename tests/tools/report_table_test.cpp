@@ -60,7 +60,11 @@ TEST(ReportTable, TitlesAreCutIntoLinesOfTheColumnWidth) {
     EXPECT_EQ(voltage.title, " Contact   Voltage  ");
     EXPECT_EQ(ReportTable::title_line(voltage, 0), " Contact  ");
     EXPECT_EQ(ReportTable::title_line(voltage, 1), " Voltage  ");
-    EXPECT_EQ(voltage.name, "Contact Voltage");
+    // The unit is the field's, not the export's: a line of its own, and in the name.
+    EXPECT_EQ(voltage.name, "Contact Voltage (mV)");
+    EXPECT_EQ(voltage.unit, " (mV)");
+    EXPECT_EQ(report_table(12, TableKind::parameters).columns()[2].name, "Current rating (A)");
+    EXPECT_EQ(memory.columns()[2].unit, "");
 
     // A title a blank short of its width is one line: "     # of bits    " in 19.
     EXPECT_EQ(ReportTable::title_line(memory.columns()[2], 0), "     # of bits    ");

@@ -17,10 +17,10 @@ constexpr std::int64_t kMostParts = 9999;
 constexpr float kLowestTemperature = -273.15f;
 
 constexpr std::array<GeneralField, 4> kFields{{
-    {ColumnKind::qty, GJBZ108A_EDIT_QUANTITY, 2},         // u16
-    {ColumnKind::environment, GJBZ108A_ENVIRONMENT_CODE, 1},  // u8
-    {ColumnKind::temperature, GJBZ108A_TEMPERATURE, 4},       // f32
-    {ColumnKind::cycling_rate, GJBZ108A_CYCLING_RATE, 4},     // f32
+    {ColumnKind::qty, GJBZ108A_EDIT_QUANTITY, 2, nullptr},                        // u16
+    {ColumnKind::environment, GJBZ108A_ENVIRONMENT_CODE, 1, nullptr},             // u8
+    {ColumnKind::temperature, GJBZ108A_TEMPERATURE, 4, &units::kCelsius},         // f32
+    {ColumnKind::cycling_rate, GJBZ108A_CYCLING_RATE, 4, &units::kCyclesPer1000Hours},  // f32
 }};
 
 }  // namespace
@@ -55,7 +55,7 @@ bool read_general_value(const GeneralField& field, std::string_view text, std::u
         // An empty temperature or cycling rate is the header's 0, as an empty
         // parameter leaves its field not defined.
         const float lowest = field.column == ColumnKind::temperature ? kLowestTemperature : 0.0f;
-        if (!text.empty() && !read_real(text, lowest, real, why)) return false;
+        if (!text.empty() && !read_real(text, lowest, real, why, field.unit)) return false;
         store(record, field.offset, real);
         return true;
     }

@@ -4,6 +4,7 @@
 // back as the text that reads as the same value.
 #pragma once
 
+#include "records/units.h"
 #include "tools/parts_list/columns.h"
 
 #include <cstddef>
@@ -18,6 +19,7 @@ struct GeneralField {
     ColumnKind column;   // qty, environment, temperature or cycling_rate
     std::size_t offset;  // in the EditRecord
     std::size_t width;   // its bytes there
+    const Unit* unit;    // what its number means; nullptr for the quantity and the environment code
 };
 
 // The four, in the order of ColumnKind.

@@ -1,6 +1,7 @@
 #include "tools/reports/report_table.h"
 
 #include "records/category_fields.h"
+#include "records/field_values.h"
 #include "records/item_codes.h"
 #include "records/record.h"
 #include "tools/prediction/output.h"
@@ -39,6 +40,14 @@ std::string name_of(const ReportTable::Column& column, unsigned lines) {
     return name;
 }
 
+// The exports title a parameter column as its field is titled; the field
+// table knows its unit.
+const Unit* unit_of(unsigned item_code, std::string_view column_name) {
+    for (const ParameterField& field : category_fields(item_code))
+        if (same_text(field.title, column_name)) return field.unit;
+    return nullptr;
+}
+
 }  // namespace
 
 ReportTable::ReportTable(unsigned item_code, TableKind kind) : item_code_(item_code), kind_(kind) {
@@ -53,7 +62,7 @@ ReportTable::ReportTable(unsigned item_code, TableKind kind) : item_code_(item_c
 
     CellBuffer title;
     for (std::uint32_t i = 0; i < std::min(shown, count); ++i) {
-        Column column{order[i], 0, {}, {}};
+        Column column{order[i], 0, {}, {}, {}};
         const auto number = static_cast<std::int32_t>(column.number);
         // GetFieldTitle asks for a line only to check it; it always gives the whole title.
         if (GetFieldLength(kSelector, code, number, mode, &column.width) != GJBZ108A_REPORT_OK ||
@@ -61,6 +70,10 @@ ReportTable::ReportTable(unsigned item_code, TableKind kind) : item_code_(item_c
             continue;
         column.title = title.data();
         column.name = name_of(column, lines);
+        if (const Unit* unit = kind == TableKind::parameters ? unit_of(item_code, column.name) : nullptr) {
+            column.name.append(" (").append(unit->symbol).append(")");
+            column.unit.append(" (").append(unit->symbol).append(")");  // framed as the title lines are
+        }
         columns_.push_back(std::move(column));
     }
     if (kind == TableKind::factors) {

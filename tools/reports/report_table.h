@@ -30,7 +30,10 @@ public:
         std::uint32_t number;  // 1-based, as the exports count
         std::uint32_t width;   // characters
         std::string title;     // the whole title: its lines end to end
-        std::string name;      // the title as one name: lines trimmed, joined, inner blanks single
+        // The title as one name: lines trimmed, joined, inner blanks single; then
+        // the unit of a parameter that has one: "Contact Voltage (mV)".
+        std::string name;
+        std::string unit;      // " (mV)", a title line under a parameter's title; empty for no unit
     };
 
     ReportTable(unsigned item_code, TableKind kind);

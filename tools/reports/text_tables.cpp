@@ -25,6 +25,7 @@ using Align = TextTable::Align;
 std::vector<std::string_view> title_lines(const ReportTable& table, const ReportTable::Column& column) {
     std::vector<std::string_view> lines;
     for (unsigned l = 0; l < table.title_lines(); ++l) lines.push_back(ReportTable::title_line(column, l));
+    if (!column.unit.empty()) lines.push_back(column.unit);
     return lines;
 }
 
