@@ -4,6 +4,7 @@
 #include "records/suggestions.h"
 #include "tools/change/change_command.h"
 #include "tools/dialogs/dialog_command.h"
+#include "tools/environments/environments_command.h"
 #include "tools/field_listing.h"
 #include "tools/file_streams.h"
 #include "tools/help/help_command.h"
@@ -50,6 +51,7 @@ int run_command_line(std::span<const std::string_view> arguments, std::istream& 
     if (command == "edit") return edit_command(rest, standard_input, out, err);
     if (command == "change") return change_command(rest, standard_input, out, err);
     if (command == "lib") return library_command(rest, standard_input, out, err);
+    if (command == "environments") return environments_command(rest, standard_input, out, err);
 
     Format format = Format::text;
     RunOptions options;
@@ -57,7 +59,7 @@ int run_command_line(std::span<const std::string_view> arguments, std::istream& 
     const bool report = command == "report";
     View view = report ? View::tables : View::parts;
     bool by_category = false;  // asked for by --sort category
-    std::string_view file;
+    std::string_view file, environment_list;
     const std::size_t argc = arguments.size();
     for (std::size_t i = report ? 1 : 0; i < argc; ++i) {
         const std::string_view arg = arguments[i];
@@ -111,6 +113,11 @@ int run_command_line(std::span<const std::string_view> arguments, std::istream& 
             }
             continue;
         }
+        if (arg == "--environments") {
+            if (++i == argc) return usage_error(err, "--environments needs a file: an environment list");
+            environment_list = arguments[i];
+            continue;
+        }
         if (arg.size() > 1 && arg.front() == '-')
             return usage_error(err, unknown_option(view == View::tables ? "report" : "", arg));
         if (!file.empty()) return usage_error(err, "one parts file at a time" + command_hint(file));
@@ -121,6 +128,12 @@ int run_command_line(std::span<const std::string_view> arguments, std::istream& 
         if (by_category) return usage_error(err, "--top shows the largest parts: it goes with --sort rate");
         view = View::pareto;  // a top is a Pareto view
     }
+    if (file == "-" && environment_list == "-")
+        return usage_error(err, "the parts list and the environment list cannot both be standard input");
+    const std::optional<EnvironmentNames> environments =
+        environment_names_in_use(environment_list, standard_input, err);
+    if (!environments) return kListUnusable;
+    options.environments = &*environments;
 
     std::ostream* progress = show_progress ? &err : nullptr;
     if (file == "-")

@@ -26,12 +26,12 @@ TEST(Opening, ANewerOrForeignDatabaseIsRefusedUntouched) {
         std::string error;  // after the file name
     };
     const Case cases[] = {
-        {"CREATE TABLE parts (x); PRAGMA user_version = 2",
-         ": the database has schema version 2; this library knows versions up to 1"},
+        {"CREATE TABLE parts (x); PRAGMA user_version = 3",
+         ": the database has schema version 3; this library knows versions up to 2"},
         {"CREATE TABLE notes (x); INSERT INTO notes VALUES (1)",
          ": not a component library: the database holds tables of another program"},
         {"PRAGMA journal_mode = WAL; CREATE TABLE parts (x); PRAGMA user_version = 7",
-         ": the database has schema version 7; this library knows versions up to 1"},
+         ": the database has schema version 7; this library knows versions up to 2"},
     };
     for (const auto& [setup, error] : cases) {
         TemporaryLibrary folder;
@@ -54,6 +54,23 @@ TEST(Opening, AnEmptyFileOrDatabaseIsFilled) {
         ComponentLibrary library(folder.database());
         EXPECT_TRUE(library.find_part("SRAM 256K X 8 CMOS SO32")) << setup;
     }
+}
+
+// A library of schema version 1, from before the environment names.
+TEST(Opening, AnOlderLibraryIsBroughtUpToDateAndKeepsItsParts) {
+    TemporaryLibrary folder;
+    { ComponentLibrary library(folder.database()); }
+    Connection(folder.database()).execute("DROP TABLE environment_names; PRAGMA user_version = 1");
+    ComponentLibrary library(folder.database());
+    EXPECT_TRUE(library.find_part("SRAM 256K X 8 CMOS SO32"));
+    EXPECT_EQ(Connection(folder.database()).query_integer("PRAGMA user_version"), 2);
+    EXPECT_TRUE(library.environment_names().empty());
+    library.write([](ComponentLibrary::Writer& writer) { writer.replace_environment_names({{1, "GB"}, {3, "NS"}}); });
+    library.write([](ComponentLibrary::Writer& writer) { writer.replace_environment_names({{1, "GB"}, {4, "NS"}}); });
+    const auto names = library.environment_names();
+    ASSERT_EQ(names.size(), 2u);
+    EXPECT_EQ(names[1].code, 4u);
+    EXPECT_EQ(names[1].name, "NS");
 }
 
 TEST(Opening, AWriterThatWaitsTooLongSaysWhy) {

@@ -238,7 +238,8 @@ TEST(Change, GeneralFieldsOfPartsOfEveryCategoryOrOfOne) {
         {"qty=10000", "--set qty=10000: '10000' is out of range (1 to 9999)"},
         {"qty=", "--set qty=: a quantity is required"},
         {"environment=28", "--set environment=28: '28' is out of range (1 to 27)"},
-        {"environment=---", "--set environment=---: '---' is not a number"},
+        {"environment=---", "--set environment=---: '---' is not an environment code (1 to 27), and no environment "
+                            "list names one (see gjbz108a environments --help)"},
         {"temperature=-273.2", "--set temperature=-273.2: '-273.2' is below the lowest value, -273.15"},
         {"cycling_rate=-1", "--set cycling_rate=-1: '-1' is below the lowest value, 0"},
     };

@@ -2,6 +2,7 @@
 // rewrite must not harm: each fault has its own message and exit status 2,
 // never the last-resort handler's, and nothing is lost.
 #include "process_library.h"
+#include "sqlite.h"
 
 #include <gtest/gtest.h>
 
@@ -178,6 +179,8 @@ TEST(IoFaults, AReadOnlyLibraryReads) {
     ASSERT_NE(::mkdtemp(made.data()), nullptr);
     const fs::path root = made, database = root / "library.db";
     ASSERT_EQ(shell("TALWEN_DB='" + database.string() + "' TOOL lib show CAT-10100").status, 0);
+    // A library of schema version 1, from before the environment names: read as it is.
+    talwen::Connection(database).execute("DROP TABLE environment_names; PRAGMA user_version = 1");
     fs::permissions(root, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
                               fs::perms::others_read | fs::perms::others_exec);
     write(root / "list.csv", "ref,qty,category,environment,temperature,cycling_rate,catalog_number\n"
@@ -195,6 +198,8 @@ TEST(IoFaults, AReadOnlyLibraryReads) {
     EXPECT_NE(run.out.find("SRAM 256K X 8 CMOS SO32"), std::string::npos);
     run = shell(with_library + "TOOL '" + (root / "list.csv").string() + "'");
     EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(shell(with_library + "TOOL environments").status, 0);
+    EXPECT_EQ(shell(with_library + "TOOL lib environments").status, 1);  // it names none
     run = shell(with_library + "TOOL lib xref part_name NEW-NAME 'SRAM 256K X 8 CMOS SO32'");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "gjbz108a lib: " + database.string() +

@@ -37,7 +37,8 @@ TEST(Predict, EveryProblemIsNamedByFileLineAndColumnAndTheOtherPartsGoOn) {
          "C3,1,CAPACITOR,abc,0.5,,Mica,Z9,12,\r\n"              // three problems
          "C4,1,7,1,0.25,,5,2,,,extra\r\n"                       // a value beyond the header
          "C5,1,CAPACITOR,1,0.25,,Mica,B2,,\r\n",
-         "parts.csv:6: column 'environment': 'abc' is not a number\n"
+         "parts.csv:6: column 'environment': 'abc' is not an environment code (1 to 27), and no environment list "
+         "names one (see gjbz108a environments --help)\n"
          "parts.csv:6: column 'quality': 'Z9' is not an entry of the list "
          "(A1p, A1m, A1l, A1w, A2, B1, B2, C1, C2, User)\n"
          "parts.csv:6: column 'pins': a part of category CAPACITOR has no such field; leave the cell empty\n"

@@ -56,9 +56,11 @@ std::string write_list(const std::string& name, const std::string& text) {
 // The path in single quotes, for the shell.
 std::string quoted(const std::string& path) { return "'" + path + "'"; }
 
-ToolRun run_tool(const std::string& arguments) {
+// `environment` goes before the command: "TALWEN_DB=... ".
+ToolRun run_tool(const std::string& arguments, const std::string& environment = "") {
     const std::string out = work_dir() + "tool_out.txt", err = work_dir() + "tool_err.txt";
-    const std::string command = quoted(GJBZ108A_TOOL) + " " + arguments + " >" + quoted(out) + " 2>" + quoted(err);
+    const std::string command =
+        environment + quoted(GJBZ108A_TOOL) + " " + arguments + " >" + quoted(out) + " 2>" + quoted(err);
     const int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, read_file(out), read_file(err)};
 }
@@ -159,6 +161,53 @@ TEST(ToolRun, APartAddedToTheLibraryIsNamedInAList) {
     EXPECT_NE(run.out.find("\nDS1,1,LAMPS INCANDESCENT,0.07,"), std::string::npos) << run.out;
 }
 
+// The names of the environments come from a list given to the run or kept in
+// the library: a library of this test's own, so that no other test sees them.
+TEST(ToolRun, EnvironmentNamesFromAListOrTheLibrary) {
+    const std::string names = write_list("env.lst", "---\nGround benign\nGF\n");
+    const std::string bad = write_list("bad.lst", "GB\nGF\n");
+    const std::string parts = write_list("named.csv", kHeader + "\nF1,1,FUSES,ground BENIGN,25,0\nF2,1,FUSES,2,25,0\n");
+    const std::string library = "TALWEN_DB=" + quoted(work_dir() + "names.db") + " ";
+    const auto shows_names = [](const ToolRun& run) {
+        return run.out.find(",computed,,1,Ground benign,") != std::string::npos &&
+               run.out.find(",computed,,2,GF,") != std::string::npos;
+    };
+    ToolRun run = run_tool("--format csv --environments " + quoted(names) + " " + quoted(parts), library);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(shows_names(run)) << run.out;
+
+    run = run_tool(quoted(parts), library);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, parts + ":2: column 'environment': 'ground BENIGN' is not an environment code (1 to 27), "
+                               "and no environment list names one (see gjbz108a environments --help)\n");
+    EXPECT_EQ(run_tool("lib environments", library).status, 1);
+
+    run = run_tool("lib environments import " + quoted(names), library);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "gjbz108a lib: environment names stored: 2\n");
+    EXPECT_EQ(run_tool("lib environments", library).out, "---\nGround benign\nGF\n");
+    EXPECT_TRUE(shows_names(run_tool("--format csv " + quoted(parts), library)));
+    // PI e is 1 at code 1 in the three documented tables.
+    run = run_tool("environments --format csv", library);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("\n1,Ground benign,yes,0,1,1,1\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\n14,,no,,,,\n"), std::string::npos) << run.out;
+
+    const std::string refusal = "gjbz108a: " + bad + ":1: the first line is 'GB', but an environment list starts "
+                                "with ---, the entry of no environment; the names of codes 1 to 27 follow it, one a line\n";
+    run = run_tool("--environments " + quoted(bad) + " " + quoted(parts), library);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, refusal);
+    run = run_tool("lib environments import " + quoted(bad), library);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, refusal + "gjbz108a lib: nothing imported\n");
+    EXPECT_EQ(run_tool("lib environments", library).out, "---\nGround benign\nGF\n");
+    run = run_tool("environments --environments " + quoted(work_dir() + "none.lst"), library);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "gjbz108a: cannot open " + work_dir() + "none.lst: No such file or directory\n");
+}
+
 // Each run: its arguments, its exit status, and the start of what it prints
 // on each stream ("" for nothing). @ stands for the work folder.
 TEST(ToolRun, ArgumentsStreamsAndExitStatus) {
@@ -198,7 +247,7 @@ TEST(ToolRun, ArgumentsStreamsAndExitStatus) {
         {"report", 2, "", "gjbz108a: no parts file given\n"},
         {"lib show OWN-2", 1, "", "gjbz108a lib: the library has no part with the generic name, "},
         {"lib frobnicate", 2, "", "gjbz108a lib: unknown command 'frobnicate'\n"},
-        {"--help", 0, "Usage: gjbz108a [--format text|csv|json] [--no-defaults] PARTS_FILE\n", ""},
+        {"--help", 0, "Usage: gjbz108a [--format text|csv|json] [--no-defaults] [--environments FILE] PARTS_FILE\n", ""},
         {"--list-fields", 0, "#### ", ""},
     };
     for (Case c : cases) {

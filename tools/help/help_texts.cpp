@@ -9,11 +9,12 @@
 namespace gjbz108a::cli {
 namespace {
 
-constexpr std::string_view kPrediction = R"(Usage: gjbz108a [--format text|csv|json] [--no-defaults] PARTS_FILE
-       gjbz108a report [--format text|csv|json] [--no-defaults] PARTS_FILE
+constexpr std::string_view kPrediction = R"(Usage: gjbz108a [--format text|csv|json] [--no-defaults] [--environments FILE] PARTS_FILE
+       gjbz108a report [--format text|csv|json] [--no-defaults] [--environments FILE] PARTS_FILE
+       gjbz108a environments [--environments FILE] [--format text|csv]
        gjbz108a change PARTS_FILE [--category CATEGORY] [--where KEY=VALUE...]
                        --set KEY=VALUE... [-o OUT_FILE]
-       gjbz108a lib show|search|add|xref|defaults|import|export ...
+       gjbz108a lib show|search|add|xref|defaults|import|export|environments ...
        gjbz108a dialog ITEMCODE [--mode 0|1|2] [--variant N] [--part LIST --ref REF]
                        [--actions FILE] [--format text|json]
        gjbz108a edit LIST --ref REF [--actions FILE] [-o OUT]
@@ -34,12 +35,20 @@ part_name column.
 
 'gjbz108a help COMMAND' or 'gjbz108a COMMAND --help' tells more of a command:
 report writes the report tables of every category, change changes the parts
-that meet conditions, lib keeps the component library, dialog opens a
-category's editing dialog and edit edits one part of a list in it.
+that meet conditions, environments lists the environment codes, lib keeps
+the component library, dialog opens a category's editing dialog and edit
+edits one part of a list in it.
 
 Options:
   --format text|csv|json   output format (default text: a table for people)
   --no-defaults            refuse a part that would take a library default
+  --environments FILE      the names of the environments: an environment list
+                           as the editing dialog reads it ("---", then the
+                           name of code 1, 2, ... one a line); without it the
+                           names stored with 'gjbz108a lib environments
+                           import'. The environment column then takes a code
+                           or a name (letter case aside), and the output
+                           shows each part's environment
   --list-fields [CATEGORY] print the parameter columns of every category, or
                            of one (its ItemCode or name)
   --version                print the version
@@ -56,7 +65,7 @@ Exit status:
 )";
 
 constexpr std::string_view kReport = R"(Usage: gjbz108a report [--format text|csv|json] [--no-defaults]
-                       [--sort category|rate] [--top N] PARTS_FILE
+                       [--sort category|rate] [--top N] [--environments FILE] PARTS_FILE
 
 Writes the report tables of every category of the parts list, in ItemCode
 order, as a host lays them out: the parameter table (the values each part was
@@ -76,6 +85,8 @@ Options:
   --no-defaults           refuse a part that would take a library default
   --sort category|rate    the tables by category (default), or the Pareto view
   --top N                 the Pareto view of the N largest parts
+  --environments FILE     the names the environment column may hold (as for
+                          a prediction)
 
 Exit status: as for a prediction (gjbz108a --help).
 )";
@@ -139,6 +150,9 @@ numbers, military numbers and part names, and the defaults of every category.
   export parts|xrefs|defaults [-o FILE]
                       writes a table as CSV; parts in the columns of a parts
                       list (generic_name, category, then the parameters)
+  environments [import FILE]
+                      the names of the environments, as an environment list;
+                      import replaces them with those of FILE
 
 'gjbz108a lib COMMAND --help' tells more of each. Letter case does not matter
 in names. The database is the file named by TALWEN_DB, else
@@ -222,6 +236,36 @@ temporary file, once the table is complete.
 Exit status: 0 written, 2 bad arguments or a file that cannot be written.
 )";
 
+constexpr std::string_view kEnvironments = R"(Usage: gjbz108a environments [--environments FILE] [--format text|csv]
+
+Lists the environment codes 1 to 27 that a part's environment column takes:
+whether the models support each, its column of the models' environment-factor
+tables, and the environment factor PI e that three typical parts get there
+(computed by the library), so that the codes can be told apart by how severe
+they are.
+
+The names of the environments are the host's: those of the environment list
+FILE, the file from which the editing dialog fills its ENV list: "---" (the
+entry of no environment), then the name of code 1, 2, ... one a line; "---"
+leaves a code without a name. Without FILE, those stored with
+'gjbz108a lib environments import'.
+
+Exit status: 0 listed; 2 bad arguments, or an environment list that cannot be
+read or is refused (its line and why on standard error).
+)";
+
+constexpr std::string_view kLibraryEnvironments = R"(Usage: gjbz108a lib environments [import FILE]
+
+Prints the names of the environments that the library keeps, as an
+environment list ("---", then the name of code 1, 2, ... one a line), or with
+import replaces them by those of the environment list FILE ('-' reads
+standard input), all of them or, on a bad line, none. Predictions take these
+names when no --environments is given (gjbz108a environments --help).
+
+Exit status: 0 printed or stored; 1 the library names no environments;
+2 bad arguments or a list that cannot be read or is refused.
+)";
+
 constexpr std::string_view kDialog =
     R"(Usage: gjbz108a dialog ITEMCODE [--mode 0|1|2] [--variant N] [--part LIST --ref REF]
                        [--actions FILE] [--format text|json]
@@ -268,7 +312,7 @@ one a line; --all prints every help, each after a line
 "gjbz108a COMMAND".
 )";
 
-constexpr std::array<HelpTopic, 14> kTopics{{
+constexpr std::array<HelpTopic, 16> kTopics{{
     {"", kPrediction},
     {"report", kReport},
     {"change", kChange},
@@ -280,6 +324,8 @@ constexpr std::array<HelpTopic, 14> kTopics{{
     {"lib defaults", kLibraryDefaults},
     {"lib import", kLibraryImport},
     {"lib export", kLibraryExport},
+    {"lib environments", kLibraryEnvironments},
+    {"environments", kEnvironments},
     {"dialog", kDialog},
     {"edit", kEdit},
     {"help", kHelp},

@@ -22,7 +22,7 @@ struct Entry {
     Command command;
 };
 
-constexpr std::array<Entry, 7> kCommands{{
+constexpr std::array<Entry, 8> kCommands{{
     {"show", &lib::show},
     {"search", &lib::search},
     {"add", &lib::add},
@@ -30,6 +30,7 @@ constexpr std::array<Entry, 7> kCommands{{
     {"defaults", &lib::defaults},
     {"import", &lib::import_table},
     {"export", &lib::export_table},
+    {"environments", &lib::environments},
 }};
 
 int usage_error(std::ostream& err, std::string_view why) {

@@ -42,5 +42,6 @@ void cross_reference(ComponentLibrary& library, Arguments arguments, Streams str
 void defaults(ComponentLibrary& library, Arguments arguments, Streams streams);
 void import_table(ComponentLibrary& library, Arguments arguments, Streams streams);
 void export_table(ComponentLibrary& library, Arguments arguments, Streams streams);
+void environments(ComponentLibrary& library, Arguments arguments, Streams streams);
 
 }  // namespace gjbz108a::cli::lib

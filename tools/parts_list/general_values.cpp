@@ -3,6 +3,7 @@
 #include "records/field_values.h"
 #include "records/item_codes.h"
 #include "records/record.h"
+#include "tools/environments/environment_names.h"
 
 #include <gjbz108a/records.h>
 
@@ -37,7 +38,31 @@ const GeneralField* general_field_named(std::string_view name) noexcept {
     return nullptr;
 }
 
-bool read_general_value(const GeneralField& field, std::string_view text, std::uint8_t* record, std::string& why) {
+namespace {
+
+// A code, or a name of the list. Names are never digits only, so a number is
+// always a code; it is tried first, as it is what most lists hold.
+bool read_environment(std::string_view text, const EnvironmentNames* environments, std::int64_t& code,
+                      std::string& why) {
+    if (read_whole(text, 1, kLastEnvironmentCode, code, why)) return true;
+    double number;
+    if (std::from_chars(text.data(), text.data() + text.size(), number).ptr == text.data() + text.size())
+        return false;  // a number, but not a code: read_whole said why
+    const bool named = environments != nullptr && !environments->empty();
+    if (named)
+        if (const unsigned found = environments->code_named(text); found != 0) return code = found, true;
+    why.clear();
+    append_quoted(why, text);
+    why.append(named ? " is neither an environment code (1 to 27) nor a name of the environment list"
+                     : " is not an environment code (1 to 27), and no environment list names one "
+                       "(see gjbz108a environments --help)");
+    return false;
+}
+
+}  // namespace
+
+bool read_general_value(const GeneralField& field, std::string_view text, std::uint8_t* record, std::string& why,
+                        const EnvironmentNames* environments) {
     std::int64_t whole = 0;
     float real = 0.0f;
     switch (field.column) {
@@ -48,7 +73,7 @@ bool read_general_value(const GeneralField& field, std::string_view text, std::u
         return true;
     case ColumnKind::environment:
         if (text.empty()) return why = "an environment code is required", false;
-        if (!read_whole(text, 1, kLastEnvironmentCode, whole, why)) return false;
+        if (!read_environment(text, environments, whole, why)) return false;
         record[field.offset] = static_cast<std::uint8_t>(whole);
         return true;
     default:

@@ -15,6 +15,8 @@
 
 namespace gjbz108a::cli {
 
+class EnvironmentNames;
+
 struct GeneralField {
     ColumnKind column;   // qty, environment, temperature or cycling_rate
     std::size_t offset;  // in the EditRecord
@@ -33,9 +35,11 @@ std::string_view general_field_key(const GeneralField& field) noexcept;
 
 // Reads a trimmed cell into the field of `record`. An empty quantity or
 // environment is refused ("a quantity is required"); an empty temperature or
-// cycling rate is 0. False with the reason, the record untouched, for a text
+// cycling rate is 0. An environment is its code or, given `environments`, one
+// of their names. False with the reason, the record untouched, for a text
 // that is no value of the field.
-bool read_general_value(const GeneralField& field, std::string_view text, std::uint8_t* record, std::string& why);
+bool read_general_value(const GeneralField& field, std::string_view text, std::uint8_t* record, std::string& why,
+                        const EnvironmentNames* environments = nullptr);
 
 // Whether two records hold the same value in the field (0 and -0 degrees are
 // the same temperature).

@@ -147,7 +147,7 @@ void PartReader::read_general(Part& part) {
         std::ranges::copy(ref, part.record.data() + GJBZ108A_EDIT_REFERENCE);
 
     for (const GeneralField& field : general_fields()) {
-        if (!read_general_value(field, cell(field.column), part.record.data(), why_))
+        if (!read_general_value(field, cell(field.column), part.record.data(), why_, environments_))
             problem_at(part, layout_.general(field.column), why_);
     }
     part.quantity = load<std::uint16_t>(part.record.data(), GJBZ108A_EDIT_QUANTITY);

@@ -15,6 +15,7 @@
 
 namespace gjbz108a::cli {
 
+class EnvironmentNames;
 class Row;
 
 class PartReader {
@@ -26,10 +27,12 @@ public:
     enum class Defaults { taken, refused };
 
     // `library` gives the parts that rows name and the defaults of the cells
-    // left empty.
+    // left empty; `environments` the names that the environment column may hold.
     PartReader(const ColumnLayout& layout, Diagnostics& diagnostics, PartLibrary& library,
-               Blocks blocks = Blocks::entered_and_effective, Defaults defaults = Defaults::taken)
-        : layout_(layout), diagnostics_(diagnostics), library_(library), blocks_(blocks), defaults_(defaults) {}
+               Blocks blocks = Blocks::entered_and_effective, Defaults defaults = Defaults::taken,
+               const EnvironmentNames* environments = nullptr)
+        : layout_(layout), diagnostics_(diagnostics), library_(library), blocks_(blocks), defaults_(defaults),
+          environments_(environments) {}
 
     // Reads the current row into `part`: its entered block (the named library
     // part's parameters, overridden by the row's cells) and its effective block
@@ -58,6 +61,7 @@ private:
     PartLibrary& library_;
     Blocks blocks_;
     Defaults defaults_;
+    const EnvironmentNames* environments_;
     const Row* row_ = nullptr;  // the row being read, for the lines of its cells
     std::vector<std::string_view> cells_;  // its cells without their blanks, read once
     std::string why_;           // reused for every conversion

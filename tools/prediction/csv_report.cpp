@@ -26,9 +26,12 @@ namespace {
 
 class CsvReport final : public Report {
 public:
-    explicit CsvReport(std::ostream& out)
-        : out_(out), values_(parameter_keys_.keys().size()), factors_(factor_names_.names().size()) {
-        out_.text(kCsvPartColumns).text(",defaulted");
+    CsvReport(std::ostream& out, bool environments)
+        : out_(out), environments_(environments), values_(parameter_keys_.keys().size()),
+          factors_(factor_names_.names().size()) {
+        out_.text(kCsvPartColumns);
+        if (environments_) out_.text(",environment,environment_name");
+        out_.text(",defaulted");
         for (const std::string_view key : parameter_keys_.keys()) out_.ch(',').text(key);
         for (const std::string& name : factor_names_.names()) csv_cell(out_.ch(','), name);
         out_.ch('\n');
@@ -36,6 +39,11 @@ public:
 
     void part(const PartLine& line) override {
         csv_part_cells(out_, line, joined_);
+        if (environments_) {
+            out_.ch(',');
+            if (const unsigned environment = line.record[GJBZ108A_ENVIRONMENT_CODE]) out_.whole(environment);
+            csv_cell(out_.ch(','), line.environment_name);
+        }
         out_.ch(',').text(defaulted_keys(line.used, keys_).value_or(""));
         place_values(line);
         for (const ParameterField* field : values_) {
@@ -54,7 +62,7 @@ public:
         out_.text(",,,,").exact(s.total_failure_rate).text(",total,");
         summary_cell(s, counts_);
         csv_cell(out_, counts_);
-        out_.text(std::string(1 + values_.size() + factors_.size(), ',')).ch('\n');
+        out_.text(environments_ ? ",," : "").text(std::string(1 + values_.size() + factors_.size(), ',')).ch('\n');
         out_.flush();
     }
 
@@ -78,6 +86,7 @@ private:
     }
 
     Output out_;
+    bool environments_;
     ParameterKeys parameter_keys_;
     std::vector<const ParameterField*> values_;  // this part's shown fields, by position among the keys
     FactorNames factor_names_;
@@ -89,6 +98,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Report> make_csv_report(std::ostream& out) { return std::make_unique<CsvReport>(out); }
+std::unique_ptr<Report> make_csv_report(std::ostream& out, bool environments) {
+    return std::make_unique<CsvReport>(out, environments);
+}
 
 }  // namespace gjbz108a::cli

@@ -20,12 +20,15 @@ namespace {
 
 class JsonReport final : public Report {
 public:
-    explicit JsonReport(std::ostream& out) : out_(out) { out_.text("{\"parts\":["); }
+    JsonReport(std::ostream& out, bool environments) : out_(out), environments_(environments) {
+        out_.text("{\"parts\":[");
+    }
 
     void part(const PartLine& line) override {
         out_.text(first_ ? "\n" : ",\n");
         first_ = false;
         json_part_members(out_, line);
+        if (environments_) environment(line);
         json_parameters(out_.ch(','), line.used, line.record);
         json_defaulted(out_.ch(','), defaulted_keys(line.used, keys_));
         out_.text(",\"factors\":");
@@ -42,6 +45,15 @@ public:
     }
 
 private:
+    void environment(const PartLine& line) {
+        out_.text(",\"environment\":");
+        if (const unsigned environment = line.record[GJBZ108A_ENVIRONMENT_CODE]) out_.whole(environment);
+        else out_.text("null");
+        out_.text(",\"environment_name\":");
+        if (!line.environment_name.empty()) json_string(out_, line.environment_name);
+        else out_.text("null");
+    }
+
     void factors(std::uint8_t* record) {
         const ReportTable& table = report_table(record[GJBZ108A_ITEM_CODE], TableKind::factors);
         out_.ch('{');
@@ -58,12 +70,15 @@ private:
     }
 
     Output out_;
+    bool environments_;
     std::string keys_;
     bool first_ = true;
 };
 
 }  // namespace
 
-std::unique_ptr<Report> make_json_report(std::ostream& out) { return std::make_unique<JsonReport>(out); }
+std::unique_ptr<Report> make_json_report(std::ostream& out, bool environments) {
+    return std::make_unique<JsonReport>(out, environments);
+}
 
 }  // namespace gjbz108a::cli

@@ -1,5 +1,6 @@
 #include "tools/prediction/predict.h"
 
+#include "tools/environments/environment_names.h"
 #include "tools/parts_list/columns.h"
 #include "tools/parts_list/csv_reader.h"
 #include "tools/parts_list/duplicate_references.h"
@@ -45,7 +46,8 @@ Summary compute_parts(Rows& rows, const ColumnLayout& layout, Report& report, Di
                       PartLibrary& library, CalculateFunction calculate, std::ostream* progress,
                       const RunOptions& options) {
     PartReader reader(layout, report_problem, library, PartReader::Blocks::entered_and_effective,
-                      options.no_defaults ? PartReader::Defaults::refused : PartReader::Defaults::taken);
+                      options.no_defaults ? PartReader::Defaults::refused : PartReader::Defaults::taken,
+                      options.environments);
     Calculator calculator(calculate);
     Part part;
     Summary summary;
@@ -70,6 +72,8 @@ Summary compute_parts(Rows& rows, const ColumnLayout& layout, Report& report, Di
                       part.problems,
                       part.record.data(),
                       part.used};
+        if (options.environments != nullptr)
+            line.environment_name = options.environments->name(part.record[GJBZ108A_ENVIRONMENT_CODE]);
         if (!part.refused()) {
             const Outcome outcome = calculator.calculate(part.record.data());
             line.status = status_of(outcome.result);
@@ -116,13 +120,14 @@ ExitStatus predict_list(std::istream& in, std::string_view file_name, Format for
                         PartLibrary* library, std::ostream* progress, const RunOptions& options) {
     Diagnostics report_problem(file_name, diagnostics);
     const ListFormatProbe probe(in, file_name);
+    const bool named_environments = options.environments != nullptr && !options.environments->empty();
     std::unique_ptr<PartLibrary> host_library;
     if (library == nullptr) library = (host_library = make_host_library()).get();
 
     if (probe.format() == ListFormat::json) {
         JsonReader json(in, report_problem);
         if (!json.open()) return kListUnusable;
-        const auto report = make_report(format, view, out, options.top);
+        const auto report = make_report(format, view, out, options.top, named_environments);
         const Summary summary =
             compute_parts(json, json.layout(), *report, report_problem, *library, calculate, progress, options);
         report->finish(summary);
@@ -134,7 +139,7 @@ ExitStatus predict_list(std::istream& in, std::string_view file_name, Format for
     bool header_problems = false;
     const std::optional<ColumnLayout> layout = read_header(csv, report_problem, header_problems);
     if (!layout) return kListUnusable;
-    const auto report = make_report(format, view, out, options.top);
+    const auto report = make_report(format, view, out, options.top, named_environments);
     const Summary summary =
         compute_parts(csv, *layout, *report, report_problem, *library, calculate, progress, options);
     report->finish(summary);

@@ -13,6 +13,8 @@
 
 namespace gjbz108a::cli {
 
+class EnvironmentNames;
+
 // Exit statuses of the tool.
 enum ExitStatus : int {
     kAllComputed = 0,       // every part computed (validity warnings allowed)
@@ -24,6 +26,8 @@ enum ExitStatus : int {
 struct RunOptions {
     bool no_defaults = false;  // a part that would take a library default is refused
     std::size_t top = 0;       // the parts that the Pareto view shows; 0 for all
+    // The names that the environment column may hold and the output shows.
+    const EnvironmentNames* environments = nullptr;
 };
 
 // Predicts the parts list read from `in`. Problems go to `diagnostics` as

@@ -31,6 +31,9 @@ struct PartLine {
     // The parameters the part was given, by the effective block; none shown
     // when the row was refused before it had one.
     UsedValues used = {};
+    // The name of the part's environment (its code is in the record) from the
+    // environment list in use; empty when it names none.
+    std::string_view environment_name = {};
 };
 
 // The counts are disjoint: read = computed + with_warnings + refused.
@@ -63,14 +66,19 @@ enum class Format { text, csv, json };
 // Pareto view), both written at the end.
 enum class View { parts, tables, pareto };
 
-std::unique_ptr<Report> make_text_report(std::ostream& out);
-std::unique_ptr<Report> make_csv_report(std::ostream& out);
-std::unique_ptr<Report> make_json_report(std::ostream& out);
+// With `environments`, an environment list is in use: every part shows its
+// environment (text: an Env column, the name or else the code; CSV: the
+// columns environment and environment_name; JSON: those members). Without
+// one the codes are those of the list as written, and are not repeated.
+std::unique_ptr<Report> make_text_report(std::ostream& out, bool environments = false);
+std::unique_ptr<Report> make_csv_report(std::ostream& out, bool environments = false);
+std::unique_ptr<Report> make_json_report(std::ostream& out, bool environments = false);
 std::unique_ptr<Report> make_text_tables(std::ostream& out);
 std::unique_ptr<Report> make_csv_tables(std::ostream& out);
 std::unique_ptr<Report> make_json_tables(std::ostream& out);
 // `top` is the number of parts that the Pareto view shows, 0 for all.
 std::unique_ptr<Report> make_pareto(Format format, std::ostream& out, std::size_t top);
-std::unique_ptr<Report> make_report(Format format, View view, std::ostream& out, std::size_t top = 0);
+std::unique_ptr<Report> make_report(Format format, View view, std::ostream& out, std::size_t top = 0,
+                                    bool environments = false);
 
 }  // namespace gjbz108a::cli

@@ -22,7 +22,7 @@ namespace {
 constexpr int kDigits = 6;
 // Wide enough for the usual designators and for every category name; a longer
 // value shifts the rest of its row.
-constexpr std::size_t kRef = 10, kQty = 5, kCategory = 27, kRate = 14;
+constexpr std::size_t kRef = 10, kQty = 5, kCategory = 27, kEnvironment = 5, kRate = 14;
 // The factors start under the category.
 constexpr std::size_t kFactorIndent = kRef + kQty + 2;
 // The values start where the factors' first title does.
@@ -30,10 +30,11 @@ constexpr std::size_t kValueIndent = kFactorIndent + 3;
 
 class TextReport final : public Report {
 public:
-    explicit TextReport(std::ostream& out) : out_(out) {
+    TextReport(std::ostream& out, bool environments) : out_(out), environment_width_(environments ? kEnvironment : 0) {
         out_.left("Ref", kRef).right("Qty", kQty).text("  ").left("Category", kCategory)
+            .left(environments ? "Env" : "", environment_width_)
             .right("Failure rate", kRate).right("Qty x rate", kRate).text("  Status\n");
-        out_.left("", kRef).right("", kQty).text("  ").left("", kCategory)
+        out_.left("", kRef).right("", kQty).text("  ").left("", kCategory).left("", environment_width_)
             .right("(per 10^6 h)", kRate).right("(per 10^6 h)", kRate).ch('\n');
     }
 
@@ -41,6 +42,12 @@ public:
         out_.left(line.ref, kRef);
         out_.right(line.quantity == 0 ? std::string_view{} : out_.format_whole(line.quantity), kQty);
         out_.text("  ").left(line.category, kCategory);
+        // The environment by its name where the list names it, else by its code.
+        if (environment_width_ > 0) {
+            const unsigned environment = line.record[GJBZ108A_ENVIRONMENT_CODE];
+            if (!line.environment_name.empty()) out_.left(line.environment_name, environment_width_);
+            else out_.left(environment == 0 ? std::string_view{} : out_.format_whole(environment), environment_width_);
+        }
         if (line.status == Status::not_computed) {
             out_.right("", kRate).right("", kRate);
         } else {
@@ -102,6 +109,7 @@ private:
     }
 
     Output out_;
+    std::size_t environment_width_;  // 0: no Env column
     TextLine titles_{kFactorIndent};
     TextLine cells_{kFactorIndent};
     TextLine keys_{kValueIndent};
@@ -112,6 +120,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Report> make_text_report(std::ostream& out) { return std::make_unique<TextReport>(out); }
+std::unique_ptr<Report> make_text_report(std::ostream& out, bool environments) {
+    return std::make_unique<TextReport>(out, environments);
+}
 
 }  // namespace gjbz108a::cli

@@ -104,6 +104,7 @@ ComponentLibrary::ComponentLibrary(const std::filesystem::path& file) : file_(fi
         use_write_ahead_log(*db_);
         writable_ = true;
         bring_up_to_date();
+        schema_version_ = current_schema_version();
         return;
     }
     // The version is read before anything is written, so that a database this
@@ -113,10 +114,19 @@ ComponentLibrary::ComponentLibrary(const std::filesystem::path& file) : file_(fi
     if (version > current_schema_version())
         throw Error(file.string() + ": the database has schema version " + std::to_string(version) +
                     "; this library knows versions up to " + std::to_string(current_schema_version()));
+    schema_version_ = version;
     if (version == current_schema_version()) return;
     if (version == 0 && db_->query_integer("SELECT count(*) FROM sqlite_master") > 0)
         throw Error(file.string() + ": not a component library: the database holds tables of another program");
+    // An older library that this process cannot write still reads as it is;
+    // what its schema lacks reads as empty, and a write says it is read-only.
+    if (version > 0 && !can_write()) return;
     bring_up_to_date();
+    schema_version_ = current_schema_version();
+}
+
+bool ComponentLibrary::can_write() const {
+    return Connection(file_, Access::read_write).read_only() == false;
 }
 
 void ComponentLibrary::bring_up_to_date() {
@@ -243,6 +253,23 @@ std::vector<DefaultValue> ComponentLibrary::default_values() {
                std::tie(b.item_class, b.item_code, b.type, b.subtype, b.field->offset);
     });
     return values;
+}
+
+std::vector<EnvironmentName> ComponentLibrary::environment_names() {
+    std::vector<EnvironmentName> names;
+    if (schema_version_ < 2) return names;
+    Statement query(*db_, "SELECT code, name FROM environment_names ORDER BY code");
+    while (query.step()) names.push_back({static_cast<unsigned>(query.integer(0)), query.text(1)});
+    return names;
+}
+
+void ComponentLibrary::Writer::replace_environment_names(const std::vector<EnvironmentName>& names) {
+    db_.execute("DELETE FROM environment_names");
+    Statement insert(db_, "INSERT INTO environment_names (code, name) VALUES (?1, ?2)");
+    for (const EnvironmentName& name : names) {
+        insert.reset();
+        insert.bind(1, static_cast<std::int64_t>(name.code)).bind(2, name.name).run();
+    }
 }
 
 void ComponentLibrary::Writer::put_part(const Part& part) {

@@ -45,6 +45,12 @@ struct DefaultValue {
     std::string note;                       // why this value
 };
 
+// The name of an environment, code 1 to 27.
+struct EnvironmentName {
+    unsigned code;
+    std::string name;
+};
+
 struct Defaults {
     Block block;
     bool complete;  // a supported category, and every parameter has a default
@@ -59,7 +65,8 @@ public:
     // Opens the database, creating it (with its folder) when missing. A new
     // database (a missing or empty file, or one without tables) gets the
     // current schema and the shipped defaults and starter library in one
-    // transaction; an older one is migrated. A database of a newer schema, or
+    // transaction; an older one is migrated, or read as it is where it cannot be
+    // written (a read-only file or folder). A database of a newer schema, or
     // one of another program, is refused unchanged. An up-to-date database is
     // opened for reading only, so that it reads in a folder the user cannot
     // write; the first write reopens it for writing.
@@ -80,6 +87,8 @@ public:
     std::vector<Part> parts();
     std::vector<CrossReference> cross_references();
     std::vector<DefaultValue> default_values();
+    // By code; empty for a library of schema version 1, which has no names.
+    std::vector<EnvironmentName> environment_names();
 
     // Writes go through a Writer inside one transaction: all or none land.
     class Writer {
@@ -87,6 +96,8 @@ public:
         void put_part(const Part& part);
         void put_cross_reference(const CrossReference& reference);
         void put_default(const DefaultValue& value);
+        // The names replace every stored one; the caller has checked them.
+        void replace_environment_names(const std::vector<EnvironmentName>& names);
 
     private:
         friend class ComponentLibrary;
@@ -117,10 +128,13 @@ private:
     Connection& writable();
     // Brings an empty or older database up to the current schema.
     void bring_up_to_date();
+    // Whether this process may write the database.
+    bool can_write() const;
 
     std::filesystem::path file_;
     std::unique_ptr<Connection> db_;
     bool writable_ = false;
+    std::int64_t schema_version_ = 0;  // below the current one for an older library read where it cannot be migrated
 };
 
 // The text that names a kind in files and messages ("catalog number" ...), and back.

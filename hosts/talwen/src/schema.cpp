@@ -44,6 +44,14 @@ CREATE TABLE default_values (
     PRIMARY KEY (item_class, item_code, type, subtype, field)
 ) WITHOUT ROWID;
 )sql",
+    // The names of the environments, which are the host's: what the host's
+    // environment list file holds, code by code. A code without a name has no row.
+    R"sql(
+CREATE TABLE environment_names (
+    code INTEGER NOT NULL PRIMARY KEY CHECK (code BETWEEN 1 AND 27),
+    name TEXT NOT NULL UNIQUE COLLATE NOCASE CHECK (length(CAST(name AS BLOB)) BETWEEN 1 AND 98)
+);
+)sql",
 };
 
 }  // namespace
