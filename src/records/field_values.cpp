@@ -147,7 +147,8 @@ std::optional<Quantity> split_quantity(std::string_view text) {
         }
     }
     quantity.unit = trimmed(text.substr(at));
-    if (quantity.unit.empty()) return std::nullopt;
+    // "30,5" and "28 000" are numbers written another way, not units.
+    if (quantity.unit.empty() || quantity.unit.front() == ',' || is_digit(quantity.unit.front())) return std::nullopt;
     return quantity;
 }
 
@@ -229,9 +230,10 @@ bool read_real(std::string_view text, float min, float& value, std::string& why,
     }
     switch (result) {
     case RealText::number: break;
-    case RealText::not_a_number:
+    case RealText::not_a_number: {
         quote(why, text);
         why.append(" is not a number");
+        const std::string_view digits = without_plus(text);
         if (const std::size_t comma = digits.find(','); comma != std::string_view::npos) {
             std::string pointed(digits);
             pointed[comma] = '.';
@@ -241,6 +243,7 @@ bool read_real(std::string_view text, float min, float& value, std::string& why,
                 why.append("; write a decimal point, not a comma: ").append(pointed);
         }
         return false;
+    }
     case RealText::out_of_range:
         quote(why, text);
         // Too large, or too close to 0 to be told from it: never clamped.

@@ -69,9 +69,13 @@ TEST(CommandLine, VersionAndTheFieldsOfOneCategory) {
 
     const CommandRun fuses = run({"--list-fields", "fuses"});
     EXPECT_EQ(fuses.status, 0);
-    EXPECT_EQ(fuses.out, "#### 25 FUSES\n\n| Key | Field | Values |\n|---|---|---|\n"
-                         "| `subtype` | SubType | whole number, 0 to 255 |\n\nExample:\n\n```csv\n"
+    EXPECT_EQ(fuses.out, "#### 25 FUSES\n\n| Key | Field | Unit | Values |\n|---|---|---|---|\n"
+                         "| `subtype` | SubType |  | whole number, 0 to 255 |\n\nExample:\n\n```csv\n"
                          "ref,qty,category,environment,temperature,cycling_rate\nF1-F2,2,FUSES,4,40,2\n```\n");
+    EXPECT_NE(run({"--list-fields", "switches"}).out.find(
+                  "\n| `contact_voltage` | Contact Voltage | mV (millivolts) | number, 0 or more, bare or with its "
+                  "unit: mV, pV, nV, µV, μV, uV, V, kV, MV, GV |\n"),
+              std::string::npos);
     EXPECT_EQ(run({"--list-fields", "29"}).out.substr(0, 20), "#### 29 MISCELLANEOU");
 }
 

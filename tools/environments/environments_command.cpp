@@ -5,6 +5,7 @@
 #include "records/field_values.h"
 #include "records/record.h"
 #include "tools/file_streams.h"
+#include "tools/help/help_texts.h"
 #include "tools/prediction/escaping.h"
 #include "tools/prediction/output.h"
 
@@ -17,20 +18,6 @@
 
 namespace gjbz108a::cli {
 namespace {
-
-constexpr std::string_view kUsage = R"(Usage: gjbz108a environments [--environments FILE] [--format text|csv]
-
-Lists the environment codes 1 to 27 that a part's environment column takes:
-whether the models support each, its column of the models' environment-factor
-tables, and the environment factor PI e that three typical parts get there
-(computed by the library), so that the codes can be told apart by how severe
-they are. The names are the host's: those of the environment list FILE (the
-file from which the editing dialog fills its ENV list: "---", then the name of
-code 1, 2, ... one a line), else those stored with
-"gjbz108a lib environments import FILE".
-
-Exit status: 0 listed; 2 bad arguments or a bad environment list.
-)";
 
 // Parts of the three most common kinds, described as a parts list would
 // describe them, at 25 degrees Celsius without cycling. PI e is result slot 2
@@ -183,7 +170,7 @@ int environments_command(std::span<const std::string_view> arguments, std::istre
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view arg = arguments[i];
         if (arg == "--help" || arg == "-h") {
-            out << kUsage;
+            print_help(out, "environments");
             return 0;
         }
         if (arg == "--environments" || arg == "--format") {
