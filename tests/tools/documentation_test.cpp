@@ -148,7 +148,7 @@ TEST(Documentation, ReadmeOutputExcerptsAreWhatTheToolPrints) {
         ++excerpts;
         at = text_end;
     }
-    EXPECT_EQ(excerpts, 5);
+    EXPECT_EQ(excerpts, 9);
 }
 
 }  // namespace

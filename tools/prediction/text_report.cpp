@@ -1,6 +1,6 @@
 // The table for people: fixed columns, numbers to six significant digits; under
-// a part the values it was computed with under their keys (those that the
-// library's defaults gave marked), under a computed part its factors as the
+// a part the values it was computed with under their keys, with their units
+// (those that the library's defaults gave marked), under a computed part its factors as the
 // host's factor table shows them (title lines over the cells), then its
 // message lines.
 #include "tools/prediction/output.h"
@@ -75,6 +75,7 @@ private:
             if (!used.shown(i)) continue;
             const ParameterField& field = used.fields()[i];
             value_ = field_value_text(field, record + GJBZ108A_EDIT_EFFECTIVE_BLOCK);
+            if (field.unit != nullptr) value_.append(" ").append(field.unit->symbol);  // "28000 mV" reads back
             if (used.defaulted(i)) value_.push_back(kDefaultedMark);
             const std::size_t width = std::max(field.key.size(), display_width(value_));
             keys_.left(field.key, width);
