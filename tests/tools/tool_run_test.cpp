@@ -161,6 +161,27 @@ TEST(ToolRun, APartAddedToTheLibraryIsNamedInAList) {
     EXPECT_NE(run.out.find("\nDS1,1,LAMPS INCANDESCENT,0.07,"), std::string::npos) << run.out;
 }
 
+// A switch's contact voltage is in mV: 28 V is 28000 mV, above the 50 mV
+// under which the base rate is 0.069 instead of 0.033; 0.05 V is 50 mV.
+TEST(ToolRun, UnitsInTheCellsAndInTheOutput) {
+    const std::string list = write_list("units.csv", kHeader + ",type,quality,contact_voltage\n"
+                                                               "S1,1,SWITCHES,1,25 °C,0,Toggle,B1,28 V\n"
+                                                               "S2,1,SWITCHES,1,25C,0,Toggle,B1,0.05 V\n"
+                                                               "S3,1,SWITCHES,1,25,0,Toggle,B1,28 kg\n");
+    const ToolRun run = run_tool(quoted(list));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, list + ":4: column 'contact_voltage': '28 kg': kg is not a unit of this field, which is in "
+                              "mV (millivolts); write the number alone, or followed by V or a decimal multiple of "
+                              "it (mV, kV, µV)\n");
+    const std::size_t s1 = run.out.find("\nS1 "), s2 = run.out.find("\nS2 ");
+    ASSERT_TRUE(s1 != std::string::npos && s2 != std::string::npos) << run.out;
+    const std::string first = run.out.substr(s1, s2 - s1), second = run.out.substr(s2);
+    EXPECT_NE(first.find(" 28000 mV"), std::string::npos) << first;
+    EXPECT_NE(first.find(" 0.033 "), std::string::npos) << first;
+    EXPECT_NE(second.find(" 50 mV"), std::string::npos) << second;
+    EXPECT_NE(second.find(" 0.069 "), std::string::npos) << second;
+}
+
 // The names of the environments come from a list given to the run or kept in
 // the library: a library of this test's own, so that no other test sees them.
 TEST(ToolRun, EnvironmentNamesFromAListOrTheLibrary) {
@@ -175,6 +196,13 @@ TEST(ToolRun, EnvironmentNamesFromAListOrTheLibrary) {
     ToolRun run = run_tool("--format csv --environments " + quoted(names) + " " + quoted(parts), library);
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(shows_names(run)) << run.out;
+
+    // change reads and compares names as well; a changed cell gets the code.
+    run = run_tool("change " + quoted(parts) + " --environments " + quoted(names) +
+                       " --where 'environment=Ground Benign' --set environment=gf",
+                   library);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, kHeader + "\nF1,1,FUSES,2,25,0\nF2,1,FUSES,2,25,0\n");
 
     run = run_tool(quoted(parts), library);
     EXPECT_EQ(run.status, 1);

@@ -62,6 +62,11 @@ bool parse_change_arguments(std::span<const std::string_view> arguments, ChangeR
             pairs = Pairs::none;
             continue;
         }
+        if (is_option(argument, "--environments")) {
+            if (!option_value(arguments, i, "--environments", request.environments, why)) return false;
+            pairs = Pairs::none;
+            continue;
+        }
         if (argument == "-o" || is_option(argument, "--output")) {
             if (!option_value(arguments, i, argument == "-o" ? "-o" : "--output", request.output, why)) return false;
             if (request.output.empty()) {

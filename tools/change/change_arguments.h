@@ -15,6 +15,7 @@ struct ChangeRequest {
     std::string list;      // the parts list; "-" reads standard input
     std::string output;    // empty: standard output
     std::string category;  // as given, by --category or the condition category=...; empty for all
+    std::string environments;  // an environment list; empty: the names the library keeps
     std::vector<Assignment> conditions, new_values;
     bool help = false;
 };

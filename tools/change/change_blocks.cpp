@@ -92,7 +92,7 @@ std::span<const TextKey> text_keys() noexcept { return kTextKeys; }
 const ScreenFieldList& text_fields() noexcept { return kTextList; }
 
 bool build_change_blocks(const Category* category, ChangeSide side, const std::vector<Assignment>& assignments,
-                         ChangeBlocks& blocks, std::string& why) {
+                         ChangeBlocks& blocks, std::string& why, const EnvironmentNames* environments) {
     if (category != nullptr) entr_fill_gch(blocks.parameters.data(), screen_fields(category->item_code));
     entr_fill_gch(blocks.texts.data(), &kTextList);
     blocks.general.fill(0);
@@ -124,7 +124,8 @@ bool build_change_blocks(const Category* category, ChangeSide side, const std::v
             return false;
         }
         if (general != nullptr) {
-            if (!any && !read_general_value(*general, trimmed(assignment.value), blocks.general.data(), value_why)) {
+            if (!any && !read_general_value(*general, trimmed(assignment.value), blocks.general.data(), value_why,
+                                              environments)) {
                 why = argument + ": " + value_why;
                 return false;
             }

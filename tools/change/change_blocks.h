@@ -22,6 +22,8 @@
 
 namespace gjbz108a::cli {
 
+class EnvironmentNames;
+
 // The texts of a part that a change compares and writes, as the EditRecord
 // holds them from its reference designator on: the reference designator, part
 // name, military number, catalog number and generic name, each a text field
@@ -64,8 +66,9 @@ struct ChangeBlocks {
 // Builds one side of a change of `category`, or of parts of every category
 // when it is nullptr (then only general fields and texts may be named), from
 // its assignments. False with the reason (naming the assignment) for an
-// unknown key, a key given twice or a value that the field cannot take.
+// unknown key, a key given twice or a value that the field cannot take. An
+// environment may be named by `environments`.
 bool build_change_blocks(const Category* category, ChangeSide side, const std::vector<Assignment>& assignments,
-                         ChangeBlocks& blocks, std::string& why);
+                         ChangeBlocks& blocks, std::string& why, const EnvironmentNames* environments = nullptr);
 
 }  // namespace gjbz108a::cli

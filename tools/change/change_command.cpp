@@ -2,6 +2,7 @@
 
 #include "records/field_values.h"
 #include "tools/change/change_arguments.h"
+#include "tools/environments/environments_command.h"
 #include "tools/file_streams.h"
 #include "tools/help/help_texts.h"
 #include "tools/prediction/host_part_library.h"
@@ -32,9 +33,14 @@ int change_command(std::span<const std::string_view> arguments, std::istream& st
     const Category* category = request.category.empty() ? nullptr : category_named(request.category);
     if (!request.category.empty() && category == nullptr)
         return usage_error(err, unknown_category(request.category));
+    if (request.list == "-" && request.environments == "-")
+        return usage_error(err, "the parts list and the environment list cannot both be standard input");
+    const std::optional<EnvironmentNames> environments =
+        environment_names_in_use(request.environments, standard_input, err);
+    if (!environments) return kListUnusable;
     ChangeBlocks conditions, new_values;
-    if (!build_change_blocks(category, ChangeSide::conditions, request.conditions, conditions, why) ||
-        !build_change_blocks(category, ChangeSide::new_values, request.new_values, new_values, why))
+    if (!build_change_blocks(category, ChangeSide::conditions, request.conditions, conditions, why, &*environments) ||
+        !build_change_blocks(category, ChangeSide::new_values, request.new_values, new_values, why, &*environments))
         return usage_error(err, why);
 
     std::string list;
@@ -54,7 +60,7 @@ int change_command(std::span<const std::string_view> arguments, std::istream& st
     if (file_name == "-") file_name = "<stdin>";
     ListChange change{kListUnusable, {}};
     try {
-        change = change_list(list, file_name, category, conditions, new_values, *library, err);
+        change = change_list(list, file_name, category, conditions, new_values, *library, err, &*environments);
     } catch (const RecordTooLong& error) {
         err << file_name << ':' << error.line() << ": " << error.what() << '\n';
     }

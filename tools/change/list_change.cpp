@@ -96,7 +96,7 @@ bool named(const Part& part) {
 // Reads the changed list again and finds every changed part as it was meant
 // to be. Reports the first field of a part that is not.
 bool reads_back(const std::string& changed, std::string_view file_name, const std::vector<ChangedPart>& parts,
-                PartLibrary& library, std::ostream& diagnostics) {
+                PartLibrary& library, std::ostream& diagnostics, const EnvironmentNames* environments) {
     std::istringstream in(changed);
     std::ostringstream ignored;
     Diagnostics silent(file_name, ignored), report(file_name, diagnostics);
@@ -104,7 +104,8 @@ bool reads_back(const std::string& changed, std::string_view file_name, const st
     bool header_problems = false;
     const auto layout = read_header(csv, silent, header_problems);
     if (!layout) return false;
-    PartReader reader(*layout, silent, library, PartReader::Blocks::entered_only);
+    PartReader reader(*layout, silent, library, PartReader::Blocks::entered_only, PartReader::Defaults::taken,
+                      environments);
     Part part;
     std::size_t index = 0;
     auto expected = parts.begin();
@@ -211,7 +212,7 @@ bool meets_general_conditions(const Part& part, const ChangeBlocks& conditions) 
 
 ListChange change_list(std::string_view list, std::string_view file_name, const Category* category,
                        const ChangeBlocks& conditions, const ChangeBlocks& new_values, PartLibrary& library,
-                       std::ostream& diagnostics) {
+                       std::ostream& diagnostics, const EnvironmentNames* environments) {
     ListChange result{kListUnusable, {}};
     Diagnostics report(file_name, diagnostics);
     std::istringstream in{std::string(list)};
@@ -224,7 +225,8 @@ ListChange change_list(std::string_view list, std::string_view file_name, const 
     if (!columns) return result;
 
     const ScreenFieldList* screen = category != nullptr ? screen_fields(category->item_code) : nullptr;
-    PartReader reader(*layout, report, library, PartReader::Blocks::entered_only);
+    PartReader reader(*layout, report, library, PartReader::Blocks::entered_only, PartReader::Defaults::taken,
+                      environments);
     Part part;
     std::vector<Replacement> replacements;
     std::vector<ChangedPart> changed_parts;
@@ -252,7 +254,7 @@ ListChange change_list(std::string_view list, std::string_view file_name, const 
         return result;
     }
     result.text = apply(list, replacements);
-    if (!reads_back(result.text, file_name, changed_parts, library, diagnostics)) {
+    if (!reads_back(result.text, file_name, changed_parts, library, diagnostics, environments)) {
         result.status = kSomethingRefused;
         result.text.clear();
         return result;

@@ -21,6 +21,8 @@
 
 namespace gjbz108a::cli {
 
+class EnvironmentNames;
+
 struct ListChange {
     ExitStatus status;  // kAllComputed: `text` is the changed list
     std::string text;
@@ -31,8 +33,9 @@ struct ListChange {
 // Problems of the list go to `diagnostics` as "file:line: column 'x': why".
 // A list with a problem is not changed: the status says why (kListUnusable for
 // the header or a new value without a column, kSomethingRefused for rows).
+// The environment column may name environments by `environments`.
 ListChange change_list(std::string_view list, std::string_view file_name, const Category* category,
                        const ChangeBlocks& conditions, const ChangeBlocks& new_values, PartLibrary& library,
-                       std::ostream& diagnostics);
+                       std::ostream& diagnostics, const EnvironmentNames* environments = nullptr);
 
 }  // namespace gjbz108a::cli

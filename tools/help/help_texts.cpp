@@ -93,6 +93,7 @@ Exit status: as for a prediction (gjbz108a --help).
 
 constexpr std::string_view kChange = R"(Usage: gjbz108a change PARTS_FILE [--category CATEGORY]
                        [--where KEY=VALUE...] --set KEY=VALUE... [-o OUT_FILE]
+                       [--environments FILE]
 
 Changes the parts that meet every condition: puts the new values into them
 and writes the whole list, otherwise as it was (rows, cells, notes), to
@@ -110,6 +111,9 @@ part_name, or a parameter of the category (gjbz108a --list-fields). A VALUE
 is written as in a parts list, or:
   ***        any value (in a condition), no change (in a new value)
   --- or ''  not defined (an empty cell) for a parameter or a text
+An environment may be named as the environment list FILE names it, or
+without --environments as the one the library keeps names it
+(gjbz108a environments --help); a number is always a code.
 A condition on a text may be a pattern: '*' stands for any text at the start,
 at the end, at both ends or once inside, '?' for any one character; letter
 case counts. A new text -rb1 removes the first character, -re1 the last. A
