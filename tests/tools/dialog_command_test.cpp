@@ -139,6 +139,19 @@ TEST(EditCommand, RewritesOnlyTheCellsTheDialogChanged) {
     EXPECT_EQ(read_file(out), "ref,qty,category,environment,temperature,cycling_rate,style,quality,# note\n"
                               "R1,12,Resistor,1,30,5,Metal Film,B1,\"keep, this\"\n"
                               "C1,1,Capacitor,1,30,5,,,\n");
+    // Environments by name: the list's cell reads, the ENV list shows them.
+    const std::string named = write_file("named.csv", "ref,qty,category,environment,temperature,cycling_rate,style\n"
+                                                      "R1,4,Resistor,ground fixed,30,5,Metal Film\n");
+    const std::string names = write_file("names.lst", "---\nGround Benign\nGround Fixed\n");
+    const Result by_name = run(false, {named, "--ref", "R1", "--environments", names, "--actions",
+                                       write_file("a.txt", "type 1029 2\nclick 1\n")});
+    ASSERT_EQ(by_name.status, 0) << by_name.err;
+    EXPECT_EQ(read_file(named), "ref,qty,category,environment,temperature,cycling_rate,style\n"
+                                "R1,2,Resistor,ground fixed,30,5,Metal Film\n");
+    const Result shown = run(true, {"--part", named, "--ref", "R1", "--environments", names});
+    EXPECT_NE(shown.out.find("ENV: \"Ground Fixed\" disabled [--- | Ground Benign | *Ground Fixed | 3 | 4 |"),
+              std::string::npos)
+        << shown.out;
     // A name the list has no column for is refused, the list untouched.
     const Result refused = run(false, {list, "--ref", "R1", "--actions", write_file("a.txt", "type 1026 PN-7\nclick 1\n")});
     EXPECT_EQ(refused.status, 2);

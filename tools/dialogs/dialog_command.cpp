@@ -7,6 +7,8 @@
 #include "records/record.h"
 #include "tools/change/change_blocks.h"
 #include "tools/change/list_change.h"
+#include "tools/environments/environment_names.h"
+#include "tools/environments/environments_command.h"
 #include "tools/file_streams.h"
 #include "tools/help/help_texts.h"
 #include "tools/parts_list/columns.h"
@@ -45,7 +47,7 @@ int usage_error(std::ostream& err, std::string_view command, std::string_view wh
 }
 
 struct DialogRequest {
-    std::string category, list, ref, actions, output;
+    std::string category, list, ref, actions, output, environments;
     int mode = 0;
     std::int32_t variant = 0;
     Format format = Format::text;
@@ -92,6 +94,8 @@ bool parse(std::span<const std::string_view> arguments, DialogRequest& request, 
             if (!value(request.list)) return false;
         } else if (arg == "--ref") {
             if (!value(request.ref)) return false;
+        } else if (arg == "--environments") {
+            if (!value(request.environments)) return false;
         } else if (arg == "--actions") {
             if (!value(request.actions)) return false;
         } else if (arg == "-o") {
@@ -252,15 +256,20 @@ std::vector<MessageBox> message_boxes() {
     return boxes;
 }
 
-// The environment list the dialog shows: "---", then the codes 1 to 27.
+// The environment list the dialog shows: "---", then for each code 1 to 27
+// its name, or the code where it has none, so that the entry's index is the
+// code.
 class EnvironmentList {
 public:
-    EnvironmentList() {
+    explicit EnvironmentList(const EnvironmentNames& names) {
         std::string pattern = (std::filesystem::temp_directory_path() / "gjbz108a-env-XXXXXX").string();
         const int fd = ::mkstemp(pattern.data());
         if (fd < 0) return;
         std::string lines = "---\n";
-        for (int code = 1; code <= 27; ++code) lines += std::to_string(code) + "\n";
+        for (unsigned code = 1; code <= kLastEnvironmentCode; ++code) {
+            const std::string_view name = names.name(code);
+            lines.append(name.empty() ? std::to_string(code) : std::string(name)).append("\n");
+        }
         const bool written = ::write(fd, lines.data(), lines.size()) == static_cast<ssize_t>(lines.size());
         if (::close(fd) == 0 && written) path_ = pattern;
         else ::unlink(pattern.c_str());
@@ -284,8 +293,9 @@ struct Run {
     std::vector<MessageBox> boxes;
 };
 
-Run run_dialog(Record& record, int mode, std::int32_t variant, std::vector<UserAction> actions) {
-    EnvironmentList environments;
+Run run_dialog(Record& record, int mode, std::int32_t variant, std::vector<UserAction> actions,
+               const EnvironmentNames& names) {
+    EnvironmentList environments(names);
     Run run{0, {}, {}};
     platform::clear_recordings();
     platform::set_script(std::move(actions));
@@ -299,7 +309,8 @@ Run run_dialog(Record& record, int mode, std::int32_t variant, std::vector<UserA
 
 // The part of `list` whose reference designator is `ref`, as a report reads it.
 std::optional<Part> find_part(const std::string& list, std::string_view file_name, std::string_view ref,
-                              PartLibrary& library, std::ostream& err, unsigned& found) {
+                              PartLibrary& library, const EnvironmentNames& names, std::ostream& err,
+                              unsigned& found) {
     std::istringstream in(list);
     CsvReader csv(in);
     Diagnostics report(file_name, err);
@@ -308,7 +319,8 @@ std::optional<Part> find_part(const std::string& list, std::string_view file_nam
     if (!layout) return std::nullopt;
     std::ostringstream ignored;
     Diagnostics silent(file_name, ignored);
-    PartReader reader(*layout, silent, library);
+    PartReader reader(*layout, silent, library, PartReader::Blocks::entered_and_effective,
+                      PartReader::Defaults::taken, &names);
     std::optional<Part> chosen;
     Part part;
     found = 0;
@@ -429,10 +441,10 @@ bool read_list(const std::string& name, std::istream& standard_input, std::strin
 }
 
 // The part REF of the list into `record`, or a message and false.
-bool load_part(const DialogRequest& request, const std::string& list, PartLibrary& library, Record& record,
-               const Category*& category, std::ostream& err) {
+bool load_part(const DialogRequest& request, const std::string& list, PartLibrary& library,
+               const EnvironmentNames& names, Record& record, const Category*& category, std::ostream& err) {
     unsigned found = 0;
-    const std::optional<Part> part = find_part(list, request.list, request.ref, library, err, found);
+    const std::optional<Part> part = find_part(list, request.list, request.ref, library, names, err, found);
     if (!part || found != 1) {
         err << "gjbz108a: " << request.list << ": "
             << (found == 0 ? "no part has the reference designator '" + request.ref + "'"
@@ -447,6 +459,17 @@ bool load_part(const DialogRequest& request, const std::string& list, PartLibrar
     record = part->record;
     category = part->category;
     return true;
+}
+
+// The environment names of a run: those of --environments FILE, else the
+// component library's.
+std::optional<EnvironmentNames> names_of(const DialogRequest& request, std::istream& standard_input,
+                                         std::ostream& err) {
+    if (request.list == "-" && request.environments == "-") {
+        err << "gjbz108a: the parts list and the environment list cannot both be standard input\n";
+        return std::nullopt;
+    }
+    return environment_names_in_use(request.environments, standard_input, err);
 }
 
 }  // namespace
@@ -472,6 +495,8 @@ int dialog_command(std::span<const std::string_view> arguments, std::istream& st
         return kListUnusable;
     }
 
+    const std::optional<EnvironmentNames> names = names_of(request, standard_input, err);
+    if (!names) return kListUnusable;
     Record record{};
     if (!request.list.empty()) {
         std::string list;
@@ -479,7 +504,7 @@ int dialog_command(std::span<const std::string_view> arguments, std::istream& st
         std::unique_ptr<PartLibrary> host_library;
         if (library == nullptr) library = (host_library = make_host_library()).get();
         const Category* of_part = nullptr;
-        if (!load_part(request, list, *library, record, of_part, err)) return kListUnusable;
+        if (!load_part(request, list, *library, *names, record, of_part, err)) return kListUnusable;
         if (category && category != of_part)
             return usage_error(err, "dialog", "the part '" + request.ref + "' is a " + std::string(of_part->name));
         category = of_part;
@@ -488,7 +513,7 @@ int dialog_command(std::span<const std::string_view> arguments, std::istream& st
         record[GJBZ108A_ITEM_CODE] = record[GJBZ108A_EDIT_ITEM_CODE] = static_cast<std::uint8_t>(category->item_code);
         store<std::uint16_t>(record.data(), GJBZ108A_EDIT_QUANTITY, 1);
     }
-    const Run run = run_dialog(record, request.mode, request.variant, std::move(actions));
+    const Run run = run_dialog(record, request.mode, request.variant, std::move(actions), *names);
     const int template_id = find_category_dialog(category->item_code)->template_id;
     const Parameters parameters = parameters_of(record, category->item_code);
     if (request.format == Format::json) print_json(out, run, template_id, parameters);
@@ -551,16 +576,18 @@ int edit_command(std::span<const std::string_view> arguments, std::istream& stan
         err << "gjbz108a: " << why << '\n';
         return kListUnusable;
     }
+    const std::optional<EnvironmentNames> names = names_of(request, standard_input, err);
+    if (!names) return kListUnusable;
     std::string list;
     if (!read_list(request.list, standard_input, list, err)) return kListUnusable;
     std::unique_ptr<PartLibrary> host_library;
     if (library == nullptr) library = (host_library = make_host_library()).get();
     Record record{};
     const Category* category = nullptr;
-    if (!load_part(request, list, *library, record, category, err)) return kListUnusable;
+    if (!load_part(request, list, *library, *names, record, category, err)) return kListUnusable;
 
     const Record before = record;
-    const Run run = run_dialog(record, 0, 0, std::move(actions));
+    const Run run = run_dialog(record, 0, 0, std::move(actions), *names);
     for (const MessageBox& box : run.boxes) err << "gjbz108a edit: message box \"" << box.caption << "\": " << box.text << '\n';
     if (run.result != GJBZ108A_EDIT_ACCEPTED) {
         err << "gjbz108a edit: the dialog was not accepted; nothing written\n";
@@ -579,7 +606,7 @@ int edit_command(std::span<const std::string_view> arguments, std::istream& stan
     }
     ListChange change{kListUnusable, {}};
     try {
-        change = change_list(list, request.list, category, conditions, new_values, *library, err);
+        change = change_list(list, request.list, category, conditions, new_values, *library, err, &*names);
     } catch (const RecordTooLong& error) {
         err << request.list << ':' << error.line() << ": " << error.what() << '\n';
     }

@@ -16,8 +16,8 @@ constexpr std::string_view kPrediction = R"(Usage: gjbz108a [--format text|csv|j
                        --set KEY=VALUE... [-o OUT_FILE]
        gjbz108a lib show|search|add|xref|defaults|import|export|environments ...
        gjbz108a dialog ITEMCODE [--mode 0|1|2] [--variant N] [--part LIST --ref REF]
-                       [--actions FILE] [--format text|json]
-       gjbz108a edit LIST --ref REF [--actions FILE] [-o OUT]
+                       [--actions FILE] [--format text|json] [--environments FILE]
+       gjbz108a edit LIST --ref REF [--actions FILE] [-o OUT] [--environments FILE]
        gjbz108a help [COMMAND [SUBCOMMAND]]
        gjbz108a --list-fields [CATEGORY]
        gjbz108a --version
@@ -272,7 +272,7 @@ Exit status: 0 printed or stored; 1 the library names no environments;
 
 constexpr std::string_view kDialog =
     R"(Usage: gjbz108a dialog ITEMCODE [--mode 0|1|2] [--variant N] [--part LIST --ref REF]
-                       [--actions FILE] [--format text|json]
+                       [--actions FILE] [--format text|json] [--environments FILE]
 
 Opens the editing dialog of a category (ITEMCODE, or the category's name):
 for one part (mode 0, the default), for the category's defaults (mode 1;
@@ -287,19 +287,23 @@ FILE, one a line:
   key F1|ENTER|ESCAPE
   hover ID          rest the pointer on ID (its tool tip)
 and prints the dialog as the user sees it at the end: its controls with their
-tool tips, the message boxes it showed and the part's parameters.
+tool tips, the message boxes it showed and the part's parameters. The ENV list
+shows the environments' names of FILE (--environments), else those the
+component library keeps, and the code of an environment without a name.
 
 Exit status: 0 the dialog ran, 2 bad arguments, an unreadable file or a part
 that is not in the list.
 )";
 
-constexpr std::string_view kEdit = R"(Usage: gjbz108a edit LIST --ref REF [--actions FILE] [-o OUT]
+constexpr std::string_view kEdit = R"(Usage: gjbz108a edit LIST --ref REF [--actions FILE] [-o OUT] [--environments FILE]
 
 Edits the part REF of the CSV parts list LIST in its editing dialog and, on
 OK, rewrites the cells of its row that the dialog changed (the quantity
 included), to OUT or in place, as 'change' does: every other byte of the list
 stays. Without a window system the dialog needs the actions of FILE, as
-'gjbz108a dialog --help' describes them.
+'gjbz108a dialog --help' describes them. The list's environment column may
+name environments as a prediction's does (--environments FILE, else the
+component library's names).
 
 Exit status: 0 written, or the dialog was cancelled (nothing written); 1 a
 change the list cannot take; 2 bad arguments or a file that cannot be read
