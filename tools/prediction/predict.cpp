@@ -12,6 +12,7 @@
 #include "tools/parts_list/part_reader.h"
 #include "tools/prediction/output.h"
 #include "tools/prediction/progress_line.h"
+#include "tools/prediction/threaded_report.h"
 #include "tools/reports/spool_file.h"
 
 #include <optional>
@@ -109,6 +110,14 @@ Summary compute_parts(Rows& rows, const ColumnLayout& layout, Report& report, Di
     return summary;
 }
 
+// Where a second processor is free, a long list is formatted and written on a
+// thread of its own while the next parts are read and computed.
+std::unique_ptr<Report> parallel_report(std::unique_ptr<Report> report) {
+    constexpr unsigned long kDirectParts = 1000;  // a short list is done before a thread would pay
+    if (usable_processors() < 2) return report;
+    return std::make_unique<ThreadedReport>(std::move(report), kDirectParts);
+}
+
 // A JSON list has no header: its columns grow as the members name them, and a
 // part that lacks a required member is refused on its own. A file that holds
 // no parts list gets no report, as a CSV header without its columns. Text that
@@ -127,7 +136,7 @@ ExitStatus predict_list(std::istream& in, std::string_view file_name, Format for
     if (probe.format() == ListFormat::json) {
         JsonReader json(in, report_problem);
         if (!json.open()) return kListUnusable;
-        const auto report = make_report(format, view, out, options.top, named_environments);
+        const auto report = parallel_report(make_report(format, view, out, options.top, named_environments));
         const Summary summary =
             compute_parts(json, json.layout(), *report, report_problem, *library, calculate, progress, options);
         report->finish(summary);
@@ -139,7 +148,7 @@ ExitStatus predict_list(std::istream& in, std::string_view file_name, Format for
     bool header_problems = false;
     const std::optional<ColumnLayout> layout = read_header(csv, report_problem, header_problems);
     if (!layout) return kListUnusable;
-    const auto report = make_report(format, view, out, options.top, named_environments);
+    const auto report = parallel_report(make_report(format, view, out, options.top, named_environments));
     const Summary summary =
         compute_parts(csv, *layout, *report, report_problem, *library, calculate, progress, options);
     report->finish(summary);
