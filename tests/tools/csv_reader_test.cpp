@@ -90,5 +90,14 @@ TEST(CsvReader, PlainLinesAnywhereAroundTheReadBlocksEdges) {
     EXPECT_EQ(read.spans, spans);
 }
 
+// Only a line seen whole in the read block is known to be plain ASCII.
+TEST(CsvReader, PlainAsciiOnlyOfLinesSeenWhole) {
+    std::istringstream in("a,b\nx,\xC3\xA9\n\"q\",r\nlast");
+    CsvReader reader(in);
+    std::vector<bool> ascii;
+    while (reader.next()) ascii.push_back(reader.plain_ascii());
+    EXPECT_EQ(ascii, (std::vector<bool>{true, false, false, false}));
+}
+
 }  // namespace
 }  // namespace gjbz108a::cli

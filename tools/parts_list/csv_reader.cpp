@@ -33,8 +33,10 @@ bool CsvReader::next_plain_line() {
     if (line_end == nullptr) return false;
     const std::string_view line = block.substr(0, static_cast<std::size_t>(line_end - block.data()));
     std::size_t cell_begin = 0;
+    unsigned char bytes = 0;
     for (std::size_t at = 0; at <= line.size(); ++at) {
         const char c = at < line.size() ? line[at] : ',';
+        bytes |= static_cast<unsigned char>(c);
         if (c == '"' || c == '\r') {
             cells_.clear();
             return false;
@@ -45,6 +47,7 @@ bool CsvReader::next_plain_line() {
     }
     line_ = line;
     line_begin_ = input_.position();
+    ascii_ = bytes < 0x80;
     input_.take(line.size() + 1);
     ++next_line_;
     return true;
@@ -76,6 +79,7 @@ bool CsvReader::next() {
     record_line_ = next_line_;
     if (input_.peek() == kEnd) return false;
     line_ = {};
+    ascii_ = false;
     if (next_plain_line()) return true;
     cell_begin_ = record_begin_ = input_.position();
 

@@ -30,6 +30,8 @@ public:
     std::size_t size() const noexcept override { return cells_.size(); }
     std::string_view cell(std::size_t index) const noexcept override;
 
+    bool plain_ascii() const noexcept override { return ascii_; }
+
     // True when every cell is empty or holds only blanks, tabs and line breaks.
     bool blank() const noexcept;
 
@@ -70,6 +72,7 @@ private:
 
     std::string_view line_;    // a plain record's line, in the input's block
     std::size_t line_begin_ = 0;  // and where it starts in the input
+    bool ascii_ = false;          // known of a plain record's line only
     std::string text_;         // the cells of any other record, back to back
     std::vector<Place> cells_;
     std::vector<Span> spans_;  // each cell of any other record in the input

@@ -60,6 +60,7 @@ void PartReader::problem_at(Part& part, std::size_t column, std::string_view why
 // Bytes that are not UTF-8 are read as Latin-1 (utf8.h); that reading is
 // a guess, so the first cell where it is made is named, once for the list.
 void PartReader::check_encoding(const Row& row) {
+    if (row.plain_ascii()) return;
     unsigned char any = 0;  // a row in plain ASCII, as most are, needs no closer look
     for (const std::string_view text : cells_)
         for (const char c : text) any |= static_cast<unsigned char>(c);

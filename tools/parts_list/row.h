@@ -23,6 +23,10 @@ public:
     // own; the row's line for a cell it does not have.
     virtual unsigned long cell_line(std::size_t) const noexcept { return line(); }
 
+    // True when the reader saw the row's bytes go by and all were ASCII, so
+    // that nobody need look at them again for their encoding.
+    virtual bool plain_ascii() const noexcept { return false; }
+
     // A row whose syntax is broken still gives what could be read of it;
     // syntax_error() then says why and syntax_error_cell() names the 0-based
     // column (or kWholeRow). Empty when the row is well formed.

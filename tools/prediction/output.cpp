@@ -5,34 +5,13 @@
 #include <charconv>
 
 namespace gjbz108a::cli {
-namespace {
-
-constexpr std::size_t kSpillSize = 1 << 16;
-
-}  // namespace
 
 Output::Output(std::ostream& stream) : stream_(stream) { buffer_.reserve(2 * kSpillSize); }
-
-void Output::spill_if_full() {
-    if (buffer_.size() >= kSpillSize) flush();
-}
 
 void Output::flush() {
     stream_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
     stream_.flush();
     buffer_.clear();
-}
-
-Output& Output::text(std::string_view s) {
-    buffer_.append(s);
-    spill_if_full();
-    return *this;
-}
-
-Output& Output::ch(char c) {
-    buffer_.push_back(c);
-    spill_if_full();
-    return *this;
 }
 
 std::string_view Output::format_whole(unsigned long value) {

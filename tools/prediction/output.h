@@ -17,8 +17,17 @@ public:
     Output(const Output&) = delete;
     Output& operator=(const Output&) = delete;
 
-    Output& text(std::string_view s);
-    Output& ch(char c);
+    // Inline: a report writes every part a few bytes at a time.
+    Output& text(std::string_view s) {
+        buffer_.append(s);
+        spill_if_full();
+        return *this;
+    }
+    Output& ch(char c) {
+        buffer_.push_back(c);
+        spill_if_full();
+        return *this;
+    }
     Output& whole(unsigned long value);
     // The shortest text that reads back as the same number.
     Output& exact(float value);
@@ -38,7 +47,10 @@ public:
     void flush();
 
 private:
-    void spill_if_full();
+    static constexpr std::size_t kSpillSize = std::size_t{1} << 16;
+    void spill_if_full() {
+        if (buffer_.size() >= kSpillSize) flush();
+    }
 
     std::ostream& stream_;
     std::string buffer_;
