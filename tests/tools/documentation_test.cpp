@@ -148,7 +148,7 @@ TEST(Documentation, ReadmeOutputExcerptsAreWhatTheToolPrints) {
         ++excerpts;
         at = text_end;
     }
-    EXPECT_EQ(excerpts, 9);
+    EXPECT_EQ(excerpts, 10);
 }
 
 }  // namespace
