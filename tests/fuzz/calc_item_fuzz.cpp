@@ -1,16 +1,15 @@
 // calc_item on arbitrary records. Properties: the result is 3, 2 or 1; the
-// message buffer holds only the lines of the result (warnings of the curve
-// lookups, at most one per lookup, then at most one error line); the record
-// changes only where a calculation may write: the failure rate, the reset
-// values, the model's result slots and the selection codes it decrements; and
-// the same record gives the same answer however often it is calculated.
+// message buffer holds only the lines of the result (warnings, each followed
+// by an empty line, then at most one error line; the texts themselves are the
+// unit tests' to check); the record changes only where a calculation may
+// write: the failure rate, the reset values, the model's result slots and the
+// selection codes it decrements; and the same record gives the same answer
+// however often it is calculated.
 #include "support/record_fields.h"
 
 #include <gjbz108a/gjbz108a.h>
 
-#include <array>
 #include <cstring>
-#include <string>
 #include <string_view>
 
 using namespace gjbz108a::fuzz;
@@ -18,34 +17,6 @@ using namespace gjbz108a::fuzz;
 namespace {
 
 constexpr std::size_t kMessageSize = 2048;
-
-// How many curves each category's model reads (by ItemCode): at most one
-// warning each. The integrated circuits read pins, temperature, size and
-// cycling; semiconductors, resistors and capacitors temperature and cycling.
-constexpr std::array<unsigned, 34> kCurveLookups{
-    0, 4, 4, 4, 0, 2, 1, 2, 0, 0, 1, 2, 2, 2, 2, 1, 0,
-    0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1,
-};
-
-// The parameter names of the curves, as the warnings name them.
-constexpr std::array<std::string_view, 9> kCurveNames{
-    "Number of leading-out terminals", "Temperature", " Temperature", "Number of bytes",
-    "Number of transistors", "Number of gates", "Circulation Rate", " Circulation rate/1000 hours",
-    "Number of core N"};
-
-// " For <name> <relation> <number> the model <verdict>", one of the curve names.
-bool curve_line(std::string_view line, std::string_view relations, std::string_view verdict) {
-    constexpr std::string_view kFor = " For ";
-    if (!line.starts_with(kFor) || !line.ends_with(verdict)) return false;
-    const std::string_view rest = line.substr(kFor.size());
-    for (std::string_view name : kCurveNames) {
-        if (!rest.starts_with(name) || rest.size() < name.size() + 3) continue;
-        const std::string_view after = rest.substr(name.size());
-        if (after[0] == ' ' && relations.find(after[1]) != std::string_view::npos && after[2] == ' ')
-            return true;
-    }
-    return false;
-}
 
 struct Lines {
     unsigned warnings = 0;
@@ -64,8 +35,8 @@ Lines read_lines(std::string_view text) {
         const std::string_view line = text.substr(0, end);
         require(line.starts_with(' ') && printable(line), "a message line is not a blank and printable text");
         text.remove_prefix(end + 1);
-        const bool warning = curve_line(line, "<>", " the model may be invalid");
-        if (warning || curve_line(line, "=", " the model is invalid")) {
+        const bool warning = line.ends_with(" the model may be invalid");
+        if (warning || line.ends_with(" the model is invalid")) {
             require(text.starts_with('\n'), "a validity message is not followed by an empty line");
             text.remove_prefix(1);
         }
@@ -74,19 +45,13 @@ Lines read_lines(std::string_view text) {
     return lines;
 }
 
-std::string formatted(const char* format, int value) {
-    char line[80];
-    std::snprintf(line, sizeof line, format, value);
-    return line;
-}
-
 // Whether calc_item's own checks (electronic, a valid environment) pass.
 bool checked(const std::uint8_t* before) {
     return before[GJBZ108A_ITEM_CLASS] == 1 && before[GJBZ108A_ENVIRONMENT_CODE] >= 1 &&
            before[GJBZ108A_ENVIRONMENT_CODE] <= 27;
 }
 
-void check_messages(const std::uint8_t* before, int result, const Guarded& messages) {
+void check_messages(int result, const Guarded& messages) {
     if (result == GJBZ108A_COMPUTED) {
         require(untouched_from(messages, 0, kUnwritten), "a calculation without warnings wrote a message");
         return;
@@ -94,25 +59,10 @@ void check_messages(const std::uint8_t* before, int result, const Guarded& messa
     const std::string_view text = text_in(messages, "the message buffer holds no NUL");
     require(untouched_from(messages, text.size() + 1, kUnwritten), "bytes after the messages' NUL were written");
     const Lines lines = read_lines(text);
-    const unsigned item_code = before[GJBZ108A_ITEM_CODE];
-    const unsigned lookups = item_code < kCurveLookups.size() ? kCurveLookups[item_code] : 0;
-    require(lines.warnings <= lookups, "more warnings than the model reads curves");
     if (result == GJBZ108A_WITH_WARNINGS)
         require(lines.errors == 0 && lines.warnings > 0, "result 2 without a warning, or with an error");
     else
         require(lines.errors == 1, "result 1 without its error line");
-
-    // calc_item's own refusals, before any model runs.
-    if (before[GJBZ108A_ITEM_CLASS] != 1) {
-        require(text == formatted(" Attempt to calculate non electronic item by method %d\n",
-                                  before[GJBZ108A_METHOD_NUMBER]),
-                "the non-electronic refusal");
-    } else if (!checked(before)) {
-        require(text == " Not valid environment\n", "the invalid-environment refusal");
-    } else if (!supported(item_code)) {
-        require(text == formatted(" Illegal item code %d\n", static_cast<int>(item_code)),
-                "the illegal-item-code refusal");
-    }
 }
 
 // Whether the calculation may have changed byte `i` from `was` to `is`.
@@ -160,7 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     messages.check_guards("calc_item wrote outside the message buffer");
     require(result == GJBZ108A_COMPUTED || result == GJBZ108A_WITH_WARNINGS || result == GJBZ108A_NOT_COMPUTED,
             "calc_item returned a value other than 3, 2 or 1");
-    check_messages(before.data(), result, messages);
+    check_messages(result, messages);
     check_record(before.data(), record, result);
 
     // Nothing of one calculation (the curve lookups' module-wide status, say)

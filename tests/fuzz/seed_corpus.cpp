@@ -3,9 +3,11 @@
 // defaults (in a database of its own; the plug-in must find libtalwen.so):
 // every part as a record for calc_item and chek_item, as report requests, as
 // blocks with its category's field list, and as calls into the component
-// library; the lists themselves seed the parts-list readers. Run it
-// after a change of an input layout (./dev fuzz-seeds); the seeds are kept
-// in the repository so that CI replays the same inputs.
+// library; the lists themselves, and their JSON renderings, seed the
+// parts-list readers. Run it after a change of an input layout (./dev
+// fuzz-seeds); the seeds are kept in the repository so that CI replays the
+// same inputs. Seeds written by hand (a dialect's corners, made-up field
+// lists, regression inputs) are files of the corpus and stay as they are.
 //
 //   fuzz_seeds SOURCE_DIR   (writes SOURCE_DIR/tests/fuzz/corpus/<target>/)
 #include "records/record.h"
@@ -143,49 +145,9 @@ void write_part_seeds(const fs::path& corpus, const ExamplePart& example, const 
     change.write(corpus / "global_change", example.name);
 }
 
-// Made-up field lists with every field type code, and texts that exercise the
-// patterns and editing commands of the global change.
-void write_made_up_list_seeds(const fs::path& corpus) {
-    struct Entry {
-        std::uint8_t code, length;
-        std::uint32_t offset;
-    };
-    const std::vector<Entry> entries{{1, 0, 0},  {3, 0, 1},   {4, 0, 3},   {5, 0, 5},  {6, 0, 9},   {7, 0, 13},
-                                     {8, 0, 17}, {12, 0, 25}, {15, 0, 27}, {9, 6, 28}, {17, 0, 35}, {23, 2, 44},
-                                     {10, 12, 47}, {0, 9, 4000000000u}, {25, 3, 7}};
-    const auto list = [&](Seed& seed) {
-        seed.put<std::uint8_t>(1).put(static_cast<std::uint8_t>(entries.size()));
-        for (const Entry& e : entries) seed.put(e.code).put(e.length).put(e.offset);
-    };
-    const auto block = [](std::string_view text9, std::string_view text17, std::string_view text10) {
-        std::array<std::uint8_t, GJBZ108A_BLOCK_SIZE> b{};
-        for (std::size_t i = 0; i < 28; ++i) b[i] = static_cast<std::uint8_t>(i * 7 + 1);
-        std::memcpy(b.data() + 28, text9.data(), text9.size());
-        std::memcpy(b.data() + 35, text17.data(), text17.size());
-        std::memcpy(b.data() + 47, text10.data(), text10.size());
-        return b;
-    };
-    const auto part = block("ABCDEF", "ABCDEFGH", "ABCDEFGHIJKL");  // texts that fill their fields
-    const std::vector<std::array<std::string_view, 3>> others{
-        {"---", "---", "---"}, {"AB*", "***", "*EF"}, {"A?C*", "ABCDEFGH", "*CD*"}, {"-rb1", "x", "-re1"}};
-    for (std::size_t i = 0; i < others.size(); ++i) {
-        const auto other = block(others[i][0], others[i][1], others[i][2]);
-        Seed defaults;
-        list(defaults);
-        defaults.bytes(part.data(), part.size()).bytes(other.data(), other.size()).bytes(part.data(), part.size());
-        defaults.write(corpus / "defaults", "made-up-list-" + std::to_string(i));
-        Seed change;
-        list(change);
-        change.put<std::int32_t>(static_cast<std::int32_t>(i)).put<std::int32_t>(9);
-        change.bytes(part.data(), part.size()).bytes(other.data(), other.size());
-        change.write(corpus / "global_change", "made-up-list-" + std::to_string(i));
-    }
-}
-
 // Calls into the component library: store a part, refer to it, find it and
-// search for it; look up a shipped part and its defaults.
+// search for it, and look up its type's defaults.
 void write_component_library_seeds(const fs::path& corpus, const std::vector<ExamplePart>& examples) {
-    const std::array<std::string_view, 3> shipped{"LOGIC QUAD NAND2 CMOS DIP14", "CAT-10010", "QJ1000-01"};
     for (std::size_t i = 0; i < examples.size(); i += 7) {
         const cli::Part& part = examples[i].part;
         const std::string name = "SEED " + examples[i].name;
@@ -203,56 +165,21 @@ void write_component_library_seeds(const fs::path& corpus, const std::vector<Exa
             .put<std::int16_t>(entered_block(part)[1]).put<std::int16_t>(0);         // GetDflt
         seed.write(corpus / "component_library", examples[i].name);
     }
-    for (std::size_t kind = 0; kind < shipped.size(); ++kind) {
-        Seed seed;
-        seed.put<std::uint8_t>(0).put<std::uint8_t>(1).put(static_cast<std::int8_t>(kind == 0 ? 1 : kind + 1))
-            .put<std::uint8_t>(1).put<std::uint8_t>(3);
-        seed.text(kind == 0 ? "" : shipped[kind]).text(kind == 0 ? shipped[kind] : "");
-        seed.put<std::uint8_t>(4).put<std::int8_t>(2).put<std::int8_t>(static_cast<std::int8_t>(kind + 1))
-            .put<std::uint8_t>(0).put<std::uint8_t>(0).text("10");
-        seed.write(corpus / "component_library", "shipped-" + std::to_string(kind));
-    }
 }
 
-void write_parts_list_seeds(const fs::path& corpus, const fs::path& examples) {
-    fs::create_directories(corpus / "parts_list");
-    for (const auto& entry : fs::directory_iterator(examples))
-        if (entry.path().extension() == ".csv")
-            fs::copy_file(entry.path(), corpus / "parts_list" / entry.path().filename(),
-                          fs::copy_options::overwrite_existing);
-    // The dialect's corners: a byte-order mark, CRLF and lone CR, quoted cells
-    // over lines, broken quoting, notes, and a value beyond the header.
-    std::ofstream(corpus / "parts_list" / "dialect.csv", std::ios::binary)
-        << "\xEF\xBB\xBF" "ref,qty,category,environment,temperature,cycling_rate,quality,# note\r\n"
-           "\"R1\nR2\",2,Resistor,1,30,5,B1,\"a, b\"\r"
-           "R3,1,5,3,-10,,user,\"x\"y\r\n"
-           ",,,,,,,section\n"
-           "F1,1,fuses,27,,,,,extra\n";
-}
-
-// The examples as JSON lists, and as CSV lists that the target reads as
-// their JSON rendering; JSON's own corners: the object form with other
-// members, escapes and surrogate pairs, numbers as written, null, values no
-// cell takes, and a list cut short.
-void write_json_parts_list_seeds(const fs::path& corpus, const fs::path& examples) {
-    const fs::path folder = corpus / "json_parts_list";
-    fs::create_directories(folder);
+// The example lists for both readers, and their JSON renderings for the JSON
+// reader.
+void write_list_seeds(const fs::path& corpus, const fs::path& examples) {
+    for (const char* target : {"parts_list", "json_parts_list"}) fs::create_directories(corpus / target);
     for (const auto& entry : fs::directory_iterator(examples)) {
         if (entry.path().extension() != ".csv") continue;
-        fs::copy_file(entry.path(), folder / entry.path().filename(), fs::copy_options::overwrite_existing);
+        for (const char* target : {"parts_list", "json_parts_list"})
+            fs::copy_file(entry.path(), corpus / target / entry.path().filename(), fs::copy_options::overwrite_existing);
         std::ifstream in(entry.path(), std::ios::binary);
         const std::string csv{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-        std::ofstream(folder / entry.path().stem().concat(".json"), std::ios::binary) << cli::test::json_rendering(csv);
+        std::ofstream(corpus / "json_parts_list" / entry.path().stem().concat(".json"), std::ios::binary)
+            << cli::test::json_rendering(csv);
     }
-    std::ofstream(folder / "forms.json", std::ios::binary)
-        << "\xEF\xBB\xBF{\"title\": \"board \\u00e9\", \"rev\": [1, {\"a\": null}],\r\n\"parts\": [\r\n"
-           "{\"ref\": \"R\\u0031\\ud83d\\ude00\", \"qty\": 2, \"category\": \"Resistor\", \"environment\": 1,"
-           " \"temperature\": -1.5e1, \"cycling_rate\": null, \"quality\": \"B1\", \"# note\": \"a\\\"b\\n\"},\r"
-           "{\"ref\": \"F1\", \"QTY\": 1, \"category\": 25, \"environment\": 27, \"style\": true},\n"
-           "\"R9\", {}, {\"qty\": 1, \"qty\": 2, \"pins\": [1, {\"b\": []}]}\n"
-           "], \"notes\": {}}\n";
-    std::ofstream(folder / "cut.json", std::ios::binary)
-        << "[{\"ref\": \"C1\", \"qty\": 1, \"category\": 7, \"environment\": 1},\n{\"ref\": \"C2\", \"qty\": 01";
 }
 
 }  // namespace
@@ -279,10 +206,8 @@ int main(int argc, char** argv) {
     }
     for (std::size_t i = 0; i < examples.size(); ++i)
         write_part_seeds(corpus, examples[i], examples[(i + 1) % examples.size()]);
-    write_made_up_list_seeds(corpus);
     write_component_library_seeds(corpus, examples);
-    write_parts_list_seeds(corpus, source / "examples");
-    write_json_parts_list_seeds(corpus, source / "examples");
+    write_list_seeds(corpus, source / "examples");
     fs::remove_all(folder);
     std::cout << examples.size() << " example parts written as seeds to " << corpus.string() << "\n";
     return 0;

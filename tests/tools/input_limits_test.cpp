@@ -2,35 +2,22 @@
 // line and the bound, after the parts before it; diagnostics quote only the
 // start of a long cell; and a file without a line break runs in bounded memory.
 #include "tools/parts_list/input_limits.h"
-#include "tools/prediction/predict.h"
 
-#include "fake_library.h"
+#include "prediction.h"
 
 #include <gtest/gtest.h>
 
 #if !defined(_WIN32)
-#include <sys/wait.h>
+#include "tool_shell.h"
 #endif
 
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 namespace gjbz108a::cli {
 namespace {
 
-struct Prediction {
-    ExitStatus status;
-    std::string out, diagnostics;
-};
-
-Prediction predict_text(const std::string& name, const std::string& text) {
-    std::istringstream in(text);
-    std::ostringstream out, diagnostics;
-    test::FakeLibrary library;
-    const ExitStatus status = predict(in, name, Format::csv, View::parts, out, diagnostics, &calc_item, &library);
-    return {status, out.str(), diagnostics.str()};
+test::Prediction predict_text(const std::string& name, const std::string& text) {
+    return test::predict_list(text, name, Format::csv, View::parts, &calc_item);
 }
 
 const std::string kHeader = "ref,qty,category,environment,temperature,cycling_rate,# note\n";
@@ -69,7 +56,7 @@ TEST(InputLimits, ARecordBeyondABoundStopsTheReadingAtItsLine) {
          "further\n"},
     };
     for (const auto& [name, text, diagnostics] : cases) {
-        const Prediction run = predict_text(name, text);
+        const test::Prediction run = predict_text(name, text);
         EXPECT_EQ(run.diagnostics, diagnostics) << name << " " << text.size();
         EXPECT_EQ(run.status, diagnostics.empty() ? kAllComputed : kListUnusable) << name << " " << text.size();
         // The part before the long record is computed and written.
@@ -81,7 +68,7 @@ TEST(InputLimits, ARecordBeyondABoundStopsTheReadingAtItsLine) {
 
 TEST(InputLimits, DiagnosticsQuoteTheStartOfALongCell) {
     const std::string forty = "0123456789abcdefghij0123456789abcdefghij";
-    const Prediction run = predict_text("list.csv", kHeader + "F1,1," + forty + "\xC3\xA9" + std::string(60000, 'x') +
+    const test::Prediction run = predict_text("list.csv", kHeader + "F1,1," + forty + "\xC3\xA9" + std::string(60000, 'x') +
                                                         ",1,30,5,\nF2,1," + forty.substr(0, 30) + ",1,30,5,\n");
     EXPECT_EQ(run.diagnostics, "list.csv:2: column 'category': '" + forty +
                                    "...' is neither a supported ItemCode nor a category name\n"
@@ -89,7 +76,7 @@ TEST(InputLimits, DiagnosticsQuoteTheStartOfALongCell) {
                                    "' is neither a supported ItemCode nor a category name\n");
     // A character is not cut in two: with one more byte before it, the
     // two-byte é would straddle the cut and is left out whole.
-    const Prediction cut = predict_text("list.csv", kHeader + "F1,1,_" + forty + "\xC3\xA9" + std::string(60000, 'x') +
+    const test::Prediction cut = predict_text("list.csv", kHeader + "F1,1,_" + forty + "\xC3\xA9" + std::string(60000, 'x') +
                                                         ",1,30,5,\n");
     EXPECT_NE(cut.diagnostics.find("'_" + forty.substr(0, 39) + "...'"), std::string::npos) << cut.diagnostics;
 }
@@ -100,14 +87,9 @@ TEST(InputLimits, DiagnosticsQuoteTheStartOfALongCell) {
 TEST(InputLimits, AFileWithoutALineBreakRunsInBoundedMemory) {
     // 512 MB of address space and 20 s: a reader that kept the line would
     // run out of either.
-    const std::string command = "ulimit -v 524288; timeout 20 '" + std::string(GJBZ108A_TOOL) +
-                                "' /dev/zero >/dev/null 2>" + testing::TempDir() + "zero_err.txt";
-    const int raw = std::system(command.c_str());
-    ASSERT_TRUE(WIFEXITED(raw));
-    EXPECT_EQ(WEXITSTATUS(raw), 2);
-    std::ostringstream err;
-    err << std::ifstream(testing::TempDir() + "zero_err.txt").rdbuf();
-    EXPECT_EQ(err.str(), "/dev/zero:1: " + kCellLimit);
+    const test::ToolRun run = test::shell("ulimit -v 524288; timeout 20 TOOL /dev/zero");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "/dev/zero:1: " + kCellLimit);
 }
 #endif
 

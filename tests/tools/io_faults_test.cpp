@@ -1,19 +1,15 @@
 // The built tool against failing outputs, unreadable inputs and files that a
 // rewrite must not harm: each fault has its own message and exit status 2,
 // never the last-resort handler's, and nothing is lost.
-#include "process_library.h"
 #include "sqlite.h"
+#include "tool_shell.h"
 
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 namespace gjbz108a::cli::test {
@@ -21,38 +17,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct ToolRun {
-    int status;
-    std::string out, err;
-};
-
-const fs::path& folder() {
-    static const fs::path path = process_library().folder() / "io";
-    fs::create_directories(path);
-    return path;
-}
-
-std::string read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
+const fs::path& folder() { return run_folder(); }
+std::string read(const fs::path& path) { return read_file(path.string()); }
 void write(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
-
-// Runs `sh -c` with TOOL standing for the built tool, in the test's folder;
-// standard output goes to a file unless `command` sends it elsewhere.
-ToolRun shell(std::string command, bool capture_out = true) {
-    for (std::size_t at; (at = command.find("TOOL")) != std::string::npos;)
-        command.replace(at, 4, std::string("'") + GJBZ108A_TOOL + "'");
-    const fs::path out = folder() / "out.txt", err = folder() / "err.txt";
-    fs::remove(out);
-    const std::string full = "cd '" + folder().string() + "' && { " + command + (capture_out ? " >out.txt" : "") +
-                             "; } 2>err.txt";
-    const int raw = std::system(full.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, read(out), read(err)};
-}
 
 const std::string kList =
     "ref,qty,category,environment,temperature,cycling_rate,style,quality\n"
@@ -66,7 +33,7 @@ TEST(IoFaults, AnOutputThatCannotBeWrittenIsNoSuccess) {
          {"TOOL list.csv", "TOOL report list.csv", "TOOL --format csv list.csv", "TOOL --format json list.csv",
           "TOOL report --format json list.csv", "TOOL --list-fields", "TOOL --help", "TOOL lib export parts",
           "TOOL lib search R", "TOOL change list.csv --category 7 --set quality=B2"}) {
-        const ToolRun run = shell(std::string(command) + " >/dev/full", false);
+        const ToolRun run = shell(std::string(command) + " >/dev/full");
         EXPECT_EQ(run.status, 2) << command;
         // Nothing else: change does not go on to say how many parts it changed.
         EXPECT_EQ(run.err, full) << command;
@@ -76,7 +43,7 @@ TEST(IoFaults, AnOutputThatCannotBeWrittenIsNoSuccess) {
     std::string long_list = "ref,qty,category,environment,temperature,cycling_rate\n";
     for (int i = 0; i < 4000; ++i) long_list.append("F").append(std::to_string(i)).append(",1,FUSES,1,30,5\n");
     write(folder() / "long.csv", long_list);
-    const ToolRun piped = shell("trap "" PIPE; TOOL long.csv | head -c 10 >/dev/null", false);
+    const ToolRun piped = shell("trap '' PIPE; TOOL long.csv | head -c 10 >/dev/null");
     EXPECT_EQ(piped.err, "");
 }
 

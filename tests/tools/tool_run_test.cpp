@@ -2,16 +2,11 @@
 // its standard streams and its exit status. What it prints is checked in
 // detail by the in-process tests and the models by their own; here one whole
 // run with the models and the shipped library, and what only a run shows.
-#include "files.h"
+#include "tool_shell.h"
 
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -19,50 +14,17 @@ namespace gjbz108a::cli {
 namespace {
 
 using test::read_file;
-
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-// A folder of this test process's own, removed when it ends: ctest runs the
-// tests of this file in parallel processes, and other builds may run them at
-// the same time.
-class WorkDir {
-public:
-    WorkDir() : path_(testing::TempDir() + "gjbz108a_tool_XXXXXX") {
-        if (mkdtemp(path_.data()) == nullptr) std::abort();
-        path_ += '/';
-    }
-    ~WorkDir() { std::filesystem::remove_all(path_); }
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
-
-const std::string& work_dir() {
-    static const WorkDir dir;
-    return dir.path();
-}
+using test::shell;
+using test::ToolRun;
 
 std::string write_list(const std::string& name, const std::string& text) {
-    const std::string path = work_dir() + name;
-    std::ofstream(path, std::ios::binary) << text;
-    return path;
+    test::write_in_run_folder(name, text);
+    return name;
 }
-
-// The path in single quotes, for the shell.
-std::string quoted(const std::string& path) { return "'" + path + "'"; }
 
 // `environment` goes before the command: "TALWEN_DB=... ".
 ToolRun run_tool(const std::string& arguments, const std::string& environment = "") {
-    const std::string out = work_dir() + "tool_out.txt", err = work_dir() + "tool_err.txt";
-    const std::string command =
-        environment + quoted(GJBZ108A_TOOL) + " " + arguments + " >" + quoted(out) + " 2>" + quoted(err);
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, read_file(out), read_file(err)};
+    return shell(environment + "TOOL " + arguments);
 }
 
 const std::string kHeader = "ref,qty,category,environment,temperature,cycling_rate";
@@ -80,7 +42,7 @@ TEST(ToolRun, EmptyCellsAndNamedPartsComeFromTheShippedLibrary) {
                                                                  "FL2,1,SURFACE ACCOUSTIC WAVE,1,25,0,saw filter 433mhz,B1\n"
                                                                  "DS1,1,LAMPS INCANDESCENT,1,25,0,LAMP INCANDESCENT 28V,\n"
                                                                  "F3,1,FUSES,1,25,0,NO SUCH FUSE,\n");
-    const ToolRun run = run_tool(quoted(list));
+    const ToolRun run = run_tool(list);
     EXPECT_EQ(run.status, 1);
     const std::string why = "column 'generic_name': the component library has no part of category FUSES under the "
                             "generic name 'NO SUCH FUSE'\n";
@@ -116,31 +78,29 @@ TEST(ToolRun, ChangeWritesTheChangedListOrNothing) {
     const std::string original = kHeader + ",style,quality,# note\n"
                                            "C1,1,CAPACITOR,1,30,5,Mica,B1,\"a note, kept\"\n"
                                            "R1,1,Resistor,1,30,5,Chip Film,B1,\n";
-    const std::string list = write_list("change.csv", original), changed = work_dir() + "changed.csv";
-    ToolRun run = run_tool("change " + quoted(list) + " --where category=7 quality=B1 --set quality=B2 -o " +
-                           quoted(changed));
+    const std::string list = write_list("change.csv", original);
+    ToolRun run = run_tool("change change.csv --where category=7 quality=B1 --set quality=B2 -o changed.csv");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "gjbz108a change: CAPACITOR parts matched: 1, changed: 1\n");
-    EXPECT_EQ(read_file(changed), kHeader + ",style,quality,# note\n"
+    EXPECT_EQ(read_file((test::run_folder() / "changed.csv").string()), kHeader + ",style,quality,# note\n"
                                             "C1,1,CAPACITOR,1,30,5,Mica,B2,\"a note, kept\"\n"
                                             "R1,1,Resistor,1,30,5,Chip Film,B1,\n");
 
     // To standard output, and over the list itself.
     const std::string resistor_c = original.substr(0, original.find("R1")) + "R1,1,Resistor,1,30,5,Chip Film,C,\n";
-    EXPECT_EQ(run_tool("change " + quoted(list) + " --category Resistor --set quality=C").out, resistor_c);
-    EXPECT_EQ(run_tool("change " + quoted(list) + " --category Resistor --set quality=C -o " + quoted(list)).status, 0);
-    EXPECT_EQ(read_file(list), resistor_c);
+    EXPECT_EQ(run_tool("change change.csv --category Resistor --set quality=C").out, resistor_c);
+    EXPECT_EQ(run_tool("change change.csv --category Resistor --set quality=C -o change.csv").status, 0);
+    EXPECT_EQ(read_file((test::run_folder() / list).string()), resistor_c);
 
     // Nothing is written for a bad argument or a list with a problem.
-    const std::string never = work_dir() + "never.csv";
-    EXPECT_EQ(run_tool("change " + quoted(list) + " --category 7 --set quality=B9 -o " + quoted(never)).status, 2);
+    EXPECT_EQ(run_tool("change change.csv --category 7 --set quality=B9 -o never.csv").status, 2);
     const std::string broken = write_list("broken.csv", original + "C2,1,CAPACITOR,1,30,5,Mica,B9,\n");
-    run = run_tool("change " + quoted(broken) + " --category 7 --set quality=B2 -o " + quoted(never));
+    run = run_tool("change broken.csv --category 7 --set quality=B2 -o never.csv");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, broken + ":4: column 'quality': 'B9' is not an entry of the list (A1p, A1m, A1l, A1w, A2, "
                                 "B1, B2, C1, C2, User)\ngjbz108a change: nothing written\n");
-    EXPECT_FALSE(std::filesystem::exists(never));
+    EXPECT_FALSE(std::filesystem::exists(test::run_folder() / "never.csv"));
 }
 
 TEST(ToolRun, APartAddedToTheLibraryIsNamedInAList) {
@@ -154,7 +114,7 @@ TEST(ToolRun, APartAddedToTheLibraryIsNamedInAList) {
     const std::string list = write_list("own.csv", kHeader + ",generic_name,catalog_number\n"
                                                              "F1,1,25,1,25,0,fuse of our own,\n"
                                                              "DS1,1,28,1,25,0,,OWN-1\n");
-    const ToolRun run = run_tool("--format csv " + quoted(list));
+    const ToolRun run = run_tool("--format csv " + list);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_NE(run.out.find("\nF1,1,FUSES,0.0017,"), std::string::npos) << run.out;
@@ -168,7 +128,7 @@ TEST(ToolRun, UnitsInTheCellsAndInTheOutput) {
                                                                "S1,1,SWITCHES,1,25 °C,0,Toggle,B1,28 V\n"
                                                                "S2,1,SWITCHES,1,25C,0,Toggle,B1,0.05 V\n"
                                                                "S3,1,SWITCHES,1,25,0,Toggle,B1,28 kg\n");
-    const ToolRun run = run_tool(quoted(list));
+    const ToolRun run = run_tool(list);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, list + ":4: column 'contact_voltage': '28 kg': kg is not a unit of this field, which is in "
                               "mV (millivolts); write the number alone, or followed by V or a decimal multiple of "
@@ -188,33 +148,33 @@ TEST(ToolRun, EnvironmentNamesFromAListOrTheLibrary) {
     const std::string names = write_list("env.lst", "---\nGround benign\nGF\n");
     const std::string bad = write_list("bad.lst", "GB\nGF\n");
     const std::string parts = write_list("named.csv", kHeader + "\nF1,1,FUSES,ground BENIGN,25,0\nF2,1,FUSES,2,25,0\n");
-    const std::string library = "TALWEN_DB=" + quoted(work_dir() + "names.db") + " ";
+    const std::string library = "TALWEN_DB='" + (test::run_folder() / "names.db").string() + "' ";
     const auto shows_names = [](const ToolRun& run) {
         return run.out.find(",computed,,1,Ground benign,") != std::string::npos &&
                run.out.find(",computed,,2,GF,") != std::string::npos;
     };
-    ToolRun run = run_tool("--format csv --environments " + quoted(names) + " " + quoted(parts), library);
+    ToolRun run = run_tool("--format csv --environments " + names + " " + parts, library);
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(shows_names(run)) << run.out;
 
     // change reads and compares names as well; a changed cell gets the code.
-    run = run_tool("change " + quoted(parts) + " --environments " + quoted(names) +
+    run = run_tool("change " + parts + " --environments " + names +
                        " --where 'environment=Ground Benign' --set environment=gf",
                    library);
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, kHeader + "\nF1,1,FUSES,2,25,0\nF2,1,FUSES,2,25,0\n");
 
-    run = run_tool(quoted(parts), library);
+    run = run_tool(parts, library);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, parts + ":2: column 'environment': 'ground BENIGN' is not an environment code (1 to 27), "
                                "and no environment list names one (see gjbz108a environments --help)\n");
     EXPECT_EQ(run_tool("lib environments", library).status, 1);
 
-    run = run_tool("lib environments import " + quoted(names), library);
+    run = run_tool("lib environments import " + names, library);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "gjbz108a lib: environment names stored: 2\n");
     EXPECT_EQ(run_tool("lib environments", library).out, "---\nGround benign\nGF\n");
-    EXPECT_TRUE(shows_names(run_tool("--format csv " + quoted(parts), library)));
+    EXPECT_TRUE(shows_names(run_tool("--format csv " + parts, library)));
     // PI e is 1 at code 1 in the three documented tables.
     run = run_tool("environments --format csv", library);
     EXPECT_EQ(run.status, 0);
@@ -223,21 +183,21 @@ TEST(ToolRun, EnvironmentNamesFromAListOrTheLibrary) {
 
     const std::string refusal = "gjbz108a: " + bad + ":1: the first line is 'GB', but an environment list starts "
                                 "with ---, the entry of no environment; the names of codes 1 to 27 follow it, one a line\n";
-    run = run_tool("--environments " + quoted(bad) + " " + quoted(parts), library);
+    run = run_tool("--environments " + bad + " " + parts, library);
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, refusal);
-    run = run_tool("lib environments import " + quoted(bad), library);
+    run = run_tool("lib environments import " + bad, library);
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, refusal + "gjbz108a lib: nothing imported\n");
     EXPECT_EQ(run_tool("lib environments", library).out, "---\nGround benign\nGF\n");
-    run = run_tool("environments --environments " + quoted(work_dir() + "none.lst"), library);
+    run = run_tool("environments --environments none.lst", library);
     EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "gjbz108a: cannot open " + work_dir() + "none.lst: No such file or directory\n");
+    EXPECT_EQ(run.err, "gjbz108a: cannot open none.lst: No such file or directory\n");
 }
 
 // Each run: its arguments, its exit status, and the start of what it prints
-// on each stream ("" for nothing). @ stands for the work folder.
+// on each stream ("" for nothing).
 TEST(ToolRun, ArgumentsStreamsAndExitStatus) {
     const std::string refused = write_list("refused.csv", kHeader + ",type\r\n"
                                                                     "F1,3,FUSES,14,25,\r\n"
@@ -253,35 +213,32 @@ TEST(ToolRun, ArgumentsStreamsAndExitStatus) {
     };
     const std::vector<Case> cases = {
         // What the model refuses is told on the error stream too.
-        {"@refused.csv", 1, "Ref ",
-         "@refused.csv:2: part 'F1' not computed: Environment not supported\n"
-         "@refused.csv:3: column 'type': 'Halogen' is not an entry of the list (Neon, Incandescent)\n"},
-        {"--format=json @refused.csv", 1, "{\"parts\":[\n{\"ref\":\"F1\",\"qty\":3,", "@refused.csv:2: part 'F1' "},
-        {"'@no such file.csv'", 2, "", "gjbz108a: cannot open @no such file.csv: No such file or directory\n"},
-        {"@header.csv", 2, "", "@header.csv:1: column 'environment': the column is missing\n"},
-        {"--format xml @header.csv", 2, "", "gjbz108a: unknown format 'xml': use text, csv or json\nTry "},
+        {"refused.csv", 1, "Ref ",
+         "refused.csv:2: part 'F1' not computed: Environment not supported\n"
+         "refused.csv:3: column 'type': 'Halogen' is not an entry of the list (Neon, Incandescent)\n"},
+        {"--format=json refused.csv", 1, "{\"parts\":[\n{\"ref\":\"F1\",\"qty\":3,", "refused.csv:2: part 'F1' "},
+        {"'no such file.csv'", 2, "", "gjbz108a: cannot open no such file.csv: No such file or directory\n"},
+        {"header.csv", 2, "", "header.csv:1: column 'environment': the column is missing\n"},
+        {"--format xml header.csv", 2, "", "gjbz108a: unknown format 'xml': use text, csv or json\nTry "},
         {"", 2, "", "gjbz108a: no parts file given\n"},
         {"a.csv b.csv", 2, "", "gjbz108a: one parts file at a time\n"},
         {"--frobnicate", 2, "", "gjbz108a: unknown option '--frobnicate'\n"},
-        {"- <@stdin.csv", 1, "Ref ", "<stdin>:2: column 'qty': '0' is out of range (1 to 9999)\n"},
-        {"- <@parts.txt", 1, "Ref ", "<stdin>:3: member 'qty': '0' is out of range (1 to 9999)\n"},
-        {"@parts.txt", 1, "Ref ", "@parts.txt:3: member 'qty': '0' is out of range (1 to 9999)\n"},
-        {"change @parts.txt --where category=FUSES --set subtype=1", 2, "",
-         "gjbz108a change: @parts.txt is a JSON parts list; change rewrites CSV lists only\n"},
-        {"change @missing.csv --category 7 --set quality=B2", 2, "", "gjbz108a: cannot open @missing.csv: No such file or directory\n"},
-        {"report @refused.csv", 1, "FUSES (ItemCode 25)\n", "@refused.csv:2: part 'F1' "},
-        {"report --format json @refused.csv", 1, "{\"categories\":[\n{\"item_code\":25,", "@refused.csv:2: "},
-        {"report --format csv @missing.csv", 2, "", "gjbz108a: cannot open @missing.csv: No such file or directory\n"},
+        {"- <stdin.csv", 1, "Ref ", "<stdin>:2: column 'qty': '0' is out of range (1 to 9999)\n"},
+        {"- <parts.txt", 1, "Ref ", "<stdin>:3: member 'qty': '0' is out of range (1 to 9999)\n"},
+        {"parts.txt", 1, "Ref ", "parts.txt:3: member 'qty': '0' is out of range (1 to 9999)\n"},
+        {"change parts.txt --where category=FUSES --set subtype=1", 2, "",
+         "gjbz108a change: parts.txt is a JSON parts list; change rewrites CSV lists only\n"},
+        {"change missing.csv --category 7 --set quality=B2", 2, "", "gjbz108a: cannot open missing.csv: No such file or directory\n"},
+        {"report refused.csv", 1, "FUSES (ItemCode 25)\n", "refused.csv:2: part 'F1' "},
+        {"report --format json refused.csv", 1, "{\"categories\":[\n{\"item_code\":25,", "refused.csv:2: "},
+        {"report --format csv missing.csv", 2, "", "gjbz108a: cannot open missing.csv: No such file or directory\n"},
         {"report", 2, "", "gjbz108a: no parts file given\n"},
         {"lib show OWN-2", 1, "", "gjbz108a lib: the library has no part with the generic name, "},
         {"lib frobnicate", 2, "", "gjbz108a lib: unknown command 'frobnicate'\n"},
         {"--help", 0, "Usage: gjbz108a [--format text|csv|json] [--no-defaults] [--environments FILE] PARTS_FILE\n", ""},
         {"--list-fields", 0, "#### ", ""},
     };
-    for (Case c : cases) {
-        for (std::string* text : {&c.arguments, &c.out, &c.err})
-            for (auto at = text->find('@'); at != std::string::npos; at = text->find('@', at + work_dir().size()))
-                text->replace(at, 1, work_dir());
+    for (const Case& c : cases) {
         const ToolRun run = run_tool(c.arguments);
         EXPECT_EQ(run.status, c.status) << c.arguments;
         EXPECT_EQ(run.out.substr(0, c.out.size()), c.out) << c.arguments;
@@ -289,7 +246,7 @@ TEST(ToolRun, ArgumentsStreamsAndExitStatus) {
         EXPECT_EQ(run.err.substr(0, c.err.size()), c.err) << c.arguments;
         EXPECT_EQ(run.err.empty(), c.err.empty()) << c.arguments;
     }
-    EXPECT_NE(run_tool(quoted(refused)).out.find("Parts read: 2 (4 pieces), computed: 0, computed with warnings: 0, refused: 2\n"),
+    EXPECT_NE(run_tool(refused).out.find("Parts read: 2 (4 pieces), computed: 0, computed with warnings: 0, refused: 2\n"),
               std::string::npos);
 }
 
