@@ -1,10 +1,11 @@
 // The report-field exports on arbitrary codes, columns, modes, lines and
 // records, and the integer formatters on arbitrary values, lengths and types.
-// Properties: results are 0 or 12, and 12 writes nothing; the counts, widths,
-// titles, display orders and quality columns agree with one another; a cell is
-// NUL-terminated within its column's width and nothing is written after it;
-// GetField leaves the record alone except that mode 1 copies the effective
-// block over the entered one.
+// Properties: results are 0 or 12, and 12 writes nothing; a title or cell is
+// NUL-terminated, printable and within its column's width, with nothing
+// written after it; GetField leaves the record alone except that mode 1
+// copies the effective block over the entered one; a display order is a set
+// of the columns. (That the counts, widths and titles agree with one another
+// for every ItemCode, column and mode is the unit tests' to check.)
 #include "support/fuzz_support.h"
 
 #include <gjbz108a/gjbz108a.h>
@@ -44,13 +45,6 @@ bool answered(int32_t result, std::initializer_list<const Guarded*> outputs, std
     return answered(result);
 }
 
-// Supported categories answer GetQualityFields; the others (and codes past
-// the tables) answer 12.
-bool has_columns(int32_t item_code) {
-    uint32_t pair[2];
-    return answered(GetQualityFields(1, item_code, pair));
-}
-
 uint32_t column_count(const Request& r, bool* known) {
     Guarded out(sizeof(uint32_t), kUnwritten);
     const int32_t result = GetFieldsCount(r.selector, r.item_code, r.mode, reinterpret_cast<uint32_t*>(out.data()));
@@ -69,18 +63,11 @@ uint32_t title_lines(const Request& r) {
     return lines;
 }
 
-bool column_in_range(const Request& r, uint32_t count) {
-    return r.column >= 1 && static_cast<uint32_t>(r.column) <= count;
-}
-
-uint32_t check_width(const Request& r, uint32_t count, bool counted) {
+uint32_t check_width(const Request& r) {
     Guarded out(sizeof(uint32_t), kUnwritten);
     const int32_t result = GetFieldLength(r.selector, r.item_code, r.column, r.mode,
                                           reinterpret_cast<uint32_t*>(out.data()));
-    const bool expected = counted && has_columns(r.item_code) && column_in_range(r, count);
-    require(answered(result, {&out}, "GetFieldLength") == expected,
-            "GetFieldLength answers a column that GetFieldsCount does not count");
-    if (!expected) return 0;
+    if (!answered(result, {&out}, "GetFieldLength")) return 0;
     uint32_t width;
     std::memcpy(&width, out.data(), sizeof width);
     require(width >= 3 && width < kTextSize / 3, "a column width out of all proportion");
@@ -90,23 +77,21 @@ uint32_t check_width(const Request& r, uint32_t count, bool counted) {
 void check_title(const Request& r, uint32_t width, uint32_t lines) {
     Guarded text(kTextSize, kUnwritten);
     const int32_t result = GetFieldTitle(r.selector, r.item_code, r.column, r.mode, text.chars(), r.line);
-    const bool expected = width != 0 && r.line >= 1 && static_cast<uint32_t>(r.line) <= lines;
-    require(answered(result, {&text}, "GetFieldTitle") == expected,
+    if (!answered(result, {&text}, "GetFieldTitle")) return;
+    require(width != 0 && r.line >= 1 && static_cast<uint32_t>(r.line) <= lines,
             "GetFieldTitle answers a column or line that the counts do not have");
-    if (!expected) return;
     const std::string_view title = text_in(text, "a title without its NUL");
     require(!title.empty() && title.size() <= width * lines && printable(title),
             "a title is empty, longer than its lines or not printable");
     require(untouched_from(text, title.size() + 1, kUnwritten), "bytes after a title's NUL were written");
 }
 
-void check_cell(const Request& r, uint32_t count, bool counted, uint32_t width, const Guarded& original) {
+void check_cell(const Request& r, uint32_t width, const Guarded& original) {
     Guarded record(original.data(), original.size());
     Guarded text(kTextSize, kUnwritten);
     const int32_t result = GetField(r.selector, r.item_code, r.column, r.mode, text.chars(), record.data());
     record.check_guards("GetField wrote outside the record");
-    require(answered(result, {&text}, "GetField") == (counted && column_in_range(r, count)),
-            "GetField answers a column that GetFieldsCount does not count");
+    answered(result, {&text}, "GetField");
 
     // Mode 1 refreshes the entered block from the effective one; nothing else
     // of the record changes, and a refused request changes nothing.
@@ -126,29 +111,14 @@ void check_cell(const Request& r, uint32_t count, bool counted, uint32_t width, 
     require(untouched_from(text, width + 1, kUnwritten), "GetField wrote past the column's width and NUL");
 }
 
-void check_quality_and_order(const Request& r) {
-    bool counted_parameters = false, counted_factors = false;
-    const uint32_t parameters = column_count({r.selector, r.item_code, 1, 0, 1}, &counted_parameters);
-    const uint32_t factors = column_count({r.selector, r.item_code, 1, GJBZ108A_REPORT_FACTORS, 1}, &counted_factors);
-
-    Guarded pair(2 * sizeof(uint32_t), kUnwritten);
-    const int32_t quality = GetQualityFields(r.selector, r.item_code, reinterpret_cast<uint32_t*>(pair.data()));
-    if (answered(quality, {&pair}, "GetQualityFields")) {
-        uint32_t columns[2];
-        std::memcpy(columns, pair.data(), sizeof columns);
-        require(r.selector == 1, "GetQualityFields answered a selector other than 1");
-        require(columns[0] <= parameters && columns[1] <= factors, "a quality column beyond the column count");
-    }
-
+void check_order(const Request& r) {
     bool counted = false;
     const uint32_t count = column_count(r, &counted);
     Guarded shown(sizeof(uint32_t), kUnwritten);
     Guarded order(count * sizeof(uint32_t), kUnwritten);
     const int32_t view = GetViewFields(r.selector, r.item_code, r.mode, reinterpret_cast<uint32_t*>(shown.data()),
                                        reinterpret_cast<uint32_t*>(order.data()));
-    require(answered(view, {&shown, &order}, "GetViewFields") == answered(quality),
-            "GetViewFields and GetQualityFields disagree on the category");
-    if (!answered(view)) return;
+    if (!answered(view, {&shown, &order}, "GetViewFields")) return;
     uint32_t n;
     std::memcpy(&n, shown.data(), sizeof n);
     require(n <= count, "more columns shown than there are");
@@ -198,13 +168,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Guarded record(GJBZ108A_EDIT_RECORD_SIZE);
     in.take_into(record.data(), record.size());
 
-    bool counted = false;
-    const uint32_t count = column_count(r, &counted);
-    const uint32_t lines = title_lines(r);
-    const uint32_t width = check_width(r, count, counted);
-    check_title(r, width, lines);
-    check_cell(r, count, counted, width, record);
-    check_quality_and_order(r);
+    const uint32_t width = check_width(r);
+    check_title(r, width, title_lines(r));
+    check_cell(r, width, record);
+    check_order(r);
     check_integer_text(value, length, type);
     return 0;
 }

@@ -35,28 +35,21 @@ TEST(HostileInput, NumbersOutOfRangeOrNotFiniteAreRefusedInEveryKindOfColumn) {
         const char* text;
         std::string why;  // what follows the quoted text
     };
+    // One text per column, so that each column's own range and reader show;
+    // the converter's rules are tested with it.
     const std::vector<Case> cases = {
         {"qty", "FUSES", "99999999999999999999", "is out of range (1 to 9999)"},
-        {"qty", "FUSES", "-3", "is out of range (1 to 9999)"},
         {"qty", "FUSES", "1e400", "is not a whole number"},
-        {"qty", "FUSES", "NaN", "is not a whole number"},
         {"environment", "FUSES", "-inf", "is not a whole number"},
-        {"environment", "FUSES", "1e-400", "is not a whole number"},
-        {"temperature", "FUSES", "1e400", range},
         {"temperature", "FUSES", "-1e-400", range},
-        {"temperature", "FUSES", "NaN", "is not a finite number"},
-        {"temperature", "FUSES", "-inf", "is not a finite number"},
-        {"cycling_rate", "FUSES", "1e-400", range},
         {"cycling_rate", "FUSES", "inf", "is not a finite number"},
         {"subtype", "IC Memory", "-1", "is out of range (0 to 255)"},
         {"pins", "IC Memory", "99999999999999999999", "is out of range (0 to 65535)"},
         {"transistors", "IC Analog", "-2147483649", "is out of range (0 to 2147483647)"},
         {"elements", "IC Digital", "1e400", "is not a whole number"},
         {"bits", "IC Memory", "3.5e38", range},
-        {"bits", "IC Memory", "nan", "is not a finite number"},
         {"bits", "IC Memory", "-1e-30", "is below the lowest value, 0"},
         {"quality", "IC Memory", "99999999999999999999", "is not a code of the list (1 to 8)"},
-        {"quality", "IC Memory", "-1", "is not a code of the list (1 to 8)"},
         {"quality", "IC Memory", "inf", "is not an entry of the list (A2, A3, A4, B1, B2, C1, C2, User)"},
     };
     const std::vector<std::string> columns = {"ref", "qty", "category", "environment", "temperature", "cycling_rate",

@@ -118,25 +118,22 @@ TEST(LibraryCommand, CrossReferencesPointNamesAtGenericNames) {
 
 TEST(LibraryCommand, DefaultsOfAPartType) {
     FreshDatabase database;
-    // The shipped defaults of IC Digital, and those of its Logic and PAL types.
+    // The shipped defaults of the PAL type of IC Digital (the library's tests
+    // check which set answers); a type by its name or code, a SubType.
     const auto shown = [](const std::vector<std::string_view>& arguments) {
         const LibraryRun run = lib(arguments);
         EXPECT_EQ(run.status, 0);
         return run.out;
     };
-    const std::string common = "tech                 MOS\n"
-                               "package              Package SMT(Chip carrier)\n"
-                               "quality              B2\n"
-                               "learning             Stabilized\n";
-    EXPECT_EQ(shown({"defaults", "IC Digital"}),
-              "category             IC Digital\ntype                 any\nsubtype              any\n" + common +
-                  "pins                 14\nelements             50\nuser_pi_q            1\n");
     EXPECT_EQ(shown({"defaults", "3", "pal"}),
-              "category             IC Digital\ntype                 PAL\nsubtype              any\n" + common +
-                  "pins                 20\nelements             300\nuser_pi_q            1\n");
-    EXPECT_EQ(shown({"defaults", "3", "Logic", "2"}),
-              "category             IC Digital\ntype                 Logic\nsubtype              2\n" + common +
-                  "pins                 14\nelements             50\nuser_pi_q            1\n");
+              "category             IC Digital\ntype                 PAL\nsubtype              any\n"
+              "tech                 MOS\npackage              Package SMT(Chip carrier)\nquality              B2\n"
+              "learning             Stabilized\npins                 20\nelements             300\n"
+              "user_pi_q            1\n");
+    EXPECT_TRUE(shown({"defaults", "IC Digital"}).starts_with("category             IC Digital\ntype                 "
+                                                              "any\nsubtype              any\n"));
+    EXPECT_TRUE(shown({"defaults", "3", "1", "2"}).starts_with("category             IC Digital\ntype                 "
+                                                               "Logic\nsubtype              2\n"));
     EXPECT_EQ(lib({"defaults", "3", "Halogen"}).status, 2);
     EXPECT_EQ(lib({"defaults", "HYBRID", "A"}).status, 2);  // no types
 }
@@ -179,28 +176,21 @@ TEST(LibraryCommand, AnImportIsQuietWhenNotOnATerminal) {
     EXPECT_EQ(err.str(), "");
 }
 
-TEST(LibraryCommand, ExportedTablesImportIntoAnotherLibraryAsTheyWere) {
-    std::string tables[3];
-    {
-        FreshDatabase database;
-        ASSERT_EQ(lib({"add", "CAPACITOR", "CAP EXPORT", "style=Mica", "user_pi_q=0.3"}).status, 0);
-        for (int i = 0; i < 3; ++i) tables[i] = lib({"export", i == 0 ? "parts" : i == 1 ? "xrefs" : "defaults"}).out;
-        EXPECT_NE(tables[0].find("CAP EXPORT,CAPACITOR,1,"), std::string::npos);
-        // To a file, the same text.
-        const std::string file = database.path() + ".parts.csv";
-        EXPECT_EQ(lib({"export", "parts", "-o", file}).status, 0);
-        std::ifstream in(file);
-        std::ostringstream written;
-        written << in.rdbuf();
-        EXPECT_EQ(written.str(), tables[0]);
-    }
-    FreshDatabase other;
-    EXPECT_EQ(lib({"import", "parts", "-"}, tables[0]).status, 0);
-    EXPECT_EQ(lib({"import", "xrefs", "-"}, tables[1]).status, 0);
-    EXPECT_EQ(lib({"import", "defaults", "-"}, tables[2]).status, 0);
-    EXPECT_EQ(lib({"export", "parts"}).out, tables[0]);
-    EXPECT_EQ(lib({"export", "xrefs"}).out, tables[1]);
-    EXPECT_EQ(lib({"export", "defaults"}).out, tables[2]);
+// That an exported table imports as it was is the library's own test; here,
+// each table by its name, to standard output or to a file.
+TEST(LibraryCommand, ExportWritesEachTableToStandardOutputOrAFile) {
+    FreshDatabase database;
+    ASSERT_EQ(lib({"add", "CAPACITOR", "CAP EXPORT", "style=Mica"}).status, 0);
+    const std::string parts = lib({"export", "parts"}).out;
+    EXPECT_NE(parts.find("\nCAP EXPORT,CAPACITOR,1,"), std::string::npos);
+    EXPECT_TRUE(lib({"export", "xrefs"}).out.starts_with("name_kind,name,generic_name\n"));
+    EXPECT_TRUE(lib({"export", "defaults"}).out.starts_with("item_class,category,type,subtype,field,value,why\n"));
+    const std::string file = database.path() + ".parts.csv";
+    EXPECT_EQ(lib({"export", "parts", "-o", file}).status, 0);
+    std::ifstream in(file);
+    std::ostringstream written;
+    written << in.rdbuf();
+    EXPECT_EQ(written.str(), parts);
     EXPECT_EQ(lib({"export", "parts", "-o"}).status, 2);
 }
 
