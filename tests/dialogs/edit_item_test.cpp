@@ -4,8 +4,6 @@
 
 #include "support/edit_record.h"
 
-#include "dialogs/application.h"
-
 #include <gjbz108a/edit.h>
 
 #include <cfloat>
@@ -139,11 +137,6 @@ TEST_F(EditItem, GlobalChangeStoresTheShiftedListsAndTheConditionsNames) {
     EXPECT_EQ(new_values.u8_at(kQuality), 0);
     EXPECT_EQ(text_at(new_values, GJBZ108A_EDIT_PART_NAME), "OLD PN");
     EXPECT_EQ(new_values.u8_at(GJBZ108A_EDIT_STATE), 0);
-}
-
-TEST(Application, NamesItsRegistryKeyAndProfile) {
-    EXPECT_EQ(application().registry_key(), "Tessaline");
-    EXPECT_EQ(application().profile_name(), "Quillmark");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // that nothing is written when an argument or the list is wrong.
 #include "tools/change/change_command.h"
 
+#include "command_run.h"
 #include "fake_library.h"
 
 #include <gtest/gtest.h>
@@ -26,19 +27,13 @@ const std::string kList =
     "U1,1,IC Digital,1,30,5,Logic,,B1,14,,\r\n"
     "U2,1,IC Memory,1,30,5,SRAM,,B1,28,262144,\r\n";
 
-struct ChangeRun {
-    int status;
-    std::string out, err;
-};
+using test::CommandRun;
 
-ChangeRun change(const std::vector<std::string_view>& arguments, const std::string& list = kList,
-           test::FakeLibrary library = {}) {
+CommandRun change(const std::vector<std::string_view>& arguments, const std::string& list = kList,
+                 test::FakeLibrary library = {}) {
     std::vector<std::string_view> all{"-"};
     all.insert(all.end(), arguments.begin(), arguments.end());
-    std::istringstream in(list);
-    std::ostringstream out, err;
-    const int status = change_command(all, in, out, err, &library);
-    return {status, out.str(), err.str()};
+    return test::run_command(change_command, all, list, &library);
 }
 
 // The list with some of its part lines replaced: each pair names the line by
@@ -65,7 +60,7 @@ std::string counts(std::string_view category, int matched, int changed) {
 }
 
 TEST(Change, ASelectionConditionByEntryOrCode) {
-    const ChangeRun run = change({"--where", "category=CAPACITOR", "quality=B1", "--set", "quality=B2"});
+    const CommandRun run = change({"--where", "category=CAPACITOR", "quality=B1", "--set", "quality=B2"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, counts("CAPACITOR", 2, 2));
     EXPECT_EQ(run.out, list_with({"C1,1,CAPACITOR,1,30,5,,Mica,B2,,,\"decoupling, 100 nF\"",
@@ -75,7 +70,7 @@ TEST(Change, ASelectionConditionByEntryOrCode) {
 }
 
 TEST(Change, NumberConditionsOfEveryStorage) {
-    ChangeRun run = change({"--category=IC Digital", "--where", "pins=14", "--set", "pins=16"});
+    CommandRun run = change({"--category=IC Digital", "--where", "pins=14", "--set", "pins=16"});
     EXPECT_EQ(run.err, counts("IC Digital", 1, 1));
     EXPECT_EQ(run.out, list_with({"U1,1,IC Digital,1,30,5,Logic,,B1,16,,"}));
     EXPECT_EQ(change({"--category=IC Digital", "--where", "pins=15", "--set", "pins=16"}).err,
@@ -91,7 +86,7 @@ TEST(Change, NumberConditionsOfEveryStorage) {
 TEST(Change, TextPatternsOnTheReferenceDesignator) {
     const auto matched = [](std::string_view pattern) {
         const std::string condition = "ref=" + std::string(pattern);
-        const ChangeRun run = change({"--category", "CAPACITOR", "--where", condition, "--set", "quality=***"});
+        const CommandRun run = change({"--category", "CAPACITOR", "--where", condition, "--set", "quality=***"});
         EXPECT_EQ(run.status, 0) << pattern;
         return run.err;
     };
@@ -106,19 +101,19 @@ TEST(Change, TextPatternsOnTheReferenceDesignator) {
     EXPECT_EQ(matched("C*1*"), counts("CAPACITOR", 0, 0));  // two stars, the first not leading
 
     // Texts are written too: "-rb1" drops the first character.
-    const ChangeRun run = change({"--category", "CAPACITOR", "--where", "ref=C1?", "--set", "ref=-rb1"});
+    const CommandRun run = change({"--category", "CAPACITOR", "--where", "ref=C1?", "--set", "ref=-rb1"});
     EXPECT_EQ(run.out, list_with_lines({{"C10", "10,1,7,1,30,5,,Plastic,B2,,,"},
                                         {"C11", "11,1,CAPACITOR,1,30,5,,Plastic"}}));
 }
 
 TEST(Change, AnyValueAndNotDefined) {
     // "***" and an absent key select every part of the category.
-    const ChangeRun all = change({"--category", "CAPACITOR", "--where", "quality=***", "--set", "style=Glass Glaze"});
+    const CommandRun all = change({"--category", "CAPACITOR", "--where", "quality=***", "--set", "style=Glass Glaze"});
     EXPECT_EQ(all.err, counts("CAPACITOR", 4, 4));
     EXPECT_EQ(change({"--category", "CAPACITOR", "--set", "style=Glass Glaze"}).out, all.out);
 
     // "---" (or nothing) is a field left empty; as a new value it empties the cell.
-    ChangeRun run = change({"--category", "CAPACITOR", "--where", "quality=---", "--set", "quality=C1"});
+    CommandRun run = change({"--category", "CAPACITOR", "--where", "quality=---", "--set", "quality=C1"});
     EXPECT_EQ(run.err, counts("CAPACITOR", 1, 1));
     EXPECT_EQ(run.out, list_with({"C11,1,CAPACITOR,1,30,5,,Plastic,C1"}));  // cells added to a short row
     EXPECT_EQ(change({"--category", "CAPACITOR", "--where", "quality=", "--set", "quality=C1"}).out, run.out);
@@ -134,7 +129,7 @@ TEST(Change, AnyValueAndNotDefined) {
 
 TEST(Change, NothingIsWrittenForABadArgument) {
     const auto refused = [](const std::vector<std::string_view>& arguments) {
-        const ChangeRun run = change(arguments);
+        const CommandRun run = change(arguments);
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.out, "");
         const auto end = run.err.find('\n');
@@ -182,7 +177,7 @@ TEST(Change, NothingIsWrittenForABadArgument) {
               prefix + "--set subtype=255: '255' is out of range (0 to 254)");
 
     // A new value needs a column to go into.
-    const ChangeRun run = change({"--category", "7", "--set", "generic_name=X", "surface=Chip"});
+    const CommandRun run = change({"--category", "7", "--set", "generic_name=X", "surface=Chip"});
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err,
@@ -193,7 +188,7 @@ TEST(Change, NothingIsWrittenForABadArgument) {
 }
 
 TEST(Change, NothingIsWrittenForAListWithProblems) {
-    const ChangeRun run = change({"--category", "CAPACITOR", "--set", "quality=B2"},
+    const CommandRun run = change({"--category", "CAPACITOR", "--set", "quality=B2"},
                            kList + "R1,1,Resistor,1,30,5,,Chip Film,Z9,,,\r\n");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
@@ -262,7 +257,7 @@ TEST(Change, ConditionsSeeTheLibraryPartThatARowNames) {
     const std::string list = "ref,qty,category,environment,temperature,cycling_rate,generic_name,quality,pins\n"
                              "U1,1,IC Memory,1,30,5,SRAM 32K,,\n"
                              "U2,1,IC Memory,1,30,5,SRAM 32K,B1,\n";
-    ChangeRun run = change({"--category", "1", "--where", "quality=B2", "generic_name=SRAM*", "--set", "quality=C1"}, list,
+    CommandRun run = change({"--category", "1", "--where", "quality=B2", "generic_name=SRAM*", "--set", "quality=C1"}, list,
                      library_with_memory());
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, counts("IC Memory", 1, 1));

@@ -2,6 +2,7 @@
 // a file, and a part's row rewritten where its dialog changed it.
 #include "tools/dialogs/dialog_command.h"
 
+#include "command_run.h"
 #include "files.h"
 #include "process_library.h"
 
@@ -19,10 +20,7 @@ namespace {
 using test::process_library;
 using test::read_file;
 
-struct Result {
-    int status;
-    std::string out, err;
-};
+using test::CommandRun;
 
 std::string write_file(const std::string& name, const std::string& text) {
     const std::string path = (process_library().folder() / name).string();
@@ -30,12 +28,9 @@ std::string write_file(const std::string& name, const std::string& text) {
     return path;
 }
 
-Result run(bool dialog, std::vector<std::string> arguments) {
-    std::vector<std::string_view> views(arguments.begin(), arguments.end());
-    std::istringstream in;
-    std::ostringstream out, err;
-    const int status = dialog ? dialog_command(views, in, out, err) : edit_command(views, in, out, err);
-    return {status, out.str(), err.str()};
+CommandRun run(bool dialog, std::vector<std::string> arguments) {
+    const std::vector<std::string_view> views(arguments.begin(), arguments.end());
+    return test::run_command(dialog ? dialog_command : edit_command, views, "", nullptr);
 }
 
 constexpr const char* kList =
@@ -74,7 +69,7 @@ TEST(DialogCommand, PrintsTheDialogAsTheUserSawIt) {
     for (const Case& c : cases) {
         std::vector<std::string> arguments = c.arguments;
         arguments.insert(arguments.end(), {"--actions", write_file("actions.txt", c.actions), "--format", "json"});
-        const Result result = run(true, arguments);
+        const CommandRun result = run(true, arguments);
         ASSERT_EQ(result.status, 0) << result.err;
         for (const std::string& line : c.expected) EXPECT_NE(result.out.find(line), std::string::npos) << line << "\n" << result.out;
     }
@@ -111,7 +106,7 @@ TEST(DialogCommand, RefusesBadArgumentsAndActions) {
     for (const auto& c : cases) {
         std::vector<std::string> arguments = c.arguments;
         if (!c.actions.empty()) arguments.insert(arguments.end(), {"--actions", write_file("actions.txt", c.actions)});
-        const Result result = run(c.dialog, arguments);
+        const CommandRun result = run(c.dialog, arguments);
         EXPECT_EQ(result.status, 2) << c.message;
         EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
     }
@@ -124,7 +119,7 @@ TEST(EditCommand, RewritesOnlyTheCellsTheDialogChanged) {
     // Quality "C" (entry 5), resistors left as they were; Cancel writes nothing.
     EXPECT_EQ(run(false, {list, "--ref", "R1", "--actions", write_file("a.txt", "select 1009 5\nclick 2\n")}).status, 0);
     EXPECT_EQ(read_file(list), kList);
-    const Result result =
+    const CommandRun result =
         run(false, {list, "--ref", "R1", "-o", out, "--actions", write_file("a.txt", "select 1009 5\nclick 1\n")});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(read_file(out), "ref,qty,category,environment,temperature,cycling_rate,style,quality,# note\n"
@@ -153,7 +148,7 @@ TEST(EditCommand, RewritesOnlyTheCellsTheDialogChanged) {
               std::string::npos)
         << shown.out;
     // A name the list has no column for is refused, the list untouched.
-    const Result refused = run(false, {list, "--ref", "R1", "--actions", write_file("a.txt", "type 1026 PN-7\nclick 1\n")});
+    const CommandRun refused = run(false, {list, "--ref", "R1", "--actions", write_file("a.txt", "type 1026 PN-7\nclick 1\n")});
     EXPECT_EQ(refused.status, 2);
     EXPECT_NE(refused.err.find("the list has no column 'part_name'"), std::string::npos) << refused.err;
     EXPECT_EQ(read_file(list), kList);

@@ -87,7 +87,7 @@ TEST(InputLimits, DiagnosticsQuoteTheStartOfALongCell) {
 TEST(InputLimits, AFileWithoutALineBreakRunsInBoundedMemory) {
     // 512 MB of address space and 20 s: a reader that kept the line would
     // run out of either.
-    const test::ToolRun run = test::shell("ulimit -v 524288; timeout 20 TOOL /dev/zero");
+    const test::CommandRun run = test::shell("ulimit -v 524288; timeout 20 TOOL /dev/zero");
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, "/dev/zero:1: " + kCellLimit);
 }

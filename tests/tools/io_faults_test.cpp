@@ -33,7 +33,7 @@ TEST(IoFaults, AnOutputThatCannotBeWrittenIsNoSuccess) {
          {"TOOL list.csv", "TOOL report list.csv", "TOOL --format csv list.csv", "TOOL --format json list.csv",
           "TOOL report --format json list.csv", "TOOL --list-fields", "TOOL --help", "TOOL lib export parts",
           "TOOL lib search R", "TOOL change list.csv --category 7 --set quality=B2"}) {
-        const ToolRun run = shell(std::string(command) + " >/dev/full");
+        const CommandRun run = shell(std::string(command) + " >/dev/full");
         EXPECT_EQ(run.status, 2) << command;
         // Nothing else: change does not go on to say how many parts it changed.
         EXPECT_EQ(run.err, full) << command;
@@ -43,7 +43,7 @@ TEST(IoFaults, AnOutputThatCannotBeWrittenIsNoSuccess) {
     std::string long_list = "ref,qty,category,environment,temperature,cycling_rate\n";
     for (int i = 0; i < 4000; ++i) long_list.append("F").append(std::to_string(i)).append(",1,FUSES,1,30,5\n");
     write(folder() / "long.csv", long_list);
-    const ToolRun piped = shell("trap '' PIPE; TOOL long.csv | head -c 10 >/dev/null");
+    const CommandRun piped = shell("trap '' PIPE; TOOL long.csv | head -c 10 >/dev/null");
     EXPECT_EQ(piped.err, "");
 }
 
@@ -66,7 +66,7 @@ TEST(IoFaults, AnInputThatCannotBeReadStopsWithItsReason) {
          "gjbz108a: cannot read standard input: Bad file descriptor\ngjbz108a lib: nothing imported\n"},
     };
     for (const auto& [command, err] : cases) {
-        const ToolRun run = shell(command);
+        const CommandRun run = shell(command);
         EXPECT_EQ(run.status, 2) << command;
         EXPECT_EQ(run.err, err) << command;
         EXPECT_EQ(run.out, "") << command;
@@ -111,7 +111,7 @@ TEST(IoFaults, AnInPlaceRewriteKeepsTheFileItReplaces) {
     write(list, kList);
     fs::remove(folder() / "second.csv");
     fs::create_hard_link(list, folder() / "second.csv");
-    ToolRun run = shell(change + "kept.csv");
+    CommandRun run = shell(change + "kept.csv");
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, "gjbz108a: cannot write kept.csv: the file has 2 hard links, which replacing it would part; "
                        "write to another file\n");
@@ -130,7 +130,7 @@ TEST(IoFaults, TheComponentLibraryIsNoOutputFile) {
     write(folder() / "list.csv", kList);
     for (const std::string& command : {"TOOL lib export parts -o '" + database + "'",
                                       "TOOL change list.csv --category 7 --set quality=B2 -o '" + database + "'"}) {
-        const ToolRun run = shell(command);
+        const CommandRun run = shell(command);
         EXPECT_EQ(run.status, 2) << command;
         EXPECT_EQ(run.err.substr(0, run.err.find('\n') + 1),
                   "gjbz108a: " + database + " is the component library's database; choose another output file\n")
@@ -160,7 +160,7 @@ TEST(IoFaults, AReadOnlyLibraryReads) {
     const std::string as_user = ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
     const std::string with_library = "TALWEN_DB='" + database.string() + "' " + as_user;
 
-    ToolRun run = shell(with_library + "TOOL lib show CAT-10100");
+    CommandRun run = shell(with_library + "TOOL lib show CAT-10100");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("SRAM 256K X 8 CMOS SO32"), std::string::npos);
     run = shell(with_library + "TOOL '" + (root / "list.csv").string() + "'");

@@ -3,6 +3,7 @@
 #include "tools/library/library_command.h"
 #include "tools/library/library_commands.h"
 
+#include "command_run.h"
 #include "process_library.h"
 
 #include <gtest/gtest.h>
@@ -17,16 +18,10 @@ namespace {
 
 using test::FreshDatabase;
 
-struct LibraryRun {
-    int status;
-    std::string out, err;
-};
+using test::CommandRun;
 
-LibraryRun lib(const std::vector<std::string_view>& arguments, const std::string& input = "") {
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    const int status = library_command(arguments, in, out, err);
-    return {status, out.str(), err.str()};
+CommandRun lib(const std::vector<std::string_view>& arguments, const std::string& input = "") {
+    return test::run_command(library_command, arguments, input);
 }
 
 TEST(LibraryCommand, ShowFindsAPartByAnyOfItsNames) {
@@ -42,11 +37,11 @@ TEST(LibraryCommand, ShowFindsAPartByAnyOfItsNames) {
                               "quality              B2\n"
                               "user_pi_q            ---\n";
     for (std::string_view name : {"RES CHIP FILM 0603 1%", "res chip film 0603 1%", "CAT-10390", "QJ1266-13"}) {
-        const LibraryRun run = lib({"show", name});
+        const CommandRun run = lib({"show", name});
         EXPECT_EQ(run.status, 0) << name;
         EXPECT_EQ(run.out, shown) << name;
     }
-    const LibraryRun run = lib({"show", "CAT-99999"});
+    const CommandRun run = lib({"show", "CAT-99999"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "gjbz108a lib: the library has no part with the generic name, catalog number, military "
@@ -59,7 +54,7 @@ TEST(LibraryCommand, SearchByBeginningOrContentKindAndCategory) {
     EXPECT_EQ(lib({"search", "--contains", "--category", "CAPACITOR", "chip"}).out,
               "CAP CERAMIC CHIP C0G 100PF\nCAP CERAMIC CHIP X7R 100NF\n");
     EXPECT_EQ(lib({"search", "--kind", "military_number", "QJ1266"}).out, "QJ1266-13\n");
-    const LibraryRun none = lib({"search", "--category", "Resistor", "CAP"});
+    const CommandRun none = lib({"search", "--category", "Resistor", "CAP"});
     EXPECT_EQ(none.status, 1);
     EXPECT_EQ(none.err, "gjbz108a lib: no generic_name begins with 'CAP'\n");
     EXPECT_EQ(lib({"search", "--kind", "serial_number", "X"}).status, 2);
@@ -68,7 +63,7 @@ TEST(LibraryCommand, SearchByBeginningOrContentKindAndCategory) {
 
 TEST(LibraryCommand, AddStoresOrReplacesAPart) {
     FreshDatabase database;
-    LibraryRun run = lib({"add", "Resistor", "RES TEST 1K", "style=Metal Film", "QUALITY=B1"});
+    CommandRun run = lib({"add", "Resistor", "RES TEST 1K", "style=Metal Film", "QUALITY=B1"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "added Resistor part 'RES TEST 1K' in " + database.path() + "\n");
     EXPECT_NE(lib({"show", "RES TEST 1K"}).out.find("quality              B1\n"), std::string::npos);
@@ -80,7 +75,7 @@ TEST(LibraryCommand, AddStoresOrReplacesAPart) {
     // Refused, and nothing stored: a part without its type, an unknown key, a
     // value its field cannot take, a name too long for the dialogs.
     const auto refused = [&](const std::vector<std::string_view>& arguments) {
-        const LibraryRun bad = lib(arguments);
+        const CommandRun bad = lib(arguments);
         EXPECT_EQ(lib({"show", "RES BAD"}).status, 1);
         return std::to_string(bad.status) + " " + bad.err.substr(0, bad.err.find('\n'));
     };
@@ -99,7 +94,7 @@ TEST(LibraryCommand, AddStoresOrReplacesAPart) {
 
 TEST(LibraryCommand, CrossReferencesPointNamesAtGenericNames) {
     FreshDatabase database;
-    LibraryRun run = lib({"xref", "part_name", "RC0603-1K", "RES CHIP FILM 0603 1%"});
+    CommandRun run = lib({"xref", "part_name", "RC0603-1K", "RES CHIP FILM 0603 1%"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "part_name 'RC0603-1K' refers to 'RES CHIP FILM 0603 1%' in " + database.path() + "\n");
     EXPECT_EQ(run.err, "");
@@ -121,7 +116,7 @@ TEST(LibraryCommand, DefaultsOfAPartType) {
     // The shipped defaults of the PAL type of IC Digital (the library's tests
     // check which set answers); a type by its name or code, a SubType.
     const auto shown = [](const std::vector<std::string_view>& arguments) {
-        const LibraryRun run = lib(arguments);
+        const CommandRun run = lib(arguments);
         EXPECT_EQ(run.status, 0);
         return run.out;
     };
@@ -140,7 +135,7 @@ TEST(LibraryCommand, DefaultsOfAPartType) {
 
 TEST(LibraryCommand, ImportIsAllOrNothing) {
     FreshDatabase database;
-    LibraryRun run = lib({"import", "parts", "-"}, "generic_name,category,style,quality\n"
+    CommandRun run = lib({"import", "parts", "-"}, "generic_name,category,style,quality\n"
                                                    "RES ONE,Resistor,Chip Film,B1\n"
                                                    "RES TWO,Resistor,Chip Film,Z1\n");
     EXPECT_EQ(run.status, 1);
@@ -195,11 +190,11 @@ TEST(LibraryCommand, ExportWritesEachTableToStandardOutputOrAFile) {
 }
 
 TEST(LibraryCommand, HelpAndBadCommands) {
-    const LibraryRun help = lib({"--help"});
+    const CommandRun help = lib({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("The database now: " + test::process_library().database().string()), std::string::npos);
     EXPECT_EQ(lib({}).status, 2);
-    const LibraryRun unknown = lib({"remove", "X"});
+    const CommandRun unknown = lib({"remove", "X"});
     EXPECT_EQ(unknown.status, 2);
     EXPECT_EQ(unknown.err, "gjbz108a lib: unknown command 'remove'\nTry 'gjbz108a lib --help'.\n");
 }

@@ -107,19 +107,8 @@ TEST(ReportTable, NamesOfACategoryAreDistinctAndNotEmpty) {
     }
 }
 
-TEST(ReportTable, ParameterCellsShowTheEnteredBlock) {
-    EditRecord record(8);                 // a switch
-    record.u8(kEntered + 1, 2)            // Toggle
-        .u8(kEntered + 2, 4)              // quality C
-        .f32(kEntered + 4, 28.5f)         // contact voltage
-        .u8(GJBZ108A_EDIT_EFFECTIVE_BLOCK + 1, 3);  // the effective block is not shown
-    const ReportTable& table = report_table(8, TableKind::parameters);
-    // Type 12 wide, the voltage in 8 characters with 3 decimals, Qual.
-    EXPECT_EQ(cells(table, record), (std::vector<std::string>{" Toggle     ", "   28.500 ", " C    "}));
-    EXPECT_EQ(record.u8_at(kEntered + 1), 2) << "the entered block is left as it was";
-}
-
-TEST(ReportTable, FactorCellsBlankUnderTheMarkerTripleAndForHiddenFactors) {
+// Which factors show is learned per type and marker; a blank cell is no factor.
+TEST(ReportTable, AFactorCellIsItsValueOrNoneWhenBlank) {
     const ReportTable& resistor = report_table(5, TableKind::factors);
     EditRecord network(5);
     network.u8(kEntered + 1, 12)  // Network: PI t is shown

@@ -15,7 +15,7 @@ namespace {
 
 using test::read_file;
 using test::shell;
-using test::ToolRun;
+using test::CommandRun;
 
 std::string write_list(const std::string& name, const std::string& text) {
     test::write_in_run_folder(name, text);
@@ -23,7 +23,7 @@ std::string write_list(const std::string& name, const std::string& text) {
 }
 
 // `environment` goes before the command: "TALWEN_DB=... ".
-ToolRun run_tool(const std::string& arguments, const std::string& environment = "") {
+CommandRun run_tool(const std::string& arguments, const std::string& environment = "") {
     return shell(environment + "TOOL " + arguments);
 }
 
@@ -42,7 +42,7 @@ TEST(ToolRun, EmptyCellsAndNamedPartsComeFromTheShippedLibrary) {
                                                                  "FL2,1,SURFACE ACCOUSTIC WAVE,1,25,0,saw filter 433mhz,B1\n"
                                                                  "DS1,1,LAMPS INCANDESCENT,1,25,0,LAMP INCANDESCENT 28V,\n"
                                                                  "F3,1,FUSES,1,25,0,NO SUCH FUSE,\n");
-    const ToolRun run = run_tool(list);
+    const CommandRun run = run_tool(list);
     EXPECT_EQ(run.status, 1);
     const std::string why = "column 'generic_name': the component library has no part of category FUSES under the "
                             "generic name 'NO SUCH FUSE'\n";
@@ -79,7 +79,7 @@ TEST(ToolRun, ChangeWritesTheChangedListOrNothing) {
                                            "C1,1,CAPACITOR,1,30,5,Mica,B1,\"a note, kept\"\n"
                                            "R1,1,Resistor,1,30,5,Chip Film,B1,\n";
     const std::string list = write_list("change.csv", original);
-    ToolRun run = run_tool("change change.csv --where category=7 quality=B1 --set quality=B2 -o changed.csv");
+    CommandRun run = run_tool("change change.csv --where category=7 quality=B1 --set quality=B2 -o changed.csv");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "gjbz108a change: CAPACITOR parts matched: 1, changed: 1\n");
@@ -114,7 +114,7 @@ TEST(ToolRun, APartAddedToTheLibraryIsNamedInAList) {
     const std::string list = write_list("own.csv", kHeader + ",generic_name,catalog_number\n"
                                                              "F1,1,25,1,25,0,fuse of our own,\n"
                                                              "DS1,1,28,1,25,0,,OWN-1\n");
-    const ToolRun run = run_tool("--format csv " + list);
+    const CommandRun run = run_tool("--format csv " + list);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_NE(run.out.find("\nF1,1,FUSES,0.0017,"), std::string::npos) << run.out;
@@ -149,11 +149,11 @@ TEST(ToolRun, EnvironmentNamesFromAListOrTheLibrary) {
     const std::string bad = write_list("bad.lst", "GB\nGF\n");
     const std::string parts = write_list("named.csv", kHeader + "\nF1,1,FUSES,ground BENIGN,25,0\nF2,1,FUSES,2,25,0\n");
     const std::string library = "TALWEN_DB='" + (test::run_folder() / "names.db").string() + "' ";
-    const auto shows_names = [](const ToolRun& run) {
+    const auto shows_names = [](const CommandRun& run) {
         return run.out.find(",computed,,1,Ground benign,") != std::string::npos &&
                run.out.find(",computed,,2,GF,") != std::string::npos;
     };
-    ToolRun run = run_tool("--format csv --environments " + names + " " + parts, library);
+    CommandRun run = run_tool("--format csv --environments " + names + " " + parts, library);
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(shows_names(run)) << run.out;
 
@@ -239,7 +239,7 @@ TEST(ToolRun, ArgumentsStreamsAndExitStatus) {
         {"--list-fields", 0, "#### ", ""},
     };
     for (const Case& c : cases) {
-        const ToolRun run = run_tool(c.arguments);
+        const CommandRun run = run_tool(c.arguments);
         EXPECT_EQ(run.status, c.status) << c.arguments;
         EXPECT_EQ(run.out.substr(0, c.out.size()), c.out) << c.arguments;
         EXPECT_EQ(run.out.empty(), c.out.empty()) << c.arguments;

@@ -3,6 +3,7 @@
 // files, its standard streams and its exit status.
 #pragma once
 
+#include "command_run.h"
 #include "files.h"
 #include "process_library.h"
 
@@ -14,11 +15,6 @@
 #include <string>
 
 namespace gjbz108a::cli::test {
-
-struct ToolRun {
-    int status;
-    std::string out, err;
-};
 
 inline const std::filesystem::path& run_folder() {
     static const std::filesystem::path path = process_library().folder() / "run";
@@ -34,7 +30,7 @@ inline std::filesystem::path write_in_run_folder(const std::string& name, const 
 
 // `command` runs in the run folder with TOOL standing for the built tool; its
 // streams are captured unless it sends them elsewhere itself.
-inline ToolRun shell(std::string command) {
+inline CommandRun shell(std::string command) {
     for (std::size_t at; (at = command.find("TOOL")) != std::string::npos;)
         command.replace(at, 4, std::string("'") + GJBZ108A_TOOL + "'");
     const std::filesystem::path out = run_folder() / "out.txt", err = run_folder() / "err.txt";
