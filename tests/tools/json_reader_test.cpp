@@ -2,7 +2,6 @@
 #include "tools/parts_list/input_limits.h"
 
 #include "fake_library.h"
-#include "json_rendering.h"
 #include "tools/parts_list/list_format.h"
 #include "tools/prediction/predict.h"
 
