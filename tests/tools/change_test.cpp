@@ -200,7 +200,7 @@ TEST(Change, NothingIsWrittenForAListWithProblems) {
 TEST(Change, GeneralFieldsOfPartsOfEveryCategoryOrOfOne) {
     // Without a category every part is selected; the cells are written as the
     // numbers they read as.
-    ChangeRun run = change({"--where", "environment=1", "--set", "temperature=+45.50", "cycling_rate=0.5e1"});
+    CommandRun run = change({"--where", "environment=1", "--set", "temperature=+45.50", "cycling_rate=0.5e1"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "gjbz108a change: parts matched: 6, changed: 6\n");
     std::string expected = kList;

@@ -77,7 +77,7 @@ TEST(DialogCommand, PrintsTheDialogAsTheUserSawIt) {
 
 TEST(DialogCommand, TheTextFormShowsEachControlsToolTip) {
     process_library();
-    const Result result = run(true, {"5", "--actions", write_file("actions.txt", "select 1001 2\n")});
+    const CommandRun result = run(true, {"5", "--actions", write_file("actions.txt", "select 1001 2\n")});
     ASSERT_EQ(result.status, 0) << result.err;
     for (const std::string line : {"\n  1029 Edit QTY: \"1\" tip \"Quantity in current assembly\"\n",
                                    "\n  1030 Edit Temp: \"0.\" disabled tip \"Case or Ambient Temperature [\u00B0C]\"\n",
@@ -127,7 +127,7 @@ TEST(EditCommand, RewritesOnlyTheCellsTheDialogChanged) {
                               "C1,1,Capacitor,1,30,5,,,\n");
     EXPECT_EQ(read_file(list), kList);
     // A quantity changed in the dialog goes into the qty cell.
-    const Result quantity =
+    const CommandRun quantity =
         run(false, {list, "--ref", "R1", "-o", out, "--actions", write_file("a.txt", "type 1029 12\nclick 1\n")});
     ASSERT_EQ(quantity.status, 0) << quantity.err;
     EXPECT_EQ(quantity.err, "gjbz108a edit: R1: 1 cell rewritten in " + out + "\n");
