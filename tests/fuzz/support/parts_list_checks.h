@@ -113,7 +113,10 @@ inline void check_csv_output(std::string_view out, int status) {
     const std::string& counts = rows.back()[static_cast<std::size_t>(status_column) + 1];
     const std::size_t refused = counts.find("; refused ");
     require(refused != std::string::npos, "the total does not count the refused parts");
-    require(status != 0 || counts.substr(refused) == "; refused 0", "exit status 0 with a refused part");
+    // The count of refused parts, whatever the total says after it.
+    const std::string_view count = std::string_view(counts).substr(refused + std::string_view("; refused ").size());
+    require(status != 0 || (count.starts_with('0') && (count.size() == 1 || count[1] == ';')),
+            "exit status 0 with a refused part");
 }
 
 // A prediction with --format csv against the tests' stand-in library, which
