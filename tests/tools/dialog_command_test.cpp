@@ -138,12 +138,12 @@ TEST(EditCommand, RewritesOnlyTheCellsTheDialogChanged) {
     const std::string named = write_file("named.csv", "ref,qty,category,environment,temperature,cycling_rate,style\n"
                                                       "R1,4,Resistor,ground fixed,30,5,Metal Film\n");
     const std::string names = write_file("names.lst", "---\nGround Benign\nGround Fixed\n");
-    const Result by_name = run(false, {named, "--ref", "R1", "--environments", names, "--actions",
+    const CommandRun by_name = run(false, {named, "--ref", "R1", "--environments", names, "--actions",
                                        write_file("a.txt", "type 1029 2\nclick 1\n")});
     ASSERT_EQ(by_name.status, 0) << by_name.err;
     EXPECT_EQ(read_file(named), "ref,qty,category,environment,temperature,cycling_rate,style\n"
                                 "R1,2,Resistor,ground fixed,30,5,Metal Film\n");
-    const Result shown = run(true, {"--part", named, "--ref", "R1", "--environments", names});
+    const CommandRun shown = run(true, {"--part", named, "--ref", "R1", "--environments", names});
     EXPECT_NE(shown.out.find("ENV: \"Ground Fixed\" disabled [--- | Ground Benign | *Ground Fixed | 3 | 4 |"),
               std::string::npos)
         << shown.out;

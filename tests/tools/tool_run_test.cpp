@@ -128,7 +128,7 @@ TEST(ToolRun, UnitsInTheCellsAndInTheOutput) {
                                                                "S1,1,SWITCHES,1,25 °C,0,Toggle,B1,28 V\n"
                                                                "S2,1,SWITCHES,1,25C,0,Toggle,B1,0.05 V\n"
                                                                "S3,1,SWITCHES,1,25,0,Toggle,B1,28 kg\n");
-    const ToolRun run = run_tool(list);
+    const CommandRun run = run_tool(list);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, list + ":4: column 'contact_voltage': '28 kg': kg is not a unit of this field, which is in "
                               "mV (millivolts); write the number alone, or followed by V or a decimal multiple of "
