@@ -88,6 +88,7 @@ void ThreadedReport::hand_over() {
         std::unique_lock lock(mutex_);
         changed_.wait(lock, [&] { return queue_.size() < kQueuedBatches || failed_; });
         if (failed_) {
+            filling_->count = 0;  // nothing more can be written
             lock.unlock();
             throw_writer_error();
             return;
