@@ -146,12 +146,18 @@ void ThreadedReport::write_batches() noexcept {
             queue_.pop_front();
         }
         changed_.notify_all();
+        std::exception_ptr error;
         try {
             for (std::size_t i = 0; i < batch->count; ++i) report_->part(batch->lines[i].line());
         } catch (...) {
+            error = std::current_exception();
+        }
+        // Handed over only once its handler has ended here, so that this thread
+        // holds no part of the exception while the reading side throws it.
+        if (error) {
             {
                 const std::lock_guard lock(mutex_);
-                error_ = std::current_exception();
+                error_ = std::move(error);
                 failed_ = true;
                 queue_.clear();
             }
