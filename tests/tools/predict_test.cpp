@@ -80,6 +80,12 @@ TEST(Predict, EveryProblemIsNamedByFileLineAndColumnAndTheOtherPartsGoOn) {
          "parts.csv:3: column 'qty': '1\\n2' is not a number\n"
          "parts.csv:5: column 'temperature': '\\x01\\x7f' is not a number\n",
          kSomethingRefused, {}},
+        {"a long column name is cut in the header's message as in a row's",
+         std::string(kHeader) + "," + std::string(50, 'c') + "\nF1,1,FUSES,1,0.5,,x\n",
+         "parts.csv:1: column '" + std::string(40, 'c') + "...': no category has this field; a part with a value in "
+         "it is refused\n"
+         "parts.csv:2: column '" + std::string(40, 'c') + "...': no category has this field\n",
+         kSomethingRefused, {}},
         {"broken quoting", header + "\"F1\"x,1,FUSES,1,0.5,\nF2,1,FUSES,1,0.5,\n",
          "parts.csv:2: column 'ref': text follows the closing quote of a cell\n", kSomethingRefused,
          {counts(2, 1, 0, 1)}},

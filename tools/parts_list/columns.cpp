@@ -176,10 +176,12 @@ std::optional<ColumnLayout> read_header(CsvReader& csv, Diagnostics& diagnostics
     }
     std::vector<HeaderProblem> header_problems;
     std::optional<ColumnLayout> layout(std::in_place, csv, header_problems);
+    bool fatal = false;
     for (const HeaderProblem& problem : header_problems) {
-        diagnostics.report(csv.line(), problem.column.empty() ? "" : "column '" + problem.column + "'", problem.why);
-        if (problem.fatal) layout.reset();
+        diagnostics.report(csv.line(), problem.column.empty() ? "" : layout->label(problem.column), problem.why);
+        fatal = fatal || problem.fatal;
     }
+    if (fatal) layout.reset();
     problems = !header_problems.empty();
     return layout;
 }
