@@ -43,9 +43,13 @@ struct UserAction {
     static UserAction answer(int button) { return {Kind::answer, 0, {}, button}; }
 };
 
+// Whether the windows are shown to a user who can work in them (a real
+// window system), or kept in memory for a script (the headless backend).
+bool shows_windows();
 // The actions that the next modal runs consume, in order. A run whose script
 // runs out is closed as by the window's close box (the Cancel command); if
-// that leaves it open it ends with -1.
+// that leaves it open it ends with -1. Where windows are shown, a run waits
+// for the user until a script is set.
 void set_script(std::vector<UserAction> actions);
 // Called at the end of every modal run: with the dialog still open when the
 // script has run out (before the run closes it), else once it has ended,
@@ -82,5 +86,7 @@ struct DcState {
 DcState dc_state(Dc dc);
 // A font's description.
 LogicalFont font_description(Font font);
+// The name a bitmap was made with (empty for one we did not make).
+std::string bitmap_name(Bitmap bitmap);
 
 }  // namespace gjbz108a::platform

@@ -6,11 +6,18 @@
  * on another: the Windows build under Wine against the Linux build.
  *
  *   plugin_host PLUGIN_FILE [RECORDS_PER_CATEGORY]
+ *   plugin_host PLUGIN_FILE --edit        (Windows)
+ *
+ * With --edit it calls edit_item on a resistor over a window of its own,
+ * while a second thread works in the dialog as a user would: it finds the
+ * dialog, reads its controls, picks a style and a quality, types a quantity
+ * and presses OK. Then it prints the record written back.
  *
  * Real numbers are printed as their bits, so that no printf of either system
  * takes part in the comparison. Exit status 0 when the plug-in and its four
  * functions were found, else 2.
  */
+#include <gjbz108a/edit.h>
 #include <gjbz108a/records.h>
 #include <gjbz108a/report.h>
 #include <gjbz108a/screen.h>
@@ -200,12 +207,113 @@ static void run_part(int32_t item_code, const ScreenFieldList* list, int number)
     print_columns(item_code, GJBZ108A_REPORT_FACTORS, edit_record);
 }
 
+#if defined(_WIN32)
+typedef int32_t (*EditItem)(void* parent, int8_t mode, int32_t variant, const char* env_list_path, uint8_t* record);
+
+enum { kStyle = 1001, kQuality = 1009, kQuantity = 1029 };
+
+static BOOL CALLBACK find_dialog(HWND window, LPARAM found) {
+    char name[64], title[128];
+    GetClassNameA(window, name, sizeof name);
+    GetWindowTextA(window, title, sizeof title);
+    if (strcmp(name, "#32770") != 0 || !IsWindowVisible(window) || strncmp(title, "Resistor", 8) != 0) return TRUE;
+    *(HWND*)found = window;
+    return FALSE;
+}
+
+/* The user: everything through the dialog's windows, from another thread. */
+static DWORD WINAPI work_in_dialog(LPVOID ui_thread) {
+    HWND dialog = NULL;
+    for (int tries = 0; tries < 1500 && !dialog; ++tries) {
+        EnumThreadWindows((DWORD)(uintptr_t)ui_thread, find_dialog, (LPARAM)&dialog);
+        if (!dialog) Sleep(20);
+    }
+    if (!dialog) {
+        printf("no dialog\n");
+        return 1;
+    }
+    char title[128];
+    GetWindowTextA(dialog, title, sizeof title);
+    printf("dialog \"%s\" owner %s\n", title, GetWindow(dialog, GW_OWNER) ? "host" : "none");
+    const int ids[] = {kQuantity, kStyle, kQuality};
+    for (int i = 0; i < 3; ++i) {
+        HWND control = GetDlgItem(dialog, ids[i]);
+        char name[64], text[128];
+        GetClassNameA(control, name, sizeof name);
+        GetWindowTextA(control, text, sizeof text);
+        printf("control %d %s \"%s\"%s", ids[i], name, text, IsWindowEnabled(control) ? "" : " disabled");
+        if (strcmp(name, "ComboBox") == 0) {
+            const LRESULT count = SendMessageA(control, CB_GETCOUNT, 0, 0);
+            char item[128] = "";
+            if (count > 2) SendMessageA(control, CB_GETLBTEXT, 2, (LPARAM)item);
+            printf(" %ld items, the third \"%s\"", (long)count, item);
+        }
+        printf("\n");
+    }
+    /* A user's choice: the selection, and the notification it makes. */
+    HWND style = GetDlgItem(dialog, kStyle), quality = GetDlgItem(dialog, kQuality);
+    SendMessageA(style, CB_SETCURSEL, 2, 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(kStyle, CBN_SELCHANGE), (LPARAM)style);
+    printf("quality %s after the style\n", IsWindowEnabled(quality) ? "enabled" : "disabled");
+    SendMessageA(quality, CB_SETCURSEL, 3, 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(kQuality, CBN_SELCHANGE), (LPARAM)quality);
+    HWND quantity = GetDlgItem(dialog, kQuantity);
+    SendMessageA(quantity, EM_SETSEL, 0, -1);
+    SendMessageA(quantity, EM_REPLACESEL, FALSE, (LPARAM) "7");
+    SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    return 0;
+}
+
+static int edit_resistor(const char* plugin_file) {
+    HMODULE library = LoadLibraryA(plugin_file);
+    FARPROC entry = library ? GetProcAddress(library, "edit_item") : NULL;
+    if (!entry) {
+        fprintf(stderr, "plugin_host: %s has no export edit_item\n", plugin_file);
+        return 2;
+    }
+    EditItem edit_item;
+    memcpy(&edit_item, &entry, sizeof edit_item);
+
+    char environments[MAX_PATH], folder[MAX_PATH];
+    GetTempPathA(sizeof folder, folder);
+    GetTempFileNameA(folder, "env", 0, environments);
+    FILE* file = fopen(environments, "w");
+    if (!file) return 2;
+    fputs("---\n", file);
+    for (int code = 1; code <= 27; ++code) fprintf(file, "%d\n", code);
+    if (fclose(file) != 0) return 2;
+
+    HWND host = CreateWindowExA(0, "STATIC", "plugin_host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, NULL,
+                                NULL, GetModuleHandleA(NULL), NULL);
+    uint8_t record[GJBZ108A_EDIT_RECORD_SIZE];
+    memset(record, 0, sizeof record);
+    record[GJBZ108A_ITEM_CLASS] = record[GJBZ108A_EDIT_ITEM_CLASS] = 1;
+    record[GJBZ108A_ITEM_CODE] = record[GJBZ108A_EDIT_ITEM_CODE] = 5;
+    put_u16(record + GJBZ108A_EDIT_QUANTITY, 1);
+
+    HANDLE user = CreateThread(NULL, 0, work_in_dialog, (LPVOID)(uintptr_t)GetCurrentThreadId(), 0, NULL);
+    const int32_t result = edit_item(host, 0, 0, environments, record);
+    WaitForSingleObject(user, INFINITE);
+    DeleteFileA(environments);
+    printf("host %s\n", IsWindowEnabled(host) ? "enabled again" : "still disabled");
+    uint16_t quantity;
+    memcpy(&quantity, record + GJBZ108A_EDIT_QUANTITY, sizeof quantity);
+    printf("edit_item %d, edit state %d, quantity %u\n", (int)result, record[GJBZ108A_EDIT_STATE], quantity);
+    print_columns(5, 0, record);
+    printf("done\n");
+    return fflush(stdout) == 0 && !ferror(stdout) ? 0 : 2;
+}
+#endif
+
 int main(int argc, char** argv) {
     if (argc < 2 || argc > 3) {
-        fprintf(stderr, "usage: plugin_host PLUGIN_FILE [RECORDS_PER_CATEGORY]\n");
+        fprintf(stderr, "usage: plugin_host PLUGIN_FILE [RECORDS_PER_CATEGORY | --edit]\n");
         return 2;
     }
     if (!load_plugin(argv[1])) return 2;
+#if defined(_WIN32)
+    if (argc == 3 && strcmp(argv[2], "--edit") == 0) return edit_resistor(argv[1]);
+#endif
     const int per_category = argc == 3 ? atoi(argv[2]) : 50;
     for (int32_t item_code = 0; item_code <= 34; ++item_code) {
         const ScreenFieldList* list = NULL;

@@ -13,6 +13,18 @@
 # having run a program at all, so what the programs print is compared, never
 # only their exit status.
 #
+# The dialogs run in the system's windows there: `gjbz108a.exe dialog` for
+# every category (as it opens: an empty list of actions closes it at once),
+# and after the user's actions of tests/windows/dialog_actions/ITEMCODE.actions
+# (performed through window messages), prints the same JSON as the headless
+# run of the Linux build, compared whole: title, template, end code, focus,
+# every control's id, class, text, label, enabled, visible and read-only
+# state, items, selection and tool tip, the message boxes' captions and texts,
+# and the parameters. The labels are found by the controls' rectangles read
+# back from the windows; the rectangles themselves are not compared. The C
+# host also calls edit_item over a window of its own while a second thread
+# works in the dialog; the record written back must be the expected one.
+#
 # WINEPREFIX must name a booted prefix; the caller's TALWEN_DB is left alone:
 # each build gets a fresh component library in a folder of its own.
 set -euo pipefail
@@ -108,6 +120,13 @@ run_all() {  # NAME RUNNER HOST PLUGIN TOOL
   mkdir -p "$work/$name/library"
   export TALWEN_DB=$work/$name/library/library.db
   "$runner" "$work/$name/plugin_host" "$host" "$plugin"
+  for code in "${categories[@]}"; do
+    "$runner" "$work/$name/dialog-$code.json" "$tool" dialog "$code" --actions "$work/no-actions" --format json
+  done
+  for actions in tests/windows/dialog_actions/*.actions; do
+    "$runner" "$work/$name/dialog-$(basename "$actions")" "$tool" dialog "$(basename "$actions" .actions)" \
+      --actions "$actions" --format json
+  done
   for list in examples/*.csv; do
     for format in text csv json; do
       "$runner" "$work/$name/$(basename "$list" .csv).$format" "$tool" --format "$format" "$list"
@@ -137,15 +156,51 @@ $(diff "$expected" "$actual" | head -20)"
 check_exports x86_64-w64-mingw32 "$x64"
 check_exports i686-w64-mingw32 "$x86"
 
+# The categories: the item codes that have a dialog.
+: >"$work/no-actions"
+categories=()
+for code in $(seq 0 40); do
+  "$linux/tools/gjbz108a" dialog "$code" --actions "$work/no-actions" >/dev/null 2>&1 && categories+=("$code")
+done
+[ ${#categories[@]} -eq 28 ] || fail "the Linux build has dialogs for ${#categories[@]} categories, not 28"
+
+# What the C host's user does in the resistor's dialog, and the record that
+# OK writes back: edit state 3, the quantity typed, the style and quality
+# picked (the parameter columns of the plug-in's report).
+check_edit() {  # NAME HOST
+  local output=$work/$1/edit
+  run_windows "$output" "$2" gjbz108a.dll --edit
+  cat >"$output.expected" <<'EXPECTED'
+dialog "Resistor   GJB/Z 108A-2006 Detailed" owner host
+control 1029 Edit "1"
+control 1001 ComboBox "---" 13 items, the third "Metal Film"
+control 1009 ComboBox "---" disabled 7 items, the third "A2"
+quality enabled after the style
+host enabled again
+edit_item 1, edit state 3, quantity 7
+  columns 0: [ Metal Film           ] [ 0      ] [ B1   ]
+done
+exit status 0
+EXPECTED
+  if diff "$output.expected" "$output" >"$output.diff"; then
+    echo "$1: the C host's user edited a part in a real dialog from a second thread" >&2
+  else
+    fail "$1: the C host's edit_item run differs from the expected one:
+$(cat "$output.diff")"
+  fi
+}
+
 run_all linux run_linux "$linux/tests/plugin_host" "$linux/lib/libgjbz108a.so" "$linux/tools/gjbz108a"
 grep -q '^done$' "$work/linux/plugin_host" || fail "the Linux host did not finish: $(tail -3 "$work/linux/plugin_host")"
 run_all x64 run_windows "$x64/bin/plugin_host.exe" gjbz108a.dll "$x64/bin/gjbz108a.exe"
 compare x64
+check_edit x64 "$x64/bin/plugin_host.exe"
 
 # Debian's 32-bit Wine is the package wine32 of the i386 architecture.
 if [ -x /usr/lib/wine/wine ]; then
   run_all x86 run_windows "$x86/bin/plugin_host.exe" gjbz108a.dll "$x86/bin/gjbz108a.exe"
   compare x86
+  check_edit x86 "$x86/bin/plugin_host.exe"
 else
   echo "SKIPPED: the 32-bit Windows programs were not run: 32-bit Wine (Debian's wine32:i386) is not" \
        "installed. Their export tables and record layouts were checked." >&2

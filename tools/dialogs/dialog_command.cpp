@@ -293,12 +293,14 @@ struct Run {
     std::vector<MessageBox> boxes;
 };
 
-Run run_dialog(Record& record, int mode, std::int32_t variant, std::vector<UserAction> actions,
+// Without actions a user works in the dialog, where windows are shown; the
+// headless window system closes it at once.
+Run run_dialog(Record& record, int mode, std::int32_t variant, std::optional<std::vector<UserAction>> actions,
                const EnvironmentNames& names) {
     EnvironmentList environments(names);
     Run run{0, {}, {}};
     platform::clear_recordings();
-    platform::set_script(std::move(actions));
+    if (actions) platform::set_script(std::move(*actions));
     platform::set_run_observer(observe, &run.view);
     run.result = edit_item(nullptr, static_cast<std::int8_t>(mode), variant, environments.path().c_str(), record.data());
     platform::set_run_observer(nullptr, nullptr);
@@ -489,8 +491,8 @@ int dialog_command(std::span<const std::string_view> arguments, std::istream& st
     if (!category_text.empty() && !category)
         return usage_error(err, "dialog", unknown_category(category_text));
     if (!category && request.list.empty()) return usage_error(err, "dialog", "no ItemCode given");
-    std::vector<UserAction> actions;
-    if (!request.actions.empty() && !read_actions(request.actions, actions, why)) {
+    std::optional<std::vector<UserAction>> actions;
+    if (!request.actions.empty() && !read_actions(request.actions, actions.emplace(), why)) {
         err << "gjbz108a: " << why << '\n';
         return kListUnusable;
     }
@@ -565,14 +567,14 @@ int edit_command(std::span<const std::string_view> arguments, std::istream& stan
         return usage_error(err, "edit", "edit needs a parts list and --ref REF");
     if (request.mode != 0 || request.variant != 0)
         return usage_error(err, "edit", "edit edits one part: no --mode or --variant");
-    // The headless window system is the only one here: without a script of
-    // actions nobody could work in the dialog.
-    if (request.actions.empty()) {
+    // In the headless window system nobody could work in the dialog without
+    // a script of actions.
+    if (request.actions.empty() && !platform::shows_windows()) {
         err << "gjbz108a edit: no window system is available; give the dialog's actions with --actions FILE\n";
         return kListUnusable;
     }
-    std::vector<UserAction> actions;
-    if (!read_actions(request.actions, actions, why)) {
+    std::optional<std::vector<UserAction>> actions;
+    if (!request.actions.empty() && !read_actions(request.actions, actions.emplace(), why)) {
         err << "gjbz108a: " << why << '\n';
         return kListUnusable;
     }

@@ -51,6 +51,8 @@ void hover(Window& dialog, Window& control) {
 
 }  // namespace
 
+bool shows_windows() { return false; }
+
 void set_script(std::vector<UserAction> actions) {
     Ui& state = ui();
     state.script = std::move(actions);
@@ -142,7 +144,7 @@ std::vector<std::string> describe(Hwnd dialog) {
         if (!(child->style & style::kVisible)) line += " hidden";
         if (has_class(*child, "Edit") && (child->style & style::kEditReadOnly)) line += " read-only";
         if (child->check) line += " checked";
-        if (child->image) line += " image " + child->image->name;
+        if (child->image) line += " image " + bitmap_name(child->image);
         if (is_list(*child)) {
             line += " [";
             for (std::size_t i = 0; i < child->items.size(); ++i) line += (i ? " | " : "") + child->items[i];

@@ -95,6 +95,8 @@ Bitmap create_bitmap(std::string_view name, int width, int height, const std::ui
     return new BitmapObject{std::string(name), {width, height}};
 }
 
+std::string bitmap_name(Bitmap bitmap) { return bitmap ? bitmap->name : std::string(); }
+
 Size bitmap_size(Bitmap bitmap) { return bitmap ? bitmap->size : Size{}; }
 
 void delete_object(Font) {}  // kept in the pool
