@@ -5,9 +5,9 @@
 #include "locations.h"
 #include "platform/replace_file.h"
 
-#include <sys/stat.h>
-
 #include <array>
+#include <filesystem>
+#include <system_error>
 
 namespace gjbz108a::cli {
 namespace {
@@ -24,10 +24,11 @@ std::string read_all(std::istream& in, const std::string& name) {
     return text;
 }
 
+// The standard library asks the system for the files' identities: stat's
+// inode number is always 0 on Windows, where every two files would match.
 bool same_file(const std::string& a, const std::string& b) {
-    struct stat first {}, second {};
-    return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 && first.st_dev == second.st_dev &&
-           first.st_ino == second.st_ino;
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error) && !error;
 }
 
 // The database and the journal files beside it: writing over any of them

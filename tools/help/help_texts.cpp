@@ -289,7 +289,9 @@ FILE, one a line:
 and prints the dialog as the user sees it at the end: its controls with their
 tool tips, the message boxes it showed and the part's parameters. The ENV list
 shows the environments' names of FILE (--environments), else those the
-component library keeps, and the code of an environment without a name.
+component library keeps, and the code of an environment without a name. On
+Windows the dialog is a real window: the actions act through its window
+messages, and without --actions the user works in it until it is closed.
 
 Exit status: 0 the dialog ran, 2 bad arguments, an unreadable file or a part
 that is not in the list.
