@@ -3,6 +3,7 @@
 #include "platform/automation.h"
 #include "platform/drawing.h"
 #include "platform/window.h"
+#include "support/test_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -12,45 +13,7 @@
 namespace gjbz108a::platform {
 namespace {
 
-// Records the messages a dialog gets, ends on OK and Cancel, answers tool
-// tips and help.
-std::vector<std::string> seen;
-
-std::intptr_t test_procedure(Hwnd dialog, unsigned message, std::uintptr_t first, std::intptr_t second) {
-    switch (message) {
-    case message::kInitDialog: limit_text(dialog_item(dialog, 10), 4); enable_tool_tips(dialog); return 1;
-    case message::kCommand: {
-        const int id = command_control(first);
-        seen.push_back(std::to_string(id) + ":" + std::to_string(command_notification(first)));
-        if (id == box::kIdOk) end_dialog(dialog, 1);
-        if (id == box::kIdCancel) end_dialog(dialog, 2);
-        return 1;
-    }
-    case message::kNotify: {
-        auto* request = reinterpret_cast<ToolTipRequest*>(second);
-        if (control_id(request->tool) == 10) request->text = "Four characters at most";
-        return 1;
-    }
-    case message::kHelp: {
-        const auto* info = reinterpret_cast<const HelpInfo*>(second);
-        open_help_topic(dialog, "manual.chm::/" + std::to_string(info->control_id));
-        return 1;
-    }
-    default: return 0;
-    }
-}
-
-DialogTemplate test_template() {
-    DialogTemplate dialog{"Test dialog", {10, 10}, {200, 100}, {"MS Sans Serif", -11, 400}, {}};
-    dialog.controls = {
-        {10, "Edit", style::kTabStop, "", {5, 5, 60, 17}, 0, {}},
-        {11, "ComboBox", style::kComboDropDownList | style::kComboSort, "", {5, 25, 60, 37}, 0, {"beta", "Alpha"}},
-        {12, "Button", style::kAutoCheckBox, "Check", {5, 45, 60, 57}, 0, {}},
-        {1, "Button", style::kDefaultPushButton, "OK", {100, 5, 150, 20}, 0, {}},
-        {2, "Button", style::kPushButton, "Cancel", {100, 25, 150, 40}, 0, {}},
-    };
-    return dialog;
-}
+using namespace test_dialog;
 
 TEST(HeadlessDialog, AScriptedRunRecordsWhatTheUserSawInOrder) {
     clear_recordings();
@@ -58,10 +21,10 @@ TEST(HeadlessDialog, AScriptedRunRecordsWhatTheUserSawInOrder) {
     set_script({UserAction::type(10, "123456"), UserAction::select(11, 1), UserAction::click(12),
                 UserAction::hover(10), UserAction::hover(11), UserAction::help(), UserAction::look(),
                 UserAction::click(1), UserAction::click(2)});
-    EXPECT_EQ(dialog_box(test_template(), nullptr, test_procedure, 0), 1);
+    EXPECT_EQ(dialog_box(dialog_template(), nullptr, procedure, 0), 1);
     const std::vector<std::string> expected{
         "dialog \"Test dialog\"",
-        "tool tip 10: \"Four characters at most\"",
+        "tool tip 10: \"Four characters at most, 0 °C\"",
         "tool tip 11: none",
         "F1",
         "help \"manual.chm::/12\" owner \"Test dialog\"",
@@ -69,6 +32,7 @@ TEST(HeadlessDialog, AScriptedRunRecordsWhatTheUserSawInOrder) {
         "  10 Edit \"1234\"",  // the text limit holds against typing
         "  11 ComboBox \"beta\" [Alpha | beta] selected 1",  // sorted ignoring case
         "  12 Button \"Check\" checked",
+        "  -1 Static \"Temp. °C\"",
         "  1 Button \"OK\"",
         "  2 Button \"Cancel\"",
         "end 1",  // Cancel was never clicked: the run had ended
@@ -84,7 +48,7 @@ TEST(HeadlessDialog, AScriptedRunRecordsWhatTheUserSawInOrder) {
 TEST(HeadlessDialog, DisabledHiddenAndReadOnlyControlsRefuseTheUser) {
     clear_recordings();
     seen.clear();
-    const Hwnd dialog = create_dialog(test_template(), nullptr, test_procedure, 0);
+    const Hwnd dialog = create_dialog(dialog_template(), nullptr, procedure, 0);
     ASSERT_NE(dialog, nullptr);
     enable_window(dialog_item(dialog, 12), false);
     show_window(dialog_item(dialog, 11), false);
@@ -99,7 +63,7 @@ TEST(HeadlessDialog, DisabledHiddenAndReadOnlyControlsRefuseTheUser) {
     EXPECT_EQ(check_state(dialog_item(dialog, 12)), 0);
     const Bitmap picture = create_bitmap("GETLIBU", 24, 24, nullptr);
     set_button_image(dialog_item(dialog, 1), picture);
-    EXPECT_EQ(describe(dialog)[3], "1 Button \"OK\" image GETLIBU");
+    EXPECT_EQ(describe(dialog)[4], "1 Button \"OK\" image GETLIBU");
     destroy_window(dialog);
     delete_object(picture);
     EXPECT_FALSE(is_window(dialog));
@@ -108,11 +72,11 @@ TEST(HeadlessDialog, DisabledHiddenAndReadOnlyControlsRefuseTheUser) {
 TEST(HeadlessDialog, ARunWhoseScriptRunsOutIsClosedAsCancelAndBoxesTakeTheScriptedAnswer) {
     clear_recordings();
     set_script({UserAction::answer(box::kIdNo)});
-    const Hwnd owner = create_dialog(test_template(), nullptr, test_procedure, 0);
+    const Hwnd owner = create_dialog(dialog_template(), nullptr, procedure, 0);
     EXPECT_EQ(message_box(owner, "Line one\nline two", "Caption", box::kYesNo), box::kIdNo);
     EXPECT_EQ(message_box(nullptr, "Again", "Caption", box::kYesNo), box::kIdYes);
     destroy_window(owner);
-    EXPECT_EQ(dialog_box(test_template(), nullptr, test_procedure, 0), 2);
+    EXPECT_EQ(dialog_box(dialog_template(), nullptr, procedure, 0), 2);
     EXPECT_EQ(transcript(), (std::vector<std::string>{
                                 "message box \"Caption\": \"Line one\\nline two\" owner \"Test dialog\"",
                                 "message box \"Caption\": \"Again\" owner none", "dialog \"Test dialog\"",
@@ -120,7 +84,7 @@ TEST(HeadlessDialog, ARunWhoseScriptRunsOutIsClosedAsCancelAndBoxesTakeTheScript
 }
 
 TEST(HeadlessLists, SortingSearchSelectionAndCapacity) {
-    const Hwnd dialog = create_dialog(test_template(), nullptr, test_procedure, 0);
+    const Hwnd dialog = create_dialog(dialog_template(), nullptr, procedure, 0);
     const Hwnd combo = dialog_item(dialog, 11);
     EXPECT_EQ(add_string(combo, "ALPHA"), 1);  // equal ignoring case: after the equal ones
     EXPECT_EQ(find_string_exact(combo, -1, "alpha"), 0);
@@ -153,7 +117,7 @@ std::intptr_t inner(Hwnd window, unsigned message, std::uintptr_t first, std::in
 }
 
 TEST(HeadlessSubclassing, ChainsRunNewestFirstAndKeepTheirReferenceData) {
-    const Hwnd dialog = create_dialog(test_template(), nullptr, test_procedure, 0);
+    const Hwnd dialog = create_dialog(dialog_template(), nullptr, procedure, 0);
     const Hwnd edit = dialog_item(dialog, 10);
     set_window_subclass(edit, inner, 2002, 0);
     set_window_subclass(edit, outer, 2000, 77);

@@ -4,6 +4,7 @@
 #include "platform/automation.h"
 #include "platform/drawing.h"
 #include "platform/window.h"
+#include "support/test_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -14,44 +15,7 @@
 namespace gjbz108a::platform {
 namespace {
 
-std::vector<std::string> seen;
-
-std::intptr_t test_procedure(Hwnd dialog, unsigned message, std::uintptr_t first, std::intptr_t second) {
-    switch (message) {
-    case message::kInitDialog: limit_text(dialog_item(dialog, 10), 4); enable_tool_tips(dialog); return 1;
-    case message::kCommand: {
-        const int id = command_control(first);
-        seen.push_back(std::to_string(id) + ":" + std::to_string(command_notification(first)));
-        if (id == box::kIdOk) end_dialog(dialog, 1);
-        if (id == box::kIdCancel) end_dialog(dialog, 2);
-        return 1;
-    }
-    case message::kNotify: {
-        auto* request = reinterpret_cast<ToolTipRequest*>(second);
-        if (control_id(request->tool) == 10) request->text = "Four characters at most, 0 °C";
-        return 1;
-    }
-    case message::kHelp: {
-        const auto* info = reinterpret_cast<const HelpInfo*>(second);
-        open_help_topic(dialog, "manual.chm::/" + std::to_string(info->control_id));
-        return 1;
-    }
-    default: return 0;
-    }
-}
-
-DialogTemplate test_template() {
-    DialogTemplate dialog{"Test dialog", {10, 10}, {200, 100}, {"MS Sans Serif", -11, 400}, {}};
-    dialog.controls = {
-        {10, "Edit", style::kTabStop, "", {5, 5, 60, 17}, 0, {}},
-        {11, "ComboBox", style::kComboDropDownList | style::kComboSort, "", {5, 25, 60, 37}, 0, {"beta", "Alpha"}},
-        {12, "Button", style::kAutoCheckBox, "Check", {5, 45, 60, 57}, 0, {}},
-        {-1, "Static", 0, "Temp. °C", {5, 70, 60, 82}, 0, {}},
-        {1, "Button", style::kDefaultPushButton, "OK", {100, 5, 150, 20}, 0, {}},
-        {2, "Button", style::kPushButton, "Cancel", {100, 25, 150, 40}, 0, {}},
-    };
-    return dialog;
-}
+using namespace test_dialog;
 
 // The notifications the headless backend sends too; a real edit also tells
 // of updates and of a full text.
@@ -71,7 +35,7 @@ TEST(Win32Dialog, AScriptActsThroughWindowMessagesAndTheStateIsReadFromTheWindow
     set_script({UserAction::type(10, "123456"), UserAction::select(11, 1), UserAction::click(12),
                 UserAction::hover(10), UserAction::hover(11), UserAction::help(), UserAction::look(),
                 UserAction::click(1), UserAction::click(2)});
-    EXPECT_EQ(dialog_box(test_template(), nullptr, test_procedure, 0), 1);
+    EXPECT_EQ(dialog_box(dialog_template(), nullptr, procedure, 0), 1);
     const std::vector<std::string> expected{
         "dialog \"Test dialog\"",
         "tool tip 10: \"Four characters at most, 0 °C\"",
@@ -93,10 +57,10 @@ TEST(Win32Dialog, AScriptActsThroughWindowMessagesAndTheStateIsReadFromTheWindow
 }
 
 TEST(Win32Dialog, ControlsStandWhereTheTemplateSaysWithTheirClassesIdsAndTexts) {
-    const Hwnd dialog = create_dialog(test_template(), nullptr, test_procedure, 0);
+    const Hwnd dialog = create_dialog(dialog_template(), nullptr, procedure, 0);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(client_rect(dialog), (Rect{0, 0, 200, 100}));
-    const DialogTemplate expected = test_template();
+    const DialogTemplate expected = dialog_template();
     const std::vector<Hwnd> children = child_windows(dialog);
     ASSERT_EQ(children.size(), expected.controls.size());
     for (std::size_t i = 0; i < children.size(); ++i) {
@@ -117,7 +81,7 @@ TEST(Win32Dialog, ControlsStandWhereTheTemplateSaysWithTheirClassesIdsAndTexts) 
 
 TEST(Win32Dialog, DisabledHiddenAndReadOnlyControlsRefuseTheUser) {
     clear_recordings();
-    const Hwnd dialog = create_dialog(test_template(), nullptr, test_procedure, 0);
+    const Hwnd dialog = create_dialog(dialog_template(), nullptr, procedure, 0);
     enable_window(dialog_item(dialog, 12), false);
     show_window(dialog_item(dialog, 11), false);
     set_read_only(dialog_item(dialog, 10), true);
@@ -141,11 +105,11 @@ TEST(Win32Dialog, DisabledHiddenAndReadOnlyControlsRefuseTheUser) {
 TEST(Win32Dialog, MessageBoxesUnderAScriptAreReadFromTheBoxAndClosedByTheScriptsAnswer) {
     clear_recordings();
     set_script({UserAction::answer(box::kIdNo)});
-    const Hwnd owner = create_dialog(test_template(), nullptr, test_procedure, 0);
+    const Hwnd owner = create_dialog(dialog_template(), nullptr, procedure, 0);
     EXPECT_EQ(message_box(owner, "Line one\nline two", "Caption", box::kYesNo), box::kIdNo);
     EXPECT_EQ(message_box(nullptr, "Again", "Caption", box::kOk), box::kIdOk);
     destroy_window(owner);
-    EXPECT_EQ(dialog_box(test_template(), nullptr, test_procedure, 0), 2);  // the script ran out: closed
+    EXPECT_EQ(dialog_box(dialog_template(), nullptr, procedure, 0), 2);  // the script ran out: closed
     EXPECT_EQ(transcript(), (std::vector<std::string>{
                                 "message box \"Caption\": \"Line one\\nline two\" owner \"Test dialog\"",
                                 "message box \"Caption\": \"Again\" owner none", "dialog \"Test dialog\"",
@@ -153,7 +117,7 @@ TEST(Win32Dialog, MessageBoxesUnderAScriptAreReadFromTheBoxAndClosedByTheScripts
 }
 
 TEST(Win32Lists, SortedEntriesSearchAndSelection) {
-    const Hwnd dialog = create_dialog(test_template(), nullptr, test_procedure, 0);
+    const Hwnd dialog = create_dialog(dialog_template(), nullptr, procedure, 0);
     const Hwnd combo = dialog_item(dialog, 11);
     EXPECT_EQ(find_string_exact(combo, -1, "ALPHA"), 0);
     EXPECT_EQ(find_string_exact(combo, -1, "alph"), kListError);
@@ -184,7 +148,7 @@ std::intptr_t inner(Hwnd window, unsigned message, std::uintptr_t first, std::in
 }
 
 TEST(Win32Subclassing, ChainsRunNewestFirstAndKeepTheirReferenceData) {
-    const Hwnd dialog = create_dialog(test_template(), nullptr, test_procedure, 0);
+    const Hwnd dialog = create_dialog(dialog_template(), nullptr, procedure, 0);
     const Hwnd edit = dialog_item(dialog, 10);
     set_window_subclass(edit, inner, 2002, 0);
     set_window_subclass(edit, outer, 2000, reinterpret_cast<std::uintptr_t>(dialog));
@@ -207,7 +171,7 @@ TEST(Win32Drawing, FontsArePooledAndDeviceContextsKeepWhatIsSet) {
     const Brush brush = create_solid_brush(rgb(0x12, 0x34, 0x56));
     EXPECT_EQ(brush_color(brush), 0x563412u);
     delete_object(brush);
-    const Hwnd dialog = create_dialog(test_template(), nullptr, test_procedure, 0);
+    const Hwnd dialog = create_dialog(dialog_template(), nullptr, procedure, 0);
     const Dc dc = window_dc(dialog);
     set_text_color(dc, rgb(1, 2, 3));
     set_background_mode(dc, BackgroundMode::transparent);
