@@ -5,13 +5,13 @@
 
 #include "platform/automation.h"
 #include "platform/window.h"
+#include "support/portable.h"
 
 #include <gtest/gtest.h>
 
 #include <bit>
 #include <cfloat>
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -57,23 +57,27 @@ protected:
 
 const std::string kNotNumber = "message box \"Dialog Validation\": \"You must enter Number in this field.\" owner \"Exchange\"";
 
+// The integer exchanges on a 32-bit variable, of which each uses its own
+// width's low bytes.
+using IntegerExchange = void (*)(DataExchange*, int32_t, std::uint32_t*);
+void byte(DataExchange* dx, int32_t id, std::uint32_t* v) { DDX_EditByte(dx, id, reinterpret_cast<uint8_t*>(v)); }
+void word(DataExchange* dx, int32_t id, std::uint32_t* v) { DDX_EditWord(dx, id, reinterpret_cast<uint16_t*>(v)); }
+void dword(DataExchange* dx, int32_t id, std::uint32_t* v) { DDX_EditDWord(dx, id, v); }
+void int16(DataExchange* dx, int32_t id, std::uint32_t* v) { DDX_Editint(dx, id, reinterpret_cast<int32_t*>(v)); }
+void int32(DataExchange* dx, int32_t id, std::uint32_t* v) { DDX_Editlong(dx, id, reinterpret_cast<int32_t*>(v)); }
+
 TEST_F(DataExchangeTest, IntegerTextsStoreTheirValueOrFailWithTheMessageAndTheFocus) {
     struct Case {
-        void (*exchange)(DataExchange*, int32_t, void*);
+        IntegerExchange exchange;
         const char* text;
         std::optional<std::uint32_t> stored;  // nothing: the exchange fails
     };
-    const auto byte = [](DataExchange* dx, int32_t id, void* v) { DDX_EditByte(dx, id, static_cast<uint8_t*>(v)); };
-    const auto word = [](DataExchange* dx, int32_t id, void* v) { DDX_EditWord(dx, id, static_cast<uint16_t*>(v)); };
-    const auto dword = [](DataExchange* dx, int32_t id, void* v) { DDX_EditDWord(dx, id, static_cast<uint32_t*>(v)); };
-    const auto int16 = [](DataExchange* dx, int32_t id, void* v) { DDX_Editint(dx, id, static_cast<int32_t*>(v)); };
-    const auto int32 = [](DataExchange* dx, int32_t id, void* v) { DDX_Editlong(dx, id, static_cast<int32_t*>(v)); };
     const std::vector<Case> cases{
         {word, "***", 65525},     {word, "---", 65535},      {word, "", 65535},          {word, "12", 12},
         {word, " \t12 \t", 12},   {word, "0", 0},            {word, " 00 ", 0},          {word, "70000", 4464},
         {word, "-0", {}},         {word, "+0", {}},          {word, "12ab", {}},         {word, "1 2", {}},
         {word, "   ", {}},        {word, "0x10", {}},        {word, "-1", 65535},        {byte, "***", 117},
-        {byte, "", 127},          {byte, "300", 44},         {byte, "12ab", 12},         {byte, "abc", 0},
+        {byte, "", 127},          {byte, "456", 200},        {byte, "12ab", 12},         {byte, "abc", 0},
         {int16, "-5", 0xFFFFFFFBu}, {int16, "40000", 40000}, {int16, "99999999999", 0x7FFFFFFF},
         {int16, "***", 32757},    {int32, "-2147483648", 0x80000000u}, {int32, "2147483648", 0x7FFFFFFF},
         {int32, "-0", {}},        {dword, "4294967296", 0xFFFFFFFFu}, {dword, "-1", 0xFFFFFFFFu},
@@ -88,8 +92,9 @@ TEST_F(DataExchangeTest, IntegerTextsStoreTheirValueOrFailWithTheMessageAndTheFo
         c.exchange(&dx, kEdit, &value);
         if (c.stored) {
             EXPECT_EQ(dx.failed, 0) << c.text;
-            const std::uint32_t mask = c.exchange == +byte ? 0xFF : c.exchange == +word ? 0xFFFF : 0xFFFFFFFF;
+            const std::uint32_t mask = c.exchange == byte ? 0xFF : c.exchange == word ? 0xFFFF : 0xFFFFFFFF;
             EXPECT_EQ(value & mask, *c.stored) << c.text;
+            EXPECT_EQ(value & ~mask, 0x5A5A5A5Au & ~mask) << c.text;
             EXPECT_TRUE(transcript().empty()) << c.text;
         } else {
             EXPECT_EQ(dx.failed, 1) << c.text;
@@ -101,41 +106,31 @@ TEST_F(DataExchangeTest, IntegerTextsStoreTheirValueOrFailWithTheMessageAndTheFo
 }
 
 TEST_F(DataExchangeTest, IntegersShowTheirSentinelsAndTheirFormatsLowBits) {
-    DataExchange dx = loading();
-    struct Shown { std::uint32_t value; const char* text; };
-    for (const Shown& s : {Shown{127, "---"}, Shown{117, "***"}, Shown{5, "5"}}) {
-        auto byte = static_cast<uint8_t>(s.value);
-        DDX_EditByte(&dx, kEdit, &byte);
-        EXPECT_EQ(shown(kEdit), s.text);
-    }
-    for (const Shown& s : {Shown{32767, "---"}, Shown{32757, "***"}, Shown{0x12345, "9029"}, Shown{0x1FFFF, "-1"},
-                           Shown{0x17FFF, "32767"}}) {
-        auto value = static_cast<int32_t>(s.value);  // the whole variable is compared, its low 16 bits shown
-        DDX_Editint(&dx, kEdit, &value);
-        EXPECT_EQ(shown(kEdit), s.text) << s.value;
-    }
-    for (const Shown& s : {Shown{65535, "---"}, Shown{65525, "***"}, Shown{65534, "65534"}}) {
-        auto word = static_cast<uint16_t>(s.value);
-        DDX_EditWord(&dx, kEdit, &word);
-        EXPECT_EQ(shown(kEdit), s.text);
-    }
-    for (const Shown& s : {Shown{0x7FFFFFFF, "---"}, Shown{0x7FFFFFF5, "***"}, Shown{0x80000000u, "-2147483648"}}) {
-        auto value = static_cast<int32_t>(s.value);
-        DDX_Editlong(&dx, kEdit, &value);
-        EXPECT_EQ(shown(kEdit), s.text);
-    }
-    for (const Shown& s : {Shown{0xFFFFFFFFu, "---"}, Shown{0xFFFFFFF5u, "***"}, Shown{0x80000000u, "2147483648"}}) {
+    struct Shown { IntegerExchange exchange; std::uint32_t value; const char* text; };
+    const std::vector<Shown> cases{
+        {byte, 127, "---"}, {byte, 117, "***"}, {byte, 5, "5"},
+        // The whole variable is compared with the sentinels, its low 16 bits shown.
+        {int16, 32767, "---"}, {int16, 32757, "***"}, {int16, 0x12345, "9029"}, {int16, 0x1FFFF, "-1"},
+        {int16, 0x17FFF, "32767"},
+        {word, 65535, "---"}, {word, 65525, "***"}, {word, 65534, "65534"},
+        {int32, 0x7FFFFFFF, "---"}, {int32, 0x7FFFFFF5, "***"}, {int32, 0x80000000u, "-2147483648"},
+        {dword, 0xFFFFFFFFu, "---"}, {dword, 0xFFFFFFF5u, "***"}, {dword, 0x80000000u, "2147483648"},
+    };
+    for (const Shown& s : cases) {
+        DataExchange dx = loading();
         std::uint32_t value = s.value;
-        DDX_EditDWord(&dx, kEdit, &value);
-        EXPECT_EQ(shown(kEdit), s.text);
+        s.exchange(&dx, kEdit, &value);
+        EXPECT_EQ(shown(kEdit), s.text) << s.value;
     }
 }
 
 TEST_F(DataExchangeTest, RealsTravelWithTheirSentinelsAndShowInTheShortestGeneralForm) {
     struct Case { const char* text; std::optional<double> stored; };
+    // A text beyond the largest float rounds to it up to halfway to 2^128.
     for (const Case& c : {Case{"***", 0x1.47ae14p+121}, Case{"", FLT_MAX}, Case{"---", FLT_MAX}, Case{"0.5", 0.5},
                           Case{" 0 ", 0.0}, Case{"0.000", 0.0}, Case{" 2.5\t", 2.5}, Case{".0", {}},
-                          Case{"-0", {}}, Case{"-0.0", {}}, Case{"1.5x", {}}, Case{"x", {}}, Case{"1e-400", {}}}) {
+                          Case{"-0", {}}, Case{"-0.0", {}}, Case{"1.5x", {}}, Case{"x", {}}, Case{"1e-400", {}},
+                          Case{"3.4028235e38", FLT_MAX}, Case{"3.4028236e38", INFINITY}}) {
         clear_recordings();
         type(kEdit, c.text);
         DataExchange dx = saving();
@@ -184,6 +179,7 @@ TEST_F(DataExchangeTest, RangeChecksExemptTheSentinelsAndShowTheBounds) {
         {[](DataExchange* dx) { DDV_Checklong(dx, 0x7FFFFFF4, 0, 10); }, range("0", "10")},
         {[](DataExchange* dx) { DDV_Checklong(dx, -11, -10, 10); }, range("-10", "10")},
         {[](DataExchange* dx) { DDV_CheckWord(dx, 65535, 1, 9999); }, ""},
+        {[](DataExchange* dx) { DDV_CheckWord(dx, 65525, 1, 9999); }, ""},
         {[](DataExchange* dx) { DDV_CheckWord(dx, 0, 1, 9999); }, range("1", "9999")},
         {[](DataExchange* dx) { DDV_CheckWord(dx, 9999, 1, 9999); }, ""},
         {[](DataExchange* dx) { DDV_CheckByte(dx, 117, 0, 10); }, ""},
@@ -245,18 +241,16 @@ TEST_F(DataExchangeTest, AFailedExchangeStopsEveryLaterCallAndTheComboIndexTrave
     EXPECT_EQ(current_selection(dialog_item(dialog_, kCombo)), kListError);
 }
 
+// List files in a folder of the test's own: tests run in parallel processes.
 class ListFileTest : public DataExchangeTest {
 protected:
     std::string file(const std::string& bytes) {
-        const auto path = std::filesystem::temp_directory_path() /
-                          ("list-file-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                           std::to_string(files_.size()) + ".txt");
+        const auto path = folder_ / ("list-" + std::to_string(++files_) + ".txt");
         std::ofstream(path, std::ios::binary) << bytes;
-        files_.push_back(path);
         return path.string();
     }
     void TearDown() override {
-        for (const auto& path : files_) std::filesystem::remove(path);
+        std::filesystem::remove_all(folder_);
         DataExchangeTest::TearDown();
     }
     std::vector<std::string> items(int control) {
@@ -265,7 +259,8 @@ protected:
             out.push_back(item_text(dialog_item(dialog_, control), i));
         return out;
     }
-    std::vector<std::filesystem::path> files_;
+    const std::filesystem::path folder_ = test::make_unique_folder("list-file-");
+    int files_ = 0;
 };
 
 TEST_F(ListFileTest, LinesBecomeEntriesUpToTheFirstEmptyOne) {

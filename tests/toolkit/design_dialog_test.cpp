@@ -49,19 +49,24 @@ struct Screen {
     ~Screen() { platform::set_screen({1024, 768}, {0, 0, 1024, 740}, 96); }
 };
 
-TEST(DesignDialogScaling, FactorsFromTheMeasuredFonts) {
+TEST(DesignDialogScaling, FactorsFromTheMeasuredFontsAndTheChildrenTruncated) {
     struct Case {
         platform::Size dialog, reference;
         int pixels_per_inch;
         float sx, sy;
         int reference_height;
+        std::optional<Rect> edit, combo, frame;  // the combo is ten fields high; the dialog keeps its place
     };
     const Case cases[] = {
-        {{5, 13}, {5, 13}, 96, 1.09f, 1.09f, -11},          // measures like the reference: it still grows 9 %
-        {{11, 14}, {10, 13}, 96, 1.265f, 1.2384615f, -11},  // 10 % wider: 1.1 × 1.15
-        {{4, 12}, {5, 13}, 96, 1.09f, 1.09f, -11},          // smaller both ways
-        {{6, 12}, {5, 13}, 120, 1.38f, 1.0615385f, -13},    // one factor above 1 takes both up by 1.15
-        {{5, 12}, {5, 16}, 144, 1.09f, 1.09f, -16},
+        // Measures like the reference: it still grows 9 %. 10.9, 21.8, 109.0, 13.08 (the combo 13 × 10);
+        // 206 × 125 -> 224 × 136.
+        {{5, 13}, {5, 13}, 96, 1.09f, 1.09f, -11, Rect{10, 21, 119, 34}, Rect{10, 43, 119, 173}, Rect{10, 10, 234, 146}},
+        // 10 % wider: 1.1 × 1.15. 12.65, 24.77, 126.5, 14.86; 40 -> 49.54; 206 × 125 -> 260 × 154.
+        {{11, 14}, {10, 13}, 96, 1.265f, 1.2384615f, -11, Rect{12, 24, 138, 38}, Rect{12, 49, 138, 189},
+         Rect{10, 10, 270, 164}},
+        {{4, 12}, {5, 13}, 96, 1.09f, 1.09f, -11, {}, {}, {}},          // smaller both ways
+        {{6, 12}, {5, 13}, 120, 1.38f, 1.0615385f, -13, {}, {}, {}},    // one factor above 1 takes both up by 1.15
+        {{5, 12}, {5, 16}, 144, 1.09f, 1.09f, -16, {}, {}, {}},
     };
     for (const Case& c : cases) {
         Screen screen;
@@ -78,32 +83,12 @@ TEST(DesignDialogScaling, FactorsFromTheMeasuredFonts) {
         EXPECT_EQ(asked.face, "MS Sans Serif");
         EXPECT_EQ(asked.height, c.reference_height);
         EXPECT_EQ(asked.weight, 300);
-    }
-}
-
-TEST(DesignDialogScaling, ChildrenTruncateCombosGetTenFieldsAndTheDialogKeepsItsPlace) {
-    Screen screen;
-    struct Case {
-        platform::Size dialog;
-        Rect edit, combo, frame;
-    };
-    const Case cases[] = {
-        // 1.09 both ways: 10.9, 21.8, 109.0, 13.08 (the combo 13 × 10); 206 × 125 -> 224 × 136
-        {{5, 13}, {10, 21, 119, 34}, {10, 43, 119, 173}, {10, 10, 234, 146}},
-        // 1.265 and 1.2384615: 12.65, 24.77, 126.5, 14.86; 40 -> 49.54; 206 × 125 -> 260 × 154
-        {{11, 14}, {12, 24, 138, 38}, {12, 49, 138, 189}, {10, 10, 270, 164}},
-    };
-    for (const Case& c : cases) {
-        FakeStyle fake;
-        fake.theme().dialog_cell = c.dialog;
-        if (c.dialog.width == 11) fake.theme().reference_cell = {10, 13};
-        Themed dialog(themed_template(), fake.get());
-        ASSERT_TRUE(dialog.Create());
+        EXPECT_EQ(platform::window_font(dialog.GetDlgItem(kEdit)), fake.get()->GetFont("DialogsFont"));
+        if (!c.frame) continue;
         EXPECT_EQ(platform::rect_in_parent(dialog.GetDlgItem(kEdit)), c.edit);
         EXPECT_EQ(platform::rect_in_parent(dialog.GetDlgItem(kCombo)), c.combo);
         EXPECT_EQ(platform::window_rect(dialog.window()), c.frame);
         EXPECT_FALSE(dialog.moved());
-        EXPECT_EQ(platform::window_font(dialog.GetDlgItem(kEdit)), fake.get()->GetFont("DialogsFont"));
     }
 }
 
@@ -138,25 +123,25 @@ TEST(DesignDialogColors, EachRequestTakesItsRoleAndPairByEnabledState) {
     Themed dialog(themed_template(), fake.get());
     ASSERT_TRUE(dialog.Create());
     const DesignColors colors = test::fake_colors();
+    // Text and background entries, enabled then disabled.
+    struct Entries { int text_enabled, background_enabled, text_disabled, background_disabled; };
+    constexpr Entries kDialog{kDialogTextEnabled, kDialogBackgroundEnabled, kDialogTextDisabled,
+                              kDialogBackgroundDisabled};
     struct Case {
         unsigned message;
         const char* role;  // without _Enabled / _Disabled
-        int text_enabled, background_enabled, text_disabled, background_disabled;
+        Entries entries;
         bool list;
     };
     const Case cases[] = {
-        {message::kCtlColorMsgBox, "WM_CTLCOLORMSGBOX", kDialogTextEnabled, kDialogBackgroundEnabled,
-         kDialogTextDisabled, kDialogBackgroundDisabled, false},
-        {message::kCtlColorEdit, "WM_CTLCOLOREDIT", kEditTextEnabled, kEditBackgroundEnabled, kEditTextDisabled,
-         kEditBackgroundDisabled, false},
-        {message::kCtlColorListBox, "WM_CTLCOLORLISTBOX", kDialogTextEnabled, kDialogBackgroundEnabled,
-         kDialogTextDisabled, kDialogBackgroundDisabled, true},
-        {message::kCtlColorButton, "WM_CTLCOLORBTN", kButtonTextEnabled, kButtonBackground, kButtonTextDisabled,
-         kButtonBackground, false},
-        {message::kCtlColorDialog, "WM_CTLCOLORDLG", kDialogTextEnabled, kDialogBackgroundEnabled,
-         kDialogTextDisabled, kDialogBackgroundDisabled, false},
-        {message::kCtlColorScrollBar, "WM_CTLCOLORSCROLLBAR", kDialogTextEnabled, kDialogBackgroundEnabled,
-         kDialogTextDisabled, kDialogBackgroundDisabled, false},
+        {message::kCtlColorMsgBox, "WM_CTLCOLORMSGBOX", kDialog, false},
+        {message::kCtlColorEdit, "WM_CTLCOLOREDIT",
+         {kEditTextEnabled, kEditBackgroundEnabled, kEditTextDisabled, kEditBackgroundDisabled}, false},
+        {message::kCtlColorListBox, "WM_CTLCOLORLISTBOX", kDialog, true},
+        {message::kCtlColorButton, "WM_CTLCOLORBTN",
+         {kButtonTextEnabled, kButtonBackground, kButtonTextDisabled, kButtonBackground}, false},
+        {message::kCtlColorDialog, "WM_CTLCOLORDLG", kDialog, false},
+        {message::kCtlColorScrollBar, "WM_CTLCOLORSCROLLBAR", kDialog, false},
     };
     const platform::Hwnd control = dialog.GetDlgItem(kEdit);
     for (const Case& c : cases) {
@@ -167,12 +152,12 @@ TEST(DesignDialogColors, EachRequestTakesItsRoleAndPairByEnabledState) {
             const auto brush = reinterpret_cast<platform::Brush>(
                 dialog.WindowProcedure(c.message, reinterpret_cast<std::uintptr_t>(dc),
                                        reinterpret_cast<std::intptr_t>(control)));
-            const int background = enabled ? c.background_enabled : c.background_disabled;
+            const int background = enabled ? c.entries.background_enabled : c.entries.background_disabled;
             EXPECT_EQ(fake.theme().roles_asked,
                       std::vector<std::string>{std::string(c.role) + (enabled ? "_Enabled" : "_Disabled")});
             EXPECT_EQ(platform::brush_color(brush), colors[background]) << c.role;
             const platform::DcState state = platform::dc_state(dc);
-            EXPECT_EQ(state.text_color, colors[enabled ? c.text_enabled : c.text_disabled]) << c.role;
+            EXPECT_EQ(state.text_color, colors[enabled ? c.entries.text_enabled : c.entries.text_disabled]) << c.role;
             EXPECT_EQ(state.background_color, colors[background]) << c.role;
             EXPECT_EQ(state.background_mode,
                       c.list ? platform::BackgroundMode::transparent : platform::BackgroundMode::opaque);
