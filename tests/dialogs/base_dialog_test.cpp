@@ -15,14 +15,11 @@ namespace {
 using platform::UserAction;
 using Mode = EditingMode;
 
-constexpr unsigned kResistor = 5;
 constexpr int kStyle = 1001, kQuality = 1009, kResistors = 1137;
 constexpr int kGeneric = 1042, kCatalog = 1041, kMilitary = 1040, kPartName = 1026, kReference = 1028;
 constexpr int kQuantity = 1029;
-// The starter library's metal film resistor: style 2 "Metal Film", quality
-// 4 "B2" in the resistor's lists.
+// The starter library's metal film resistor.
 constexpr const char* kMetalFilm = "RES METAL FILM 0.25W 1%";
-constexpr int kMetalFilmStyle = 2, kB2 = 4;
 
 using BaseDialog = DialogTest;
 
@@ -83,8 +80,7 @@ TEST_F(BaseDialog, TheLibraryButtonTriesEveryNameKindInOrder) {
 TEST_F(BaseDialog, ReviewDefaultsShowsTheDefaultsAndRestoresTheEntries) {
     auto dialog = open(kResistor);
     perform(*dialog, {UserAction::click(1020)});
-    EXPECT_EQ(message_boxes(),
-              std::vector<std::string>{R"("GJB/Z 108A-2006 Detailed": "You must define Type of the part.")"});
+    EXPECT_EQ(message_boxes(), std::vector<std::string>{kTypeMissing});
     EXPECT_FALSE(dialog->defaults_view());
 
     perform(*dialog, {UserAction::select(kStyle, kMetalFilmStyle), UserAction::type(kQuantity, "3"),
@@ -110,11 +106,9 @@ TEST_F(BaseDialog, ReviewDefaultsShowsTheDefaultsAndRestoresTheEntries) {
 
     // Enter does nothing while the defaults show (OK is hidden): the run ends
     // only with the Escape that follows.
-    auto modal = open(kResistor);
-    modal->DestroyWindow();
-    platform::set_script({UserAction::select(kStyle, kMetalFilmStyle), UserAction::click(1020), UserAction::enter(),
-                          UserAction::click(1), UserAction::escape()});
-    EXPECT_EQ(modal->DoModal(), 2);
+    EXPECT_EQ(run_modal(*open(kResistor), {UserAction::select(kStyle, kMetalFilmStyle), UserAction::click(1020),
+                                           UserAction::enter(), UserAction::click(1), UserAction::escape()}),
+              2);
 }
 
 TEST_F(BaseDialog, WithoutTheHostLibraryTheLibraryActionsDoNothing) {
@@ -126,53 +120,32 @@ TEST_F(BaseDialog, WithoutTheHostLibraryTheLibraryActionsDoNothing) {
         EXPECT_FALSE(dialog->defaults_view());
         EXPECT_EQ(selection(*dialog, kQuality), 0);
         // OK needs the defaults: the dialog stays open; Cancel closes it.
-        dialog->DestroyWindow();
-        platform::set_script({UserAction::select(kStyle, kMetalFilmStyle), UserAction::click(1), UserAction::click(2)});
-        EXPECT_EQ(dialog->DoModal(), 2);
+        EXPECT_EQ(run_modal(*dialog, {UserAction::select(kStyle, kMetalFilmStyle), UserAction::click(1),
+                                      UserAction::click(2)}),
+                  2);
         EXPECT_TRUE(message_boxes().empty());
     }
     // In defaults mode OK needs no library.
-    auto defaults = open(kResistor, Mode::defaults, 1, absent_host_library());
-    platform::set_script({UserAction::select(kStyle, kMetalFilmStyle), UserAction::click(1)});
-    defaults->DestroyWindow();
-    EXPECT_EQ(defaults->DoModal(), 1);
+    EXPECT_EQ(run_modal(*open(kResistor, Mode::defaults, 1, absent_host_library()),
+                        {UserAction::select(kStyle, kMetalFilmStyle), UserAction::click(1)}),
+              1);
 }
 
-TEST_F(BaseDialog, OkChecksTheTypeAndThePartAndFillsTheEffectiveBlock) {
-    // Type "---" where a type is required.
+// What OK fills in is checked through edit_item.
+TEST_F(BaseDialog, OkRefusesAMissingTypeAndAPartTheChecksRefuse) {
     auto untyped = open(kResistor);
     perform(*untyped, {UserAction::click(1)});
-    EXPECT_EQ(message_boxes(),
-              std::vector<std::string>{R"("GJB/Z 108A-2006 Detailed": "You must define Type of the part.")"});
-
-    // Categories without a Type list (lamps 24) accept without one, with the
-    // library's defaults in the effective block.
+    EXPECT_EQ(message_boxes(), std::vector<std::string>{kTypeMissing});
+    // Categories without a Type list (lamps 24) accept without one.
     platform::clear_recordings();
-    auto lamp = open(24);
-    platform::set_script({UserAction::click(1)});
-    lamp->DestroyWindow();
-    EXPECT_EQ(lamp->DoModal(), 1);
+    EXPECT_EQ(run_modal(*open(24), {UserAction::click(1)}), 1);
     EXPECT_TRUE(message_boxes().empty());
 
-    // A metal film resistor with its quality left to the defaults.
-    auto resistor = open(kResistor);
-    platform::set_script({UserAction::select(kStyle, kMetalFilmStyle), UserAction::click(1)});
-    resistor->DestroyWindow();
-    ASSERT_EQ(resistor->DoModal(), 1);
-    const std::uint8_t* entered = resistor->record_copy.data() + GJBZ108A_EDIT_ENTERED_BLOCK;
-    const std::uint8_t* effective = resistor->record_copy.data() + GJBZ108A_EDIT_EFFECTIVE_BLOCK;
-    EXPECT_EQ(entered[1], kMetalFilmStyle);
-    EXPECT_EQ(entered[3], 0);  // quality not set
-    EXPECT_EQ(effective[1], kMetalFilmStyle);
-    EXPECT_EQ(effective[3], kB2);
-}
-
-TEST_F(BaseDialog, OkShowsTheParameterChecksMessageAndStaysOpen) {
-    // A digital IC of 2 pins: the pin check refuses it (Part of the checks).
-    auto dialog = open(3);
-    perform(*dialog, {UserAction::select(1001, 1), UserAction::select(1002, 2), UserAction::select(1007, 1),
-                      UserAction::select(1009, 1), UserAction::type(1015, "2"), UserAction::type(1043, "100"),
-                      UserAction::click(1)});
+    // A digital IC of 2 pins: the pin check refuses it, the dialog stays open.
+    auto ic = open(3);
+    perform(*ic, {UserAction::select(1001, 1), UserAction::select(1002, 2), UserAction::select(1007, 1),
+                  UserAction::select(1009, 1), UserAction::type(1015, "2"), UserAction::type(1043, "100"),
+                  UserAction::click(1)});
     const auto boxes = message_boxes();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].rfind(R"("GJB/Z 108A-2006 Detailed": ")", 0), 0u) << boxes[0];

@@ -40,21 +40,24 @@ const std::vector<TypeCase> kTypeCases{
 };
 
 // The documented quality rules: the list "PI q:" follows, the index of
-// "User-definable" in it, and a type index for which the rule runs (0 where
-// the category has no Type list).
+// "User-definable" in it, a type index for which the rule runs (0 where the
+// category has no Type list) and one beside "---" for which it does not (0:
+// none; connectors' fiber, the miscellaneous types from 14 on, and the other
+// quality list's types of the inductive devices).
 struct QualityCase {
     unsigned item_code;
     int list;
     std::uint8_t user_definable;
     std::uint8_t type;
+    std::uint8_t type_without_rule = 0;
 };
 
 const std::vector<QualityCase> kQualityCases{
     {1, 1009, 8, 1},  {2, 1009, 8, 2},  {3, 1009, 8, 8},  {5, 1009, 6, 12}, {6, 1009, 6, 1},
-    {7, 1009, 10, 1}, {8, 1009, 5, 4},  {9, 1009, 7, 2},  {10, 1009, 6, 4}, {11, 1009, 8, 1},
-    {12, 1009, 8, 8}, {13, 1009, 8, 10}, {14, 1009, 8, 3}, {15, 1009, 8, 8}, {18, 1224, 5, 8},
-    {18, 1226, 6, 9}, {20, 1009, 4, 0}, {21, 1009, 5, 6}, {22, 1009, 5, 2}, {27, 1009, 6, 0},
-    {29, 1009, 5, 13}, {30, 1009, 5, 34}, {31, 1009, 4, 5}, {33, 1009, 9, 0},
+    {7, 1009, 10, 1}, {8, 1009, 5, 4},  {9, 1009, 7, 2},  {10, 1009, 6, 4, 5}, {11, 1009, 8, 1},
+    {12, 1009, 8, 8}, {13, 1009, 8, 10}, {14, 1009, 8, 3}, {15, 1009, 8, 8}, {18, 1224, 5, 8, 9},
+    {18, 1226, 6, 9, 8}, {20, 1009, 4, 0}, {21, 1009, 5, 6}, {22, 1009, 5, 2}, {27, 1009, 6, 0},
+    {29, 1009, 5, 13, 14}, {30, 1009, 5, 34}, {31, 1009, 4, 5}, {33, 1009, 9, 0},
 };
 
 const CategoryDialog& dialog_of(unsigned item_code) {
@@ -127,28 +130,16 @@ TEST(CategoryRules, PiQFollowsTheQualityListInSinglePartModeOnly) {
 }
 
 TEST(CategoryRules, QualityRuleRunsOnlyWhileItsTypesAreSelected) {
-    // Without a part type ("---") the family rule does not run.
     for (const QualityCase& c : kQualityCases) {
         const CategoryDialog& dialog = dialog_of(c.item_code);
         if (!has_type_list(dialog)) continue;
-        const ListSelection none[]{{kTypeListId, 0}, {c.list, 0}};
-        EXPECT_EQ(user_quality_on_change(dialog, Mode::single_part, c.list, none), std::nullopt) << c.item_code;
-        EXPECT_FALSE(state_of(enable_params(dialog, Mode::single_part, false, none), kUserQualityId)) << c.item_code;
+        for (const std::uint8_t type : {std::uint8_t{0}, c.type_without_rule}) {
+            SCOPED_TRACE(testing::Message() << c.item_code << " list " << c.list << " type " << int{type});
+            const ListSelection selections[]{{kTypeListId, type}, {c.list, 0}};
+            EXPECT_EQ(user_quality_on_change(dialog, Mode::single_part, c.list, selections), std::nullopt);
+            EXPECT_FALSE(state_of(enable_params(dialog, Mode::single_part, false, selections), kUserQualityId));
+        }
     }
-    // Connectors: fiber and IC sockets leave the quality alone; so do the
-    // miscellaneous types from 14 on.
-    const ListSelection fiber[]{{kTypeListId, 5}, {kQualityListId, 0}};
-    EXPECT_EQ(user_quality_on_change(dialog_of(10), Mode::single_part, kQualityListId, fiber), std::nullopt);
-    EXPECT_FALSE(state_of(enable_params(dialog_of(10), Mode::single_part, true, fiber), kUserQualityId));
-    const ListSelection gyroscope[]{{kTypeListId, 14}, {kQualityListId, 0}};
-    EXPECT_EQ(user_quality_on_change(dialog_of(29), Mode::single_part, kQualityListId, gyroscope), std::nullopt);
-    // Inductive devices: each quality list counts for its own types only.
-    const ListSelection transformer[]{{kTypeListId, 8}, {1224, 1}, {1226, 0}};
-    const ListSelection coil[]{{kTypeListId, 9}, {1224, 0}, {1226, 1}};
-    EXPECT_EQ(user_quality_on_change(dialog_of(18), Mode::single_part, 1226, transformer), std::nullopt);
-    EXPECT_EQ(user_quality_on_change(dialog_of(18), Mode::single_part, 1224, coil), std::nullopt);
-    EXPECT_FALSE(state_of(enable_params(dialog_of(18), Mode::single_part, true, transformer), kUserQualityId));
-    EXPECT_FALSE(state_of(enable_params(dialog_of(18), Mode::single_part, true, coil), kUserQualityId));
 }
 
 TEST(CategoryRules, OpeningAndTypeChanges) {

@@ -19,6 +19,12 @@
 
 namespace gjbz108a::test {
 
+// The resistor, and its style "Metal Film" and quality "B2" (the shipped
+// default of resistors) as indexes of their lists.
+inline constexpr unsigned kResistor = 5;
+inline constexpr int kMetalFilmStyle = 2, kB2 = 4;
+inline const std::string kTypeMissing = R"("GJB/Z 108A-2006 Detailed": "You must define Type of the part.")";
+
 class DialogTest : public testing::Test {
 protected:
     DialogTest() {
@@ -49,6 +55,13 @@ protected:
         }
         EXPECT_TRUE(dialog->Create());
         return dialog;
+    }
+
+    // The made dialog run modally against `script`: its end code.
+    static int run_modal(CategoryEditDialog& dialog, std::vector<platform::UserAction> script) {
+        dialog.DestroyWindow();
+        platform::set_script(std::move(script));
+        return dialog.DoModal();
     }
 
     static void perform(const CategoryEditDialog& dialog, std::vector<platform::UserAction> actions) {

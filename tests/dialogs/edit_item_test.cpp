@@ -14,16 +14,14 @@ namespace {
 
 using platform::UserAction;
 
-constexpr unsigned kResistor = 5;
 // The resistor's entered block: style (list), resistor count (u8), quality
 // (list), PI q (f32).
 constexpr std::size_t kStyle = kEntered + 1, kCount = kEntered + 2, kQuality = kEntered + 3, kPiQ = kEntered + 8;
-constexpr unsigned kMetalFilm = 2, kB2 = 4;
 
 EditRecord resistor() {
     EditRecord record(kResistor);
     record.u8(GJBZ108A_ENVIRONMENT_CODE, 3).f32(GJBZ108A_TEMPERATURE, 40.0f).u16(GJBZ108A_EDIT_QUANTITY, 7);
-    record.u8(kStyle, kMetalFilm).u8(kCount, 1).f32(kPiQ, 0.0f);
+    record.u8(kStyle, kMetalFilmStyle).u8(kCount, 1).f32(kPiQ, 0.0f);
     record.u8(kEffective + 1, 9);  // an effective block of another time
     for (const auto& [offset, name] : {std::pair{GJBZ108A_EDIT_REFERENCE, "R1"}, {GJBZ108A_EDIT_PART_NAME, "OLD PN"},
                                        {GJBZ108A_EDIT_MILITARY_NUMBER, "OLD MIL"},
@@ -65,7 +63,7 @@ TEST_F(EditItem, SinglePartWritesTheIdentificationAndBothBlocksButNotThePlacemen
     EXPECT_EQ(record.u8_at(GJBZ108A_ENVIRONMENT_CODE), 3);
     EXPECT_EQ(record.f32_at(GJBZ108A_TEMPERATURE), 40.0f);
     EXPECT_EQ(record.u8_at(kQuality), 0);  // entered: left to the defaults
-    EXPECT_EQ(record.u8_at(kEffective + 1), kMetalFilm);
+    EXPECT_EQ(record.u8_at(kEffective + 1), kMetalFilmStyle);
     EXPECT_EQ(record.u8_at(kEffective + 3), kB2);
     // The dialog showed the placement read-only: the ENV list at the record's
     // environment, the temperature disabled.
@@ -113,7 +111,7 @@ TEST_F(EditItem, DefaultsWriteOnlyTheEnteredBlock) {
     EditRecord existing = resistor();
     platform::set_script({UserAction::select(1001, 3), UserAction::click(1)});
     ASSERT_EQ(edit_item(nullptr, 1, 0, nullptr, existing.data()), 1);
-    EXPECT_EQ(existing.u8_at(kStyle), kMetalFilm);
+    EXPECT_EQ(existing.u8_at(kStyle), kMetalFilmStyle);
     EXPECT_EQ(existing.u8_at(kCount), 1);
 }
 
