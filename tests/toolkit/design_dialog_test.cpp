@@ -238,47 +238,46 @@ std::vector<std::string> painted(Themed& dialog, int id, Rect rect) {
     return platform::drawings();
 }
 
+// A caption as the painters draw it: in the style's dialog font, on a
+// transparent background.
+std::string caption(const char* drawn, const char* colour, const char* format) {
+    return std::string(drawn) + " " + colour + " on transparent font Fake Dialog " + format;
+}
+
 TEST(Painters, BoxButtonsPushButtonsAndTheirStates) {
     FakeStyle fake;  // item height 16: images 16 / 4 × 2.5 = 10 pixels, captions 13 pixels away
     Themed dialog(themed_template(), fake.get());
     ASSERT_TRUE(dialog.Create());
-    const std::string text = "#480808", disabled = "#490909";  // button text enabled (entry 8) and disabled (9)
-    const std::string key = " transparent #571717";            // the transparent key, entry 23
+    const char *text = "#480808", *disabled = "#490909";  // button text enabled (entry 8) and disabled (9)
+    const std::string key = " transparent #571717";      // the transparent key, entry 23
     const platform::Hwnd check = dialog.GetDlgItem(kCheck);
+    using Drawn = std::vector<std::string>;
 
     platform::set_check(check, 1);
     // Taller than the item height: wrapped and centred (one line of 8 × 5 pixels, 14 high).
     EXPECT_EQ(painted(dialog, kCheck, {0, 0, 100, 20}),
-              (std::vector<std::string>{"12 image CHECK_OK 0,5,10,15" + key,
-                                        "12 text \"Check me\" 13,3,100,17 " + text +
-                                            " on transparent font Fake Dialog wrap"}));
+              (Drawn{"12 image CHECK_OK 0,5,10,15" + key, caption("12 text \"Check me\" 13,3,100,17", text, "wrap")}));
     platform::set_check(check, 0);
     EXPECT_EQ(painted(dialog, kCheck, {0, 0, 100, 14}),
-              (std::vector<std::string>{"12 image CHECK_NO 0,2,10,12" + key,
-                                        "12 text \"Check me\" 13,0,100,14 " + text +
-                                            " on transparent font Fake Dialog middle single"}));
+              (Drawn{"12 image CHECK_NO 0,2,10,12" + key,
+                     caption("12 text \"Check me\" 13,0,100,14", text, "middle single")}));
     platform::set_window_style(check, platform::window_style(check) | style::kLeftText);
     platform::enable_window(check, false);
     EXPECT_EQ(painted(dialog, kCheck, {0, 0, 100, 14}),
-              (std::vector<std::string>{"12 image CHECK_DISABLED 90,2,100,12" + key,
-                                        "12 text \"Check me\" 0,0,87,14 " + disabled +
-                                            " on transparent font Fake Dialog right middle single"}));
+              (Drawn{"12 image CHECK_DISABLED 90,2,100,12" + key,
+                     caption("12 text \"Check me\" 0,0,87,14", disabled, "right middle single")}));
     platform::set_check(dialog.GetDlgItem(kRadio), 1);
     EXPECT_EQ(painted(dialog, kRadio, {0, 0, 100, 14})[0], "13 image RADIO_BUTTON_ON 0,2,10,12" + key);
 
     // "Cancel" is 30 pixels in one line: 20 wide takes two lines of 14, 30 wide one.
     EXPECT_EQ(painted(dialog, kPush, {0, 0, 20, 40}),
-              (std::vector<std::string>{"14 image BUTTON 0,0,20,40",
-                                        "14 text \"Cancel\" 0,6,20,34 " + text +
-                                            " on transparent font Fake Dialog centre wrap"}));
-    EXPECT_EQ(painted(dialog, kPush, {0, 0, 30, 40})[1],
-              "14 text \"Cancel\" 0,13,30,27 " + text + " on transparent font Fake Dialog centre wrap");
-    platform::clear_recordings();
-    platform::perform(dialog.window(), platform::UserAction::hover(kPush));
-    EXPECT_EQ(platform::drawings()[0], "14 image BUTTON_OVER 0,0,30,40");
-    platform::clear_recordings();
-    platform::perform(dialog.window(), platform::UserAction::hover(kEdit));  // the pointer leaves the button
-    EXPECT_EQ(platform::drawings()[0], "14 image BUTTON 0,0,30,40");
+              (Drawn{"14 image BUTTON 0,0,20,40", caption("14 text \"Cancel\" 0,6,20,34", text, "centre wrap")}));
+    EXPECT_EQ(painted(dialog, kPush, {0, 0, 30, 40})[1], caption("14 text \"Cancel\" 0,13,30,27", text, "centre wrap"));
+    for (const auto& [hovered, image] : {std::pair{kPush, "BUTTON_OVER"}, {kEdit, "BUTTON"}}) {  // in, then out
+        platform::clear_recordings();
+        platform::perform(dialog.window(), platform::UserAction::hover(hovered));
+        EXPECT_EQ(platform::drawings()[0], std::string("14 image ") + image + " 0,0,30,40");
+    }
 }
 
 // The framework under the themed base: data exchange on OK, a failure keeps
