@@ -96,8 +96,7 @@ protected:
     TemporaryLibrary library_;
 };
 
-// A library file that is not there, and one that lacks every function.
+// A library file that is not there.
 inline HostLibrary absent_host_library() { return HostLibrary("libtalwen-not-installed.so"); }
-inline HostLibrary host_library_without_functions() { return HostLibrary("libgjbz108a_ui.so"); }
 
 }  // namespace gjbz108a::test
