@@ -60,7 +60,8 @@ TEST(DesignDialogScaling, FactorsFromTheMeasuredFontsAndTheChildrenTruncated) {
     const Case cases[] = {
         // Measures like the reference: it still grows 9 %. 10.9, 21.8, 109.0, 13.08 (the combo 13 × 10);
         // 206 × 125 -> 224 × 136.
-        {{5, 13}, {5, 13}, 96, 1.09f, 1.09f, -11, Rect{10, 21, 119, 34}, Rect{10, 43, 119, 173}, Rect{10, 10, 234, 146}},
+        {{5, 13}, {5, 13}, 96, 1.09f, 1.09f, -11, Rect{10, 21, 119, 34}, Rect{10, 43, 119, 173},
+         Rect{10, 10, 234, 146}},
         // 10 % wider: 1.1 × 1.15. 12.65, 24.77, 126.5, 14.86; 40 -> 49.54; 206 × 125 -> 260 × 154.
         {{11, 14}, {10, 13}, 96, 1.265f, 1.2384615f, -11, Rect{12, 24, 138, 38}, Rect{12, 49, 138, 189},
          Rect{10, 10, 270, 164}},
