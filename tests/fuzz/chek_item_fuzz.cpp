@@ -16,12 +16,6 @@ namespace {
 constexpr std::size_t kMessageSize = 256;
 constexpr std::size_t kLongestMessage = 60;
 
-// The categories with rules of their own; every other supported one is accepted.
-bool has_rules(unsigned item_code) {
-    return item_code == 1 || item_code == 2 || item_code == 3 || item_code == 6 || item_code == 7 ||
-           item_code == 18;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -41,9 +35,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(electronic && supported(item_code), "a non-electronic part or an unsupported category was accepted");
         return 0;
     }
-    require(!electronic || !supported(item_code) || has_rules(item_code),
-            "a category without rules was rejected");
-
     const std::string_view text = text_in(messages, "the message has no NUL");
     require(untouched_from(messages, text.size() + 1, kUnwritten), "bytes after the message's NUL were written");
     require(!text.empty() && text.size() <= kLongestMessage, "the message is empty or longer than 60 characters");

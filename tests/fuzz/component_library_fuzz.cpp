@@ -3,15 +3,15 @@
 // afresh from the shipped data. Each input is a short run of calls.
 // Properties: results are 0 or 1, and 0 writes nothing; nothing is written
 // outside the documented buffers (the last two bytes of a block buffer stay
-// as they were); a part stored with a valid name is found again with its block
-// under that name and under every cross-reference to it; a search's file lists
-// each name once, sorted, every one matching the key. (That a search misses
-// none of the parts that match is the unit tests' to check.)
+// as they were); a part that was stored is found again with its block under
+// its name and under every cross-reference to it; a search's file lists each
+// name once, sorted, every one matching the key. (Which names, codes and
+// blocks are refused, and that a search misses none of the parts that match,
+// are the unit tests' to check.)
 #include "support/fuzz_support.h"
 
 #include <talwen/talwen.h>
 
-#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <fstream>
@@ -30,7 +30,6 @@ constexpr std::uint8_t kUnwritten = 0x7F;
 constexpr std::size_t kKeyBuffer = 64, kGenericBuffer = 44, kSearchKeyBuffer = 72;
 // The block and buffer sizes that talwen.h states.
 constexpr std::size_t kBlockSize = 102, kBlockBuffer = 104, kResultPathBuffer = 100;
-constexpr std::size_t kLongestGenericName = 42, kLongestName = 62;
 
 struct Folder {
     fs::path root, database, pristine;
@@ -42,19 +41,6 @@ std::string folded(std::string_view text) {
     for (char& c : out)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return out;
-}
-
-bool valid_name(std::string_view name, std::size_t longest) {
-    return !name.empty() && name.size() <= longest &&
-           std::none_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; });
-}
-
-bool byte_range(int32_t value) { return value >= 0 && value <= 255; }
-
-bool supported(int32_t item_code) {
-    static constexpr std::array<int, 28> kCodes{1,  2,  3,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15,
-                                                16, 18, 19, 20, 21, 22, 24, 25, 27, 28, 29, 30, 31, 33};
-    return std::find(kCodes.begin(), kCodes.end(), item_code) != kCodes.end();
 }
 
 // A text of up to `longest` bytes from the input; NULs end it early, as they
@@ -107,7 +93,6 @@ bool look_up(int32_t name_kind, int32_t item_class, int32_t item_code, std::stri
     require(our_method && name_kind >= 1 && name_kind <= 4, "GetFromLib found a part for a call it refuses");
     *found_key = std::string(text_in(key_buffer, "GetFromLib left a key without its NUL"));
     *found_generic = std::string(text_in(generic_buffer, "GetFromLib left a generic name without its NUL"));
-    require(valid_name(*found_generic, kLongestGenericName), "GetFromLib gave an invalid generic name");
     std::memcpy(found_block, block.data(), kBlockSize);
     return true;
 }
@@ -148,9 +133,7 @@ void get_defaults(FuzzInput& in) {
     require(result == 0 || result == 1, "GetDflt returned neither 0 nor 1");
     require(block[kBlockSize] == kUnwritten && block[kBlockSize + 1] == kUnwritten,
             "GetDflt wrote the last two bytes of the block buffer");
-    if (result == 1) require(our_method && supported(item_code), "GetDflt answered 1 for a call it refuses");
-    if (byte_range(item_code) && byte_range(type) && byte_range(subtype))
-        require(block[0] == subtype && block[1] == type, "GetDflt's block does not hold the SubType and Type");
+    require(result == 0 || our_method, "GetDflt answered 1 for another host's call");
 }
 
 void put_to_lib(FuzzInput& in, Stored& stored) {
@@ -164,9 +147,7 @@ void put_to_lib(FuzzInput& in, Stored& stored) {
     name_buffer.check_guards("PutToLib wrote outside the name");
     block.check_guards("PutToLib wrote outside the block");
     require(result == 0 || result == 1, "PutToLib returned neither 0 nor 1");
-    const bool valid = valid_name(name, kLongestGenericName) && supported(item_code) && byte_range(item_class);
-    require((result == 1) == valid, "PutToLib refused a valid part or stored an invalid one");
-    if (!valid) return;
+    if (result == 0) return;
     stored[folded(name)] = part;
     require_found(1, name, part);
 }
@@ -180,10 +161,7 @@ void put_to_xref(FuzzInput& in, const Stored& stored) {
     name_buffer.check_guards("PutToXref wrote outside the name");
     generic_buffer.check_guards("PutToXref wrote outside the generic name");
     require(result == 0 || result == 1, "PutToXref returned neither 0 nor 1");
-    const bool valid = name_kind >= 2 && name_kind <= 4 && valid_name(name, kLongestName) &&
-                       valid_name(generic, kLongestGenericName);
-    require((result == 1) == valid, "PutToXref refused a valid cross-reference or stored an invalid one");
-    if (!valid) return;
+    if (result == 0) return;
     if (const auto part = stored.find(folded(generic)); part != stored.end()) require_found(name_kind, name, part->second);
 }
 

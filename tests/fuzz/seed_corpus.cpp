@@ -167,18 +167,16 @@ void write_component_library_seeds(const fs::path& corpus, const std::vector<Exa
     }
 }
 
-// The example lists for both readers, and their JSON renderings for the JSON
-// reader.
+// The example lists, and their JSON renderings, for the parts-list readers.
 void write_list_seeds(const fs::path& corpus, const fs::path& examples) {
-    for (const char* target : {"parts_list", "json_parts_list"}) fs::create_directories(corpus / target);
+    const fs::path folder = corpus / "parts_list";
+    fs::create_directories(folder);
     for (const auto& entry : fs::directory_iterator(examples)) {
         if (entry.path().extension() != ".csv") continue;
-        for (const char* target : {"parts_list", "json_parts_list"})
-            fs::copy_file(entry.path(), corpus / target / entry.path().filename(), fs::copy_options::overwrite_existing);
+        fs::copy_file(entry.path(), folder / entry.path().filename(), fs::copy_options::overwrite_existing);
         std::ifstream in(entry.path(), std::ios::binary);
         const std::string csv{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-        std::ofstream(corpus / "json_parts_list" / entry.path().stem().concat(".json"), std::ios::binary)
-            << cli::test::json_rendering(csv);
+        std::ofstream(folder / entry.path().stem().concat(".json"), std::ios::binary) << cli::test::json_rendering(csv);
     }
 }
 
