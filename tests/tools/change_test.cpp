@@ -93,12 +93,9 @@ TEST(Change, TextPatternsOnTheReferenceDesignator) {
     EXPECT_EQ(matched("C1"), counts("CAPACITOR", 1, 0));    // the text itself
     EXPECT_EQ(matched("C1*"), counts("CAPACITOR", 3, 0));   // C1, C10, C11
     EXPECT_EQ(matched("*1"), counts("CAPACITOR", 2, 0));    // C1, C11
-    EXPECT_EQ(matched("*1*"), counts("CAPACITOR", 3, 0));   // contains 1
-    EXPECT_EQ(matched("C*0"), counts("CAPACITOR", 1, 0));   // C10
     EXPECT_EQ(matched("C?"), counts("CAPACITOR", 2, 0));    // C1, C2: two characters
-    EXPECT_EQ(matched("C?*"), counts("CAPACITOR", 4, 0));
     EXPECT_EQ(matched("c1*"), counts("CAPACITOR", 0, 0));   // letter case counts
-    EXPECT_EQ(matched("C*1*"), counts("CAPACITOR", 0, 0));  // two stars, the first not leading
+    // The patterns themselves are the global change's (method suite).
 
     // Texts are written too: "-rb1" drops the first character.
     const CommandRun run = change({"--category", "CAPACITOR", "--where", "ref=C1?", "--set", "ref=-rb1"});
@@ -162,19 +159,10 @@ TEST(Change, NothingIsWrittenForABadArgument) {
     EXPECT_EQ(refused({"--category", "7", "--set", "quality=B2", "stray"}),
               prefix + "'stray' is not KEY=VALUE, and the parts list is '-'");
     EXPECT_EQ(refused({"--category", "7", "--set", "quality=B2", "--frobnicate"}), prefix + "unknown option '--frobnicate'");
-    // Values that mean "---" or "***" in their storage cannot be typed as numbers.
-    EXPECT_EQ(refused({"--category", "3", "--set", "pins=65535"}),
-              prefix + "--set pins=65535: '65535' is the value that means not defined in this field; leave it empty "
-                       "or write --- for that");
+    EXPECT_EQ(refused({"--set", "quality=B2", "--category"}), prefix + "--category needs a value");
+    // A condition's value goes through the converter as a new value does.
     EXPECT_EQ(refused({"--category", "3", "--where", "pins=65525", "--set", "pins=1"}),
               prefix + "--where pins=65525: '65525' means any value (***) in this field; write *** for that");
-    EXPECT_EQ(refused({"--category", "1", "--set", "bits=3.4028236e36"}),
-              prefix + "--set bits=3.4028236e36: '3.4028236e36' means any value (***) in this field; write *** "
-                       "for that");
-    EXPECT_EQ(refused({"--category", "5", "--set", "resistors=117"}),
-              prefix + "--set resistors=117: '117' means any value (***) in this field; write *** for that");
-    EXPECT_EQ(refused({"--category", "5", "--set", "subtype=255"}),
-              prefix + "--set subtype=255: '255' is out of range (0 to 254)");
 
     // A new value needs a column to go into.
     const CommandRun run = change({"--category", "7", "--set", "generic_name=X", "surface=Chip"});
@@ -229,14 +217,11 @@ TEST(Change, GeneralFieldsOfPartsOfEveryCategoryOrOfOne) {
 
     // Values that a list's cell could not hold either.
     const std::pair<std::string_view, std::string> refused[]{
-        {"qty=0", "--set qty=0: '0' is out of range (1 to 9999)"},
         {"qty=10000", "--set qty=10000: '10000' is out of range (1 to 9999)"},
         {"qty=", "--set qty=: a quantity is required"},
-        {"environment=28", "--set environment=28: '28' is out of range (1 to 27)"},
         {"environment=---", "--set environment=---: '---' is not an environment code (1 to 27), and no environment "
                             "list names one (see gjbz108a environments --help)"},
         {"temperature=-273.2", "--set temperature=-273.2: '-273.2' is below the lowest value, -273.15"},
-        {"cycling_rate=-1", "--set cycling_rate=-1: '-1' is below the lowest value, 0"},
     };
     for (const auto& [assignment, message] : refused) {
         run = change({"--set", assignment});

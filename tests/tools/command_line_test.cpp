@@ -5,6 +5,8 @@
 
 #include "tools/help/help_texts.h"
 
+#include "command_run.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -14,17 +16,11 @@
 namespace gjbz108a::cli {
 namespace {
 
-struct CommandRun {
-    int status;
-    std::string out, err;
-};
+using test::CommandRun;
 
 CommandRun run(const std::vector<std::string>& words) {
     const std::vector<std::string_view> arguments(words.begin(), words.end());
-    std::istringstream in;
-    std::ostringstream out, err;
-    const int status = run_command_line(arguments, in, out, err, false);
-    return {status, out.str(), err.str()};
+    return test::run_command(run_command_line, arguments, "", false);
 }
 
 std::vector<std::string> words_of(std::string_view command) {
@@ -67,16 +63,12 @@ TEST(CommandLine, VersionAndTheFieldsOfOneCategory) {
                 version.out.find_first_of("0123456789", 9) == 9)
         << version.out;
 
+    // One category by name or code: its part of the listing that the README holds.
     const CommandRun fuses = run({"--list-fields", "fuses"});
     EXPECT_EQ(fuses.status, 0);
-    EXPECT_EQ(fuses.out, "#### 25 FUSES\n\n| Key | Field | Unit | Values |\n|---|---|---|---|\n"
-                         "| `subtype` | SubType |  | whole number, 0 to 255 |\n\nExample:\n\n```csv\n"
-                         "ref,qty,category,environment,temperature,cycling_rate\nF1-F2,2,FUSES,4,40,2\n```\n");
-    EXPECT_NE(run({"--list-fields", "switches"}).out.find(
-                  "\n| `contact_voltage` | Contact Voltage | mV (millivolts) | number, 0 or more, bare or with its "
-                  "unit: mV, pV, nV, µV, μV, uV, V, kV, MV, GV |\n"),
-              std::string::npos);
-    EXPECT_EQ(run({"--list-fields", "29"}).out.substr(0, 20), "#### 29 MISCELLANEOU");
+    EXPECT_TRUE(fuses.out.starts_with("#### 25 FUSES\n\n| Key |")) << fuses.out;
+    EXPECT_EQ(run({"--list-fields", "25"}).out, fuses.out);
+    EXPECT_NE(run({"--list-fields"}).out.find(fuses.out), std::string::npos);
 }
 
 TEST(CommandLine, DidYouMeanForCommandsCategoriesAndKeys) {
@@ -97,9 +89,6 @@ TEST(CommandLine, DidYouMeanForCommandsCategoriesAndKeys) {
         {{"lib", "add", "Resistor", "R", "qualty=B1"},
          "gjbz108a lib: 'qualty=B1': Resistor has no such parameter (gjbz108a --list-fields lists them); did you "
          "mean 'quality'?\nTry 'gjbz108a lib --help'.\n"},
-        {{"change", "-", "--category", "Resistors", "--set", "quality=B1"},
-         "gjbz108a change: 'Resistors' is neither a supported ItemCode nor a category name; did you mean "
-         "'Resistor'?\nTry 'gjbz108a change --help'.\n"},
         {{"change", "-", "--category", "INDUCTIVE DEVICES", "--set", "quality=B1"},
          "gjbz108a change: --set quality=B1: INDUCTIVE DEVICES has no such parameter (gjbz108a --list-fields lists "
          "them), and it is not qty, environment, temperature, cycling_rate, ref, generic_name, catalog_number, "
@@ -110,9 +99,6 @@ TEST(CommandLine, DidYouMeanForCommandsCategoriesAndKeys) {
         {{"change", "list.csv", "--categroy", "5"},
          "gjbz108a change: unknown option '--categroy'; did you mean '--category'?\n"
          "Try 'gjbz108a change --help'.\n"},
-        {{"dialog", "capacitors"},
-         "gjbz108a: 'capacitors' is neither a supported ItemCode nor a category name; did you mean 'CAPACITOR'?\n"
-         "Try 'gjbz108a dialog --help'.\n"},
     };
     for (const auto& c : cases) {
         const CommandRun refused = run(c.words);

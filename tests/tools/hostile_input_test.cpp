@@ -3,18 +3,15 @@
 // written outside its buffers (the sanitizer build runs these too). The
 // reader's own cases (quoting, line ends, byte-order mark, columns beyond the
 // header), files that are no parts list, short rows and repeated designators
-// are in csv_reader_test and predict_test.
+// are in csv_reader_test and predict_test; numbers out of range or not finite
+// in the converter's tests (records/field_values_test).
 #include "prediction.h"
 
 #include "tools/parts_list/utf8.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdint>
-#include <cstdio>
 #include <string>
-#include <vector>
 
 namespace gjbz108a::cli {
 namespace {
@@ -23,57 +20,6 @@ using test::counts;
 using test::kHeader;
 using test::predict_text;
 using test::Prediction;
-
-// Each number goes alone into one column of its own part; every part is
-// refused, none is clamped into range.
-TEST(HostileInput, NumbersOutOfRangeOrNotFiniteAreRefusedInEveryKindOfColumn) {
-    const std::string range =
-        "is beyond the range of a single-precision number (0, or about 1.4e-45 to 3.4e38 in size)";
-    struct Case {
-        const char* column;
-        const char* category;  // one that has the column
-        const char* text;
-        std::string why;  // what follows the quoted text
-    };
-    // One text per column, so that each column's own range and reader show;
-    // the converter's rules are tested with it.
-    const std::vector<Case> cases = {
-        {"qty", "FUSES", "99999999999999999999", "is out of range (1 to 9999)"},
-        {"qty", "FUSES", "1e400", "is not a whole number"},
-        {"environment", "FUSES", "-inf", "is not a whole number"},
-        {"temperature", "FUSES", "-1e-400", range},
-        {"cycling_rate", "FUSES", "inf", "is not a finite number"},
-        {"subtype", "IC Memory", "-1", "is out of range (0 to 255)"},
-        {"pins", "IC Memory", "99999999999999999999", "is out of range (0 to 65535)"},
-        {"transistors", "IC Analog", "-2147483649", "is out of range (0 to 2147483647)"},
-        {"elements", "IC Digital", "1e400", "is not a whole number"},
-        {"bits", "IC Memory", "3.5e38", range},
-        {"bits", "IC Memory", "-1e-30", "is below the lowest value, 0"},
-        {"quality", "IC Memory", "99999999999999999999", "is not a code of the list (1 to 8)"},
-        {"quality", "IC Memory", "inf", "is not an entry of the list (A2, A3, A4, B1, B2, C1, C2, User)"},
-    };
-    const std::vector<std::string> columns = {"ref", "qty", "category", "environment", "temperature", "cycling_rate",
-                                              "subtype", "pins", "transistors", "elements", "bits", "quality"};
-    const auto row_of = [](const std::vector<std::string>& cells) {
-        std::string row;
-        for (std::size_t i = 0; i < cells.size(); ++i) row += (i ? "," : "") + cells[i];
-        return row + '\n';
-    };
-    std::string list = row_of(columns), expected;
-    for (std::size_t row = 0; row < cases.size(); ++row) {
-        const Case& c = cases[row];
-        std::vector<std::string> cells = {'P' + std::to_string(row), "1", c.category, "1", "25", ""};
-        cells.resize(columns.size());
-        cells[std::find(columns.begin(), columns.end(), c.column) - columns.begin()] = c.text;
-        list += row_of(cells);
-        expected += "parts.csv:" + std::to_string(row + 2) + ": column '" + c.column + "': '" + c.text + "' " +
-                    c.why + "\n";
-    }
-    const Prediction run = predict_text(list);
-    EXPECT_EQ(run.diagnostics, expected);
-    EXPECT_NE(run.out.find(counts(cases.size(), 0, 0, cases.size())), std::string::npos);
-    EXPECT_EQ(run.status, kSomethingRefused);
-}
 
 TEST(HostileInput, DuplicatesAmongManyReferences) {
     // Enough designators for the table to grow several times; every tenth

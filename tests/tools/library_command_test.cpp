@@ -4,11 +4,11 @@
 #include "tools/library/library_commands.h"
 
 #include "command_run.h"
+#include "files.h"
 #include "process_library.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -182,10 +182,7 @@ TEST(LibraryCommand, ExportWritesEachTableToStandardOutputOrAFile) {
     EXPECT_TRUE(lib({"export", "defaults"}).out.starts_with("item_class,category,type,subtype,field,value,why\n"));
     const std::string file = database.path() + ".parts.csv";
     EXPECT_EQ(lib({"export", "parts", "-o", file}).status, 0);
-    std::ifstream in(file);
-    std::ostringstream written;
-    written << in.rdbuf();
-    EXPECT_EQ(written.str(), parts);
+    EXPECT_EQ(test::read_file(file), parts);
     EXPECT_EQ(lib({"export", "parts", "-o"}).status, 2);
 }
 
@@ -193,10 +190,7 @@ TEST(LibraryCommand, HelpAndBadCommands) {
     const CommandRun help = lib({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("The database now: " + test::process_library().database().string()), std::string::npos);
-    EXPECT_EQ(lib({}).status, 2);
-    const CommandRun unknown = lib({"remove", "X"});
-    EXPECT_EQ(unknown.status, 2);
-    EXPECT_EQ(unknown.err, "gjbz108a lib: unknown command 'remove'\nTry 'gjbz108a lib --help'.\n");
+    EXPECT_EQ(lib({}).status, 2);  // an unknown command's words are CommandLine's
 }
 
 }  // namespace

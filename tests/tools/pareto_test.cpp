@@ -8,6 +8,7 @@
 // Total 4; METERS 2 and FUSES 2 are 50 % each, METERS first by its ItemCode.
 #include "tools/command_line.h"
 
+#include "command_run.h"
 #include "files.h"
 #include "prediction.h"
 
@@ -27,12 +28,7 @@ const std::string kList = std::string(test::kHeader) +
                           "F2,4,FUSES,1,0.25,\n";
 
 test::Prediction pareto(Format format, std::size_t top) {
-    std::istringstream in(kList);
-    std::ostringstream out, diagnostics;
-    test::FakeLibrary library;
-    const ExitStatus status = predict(in, "parts.csv", format, View::pareto, out, diagnostics,
-                                      &test::temperature_as_rate, &library, nullptr, {.top = top});
-    return {status, out.str(), diagnostics.str()};
+    return test::predict_list(kList, "parts.csv", format, View::pareto, &test::temperature_as_rate, {.top = top});
 }
 
 TEST(Pareto, CategoriesAndPartsBySharePercentages) {
@@ -79,11 +75,10 @@ TEST(Pareto, ItsOptionsBelongToTheReport) {
         {{"report", "--top"}, "gjbz108a: --top needs a value\n"},
     };
     for (const auto& [arguments, err] : cases) {
-        std::istringstream in;
-        std::ostringstream out, diagnostics;
-        EXPECT_EQ(run_command_line(arguments, in, out, diagnostics, false), kListUnusable);
-        EXPECT_EQ(diagnostics.str(), err + "Try 'gjbz108a --help'.\n");
-        EXPECT_EQ(out.str(), "");
+        const test::CommandRun run = test::run_command(run_command_line, arguments, "", false);
+        EXPECT_EQ(run.status, kListUnusable);
+        EXPECT_EQ(run.err, err + "Try 'gjbz108a --help'.\n");
+        EXPECT_EQ(run.out, "");
     }
 }
 

@@ -22,11 +22,12 @@ struct Prediction {
 };
 
 inline Prediction predict_list(const std::string& list, const std::string& file_name, Format format, View view,
-                               CalculateFunction calculate) {
+                               CalculateFunction calculate, const RunOptions& options = {}) {
     std::istringstream in(list);
     std::ostringstream out, diagnostics;
     FakeLibrary library;
-    const ExitStatus status = predict(in, file_name, format, view, out, diagnostics, calculate, &library);
+    const ExitStatus status =
+        predict(in, file_name, format, view, out, diagnostics, calculate, &library, nullptr, options);
     return {status, out.str(), diagnostics.str()};
 }
 

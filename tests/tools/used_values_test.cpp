@@ -16,13 +16,8 @@ namespace {
 using test::kHeader;
 
 test::Prediction run(const std::string& rows, const RunOptions& options, Format format = Format::json) {
-    std::istringstream in(std::string(kHeader) + ",type,tech,package,quality,learning,pins,bits,user_pi_q\n" + rows);
-    std::ostringstream out, diagnostics;
-    test::FakeLibrary library;
-    const ExitStatus status =
-        predict(in, "list.csv", format, View::parts, out, diagnostics, &test::temperature_as_rate, &library,
-                nullptr, options);
-    return {status, out.str(), diagnostics.str()};
+    return test::predict_list(std::string(kHeader) + ",type,tech,package,quality,learning,pins,bits,user_pi_q\n" + rows,
+                              "list.csv", format, View::parts, &test::temperature_as_rate, options);
 }
 
 TEST(UsedValues, EveryValueIsShownWithTheDefaultsNamed) {
