@@ -203,10 +203,9 @@ TEST_F(BaseDialog, SearchResultsListEachLineOnceAndAnswerTheSelection) {
         platform::set_script(actions);
         EXPECT_EQ(dialog.DoModal(), c.end);
         EXPECT_EQ(dialog.selection(), c.selection);
-        bool listed = false;
-        for (const std::string& line : platform::transcript())
-            listed |= line.find("1250 ListBox \"\" [A PART | B PART] selected -1") != std::string::npos;
-        EXPECT_TRUE(listed);
+        EXPECT_TRUE(std::ranges::any_of(platform::transcript(), [](const std::string& line) {
+            return line.ends_with("1250 ListBox \"\" [A PART | B PART] selected -1");
+        }));
     }
     CSrchres dialog(nullptr);
     platform::clear_recordings();

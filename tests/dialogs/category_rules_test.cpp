@@ -97,7 +97,7 @@ TEST(CategoryRules, EachTypeDisablesWhatItsCategoryDocuments) {
     }
 }
 
-TEST(CategoryRules, PiQFollowsTheQualityListInSinglePartModeOnly) {
+TEST(CategoryRules, PiQFollowsTheQualityListInSinglePartModeWhileItsTypesAreSelected) {
     for (const QualityCase& c : kQualityCases) {
         SCOPED_TRACE(testing::Message() << c.item_code << " list " << c.list);
         const CategoryDialog& dialog = dialog_of(c.item_code);
@@ -120,25 +120,20 @@ TEST(CategoryRules, PiQFollowsTheQualityListInSinglePartModeOnly) {
             EXPECT_EQ(user_quality_on_change(dialog, Mode::defaults, c.list, selections), std::nullopt);
             EXPECT_EQ(user_quality_on_change(dialog, Mode::global_change, c.list, selections), std::nullopt);
         }
+        // Nor does the rule run without a part type ("---"), or for a type it leaves alone.
+        for (const std::uint8_t type : {std::uint8_t{0}, c.type_without_rule}) {
+            if (!has_type_list(dialog)) break;
+            const ListSelection selections[]{{kTypeListId, type}, {c.list, 0}};
+            EXPECT_EQ(user_quality_on_change(dialog, Mode::single_part, c.list, selections), std::nullopt) << int{type};
+            EXPECT_FALSE(state_of(enable_params(dialog, Mode::single_part, false, selections), kUserQualityId))
+                << int{type};
+        }
     }
     for (const CategoryDialog& dialog : category_dialogs()) {
         if (std::ranges::count(kQualityCases, dialog.item_code, &QualityCase::item_code) > 0) continue;
         for (unsigned type = 0; type <= kNoSelection; ++type)
             EXPECT_EQ(applicable_quality_rule(dialog, Mode::single_part, static_cast<std::uint8_t>(type)), nullptr)
                 << dialog.class_name;
-    }
-}
-
-TEST(CategoryRules, QualityRuleRunsOnlyWhileItsTypesAreSelected) {
-    for (const QualityCase& c : kQualityCases) {
-        const CategoryDialog& dialog = dialog_of(c.item_code);
-        if (!has_type_list(dialog)) continue;
-        for (const std::uint8_t type : {std::uint8_t{0}, c.type_without_rule}) {
-            SCOPED_TRACE(testing::Message() << c.item_code << " list " << c.list << " type " << int{type});
-            const ListSelection selections[]{{kTypeListId, type}, {c.list, 0}};
-            EXPECT_EQ(user_quality_on_change(dialog, Mode::single_part, c.list, selections), std::nullopt);
-            EXPECT_FALSE(state_of(enable_params(dialog, Mode::single_part, false, selections), kUserQualityId));
-        }
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include <gjbz108a/edit.h>
 
+#include <algorithm>
 #include <cfloat>
 #include <cstring>
 
@@ -67,13 +68,11 @@ TEST_F(EditItem, SinglePartWritesTheIdentificationAndBothBlocksButNotThePlacemen
     EXPECT_EQ(record.u8_at(kEffective + 3), kB2);
     // The dialog showed the placement read-only: the ENV list at the record's
     // environment, the temperature disabled.
-    bool env_shown = false, temperature_shown = false;
-    for (const std::string& line : platform::transcript()) {
-        env_shown |= line == "  1027 ComboBox \"NS\" disabled [GB | GF | GM | NS] selected 3";
-        temperature_shown |= line.starts_with("  1030 Edit \"40") && line.ends_with("\" disabled");
-    }
-    EXPECT_TRUE(env_shown);
-    EXPECT_TRUE(temperature_shown);
+    const std::vector<std::string>& seen = platform::transcript();
+    EXPECT_NE(std::ranges::find(seen, "  1027 ComboBox \"NS\" disabled [GB | GF | GM | NS] selected 3"), seen.end());
+    EXPECT_TRUE(std::ranges::any_of(seen, [](const std::string& line) {
+        return line.starts_with("  1030 Edit \"40") && line.ends_with("\" disabled");
+    }));
 
     // OK without a change still marks the part edited; Cancel leaves it all.
     EditRecord unchanged = resistor();
