@@ -61,13 +61,11 @@ TEST(IntegratedCircuits, CoveringRowsAndWorkedExamples) {
         {22, {7, 2, 6, 4, 3, 320, 50, 75, 10}, {0.0022f, 1.2f, 0.7f, 9.55f, 8.8364f, 1.2f, 5}},
     });
     // The worked examples to their documented digits.
-    ItemRecord memory = part(1).u8(kPackage, 8).u8(kQual, 1).u8(kLearning, 3).temperature(50).cycling_rate(5);
-    ItemRecord digital = part(3).u8(kType, 1);
-    calculate(memory.u8(GJBZ108A_ENVIRONMENT_CODE, 2));
-    calculate(digital);
-    EXPECT_NEAR(memory.failure_rate(), 0.0435691, 5e-8);
-    EXPECT_EQ(memory.failure_rate(), 0.043569077f);  // reversed, the product is 0.04356908
-    EXPECT_EQ(digital.failure_rate(), 0.00515484f);  // 0.0054 x (0.87 + 0.0846)
+    const float memory = rate_of(part(1).u8(kPackage, 8).u8(kQual, 1).u8(kLearning, 3).temperature(50).cycling_rate(5)
+                                     .u8(GJBZ108A_ENVIRONMENT_CODE, 2));
+    EXPECT_NEAR(memory, 0.0435691, 5e-8);
+    EXPECT_EQ(memory, 0.043569077f);                         // reversed, the product is 0.04356908
+    EXPECT_EQ(rate_of(part(3).u8(kType, 1)), 0.00515484f);  // 0.0054 x (0.87 + 0.0846)
 }
 
 TEST(IntegratedCircuits, TemperatureAndPinCountCurves) {
@@ -164,9 +162,7 @@ TEST(IntegratedCircuits, SizeCurvesAndGaAsBaseRates) {
                    0.0085f, 0.0089f, 0.0109f, 0.0119f, 0.0127f, 0.0133f, 0.0136f, 0.0154f, 0.0166f, 0.0175f, 0.0183f,
                    0.0189f, 0.0194f, 0.0199f, 0.0204f, 0.0208f, 0.0236f, 0.0254f, 0.0268f, 0.0279f, 0.0289f, 0.0297f,
                    0.0305f, 0.0311f, 0.0317f, 0.0328f, 0.0338f, 0.0346f, 0.0354f, 0.0361f, 0.0367f});
-    ItemRecord memory = part(1).f32(kSize, 1048576);
-    calculate(memory);
-    EXPECT_NEAR(memory.slot(kLbase), 0.03843, 5e-6);  // between 0.038409 and 0.045677
+    EXPECT_NEAR(computed(part(1).f32(kSize, 1048576)).slot(kLbase), 0.03843, 5e-6);  // between 0.038409 and 0.045677
 
     // GaAs MESFET, HBT, HEMT by package, with glass sealing; then Package
     // Dual In-Line by seal. Packages 3..6 have no base rate.
@@ -192,44 +188,33 @@ TEST(IntegratedCircuits, MarkerTripleComputesAt35DegreesWithoutEnvironmentOrLear
 }
 
 TEST(IntegratedCircuits, WarningsInvalidSizeAndCodesNeverRead) {
-    ItemRecord few_pins = part(1).u16(kPins, 2).cycling_rate(60);
-    Calculation calc = calculate(few_pins);
-    EXPECT_EQ(calc.result, 2);
-    EXPECT_EQ(calc.messages,
-              " For Number of leading-out terminals < 4 the model may be invalid\n\n"
-              " For Circulation Rate > 50 the model may be invalid\n\n");
+    const ItemRecord few_pins = expect_warned(part(1).u16(kPins, 2).cycling_rate(60),
+                                              " For Number of leading-out terminals < 4 the model may be invalid\n\n"
+                                              " For Circulation Rate > 50 the model may be invalid\n\n");
     EXPECT_FLOAT_EQ(few_pins.slot(kPiF), 0.0167f * 2 / 4);
     EXPECT_FLOAT_EQ(few_pins.slot(kPiCyc), 2.2f);  // on from 1.4 at 20 and 2 at 50
 
-    ItemRecord processor = part(3).u8(kType, 6).u32(kSize, 250000000).temperature(101);
-    calc = calculate(processor);
-    EXPECT_EQ(calc.result, 2);
-    EXPECT_EQ(calc.messages,
-              " For Temperature > 100 the model may be invalid\n\n"
-              " For Number of transistors > 2.2e+08 the model may be invalid\n\n");
+    const ItemRecord processor = expect_warned(part(3).u8(kType, 6).u32(kSize, 250000000).temperature(101),
+                                               " For Temperature > 100 the model may be invalid\n\n"
+                                               " For Number of transistors > 2.2e+08 the model may be invalid\n\n");
     EXPECT_FLOAT_EQ(processor.slot(kLbase), 0.0376f);  // 0.0367 + (0.0367 - 0.0361) x 1.5
     EXPECT_FLOAT_EQ(processor.slot(kPiT), 28.0f + (28.0f - 22.6f) / 5);
-    ItemRecord gates = part(3).u32(kSize, 10), analog = part(2).i32(kSize, 6000);
-    EXPECT_EQ(calculate(gates).messages, " For Number of gates < 50 the model may be invalid\n\n");
-    EXPECT_EQ(calculate(analog).messages, " For Number of transistors > 5000 the model may be invalid\n\n");
+    expect_warned(part(3).u32(kSize, 10), " For Number of gates < 50 the model may be invalid\n\n");
+    expect_warned(part(2).i32(kSize, 6000), " For Number of transistors > 5000 the model may be invalid\n\n");
 
     // A negative size stops after the earlier lines; the host's rate stays.
     const ItemRecord negative = part(1).u16(kPins, 2).f32(kSize, -1);
     expect_refused(negative, " For Number of leading-out terminals < 4 the model may be invalid\n\n"
                              " For Number of bytes = -1 the model is invalid\n\n");
-    ItemRecord stopped = negative;
-    calculate(stopped);
+    const ItemRecord stopped = computed(negative, GJBZ108A_NOT_COMPUTED);
     EXPECT_EQ(stopped.slot(kPiT), 1.26f);  // written before the failing lookup
     EXPECT_EQ(stopped.slot(kLbase), 0.0f);
     EXPECT_EQ(stopped.slot(kRate), 0.0f);
 
     // Codes that the path never reads change nothing.
-    ItemRecord memory = part(1).u8(kType, 0), analog_any = part(2).u8(kTech, 9).u8(kSeal, 0);
-    ItemRecord pga = part(2).u8(kType, 2).u8(kPackage, 4).u8(kTech, 0);
-    for (ItemRecord* r : {&memory, &analog_any, &pga}) EXPECT_EQ(calculate(*r).result, 3);
-    EXPECT_EQ(memory.slot(kLbase), 0.009602f);
-    EXPECT_EQ(analog_any.slot(kLbase), 0.0079f);
-    EXPECT_EQ(pga.failure_rate(), 0.0f);
+    EXPECT_EQ(computed(part(1).u8(kType, 0)).slot(kLbase), 0.009602f);
+    EXPECT_EQ(computed(part(2).u8(kTech, 9).u8(kSeal, 0)).slot(kLbase), 0.0079f);
+    EXPECT_EQ(rate_of(part(2).u8(kType, 2).u8(kPackage, 4).u8(kTech, 0)), 0.0f);
 }
 
 }  // namespace

@@ -189,6 +189,24 @@ inline std::vector<float> codes(unsigned last) {
     return keys;
 }
 
+// ---- Single parts ----
+
+// The part after calc_item, which must answer `result`, for checks of its slots.
+inline ItemRecord computed(ItemRecord r, int result = GJBZ108A_COMPUTED) {
+    EXPECT_EQ(calculate(r).result, result);
+    return r;
+}
+
+inline float rate_of(const ItemRecord& r) { return computed(r).failure_rate(); }
+
+// calc_item computes the part with exactly the warning `lines`.
+inline ItemRecord expect_warned(ItemRecord r, const std::string& lines) {
+    const Calculation calc = calculate(r);
+    EXPECT_EQ(calc.result, 2) << lines;
+    EXPECT_EQ(calc.messages, lines);
+    return r;
+}
+
 // ---- Refusals ----
 
 // The part is refused with exactly `line`; the host's failure rate stays.

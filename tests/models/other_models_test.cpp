@@ -35,12 +35,9 @@ TEST(OtherModels, Hybrid) {
                     {8, {8, 0, 1, 0, 0, 20}, {0.00621000025f, 14, 4, 1.62f, 1.15f, 0.0216f, 0.0054f, 0.0032f, 0.0016f}},
                     {9, {9, 0, 0, 1, 1, 50, 0.83f}, {0.00551999966f, 10, 0.83f, 2.55f, 1.15f, 0.0216f, 0.0054f, 0.0032f, 0.0016f}},
                 });
-    ItemRecord hybrid = part(33).cycling_rate(2.5f);
-    ASSERT_EQ(calculate(hybrid).result, 3);
-    EXPECT_FLOAT_EQ(hybrid.slot(4), 1.075f);
-    const Calculation calc = calculate(hybrid.cycling_rate(60).u8(152, 7));
-    EXPECT_EQ(calc.result, 2);
-    EXPECT_EQ(calc.messages, " For  Circulation rate/1000 hours > 50 the model may be invalid\n\n");
+    EXPECT_FLOAT_EQ(computed(part(33).cycling_rate(2.5f)).slot(4), 1.075f);
+    const ItemRecord hybrid = expect_warned(part(33).cycling_rate(60).u8(152, 7),
+                                            " For  Circulation rate/1000 hours > 50 the model may be invalid\n\n");
     EXPECT_FLOAT_EQ(hybrid.slot(4), 2.86f);  // 2.55 + (2.55 - 1.62) / 3
 }
 
@@ -71,45 +68,33 @@ TEST(OtherModels, SwitchesRelaysConnectorsConnectionsAndBoards) {
                  {9, {5, 1, 3, 4}, {0.0132f, 3, 0, 1.1f}}});
     expect_values({{part(10).u8(151, 5)}, 1}, u8_field(159), {6, 8, 10, 50, 255, 3},
                   {0.0149f, 0.0163f, 0.019f, 0.019f, 0.019f, 0.01245f});  // 3: halfway between 2 and 4 cores
-    ItemRecord fibre = part(10).u8(151, 5).u8(158, 2).u8(159, 3), no_cores = part(10).u8(151, 5).u8(159, 0);
-    calculate(fibre);
-    EXPECT_FLOAT_EQ(fibre.failure_rate(), 0.02988f);
-    const Calculation calc = calculate(no_cores);
-    EXPECT_EQ(calc.result, 2);
-    EXPECT_EQ(calc.messages, " For Number of core N < 1 the model may be invalid\n\n");
+    EXPECT_FLOAT_EQ(rate_of(part(10).u8(151, 5).u8(158, 2).u8(159, 3)), 0.02988f);
+    const ItemRecord no_cores = expect_warned(part(10).u8(151, 5).u8(159, 0),
+                                              " For Number of core N < 1 the model may be invalid\n\n");
     EXPECT_EQ(no_cores.failure_rate(), 0.0f);
-    ItemRecord socket = part(10).u8(151, 6).u8(152, 0).u8(GJBZ108A_ENVIRONMENT_CODE, 26);  // quality never read
-    ASSERT_EQ(calculate(socket).result, 3);
+    const ItemRecord socket = computed(part(10).u8(151, 6).u8(152, 0).u8(GJBZ108A_ENVIRONMENT_CODE, 26));  // no quality
     EXPECT_EQ(socket.failure_rate(), 0.0042f);
     for (unsigned slot = 1; slot <= 4; ++slot) EXPECT_EQ(socket.slot(slot), 0.0f);
 
     // Connections: 1000 joints of one technique alone, in the order of the counts.
     const float per_thousand[] = {0.009f, 0.027f, 0.01f, 0.065f, 0.0085f, 0.0012f, 0.035f, 0.017f};
-    for (std::size_t i = 0; i < 8; ++i) {
-        ItemRecord joints = part(19).u16(152, 0).u16(152 + 2 * i, 1000);
-        calculate(joints);
-        EXPECT_FLOAT_EQ(joints.failure_rate(), per_thousand[i]) << "technique " << i + 1;
-    }
+    for (std::size_t i = 0; i < 8; ++i)
+        EXPECT_FLOAT_EQ(rate_of(part(19).u16(152, 0).u16(152 + 2 * i, 1000)), per_thousand[i]) << "technique " << i + 1;
     // Summed in the order of the counts in single precision: 2.0321169, not
     // the 2.0321167 of the reverse order. No joints: 0.
-    ItemRecord all = part(19).u8(GJBZ108A_ENVIRONMENT_CODE, 6), none = part(19).u16(152, 0);
+    ItemRecord all = part(19).u8(GJBZ108A_ENVIRONMENT_CODE, 6);
     const std::uint16_t counts[] = {65535, 1234, 777, 4321, 100, 9999, 2500, 60000};
     for (std::size_t i = 0; i < 8; ++i) all.u16(152 + 2 * i, counts[i]);
-    calculate(all);
-    EXPECT_EQ(all.failure_rate(), product({3.8f, 2.03211689f}));
-    EXPECT_EQ(calculate(none).result, 3);
-    EXPECT_EQ(none.failure_rate(), 0.0f);
+    EXPECT_EQ(rate_of(all), product({3.8f, 2.03211689f}));
+    EXPECT_EQ(rate_of(part(19).u16(152, 0)), 0.0f);
 
     // Boards of 1000 holes: quality, user factor; Lb1, Lb2, PI e, PI q. In
     // EnvironmentCodes 5 and 8 any other order of the products rounds differently.
     expect_rows({20, {u8_field(152), f32_field(156)}, [](const Slots& s) { return (1000.0f * s[1] + s[2]) * s[3] * s[4]; }},
                 {{1, {2}, {0.000012f, 0.00011f, 1, 1}}, {5, {1}, {0.000012f, 0.00011f, 7, 0.3f}},
                  {8, {3}, {0.000012f, 0.00011f, 13, 3}}, {4, {4, 2.5f}, {0.000012f, 0.00011f, 4, 2.5f}}});
-    ItemRecord board = part(20);
-    calculate(board);
-    EXPECT_FLOAT_EQ(board.failure_rate(), 0.01211f);
-    calculate(board.u8(152, 2).u16(154, 0));
-    EXPECT_EQ(board.failure_rate(), 0.00011f);
+    EXPECT_FLOAT_EQ(rate_of(part(20)), 0.01211f);
+    EXPECT_EQ(rate_of(part(20).u16(154, 0)), 0.00011f);
 }
 
 TEST(OtherModels, InductiveLaserRotatingQuartzAndTubes) {
@@ -146,9 +131,8 @@ TEST(OtherModels, InductiveLaserRotatingQuartzAndTubes) {
     expect_rows({30, coded({151, 152}, 154), kBaseFirst},
                 {{26, {30, 4}, {1.65f, 60, 2.5f}}, {1, {1, 3}, {0.086f, 1, 1}}, {2, {2, 1}, {0.13f, 1.3f, 0.3f}},
                  {3, {3, 2}, {0.15f, 2, 0.7f}}, {4, {4, 5, 1.1f}, {0.17f, 6, 1.1f}}});
-    ItemRecord magnetron = part(30).u8(151, 30).u8(152, 4).u8(GJBZ108A_ENVIRONMENT_CODE, 26);
-    calculate(magnetron);
-    EXPECT_FLOAT_EQ(magnetron.failure_rate(), 247.5f);  // 1.65 x 60 x 2.5
+    const ItemRecord magnetron = part(30).u8(151, 30).u8(152, 4).u8(GJBZ108A_ENVIRONMENT_CODE, 26);
+    EXPECT_FLOAT_EQ(rate_of(magnetron), 247.5f);  // 1.65 x 60 x 2.5
     expect_values({{part(30)}, 1}, u8_field(151), codes(34),
                   {0.086f, 0.13f, 0.15f, 0.17f, 0.099f, 0.12f, 0.01f, 0.007f, 0.068f, 0.068f, 0.22f, 0.63f,
                    0.02f, 0.75f, 0.16f, 0.07f, 0.21f, 0.99f, 2.03f, 2.48f, 0.83f, 0.29f, 0.05f, 0.45f,
@@ -165,9 +149,7 @@ TEST(OtherModels, SawFiltersLampsAndMiscellaneousParts) {
                 {{1, {5, 1}, {0.055f, 1, 0.45f}}, {2, {1, 1}, {0.026f, 1.2f, 0.5f}}, {3, {2, 2}, {0.051f, 1.5f, 1}},
                  {4, {3, 3}, {0.0086f, 4, 3.5f}}, {5, {4, 2}, {0.0066f, 8, 1}}, {6, {5, 3}, {0.055f, 5, 3.5f}},
                  {7, {1, 3}, {0.026f, 3, 3.5f}}, {8, {2, 4, 0.7f}, {0.051f, 10, 0.7f}}});
-    ItemRecord mechanical = part(31).u8(151, 5).u8(152, 1);
-    calculate(mechanical);
-    EXPECT_FLOAT_EQ(mechanical.failure_rate(), 0.02475f);
+    EXPECT_FLOAT_EQ(rate_of(part(31).u8(151, 5).u8(152, 1)), 0.02475f);
     // Miscellaneous types 1 to 14: type, quality, learning, axis, user factor;
     // Lb, PI e, PI q, PI c, PI l. PI q x (Lb x PI e); the gyroscope takes
     // (PI c x PI l) x (Lb x PI e) and no quality.
@@ -186,14 +168,10 @@ TEST(OtherModels, SawFiltersLampsAndMiscellaneousParts) {
                     {13, {13, 4, 1, 1}, {0.11f, 3, 3}},       {1, {14, 9, 3, 3}, {0.005f, 1, 0, 2.2f, 4.5f}},
                     {2, {14, 1, 1, 1}, {0.005f, 1.3f, 0, 1, 1}}, {3, {14, 1, 2, 2}, {0.005f, 2, 0, 1.1f, 2}},
                 });
-    ItemRecord gyroscope = part(29).u8(151, 14).u8(153, 3).u8(158, 3);
-    calculate(gyroscope);
-    EXPECT_FLOAT_EQ(gyroscope.failure_rate(), 0.0495f);  // (2.2 x 4.5) x 0.005 x 1
+    EXPECT_FLOAT_EQ(rate_of(part(29).u8(151, 14).u8(153, 3).u8(158, 3)), 0.0495f);  // (2.2 x 4.5) x 0.005 x 1
 
     // Any lamp type but "Neon" is incandescent.
-    ItemRecord lamp = part(28).u8(151, 3);
-    calculate(lamp);
-    EXPECT_EQ(lamp.failure_rate(), 0.2f);
+    EXPECT_EQ(rate_of(part(28).u8(151, 3)), 0.2f);
     expect_refused(part(29).u8(151, 32).u8(GJBZ108A_ENVIRONMENT_CODE, 12), " Environments not supported\n");
 }
 

@@ -66,12 +66,8 @@ TEST(ResistorsCapacitors, CoveringRows) {
                     {12, {13, 5, 1, 1, 25, 1}, {0.102f, 9, 0.45f, 0, 1.06f, 0}},
                 });
     // A user factor of 0 passes the quality tests and gives 0.
-    ItemRecord variable = part(6).u8(kStyle, 2).u8(kQuality, 6).f32(kResistorUserQuality, 0);
-    ItemRecord capacitor = part(7).u8(kStyle, 11).u8(kQuality, 10).f32(kCapacitorUserQuality, 0);
-    for (ItemRecord* r : {&variable, &capacitor}) {
-        EXPECT_EQ(calculate(*r).result, 3);
-        EXPECT_EQ(r->failure_rate(), 0.0f);
-    }
+    EXPECT_EQ(rate_of(part(6).u8(kStyle, 2).u8(kQuality, 6).f32(kResistorUserQuality, 0)), 0.0f);
+    EXPECT_EQ(rate_of(part(7).u8(kStyle, 11).u8(kQuality, 10).f32(kCapacitorUserQuality, 0)), 0.0f);
 }
 
 TEST(ResistorsCapacitors, QualityTablesAndCurves) {
@@ -131,41 +127,34 @@ TEST(ResistorsCapacitors, QualityTablesAndCurves) {
 TEST(ResistorsCapacitors, NetworksAndCurvesBeyondTheirEnds) {
     // Quality C, EnvironmentCode 3, 1 cycle, 40 degrees, 3 film resistors: any
     // other order of the products rounds differently.
-    ItemRecord network = part(5).u8(kStyle, 12).u8(kFixedQuality, 5).u8(kFilms, 3).temperature(40).cycling_rate(1);
-    ASSERT_EQ(calculate(network.u8(GJBZ108A_ENVIRONMENT_CODE, 3)).result, 3);
+    const ItemRecord network = computed(part(5).u8(kStyle, 12).u8(kFixedQuality, 5).u8(kFilms, 3).temperature(40)
+                                            .cycling_rate(1).u8(GJBZ108A_ENVIRONMENT_CODE, 3));
     EXPECT_EQ(network.failure_rate(), product({3, 1.92f, product({3, 0.0009f, 1.8f, 1.06f})}));
     EXPECT_EQ(network.u8_at(kFilms), 3);  // a count, not a code
-    ItemRecord empty = part(5).u8(kStyle, 12).u8(kFilms, 0).temperature(60);
-    EXPECT_EQ(calculate(empty).result, 3);
+    const ItemRecord empty = computed(part(5).u8(kStyle, 12).u8(kFilms, 0).temperature(60));
     EXPECT_EQ(empty.failure_rate(), 0.0f);
     EXPECT_EQ(empty.slot(4), 4.2f);
 
-    ItemRecord warm = part(5).u8(kStyle, 12).temperature(101);
-    Calculation calc = calculate(warm);
-    EXPECT_EQ(calc.result, 2);
-    EXPECT_EQ(calc.messages, " For  Temperature > 100 the model may be invalid\n\n");
+    const ItemRecord warm =
+        expect_warned(part(5).u8(kStyle, 12).temperature(101), " For  Temperature > 100 the model may be invalid\n\n");
     EXPECT_FLOAT_EQ(warm.slot(4), 15.82f);  // 15.4 + (15.4 - 13.3) / 5
-    ItemRecord capacitor = part(7).u8(kStyle, 7).cycling_rate(80).temperature(100);
-    calc = calculate(capacitor);
-    EXPECT_EQ(calc.result, 2);
-    EXPECT_EQ(calc.messages,
-              " For  Circulation rate/1000 hours > 50 the model may be invalid\n\n"
-              " For  Temperature > 85 the model may be invalid\n\n");
+    const ItemRecord capacitor = expect_warned(part(7).u8(kStyle, 7).cycling_rate(80).temperature(100),
+                                               " For  Circulation rate/1000 hours > 50 the model may be invalid\n\n"
+                                               " For  Temperature > 85 the model may be invalid\n\n");
     EXPECT_FLOAT_EQ(capacitor.slot(5), 5.8f);   // 4 + (4 - 2.2) x 30 / 30
     EXPECT_FLOAT_EQ(capacitor.slot(4), 1.74f);  // 1.56 + (1.56 - 1.5) x 15 / 5
 
     // Refused on the temperature: slot 0 keeps the rate before it (one film
     // resistor; no chip factor).
-    ItemRecord unknown_network = part(5).u8(kStyle, 12).u8(kFilms, 2).temperature(kNaN);
-    ItemRecord unknown_capacitor = part(7).u8(kStyle, 6).u8(kSurface, 1).temperature(kNaN);
-    unknown_capacitor.u8(GJBZ108A_ENVIRONMENT_CODE, 2);
-    for (ItemRecord* r : {&unknown_network, &unknown_capacitor}) {
-        expect_refused(*r, " For  Temperature = nan the model is invalid\n\n");
-        calculate(*r);
-    }
-    EXPECT_EQ(unknown_network.slot(0), 0.0009f);
-    EXPECT_EQ(unknown_capacitor.slot(0), product({0.0004f, 1.2f, 1, 1}));
-    EXPECT_EQ(unknown_capacitor.slot(6), 0.0f);
+    const ItemRecord unknown_network = part(5).u8(kStyle, 12).u8(kFilms, 2).temperature(kNaN);
+    const ItemRecord unknown_capacitor =
+        part(7).u8(kStyle, 6).u8(kSurface, 1).temperature(kNaN).u8(GJBZ108A_ENVIRONMENT_CODE, 2);
+    for (const ItemRecord& r : {unknown_network, unknown_capacitor})
+        expect_refused(r, " For  Temperature = nan the model is invalid\n\n");
+    EXPECT_EQ(computed(unknown_network, GJBZ108A_NOT_COMPUTED).slot(0), 0.0009f);
+    const ItemRecord capacitor_refused = computed(unknown_capacitor, GJBZ108A_NOT_COMPUTED);
+    EXPECT_EQ(capacitor_refused.slot(0), product({0.0004f, 1.2f, 1, 1}));
+    EXPECT_EQ(capacitor_refused.slot(6), 0.0f);
 }
 
 TEST(ResistorsCapacitors, StylesRefuseEnvironmentsAndQualityLevelsTheyLack) {

@@ -62,14 +62,9 @@ TEST(Semiconductors, BaseRatesQualityLevelsAndCoveringRows) {
         {2, {3, 1, 40}, {0.002f, 1.1f, 0.07f, 2.07f}},  // order-sensitive
     });
     // 0 and 255 bits; a user factor of 0 gives 0.
-    for (auto [bits, rate] : {std::pair{0u, 0.004f}, {255u, 0.2845f}}) {
-        ItemRecord tube = part(15).u8(kStyle, 8).u8(kBits, bits);
-        calculate(tube);
-        EXPECT_EQ(tube.slot(kBase), rate) << bits << " bits";
-    }
-    ItemRecord zero = part(13).u8(kQuality, 8).f32(158, 0.0f);
-    EXPECT_EQ(calculate(zero).result, 3);
-    EXPECT_EQ(zero.failure_rate(), 0.0f);
+    for (auto [bits, rate] : {std::pair{0u, 0.004f}, {255u, 0.2845f}})
+        EXPECT_EQ(computed(part(15).u8(kStyle, 8).u8(kBits, bits)).slot(kBase), rate) << bits << " bits";
+    EXPECT_EQ(rate_of(part(13).u8(kQuality, 8).f32(158, 0.0f)), 0.0f);
 }
 
 TEST(Semiconductors, TemperatureAndCyclingCurves) {
@@ -129,29 +124,25 @@ TEST(Semiconductors, RatingBands) {
         {14, 1, kPower, 5, 2}, {14, 1, kPower, 5.5f, 3}, {12, 8, kPower, 60, 1}, {12, 1, kCurrent, 60, 1},
     };
     for (const Band& b : bands) {
-        ItemRecord r = part(b.item_code).u8(kStyle, b.style).f32(b.field, b.rating);
-        ASSERT_EQ(calculate(r).result, 3);
-        EXPECT_EQ(r.slot(kPiR), b.pi_r) << b.item_code << " style " << b.style << " at " << b.rating;
+        EXPECT_EQ(computed(part(b.item_code).u8(kStyle, b.style).f32(b.field, b.rating)).slot(kPiR), b.pi_r)
+            << b.item_code << " style " << b.style << " at " << b.rating;
     }
 }
 
 TEST(Semiconductors, OverheatingWarningsAndInvalidValues) {
     // Germanium above 90 degrees is refused before any curve.
     for (auto [item_code, style, base_rate] : {std::tuple{11u, 2u, 0.0019f}, {12u, 3u, 0.00785f}, {12u, 4u, 0.00478f}}) {
-        ItemRecord hot = part(item_code).u8(kStyle, style).u8(kQuality, 7).temperature(90.5f);
-        expect_refused(hot, " The component is overheated. T is greater than  90\n");
-        calculate(hot);
+        const ItemRecord overheated = part(item_code).u8(kStyle, style).u8(kQuality, 7).temperature(90.5f);
+        expect_refused(overheated, " The component is overheated. T is greater than  90\n");
+        const ItemRecord hot = computed(overheated, GJBZ108A_NOT_COMPUTED);
         EXPECT_EQ(hot.slot(kBase), base_rate);
         EXPECT_EQ(hot.slot(kPiQ), 4.0f);
         EXPECT_EQ(hot.slot(kPiT), 0.0f);
         EXPECT_EQ(hot.slot(kPiR), 0.0f);
     }
-    ItemRecord silicon = part(11).temperature(105), opto = part(15).temperature(101);
-    for (ItemRecord* r : {&silicon, &opto}) {
-        const Calculation calc = calculate(*r);
-        EXPECT_EQ(calc.result, 2);
-        EXPECT_EQ(calc.messages, " For Temperature > 100 the model may be invalid\n\n");
-    }
+    const std::string beyond = " For Temperature > 100 the model may be invalid\n\n";
+    const ItemRecord silicon = expect_warned(part(11).temperature(105), beyond);
+    const ItemRecord opto = expect_warned(part(15).temperature(101), beyond);
     EXPECT_FLOAT_EQ(silicon.slot(kPiT), 23.3f);  // 20.2 + (20.2 - 17.1)
     EXPECT_EQ(silicon.failure_rate(), product({1, 0.00109f, 1, silicon.slot(kPiT), 1}));
     EXPECT_FLOAT_EQ(opto.slot(kPiT), 21.958f);  // 21.31 + (21.31 - 18.07) / 5
