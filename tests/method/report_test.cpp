@@ -354,7 +354,8 @@ TEST(FormatReal, TextAndStatusOfEveryPath) {
         {20, 2, 1.5e20, "        1.500000E+20", kFormatTooLarge},  // at most 6 digits
         {5, 2, 123.25, "Overf", kFormatOverflow},
         {8, 2, -123456.0, "Overflow", kFormatOverflow},
-        {30, 25, 1.5, "         1.5000000000000000000", kFormatDecimalsCapped},
+        {30, 19, 1.5, "         1.5000000000000000000", kFormatFixed},
+        {30, 25, 1.5, "         1.5000000000000000000", kFormatDecimalsCapped},  // at most 19
         {5, 4, 1.23456, "1.235", kFormatDecimalsReduced},
         {2, 1, 7.0, " 7", kFormatDecimalsReduced},
         {8, -3, 5000.0, "   ERROR", kFormatError},  // printf's six default decimals cannot fit

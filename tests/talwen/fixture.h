@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -65,7 +66,7 @@ inline int put(const std::string& generic, int item_code, std::uint16_t pins = 1
     return PutToLib(1, 8, 1, item_code, generic.c_str(), digital_block(pins).data(), 0, 0);
 }
 
-inline std::string file_text(const char* path) {
+inline std::string file_text(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::stringstream text;
     text << in.rdbuf();

@@ -13,13 +13,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string bytes_of(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
 TEST(Opening, ANewerOrForeignDatabaseIsRefusedUntouched) {
     struct Case {
         const char* setup;  // on a database in rollback-journal mode, as another program keeps one
@@ -37,40 +30,49 @@ TEST(Opening, ANewerOrForeignDatabaseIsRefusedUntouched) {
         TemporaryLibrary folder;
         fs::create_directories(folder.database().parent_path());
         Connection(folder.database()).execute(setup);
-        const std::string before = bytes_of(folder.database());
+        const std::string before = file_text(folder.database());
         EXPECT_EQ(error_of([&] { ComponentLibrary library(folder.database()); }), folder.database().string() + error)
             << setup;
-        EXPECT_EQ(bytes_of(folder.database()), before) << setup;
+        EXPECT_EQ(file_text(folder.database()), before) << setup;
         EXPECT_FALSE(fs::exists(folder.database().string() + "-journal")) << setup;
     }
 }
 
-TEST(Opening, AnEmptyFileOrDatabaseIsFilled) {
-    for (const char* setup : {"", "PRAGMA page_size = 4096; VACUUM"}) {
+// A missing or empty file or database is filled with the shipped data; a
+// library of the current schema is kept as it is; one of schema version 1,
+// from before the environment names, is brought up to date and keeps its parts.
+TEST(Opening, EmptyLibrariesAreFilledCurrentOnesKeptOlderOnesBroughtUpToDate) {
+    const struct {
+        bool created;       // by an earlier opening, else an empty file
+        const char* setup;  // then
+        bool refilled;      // the parts deleted by the setup are back
+    } cases[] = {
+        {false, "", true},
+        {false, "PRAGMA page_size = 4096; VACUUM", true},
+        {true, "DELETE FROM parts WHERE item_code = 3", false},
+        {true, "DELETE FROM parts WHERE item_code = 3; DROP TABLE environment_names; PRAGMA user_version = 1", false},
+    };
+    for (const auto& [created, setup, refilled] : cases) {
+        SCOPED_TRACE(setup);
         TemporaryLibrary folder;
         fs::create_directories(folder.database().parent_path());
-        std::ofstream{folder.database()};  // zero bytes
+        if (created) ComponentLibrary{folder.database()};
+        else std::ofstream{folder.database()};  // zero bytes
         if (*setup != '\0') Connection(folder.database()).execute(setup);
         ComponentLibrary library(folder.database());
-        EXPECT_TRUE(library.find_part("SRAM 256K X 8 CMOS SO32")) << setup;
+        EXPECT_TRUE(library.find_part("SRAM 256K X 8 CMOS SO32"));
+        EXPECT_EQ(library.find_part("LOGIC QUAD NAND2 CMOS DIP14").has_value(), refilled);
+        EXPECT_EQ(Connection(folder.database()).query_integer("PRAGMA user_version"), 2);
+        EXPECT_TRUE(library.environment_names().empty());
+        for (unsigned code : {3u, 4u}) {  // each write replaces the names
+            library.write(
+                [&](ComponentLibrary::Writer& writer) { writer.replace_environment_names({{1, "GB"}, {code, "NS"}}); });
+        }
+        const auto names = library.environment_names();
+        ASSERT_EQ(names.size(), 2u);
+        EXPECT_EQ(names[1].code, 4u);
+        EXPECT_EQ(names[1].name, "NS");
     }
-}
-
-// A library of schema version 1, from before the environment names.
-TEST(Opening, AnOlderLibraryIsBroughtUpToDateAndKeepsItsParts) {
-    TemporaryLibrary folder;
-    { ComponentLibrary library(folder.database()); }
-    Connection(folder.database()).execute("DROP TABLE environment_names; PRAGMA user_version = 1");
-    ComponentLibrary library(folder.database());
-    EXPECT_TRUE(library.find_part("SRAM 256K X 8 CMOS SO32"));
-    EXPECT_EQ(Connection(folder.database()).query_integer("PRAGMA user_version"), 2);
-    EXPECT_TRUE(library.environment_names().empty());
-    library.write([](ComponentLibrary::Writer& writer) { writer.replace_environment_names({{1, "GB"}, {3, "NS"}}); });
-    library.write([](ComponentLibrary::Writer& writer) { writer.replace_environment_names({{1, "GB"}, {4, "NS"}}); });
-    const auto names = library.environment_names();
-    ASSERT_EQ(names.size(), 2u);
-    EXPECT_EQ(names[1].code, 4u);
-    EXPECT_EQ(names[1].name, "NS");
 }
 
 TEST(Opening, AWriterThatWaitsTooLongSaysWhy) {
