@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 
@@ -22,12 +23,12 @@ public:
     explicit Recorder(std::string& seen, unsigned long fail_at = 0) : seen_(seen), fail_at_(fail_at) {}
     void part(const PartLine& line) override {
         if (++parts_ == fail_at_) throw std::runtime_error("no room left on the device");
-        seen_.append(line.ref).append(" ").append(line.category).append(" ");
-        seen_.append(std::to_string(line.quantity)).append(" ").append(status_text(line.status)).append(" ");
-        seen_.append(std::to_string(line.failure_rate)).append(" ").append(std::to_string(line.quantity_rate));
-        seen_.append(" [").append(line.messages).append("] ").append(line.environment_name).append(" ");
-        seen_.append(std::to_string(line.record[GJBZ108A_ITEM_CODE])).append(" ");
-        seen_.append(std::to_string(line.record[GJBZ108A_EDIT_RECORD_SIZE - 1])).append("\n");
+        std::ostringstream text;
+        text << line.ref << ' ' << line.category << ' ' << line.quantity << ' ' << status_text(line.status) << ' '
+             << line.failure_rate << ' ' << line.quantity_rate << " [" << line.messages << "] "
+             << line.environment_name << ' ' << int{line.record[GJBZ108A_ITEM_CODE]} << ' '
+             << int{line.record[GJBZ108A_EDIT_RECORD_SIZE - 1]} << '\n';
+        seen_ += text.str();
     }
     void finish(const Summary& summary) override { seen_.append("read ").append(std::to_string(summary.read)); }
 
