@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cctype>
@@ -66,6 +67,19 @@ TEST(ScreenLists, AgreeWithTheCategoryFieldTables) {
         GetScrInfo(code, &list);
         EXPECT_EQ(list, (code & 0xFF) == 19 ? connections : &sentinel) << code;
     }
+    // The entries that no field of the category holds, as the documented lists have them.
+    std::string carried;
+    for (unsigned code : test::kSupportedItemCodes) {
+        for (const ScreenField& entry : screen_fields(static_cast<int32_t>(code))) {
+            const auto at_entry = [&](const ParameterField& field) { return field.offset == entry.offset; };
+            if (std::ranges::none_of(category_fields(code), at_entry))
+                carried += std::to_string(code) + "@" + std::to_string(entry.offset) + ":" +
+                           std::to_string(entry.type_code) + " ";
+        }
+    }
+    EXPECT_EQ(carried, "1@12:7 2@12:7 2@21:2 3@12:7 5@4:7 6@3:2 6@4:7 7@5:2 7@6:7 8@3:2 10@3:2 11@3:2 11@4:7 12@3:2 "
+                       "12@12:7 13@3:2 13@4:7 14@3:2 14@8:7 16@3:2 18@4:7 19@1:15 20@1:15 20@3:2 21@3:2 22@3:2 24@1:15 "
+                       "25@1:15 27@1:15 27@3:2 29@9:2 30@3:2 31@3:2 33@1:15 33@3:2 ");
     // Names and list texts keep their spelling.
     EXPECT_EQ(find_category(20)->name, "PRINTED WIRINING BOARDS");
     EXPECT_EQ(find_category(27)->name, "SURFACE ACCOUSTIC WAVE");
