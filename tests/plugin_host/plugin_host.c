@@ -56,44 +56,40 @@ static struct {
     GetFieldFunction get_field;
 } plugin;
 
-/* The address of an export, as a data pointer: both systems' look-up
-   functions hand it out untyped. */
-static void* find_export(void* library, const char* name) {
+static void* library;
+
+/* Stores the address of the export `name` in the function pointer at `slot`:
+   both systems' look-up functions hand it out as a data pointer. */
+static int find_export(const char* file, const char* name, void* slot) {
 #if defined(_WIN32)
     FARPROC function = GetProcAddress((HMODULE)library, name);
     void* address;
     memcpy(&address, &function, sizeof address);
-    return address;
 #else
-    return dlsym(library, name);
+    void* address = dlsym(library, name);
 #endif
+    if (!address) {
+        fprintf(stderr, "plugin_host: %s has no export %s\n", file, name);
+        return 0;
+    }
+    memcpy(slot, &address, sizeof address);
+    return 1;
 }
 
 static int load_plugin(const char* file) {
 #if defined(_WIN32)
-    void* library = (void*)LoadLibraryA(file);
+    library = (void*)LoadLibraryA(file);
 #else
-    void* library = dlopen(file, RTLD_NOW | RTLD_LOCAL);
+    library = dlopen(file, RTLD_NOW | RTLD_LOCAL);
 #endif
     if (!library) {
         fprintf(stderr, "plugin_host: cannot load %s\n", file);
         return 0;
     }
-    static const char* const names[] = {"calc_item", "chek_item", "GetScrInfo", "GetFieldsCount", "GetField"};
-    void* addresses[5];
-    for (int i = 0; i < 5; ++i) {
-        addresses[i] = find_export(library, names[i]);
-        if (!addresses[i]) {
-            fprintf(stderr, "plugin_host: %s has no export %s\n", file, names[i]);
-            return 0;
-        }
-    }
-    memcpy(&plugin.calc_item, &addresses[0], sizeof(void*));
-    memcpy(&plugin.chek_item, &addresses[1], sizeof(void*));
-    memcpy(&plugin.get_scr_info, &addresses[2], sizeof(void*));
-    memcpy(&plugin.get_fields_count, &addresses[3], sizeof(void*));
-    memcpy(&plugin.get_field, &addresses[4], sizeof(void*));
-    return 1;
+    return find_export(file, "calc_item", &plugin.calc_item) && find_export(file, "chek_item", &plugin.chek_item) &&
+           find_export(file, "GetScrInfo", &plugin.get_scr_info) &&
+           find_export(file, "GetFieldsCount", &plugin.get_fields_count) &&
+           find_export(file, "GetField", &plugin.get_field);
 }
 
 /* xorshift32: the same sequence on every system. */
@@ -265,14 +261,8 @@ static DWORD WINAPI work_in_dialog(LPVOID ui_thread) {
 }
 
 static int edit_resistor(const char* plugin_file) {
-    HMODULE library = LoadLibraryA(plugin_file);
-    FARPROC entry = library ? GetProcAddress(library, "edit_item") : NULL;
-    if (!entry) {
-        fprintf(stderr, "plugin_host: %s has no export edit_item\n", plugin_file);
-        return 2;
-    }
     EditItem edit_item;
-    memcpy(&edit_item, &entry, sizeof edit_item);
+    if (!find_export(plugin_file, "edit_item", &edit_item)) return 2;
 
     char environments[MAX_PATH], folder[MAX_PATH];
     GetTempPathA(sizeof folder, folder);
