@@ -148,10 +148,6 @@ TEST(LibraryCommand, ImportIsAllOrNothing) {
     EXPECT_EQ(run.out, "imported 1 row of xrefs into " + database.path() + "\n");
     EXPECT_EQ(lib({"show", "RT-ONE"}).status, 0);
 
-    run = lib({"import", "defaults", "-"}, "category,type,subtype,field,value,why\nResistor,,,quality,C,cheap parts\n");
-    EXPECT_EQ(run.status, 0);
-    EXPECT_NE(lib({"defaults", "Resistor"}).out.find("quality              C\n"), std::string::npos);
-
     EXPECT_EQ(lib({"import", "tables", "-"}).status, 2);
     const std::string missing = (test::process_library().folder() / "missing.csv").string();
     run = lib({"import", "parts", missing});

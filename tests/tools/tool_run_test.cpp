@@ -2,7 +2,7 @@
 // its standard streams and its exit status. What it prints is checked in
 // detail by the in-process tests and the models by their own, whole runs with
 // the models and the shipped library by the README's excerpts
-// (documentation_test); here what only a run shows.
+// (shipped_test); here what only a run shows.
 #include "tool_shell.h"
 
 #include <gtest/gtest.h>
