@@ -1,7 +1,8 @@
 // The fast paths of the curve lookup against the straightforward ones, on
 // millions of values: the "%g" text of put_general against snprintf's, and
-// lookup_curve (binary search, messages put together piece by piece) against
-// a walk from the first point with snprintf messages, in both of its forms.
+// lookup_curve (points below x counted, messages put together piece by piece)
+// against a walk from the first point with snprintf messages, in both of its
+// forms.
 // Any difference fails loudly, with the first few cases; the count of values
 // compared is printed.
 #include "models/curve.h"
@@ -158,12 +159,16 @@ long check_lookups(std::mt19937& random) {
                 report("lookup_curve on a curve of " + std::to_string(curve.size()) + " points at x = " +
                        std::to_string(x) + ": " + std::to_string(factor) + " '" + gjbz108a::validity_message() +
                        "', the walk gives " + std::to_string(expected.factor) + " '" + expected.message + "'");
-            // The models' form: the same factor and status, and the message when there is one.
+            // The models' form: the same factor and status, and the message
+            // appended at the cursor, which stays put when there is none.
             Validity status = Validity::valid;
-            const float model_factor = gjbz108a::lookup_curve(curve, x, name, status);
+            char appended[300];
+            char* cursor = appended;
+            const float model_factor = gjbz108a::lookup_curve(curve, x, name, status, &cursor);
+            const std::string model_message =
+                cursor == appended ? "" : std::string(appended, static_cast<std::size_t>(cursor - appended));
             if (std::bit_cast<std::uint32_t>(model_factor) != std::bit_cast<std::uint32_t>(expected.factor) ||
-                status != expected.status ||
-                (status != Validity::valid && expected.message != gjbz108a::validity_message()))
+                status != expected.status || model_message != expected.message || (cursor != appended && *cursor != '\0'))
                 report("the models' lookup_curve on a curve of " + std::to_string(curve.size()) +
                        " points at x = " + std::to_string(x) + " differs from the walk");
         }

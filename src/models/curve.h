@@ -27,10 +27,11 @@ double interpolate_line(double x, double xa, double ya, double xb, double yb) no
 // calling model reads at once.
 float lookup_curve(Curve curve, float x, const char* name) noexcept;
 
-// The same for a model, which takes the status from `status`: the thread's
-// status and message are set only when they hold a message for it, so that a
-// valid value costs no access to them.
-float lookup_curve(Curve curve, float x, const char* name, Validity& status) noexcept;
+// The same for a model, which takes the status from `status` and, unless it
+// is valid, the message appended at *cursor (with its NUL; the cursor moves to
+// the NUL). The thread's status and message are left alone: a calculation
+// touches no per-thread state.
+float lookup_curve(Curve curve, float x, const char* name, Validity& status, char** cursor) noexcept;
 
 // The status and message of the calling thread's last lookup_curve call. The
 // message ends in a line feed, or is empty when the status is valid.

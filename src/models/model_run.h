@@ -102,7 +102,10 @@ public:
     // The 0-based list index at `offset`, checked against a list of `size`
     // entries where the model is about to index a table with it. A code beyond
     // the list (0 included) is refused with a line naming `field` and the code.
-    bool choose(std::size_t offset, unsigned size, const char* field, unsigned& index) noexcept;
+    bool choose(std::size_t offset, unsigned size, const char* field, unsigned& index) noexcept {
+        index = record_[offset];
+        return index < size || refuse_code(index, size, field);
+    }
 
     // Step E: the environment table at the environment column, scaled.
     float environment_factor(const EnvironmentTable& table, float divisor = 10.0f) const noexcept {
@@ -127,7 +130,11 @@ public:
     // lookup_curve with the frame's handling of its status: a warning is appended
     // and remembered; an invalid value is appended and false returned, and the
     // model returns refused() at once.
-    bool lookup(Curve curve, float x, const char* name, float& factor) noexcept;
+    bool lookup(Curve curve, float x, const char* name, float& factor) noexcept {
+        Validity status = Validity::valid;
+        factor = lookup_curve(curve, x, name, status, cursor_);
+        return status == Validity::valid || report(status);
+    }
 
     // The steps shared by the category models (every model but the integrated
     // circuits).
@@ -151,13 +158,23 @@ public:
     // its factor stored in `slot`. False when the code is not in the list (the
     // line is appended; nothing is stored).
     bool quality_step(QualityField field, std::span<const std::int32_t> table, float divisor,
-                      unsigned slot, float& factor) noexcept;
+                      unsigned slot, float& factor) noexcept {
+        unsigned index = 0;
+        if (!choose(field.code, static_cast<unsigned>(table.size()) + 1, field.name, index)) return false;
+        factor = store(slot, quality_factor(index, table, divisor, field.user_factor));
+        return true;
+    }
 
     // A factor read from a table by the selection code at `code_offset`,
     // scaled and stored in `slot`. False when the code is not in the table's
     // list, which `name` names (the line is appended; nothing is stored).
     bool table_step(std::size_t code_offset, const char* name, std::span<const std::int32_t> table,
-                    float divisor, unsigned slot, float& factor) noexcept;
+                    float divisor, unsigned slot, float& factor) noexcept {
+        unsigned index = 0;
+        if (!choose(code_offset, static_cast<unsigned>(table.size()), name, index)) return false;
+        factor = store(slot, scaled(table[index], divisor));
+        return true;
+    }
 
     // A curve factor: lookup() and, unless the model is invalid for x, the
     // factor stored in `slot`.
@@ -182,7 +199,11 @@ public:
 
     // Closing step: the failure rate into slot 0 and the header; 2 when a lookup
     // warned, else 3.
-    int close(float failure_rate) noexcept;
+    int close(float failure_rate) noexcept {
+        store(0, failure_rate);
+        gjbz108a::store(record_, GJBZ108A_FAILURE_RATE, failure_rate);
+        return warned_ ? kComputedWithWarnings : kComputed;
+    }
 
     const std::uint8_t* record() const noexcept { return record_; }
     char** cursor() const noexcept { return cursor_; }
@@ -190,6 +211,13 @@ public:
 private:
     // Appends the line of an environment that the models do not support; false.
     bool refuse_environment() noexcept;
+    // Appends the line of a selection code beyond its list of `size` entries;
+    // `index` is the decremented code that the record holds. False.
+    bool refuse_code(unsigned index, unsigned size, const char* field) noexcept;
+    // Ends the validity message of a lookup that was not valid, which the
+    // lookup appended: false when the model is invalid for the value, true
+    // after a warning.
+    bool report(Validity status) noexcept;
 
     std::uint8_t* record_;
     char** cursor_;

@@ -40,13 +40,6 @@ constexpr std::array<Category, 28> kCategories{{
     {33, "HYBRID"},
 }};
 
-// EnvironmentCode -> column of every environment-factor table. Entry 0 is never
-// reached (calc_item refuses code 0 before a model runs).
-constexpr std::array<std::int8_t, kLastEnvironmentCode + 1> kEnvironmentColumn{
-    0,  0,  1,  2,  4,  6,  7,  8,  10, 9,  3,  15, 13, 5,
-    -1, -1, 11, 14, -1, -1, -1, 12, 16, 18, -1, -1, 17, -1,
-};
-
 }  // namespace
 
 std::span<const Category> categories() noexcept { return kCategories; }
@@ -55,15 +48,6 @@ const Category* find_category(unsigned item_code) noexcept {
     auto it = std::find_if(kCategories.begin(), kCategories.end(),
                            [&](const Category& c) { return c.item_code == item_code; });
     return it == kCategories.end() ? nullptr : &*it;
-}
-
-int environment_column(unsigned environment_code) noexcept {
-    return environment_code < kEnvironmentColumn.size() ? kEnvironmentColumn[environment_code] : -1;
-}
-
-bool marker_triple_set(const std::uint8_t* record) noexcept {
-    return record[GJBZ108A_MARKER_TRIPLE] == 1 && record[GJBZ108A_MARKER_TRIPLE + 1] == 0x20 &&
-           record[GJBZ108A_MARKER_TRIPLE + 2] == 1;
 }
 
 }  // namespace gjbz108a
