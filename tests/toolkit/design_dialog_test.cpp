@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
