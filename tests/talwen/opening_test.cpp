@@ -38,7 +38,7 @@ TEST(Opening, ANewerOrForeignDatabaseIsRefusedUntouched) {
     }
 }
 
-// A missing or empty file or database is filled with the shipped data; a
+// An empty file or an empty database is filled with the shipped data; a
 // library of the current schema is kept as it is; one of schema version 1,
 // from before the environment names, is brought up to date and keeps its parts.
 TEST(Opening, EmptyLibrariesAreFilledCurrentOnesKeptOlderOnesBroughtUpToDate) {
