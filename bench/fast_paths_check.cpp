@@ -1,8 +1,8 @@
 // The fast paths of the curve lookup against the straightforward ones, on
 // millions of values: the "%g" text of put_general against snprintf's, and
 // lookup_curve (points below x counted, messages put together piece by piece)
-// against a walk from the first point with snprintf messages, in both of its
-// forms.
+// against a walk from the first point with snprintf messages, in its thread's
+// form and in the models' (read_factor, inline within the curve).
 // Any difference fails loudly, with the first few cases; the count of values
 // compared is printed.
 #include "models/curve.h"
@@ -164,12 +164,12 @@ long check_lookups(std::mt19937& random) {
             Validity status = Validity::valid;
             char appended[300];
             char* cursor = appended;
-            const float model_factor = gjbz108a::lookup_curve(curve, x, name, status, &cursor);
+            const float model_factor = gjbz108a::read_factor(curve, x, name, status, &cursor);
             const std::string model_message =
                 cursor == appended ? "" : std::string(appended, static_cast<std::size_t>(cursor - appended));
             if (std::bit_cast<std::uint32_t>(model_factor) != std::bit_cast<std::uint32_t>(expected.factor) ||
                 status != expected.status || model_message != expected.message || (cursor != appended && *cursor != '\0'))
-                report("the models' lookup_curve on a curve of " + std::to_string(curve.size()) +
+                report("read_factor on a curve of " + std::to_string(curve.size()) +
                        " points at x = " + std::to_string(x) + " differs from the walk");
         }
     }

@@ -28,17 +28,6 @@ Reading may_be_invalid(float y, std::string_view relation, float limit) noexcept
     return {y, Validity::may_be_invalid, relation, limit};
 }
 
-// The first point at or above x, where a walk from the first point upwards
-// would stop; x lies within the curve, whose points ascend, so it is the count
-// of points below x. Counting them all has no chain of dependent loads and
-// compares, which a binary search has, and on curves of the models' lengths (7
-// to 53 points) it is the faster.
-const CurvePoint* first_at_or_above(Curve curve, float x) noexcept {
-    unsigned below = 0;  // 32 bits, so that four compares go into one vector add
-    for (const CurvePoint& point : curve) below += point.x < x;
-    return curve.data() + below;
-}
-
 Reading read_curve(Curve curve, float x) noexcept {
     // A value that is not a finite number lies nowhere on a curve: the model is
     // invalid for it (the search below would otherwise find no place for it).
@@ -107,13 +96,6 @@ struct CurveValidity {
 thread_local CurveValidity g_validity;
 
 }  // namespace
-
-double interpolate_line(double x, double xa, double ya, double xb, double yb) noexcept {
-    if (x == xa) return ya;
-    if (x == xb) return yb;
-    const double slope = (ya - yb) / (xa - xb);
-    return ya - slope * xa + slope * x;
-}
 
 float lookup_curve(Curve curve, float x, const char* name) noexcept {
     const Reading reading = read_curve(curve, x);

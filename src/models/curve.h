@@ -18,7 +18,23 @@ using Curve = std::span<const CurvePoint>;
 enum class Validity { valid = 0, may_be_invalid = 1, invalid = 2 };
 
 // The value at x of the straight line through (xa, ya) and (xb, yb).
-double interpolate_line(double x, double xa, double ya, double xb, double yb) noexcept;
+inline double interpolate_line(double x, double xa, double ya, double xb, double yb) noexcept {
+    if (x == xa) return ya;
+    if (x == xb) return yb;
+    const double slope = (ya - yb) / (xa - xb);
+    return ya - slope * xa + slope * x;
+}
+
+// The first point at or above x, where a walk from the first point upwards
+// would stop; x lies within the curve, whose points ascend, so it is the count
+// of points below x. Counting them all has no chain of dependent loads and
+// compares, which a binary search has, and on curves of the models' lengths (7
+// to 53 points) it is the faster.
+inline const CurvePoint* first_at_or_above(Curve curve, float x) noexcept {
+    unsigned below = 0;  // 32 bits, so that four compares go into one vector add
+    for (const CurvePoint& point : curve) below += point.x < x;
+    return curve.data() + below;
+}
 
 // Reads the factor at x off the curve (at least two points) and judges the
 // model's validity for x: beyond either end it extrapolates and warns, in an
@@ -32,6 +48,26 @@ float lookup_curve(Curve curve, float x, const char* name) noexcept;
 // the NUL). The thread's status and message are left alone: a calculation
 // touches no per-thread state.
 float lookup_curve(Curve curve, float x, const char* name, Validity& status, char** cursor) noexcept;
+
+// lookup_curve for a model with the common case inline: x within the curve
+// and outside any stretch marked invalid, the factor read with no message.
+// Every other x takes the lookup above.
+inline float read_factor(Curve curve, float x, const char* name, Validity& status, char** cursor) noexcept {
+    // False for NaN, and for either infinity as the points are finite.
+    if (curve.front().x <= x && x <= curve.back().x) {
+        const CurvePoint* upper = first_at_or_above(curve, x);
+        if (upper->x == x) {
+            status = Validity::valid;
+            return upper->y;
+        }
+        const CurvePoint lower = upper[-1];
+        if (lower.y != -1.0f) {
+            status = Validity::valid;
+            return static_cast<float>(interpolate_line(x, lower.x, lower.y, upper->x, upper->y));
+        }
+    }
+    return lookup_curve(curve, x, name, status, cursor);
+}
 
 // The status and message of the calling thread's last lookup_curve call. The
 // message ends in a line feed, or is empty when the status is valid.

@@ -132,7 +132,7 @@ public:
     // model returns refused() at once.
     bool lookup(Curve curve, float x, const char* name, float& factor) noexcept {
         Validity status = Validity::valid;
-        factor = lookup_curve(curve, x, name, status, cursor_);
+        factor = read_factor(curve, x, name, status, cursor_);
         return status == Validity::valid || report(status);
     }
 
