@@ -104,13 +104,6 @@ TEST(JsonReader, PartsTheirCellsAndLines) {
     EXPECT_EQ(reader.cell_line(reader.layout().find("category")), 1u);
 }
 
-TEST(JsonReader, AnUnknownMemberIsReportedWhereItFirstAppears) {
-    const ReadList list = read_all("[{\"ref\": \"A\"},\n{\"colour\": null},\n{\"colour\": \"red\"}]");
-    ASSERT_EQ(list.parts.size(), 3u);
-    EXPECT_EQ(list.diagnostics,
-              "parts.json:2: member 'colour': no category has this field; a part with a value in it is refused\n");
-}
-
 TEST(JsonReader, ValuesNoCellTakesRefuseTheirPartAndTheNextIsRead) {
     const ReadList list = read_all(
         R"([{"ref": "A", "qty": true}, {"qty": false}, {"pins": [1, [2]]}, {"pins": {"a": {}}}, )"

@@ -71,11 +71,6 @@ TEST(UsedValues, TheSummaryCountsPiecesAndGivesTheMtbfOfTheComputedParts) {
     const std::string memory = ",IC Memory,1,";
     const std::string rest = ",0,SRAM,MOS,Package FLAT,B1,Stabilized,20,1024,\n";
     const std::vector<Case> cases = {
-        // 4 x 0.25 + 1 x 1.5 = 2.5; 10^6 / 2.5 = 400000.
-        {"A,4" + memory + "0.25" + rest + "B,1" + memory + "1.5" + rest,
-         "MTBF: 400000 hours (10^6 / total failure rate), over all 2 parts (5 pieces)\n"
-         "Parts read: 2 (5 pieces), computed: 2,",
-         R"("mtbf_hours":400000,)"},
         // 3 x 0.125 = 0.375 (2666666.67 hours); the 7 pieces of EnvironmentCode 14 are left out.
         {"A,3" + memory + "0.125" + rest + "B,7,IC Memory,14,1" + rest,
          "MTBF: 2666667 hours (10^6 / total failure rate), over the 1 computed part (3 pieces); it leaves out the "
