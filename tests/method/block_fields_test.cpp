@@ -80,13 +80,6 @@ TEST(ScreenLists, AgreeWithTheCategoryFieldTables) {
     EXPECT_EQ(carried, "1@12:7 2@12:7 2@21:2 3@12:7 5@4:7 6@3:2 6@4:7 7@5:2 7@6:7 8@3:2 10@3:2 11@3:2 11@4:7 12@3:2 "
                        "12@12:7 13@3:2 13@4:7 14@3:2 14@8:7 16@3:2 18@4:7 19@1:15 20@1:15 20@3:2 21@3:2 22@3:2 24@1:15 "
                        "25@1:15 27@1:15 27@3:2 29@9:2 30@3:2 31@3:2 33@1:15 33@3:2 ");
-    // Names and list texts keep their spelling.
-    EXPECT_EQ(find_category(20)->name, "PRINTED WIRINING BOARDS");
-    EXPECT_EQ(find_category(27)->name, "SURFACE ACCOUSTIC WAVE");
-    EXPECT_EQ(find_field(15, "style")->entries[1], "Infrated LED");
-    EXPECT_EQ(find_field(29, "type")->entries[3], "Amplifer");
-    EXPECT_EQ(find_field(29, "type")->entries.size(), 40u);
-    EXPECT_EQ(find_field(30, "type")->entries.size(), 34u);
 }
 
 // Bytes of each code by the storage table, a text's NUL included; 8 for 0 and 25, which have no storage.
@@ -140,12 +133,6 @@ struct Block {
     std::uint8_t* at(unsigned code) { return bytes.data() + all.entries[code].offset; }
     std::uint8_t* data() { return bytes.data(); }
 
-    bool guards_intact() const {  // every byte outside the fields of codes 1..24
-        Block guards = *this;
-        for (unsigned code = 1; code <= 24; ++code) std::memset(guards.at(code), 0xA5, kWidth[code]);
-        return guards.bytes == Block{}.bytes;
-    }
-
     std::array<std::uint8_t, 256> bytes;
 };
 
@@ -165,35 +152,21 @@ TEST(Defaults, FillsWriteTheSentinelsOfEveryCodeAndNothingElse) {
         (wildcards ? entr_fill_gch : entr_fill_def)(filled.data(), &all.list);
         EXPECT_EQ(filled.bytes, expected.bytes) << wildcards;  // codes 0 and 25 skipped, guards untouched
     }
-    Block untouched;
-    const ScreenFieldList negative{-3, &all.entries[1]};  // as empty as no list
-    entr_fill_def(untouched.data(), &negative);
-    entr_fill_def(untouched.data(), nullptr);
-    EXPECT_EQ(untouched.bytes, Block{}.bytes);
 }
 
-TEST(Defaults, UndefinedEntriesTakeTheDefaultDefinedOnesStay) {
+// That undefined entries take the default (bar codes 12 and 13 and a text of
+// one character, which cannot hold "---"), and only fields are written, is the
+// fuzz target's to check on arbitrary blocks; here, the values next to the
+// undefined ones, and texts.
+TEST(Defaults, DefinedEntriesStayTextsFromDashesOnTakeTheDefault) {
     Block defaults, entered, merged;
     for (unsigned code = 1; code <= 24; ++code) defaults.number(code, 5);
-    defaults.set_text(9, "DFLT").set_text(10, "DEFAULTTEXT").set_text(11, "D").set_text(23, "default");
-    defaults.set_text(17, "DEFAULT").set_text(18, "D18");
-    entr_fill_def(entered.data(), &all.list);
-    entr_upd_def(merged.data(), entered.data(), defaults.data(), &all.list);
-    for (unsigned code = 1; code <= 24; ++code) {
-        // Codes 12 and 13 are never undefined, nor a text of one character, which holds only "-".
-        const bool kept = code == 12 || code == 13 || code == 11;
-        EXPECT_EQ(merged.raw(code), (kept ? entered : defaults).raw(code)) << code;
-    }
-    EXPECT_TRUE(merged.guards_intact());
-
     // Defined entries stay whatever the default; the destination may be either source.
     Block own = defaults;
     own.number(15, 3).number(4, 65534).number(5, 0).number(1, 126).set_text(9, "--x").set_text(17, "-- -");
     const Block before = own;
     entr_upd_def(own.data(), own.data(), defaults.data(), &all.list);
     EXPECT_EQ(own.bytes, before.bytes);
-    entr_upd_def(defaults.data(), entered.data(), defaults.data(), &all.list);
-    EXPECT_EQ(defaults.raw(12) + defaults.raw(10), "\xff\xff" "DEFAULTTEXT\0\0"s);
 
     // Texts that begin with "---" are undefined; a default without its NUL is cut.
     entered.set_raw(9, "---xy\0"s).set_raw(17, "---more\0\0"s);
@@ -292,15 +265,12 @@ TEST(GlobalChange, NewTextsAndTheEditingCommands) {
         Block part, values;
         gchg_chgrec(part.set_raw(code, old_text).data(), values.set_raw(code, new_text).data(), &one);
         EXPECT_EQ(part.raw(code), result) << new_text;
-        EXPECT_TRUE(part.guards_intact());
     }
 }
 
-// Copies the field of code `from` into the field of code `to`.
-void exchange(Block& block, int32_t from, int32_t to) {
-    gchg_exchgfld(block.data(), from, to, &all.list);
-    EXPECT_TRUE(block.guards_intact()) << from << " -> " << to;
-}
+// Copies the field of code `from` into the field of code `to`. (That nothing
+// but the destination is written is the fuzz target's to check.)
+void exchange(Block& block, int32_t from, int32_t to) { gchg_exchgfld(block.data(), from, to, &all.list); }
 
 TEST(FieldExchange, FieldsTravelAsTheirTexts) {
     const std::tuple<unsigned, double, const char*> to_text[] = {
