@@ -1,17 +1,40 @@
-// "Did you mean": which known texts a typed one is taken to mean, and how the
+// Texts of message lines: numbers written as "%g" writes them (those that are
+// no number, and the lines appended, show in the curve lookup's messages), and
+// "did you mean": which known texts a typed one is taken to mean, and how the
 // candidates are written.
+#include "records/message_number.h"
 #include "records/suggestions.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace gjbz108a {
 namespace {
 
-using Texts = std::vector<std::string_view>;
+std::string general(float value) {
+    char text[kGeneralTextSize];
+    return {text, put_general(text, value)};
+}
 
+TEST(PutGeneral, WritesWhatPercentGWrites) {
+    // Six significant digits, ties to even on the exact value; the fixed style
+    // for exponents -4 to 5, else the exponent style with two digits at least;
+    // trailing zeros and a bare point dropped.
+    const std::pair<float, const char*> cases[] = {
+        {0.0f, "0"},           {-0.0f, "-0"},           {100.0f, "100"},     {-40.0f, "-40"},
+        {999999.0f, "999999"}, {1e6f, "1e+06"},         {0.8f, "0.8"},       {50.5f, "50.5"},
+        {0.0001f, "0.0001"},   {0.00001f, "1e-05"},     {1e-45f, "1.4013e-45"},
+        {3.4028235e38f, "3.40282e+38"},
+        {1234565.0f, "1.23456e+06"}, {1234575.0f, "1.23458e+06"},  // exactly halfway: to the even digit
+        {123456.5f, "123456"},       {123457.5f, "123458"},
+    };
+    for (const auto& [value, text] : cases) EXPECT_EQ(general(value), text) << text;
+}
+
+using Texts = std::vector<std::string_view>;
 TEST(Suggestions, TyposWithinTheirBoundAndWholeWords) {
     const Texts categories{"Resistor", "CAPACITOR", "Low Frequency Diodes", "High Frequency Diodes", "FUSES"};
     const Texts inductive{"subtype", "type", "transformer_quality", "coil_quality", "user_pi_q"};
