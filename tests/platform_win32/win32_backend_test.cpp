@@ -17,7 +17,10 @@ namespace {
 
 using namespace test_dialog;
 
-TEST(Win32Dialog, ControlsStandWhereTheTemplateSaysWithTheirClassesIdsAndTexts) {
+// Every category's dialog, its controls' ids, classes and texts (UTF-8 among
+// them), shows under Wine as in the headless run (tests/windows): here, what
+// that comparison leaves out, the rectangles and the text limit.
+TEST(Win32Dialog, ControlsStandWhereTheTemplateSays) {
     const Hwnd dialog = create_dialog(dialog_template(), nullptr, procedure, 0);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(client_rect(dialog), (Rect{0, 0, 200, 100}));
@@ -26,15 +29,11 @@ TEST(Win32Dialog, ControlsStandWhereTheTemplateSaysWithTheirClassesIdsAndTexts) 
     ASSERT_EQ(children.size(), expected.controls.size());
     for (std::size_t i = 0; i < children.size(); ++i) {
         const ControlTemplate& control = expected.controls[i];
-        EXPECT_EQ(control_id(children[i]), control.id);
-        EXPECT_EQ(class_name(children[i]), control.class_name);
         EXPECT_EQ(parent_window(children[i]), dialog);
         if (control.class_name != "ComboBox") {  // a combo box's height is its field's
             EXPECT_EQ(rect_in_parent(children[i]), control.rect) << control.id;
-            EXPECT_EQ(window_text(children[i], 100), control.text);
         }
     }
-    EXPECT_EQ(window_text(children[3], 7), "Temp. °");  // characters, not bytes
     EXPECT_EQ(text_limit(dialog_item(dialog, 10)), 4u);
     destroy_window(dialog);
     EXPECT_FALSE(is_window(dialog));

@@ -22,7 +22,6 @@
 #include <gjbz108a/report.h>
 #include <gjbz108a/screen.h>
 
-#include <stddef.h>
 #include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -33,13 +32,6 @@
 #else
 #include <dlfcn.h>
 #endif
-
-/* The layout a C host sees of the records the plug-in hands out. */
-_Static_assert(sizeof(ScreenField) == 8 && offsetof(ScreenField, offset) == 4, "ScreenField is 8 bytes");
-_Static_assert(sizeof(void*) != 4 || (sizeof(ScreenFieldList) == 8 && offsetof(ScreenFieldList, fields) == 4),
-               "ScreenFieldList is the 8-byte record on a 32-bit target");
-_Static_assert(sizeof(void*) != 8 || offsetof(ScreenFieldList, fields) == 8,
-               "the field pointer lies at offset 8 on a 64-bit target");
 
 typedef int32_t (*CalcItem)(char* messages, uint8_t* record);
 typedef uint32_t (*ChekItem)(char* messages, const uint8_t* record);
@@ -130,15 +122,10 @@ static void print_f32(const uint8_t* at) {
     printf(" %08lx", (unsigned long)bits);
 }
 
-/* Messages are appended without a NUL of their own: the buffer starts zeroed. */
-static void print_messages(const char* messages) {
-    for (const char* line = messages; *line;) {
-        const char* end = strchr(line, '\n');
-        const size_t length = end ? (size_t)(end - line) : strlen(line);
-        printf("  | %.*s\n", (int)length, line);
-        line += length + (end ? 1 : 0);
-    }
-}
+/* Messages are appended without a NUL of their own: the buffer starts zeroed.
+   A line that lacks its end runs into the next output line, alike on every
+   system. */
+static void print_messages(const char* messages) { fputs(messages, stdout); }
 
 static void print_columns(int32_t item_code, int32_t mode, uint8_t* edit_record) {
     uint32_t count = 0;
