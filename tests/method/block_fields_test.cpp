@@ -161,6 +161,8 @@ TEST(Defaults, FillsWriteTheSentinelsOfEveryCodeAndNothingElse) {
 TEST(Defaults, DefinedEntriesStayTextsFromDashesOnTakeTheDefault) {
     Block defaults, entered, merged;
     for (unsigned code = 1; code <= 24; ++code) defaults.number(code, 5);
+    defaults.set_text(9, "DFLT").set_text(10, "DEFAULTTEXT").set_text(11, "D").set_text(23, "default");
+    defaults.set_text(17, "DEFAULT").set_text(18, "D18");
     // Defined entries stay whatever the default; the destination may be either source.
     Block own = defaults;
     own.number(15, 3).number(4, 65534).number(5, 0).number(1, 126).set_text(9, "--x").set_text(17, "-- -");
