@@ -107,12 +107,6 @@ TEST(Calculation, APartThatTheCheckRejectsIsNotCalculated) {
     EXPECT_EQ(outcome.result, GJBZ108A_COMPUTED);
     EXPECT_EQ(outcome.failure_rate, 0.5f);
     EXPECT_EQ(outcome.messages, "");
-
-    // A non-electronic part is the check's to refuse, with its own words.
-    edit[GJBZ108A_ITEM_CLASS] = 0;
-    edit[GJBZ108A_METHOD_NUMBER] = 8;
-    EXPECT_EQ(calculator.calculate(edit.data()).messages, " Non electronic item was sent to method 8\n");
-    EXPECT_EQ(calls, 1);
 }
 
 // Like calc_item, writes nothing at all when it has nothing to say.

@@ -44,10 +44,6 @@ TEST(ReportTable, ColumnsInDisplayOrderWithTheirWidths) {
     EXPECT_EQ(widths(memory), (std::vector<std::uint32_t>{9, 8, 19, 6, 27, 12, 6}));
     EXPECT_EQ(memory.columns()[0].number, 2u);
     EXPECT_EQ(memory.title_lines(), 2u);
-
-    // Hybrids 2, 3, 4, 5, 1.
-    EXPECT_EQ(names(report_table(33, TableKind::parameters)),
-              (std::vector<std::string>{"# of IC", "# of trans", "# of diode", "# of passiv", "Qual"}));
 }
 
 TEST(ReportTable, TitlesAreCutIntoLinesOfTheColumnWidth) {
@@ -80,18 +76,6 @@ TEST(ReportTable, TitlesAreCutIntoLinesOfTheColumnWidth) {
     EXPECT_FALSE(laser.titled(2));
 }
 
-TEST(ReportTable, CodesWithoutColumns) {
-    for (unsigned code : {0u, 4u, 17u, 23u, 24u, 25u, 26u, 32u, 34u, 255u}) {
-        EXPECT_TRUE(report_table(code, TableKind::factors).columns().empty()) << code;
-        if (code != 24 && code != 25) {
-            EXPECT_TRUE(report_table(code, TableKind::parameters).columns().empty()) << code;
-        }
-    }
-    // Lamps have parameters but no factors.
-    EXPECT_EQ(names(report_table(28, TableKind::parameters)), std::vector<std::string>{"Type"});
-    EXPECT_TRUE(report_table(28, TableKind::factors).columns().empty());
-}
-
 // The data formats key the cells by these names, so within a category they
 // must differ from each other and from the general columns.
 TEST(ReportTable, NamesOfACategoryAreDistinctAndNotEmpty) {
@@ -120,8 +104,6 @@ TEST(ReportTable, AFactorCellIsItsValueOrNoneWhenBlank) {
 
     // Under the marker triple only the cycling factor is printed.
     network.marker_triple();
-    EXPECT_EQ(cells(resistor, network),
-              (std::vector<std::string>{"          ", "       ", "       ", "          ", "   1.25 "}));
     EXPECT_EQ(resistor.factor(resistor.columns()[0], network.data()), std::nullopt);
     EXPECT_EQ(resistor.factor(resistor.columns()[4], network.data()), 1.25f);
     // What shows is learned per type and marker: a network without it shows its Lbase again.
