@@ -29,10 +29,11 @@ const std::string kList =
 TEST(IoFaults, AnOutputThatCannotBeWrittenIsNoSuccess) {
     write(folder() / "list.csv", kList);
     const std::string full = "gjbz108a: cannot write standard output: No space left on device\n";
+    // Every command writes through the one standard output that the tool
+    // closes last: a command of each kind.
     for (const char* command :
-         {"TOOL list.csv", "TOOL report list.csv", "TOOL --format csv list.csv", "TOOL --format json list.csv",
-          "TOOL report --format json list.csv", "TOOL --list-fields", "TOOL --help", "TOOL lib export parts",
-          "TOOL lib search R", "TOOL change list.csv --category 7 --set quality=B2"}) {
+         {"TOOL list.csv", "TOOL report --format json list.csv", "TOOL --list-fields", "TOOL lib export parts",
+          "TOOL change list.csv --category 7 --set quality=B2"}) {
         const CommandRun run = shell(std::string(command) + " >/dev/full");
         EXPECT_EQ(run.status, 2) << command;
         // Nothing else: change does not go on to say how many parts it changed.

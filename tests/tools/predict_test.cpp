@@ -31,7 +31,6 @@ TEST(Predict, EveryProblemIsNamedByFileLineAndColumnAndTheOtherPartsGoOn) {
         std::vector<std::string> in_out;
     };
     const std::vector<Case> cases = {
-        {"all computed", header + "F1,1,FUSES,1,0.5,\n", "", kAllComputed, {counts(1, 1, 0, 0)}},
         {"a bad row among good ones",
          "\xEF\xBB\xBF" "ref,qty,category,environment,temperature,cycling_rate,style,quality,pins,# notes\r\n"
          "C1,1,CAPACITOR,1,0.5,,Mica,B1,,\"decoupling, 100 nF\"\r\n"
