@@ -188,17 +188,14 @@ TEST(IntegratedCircuits, MarkerTripleComputesAt35DegreesWithoutEnvironmentOrLear
 }
 
 TEST(IntegratedCircuits, WarningsInvalidSizeAndCodesNeverRead) {
-    const ItemRecord few_pins = expect_warned(part(1).u16(kPins, 2).cycling_rate(60),
-                                              " For Number of leading-out terminals < 4 the model may be invalid\n\n"
-                                              " For Circulation Rate > 50 the model may be invalid\n\n");
-    EXPECT_FLOAT_EQ(few_pins.slot(kPiF), 0.0167f * 2 / 4);
-    EXPECT_FLOAT_EQ(few_pins.slot(kPiCyc), 2.2f);  // on from 1.4 at 20 and 2 at 50
-
-    const ItemRecord processor = expect_warned(part(3).u8(kType, 6).u32(kSize, 250000000).temperature(101),
-                                               " For Temperature > 100 the model may be invalid\n\n"
-                                               " For Number of transistors > 2.2e+08 the model may be invalid\n\n");
-    EXPECT_FLOAT_EQ(processor.slot(kLbase), 0.0376f);  // 0.0367 + (0.0367 - 0.0361) x 1.5
-    EXPECT_FLOAT_EQ(processor.slot(kPiT), 28.0f + (28.0f - 22.6f) / 5);
+    // The values beyond a curve's ends are the curve lookup's to check; here,
+    // that each curve warns under its own name and limit.
+    expect_warned(part(1).u16(kPins, 2).cycling_rate(60),
+                  " For Number of leading-out terminals < 4 the model may be invalid\n\n"
+                  " For Circulation Rate > 50 the model may be invalid\n\n");
+    expect_warned(part(3).u8(kType, 6).u32(kSize, 250000000).temperature(101),
+                  " For Temperature > 100 the model may be invalid\n\n"
+                  " For Number of transistors > 2.2e+08 the model may be invalid\n\n");
     expect_warned(part(3).u32(kSize, 10), " For Number of gates < 50 the model may be invalid\n\n");
     expect_warned(part(2).i32(kSize, 6000), " For Number of transistors > 5000 the model may be invalid\n\n");
 
