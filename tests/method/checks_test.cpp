@@ -41,14 +41,13 @@ TEST(CalcItem, RefusalsInTheirOrder) {
 }
 
 // The line chek_item writes, "" when it accepts without writing anything. The
-// status must agree, and the record must not change.
-std::string check(const ItemRecord& part) {
-    ItemRecord record = part;
+// status must agree. (That the record is never written is the fuzz target's
+// to check.)
+std::string check(ItemRecord record) {
     std::array<char, 256> buffer;
     buffer.fill('\x7f');
     buffer.back() = '\0';
     const unsigned status = chek_item(buffer.data(), record.data());
-    EXPECT_EQ(record.bytes(), part.bytes()) << "the check wrote the record";
     const std::string line = buffer[0] == '\x7f' ? "" : buffer.data();
     EXPECT_EQ(status, line.empty() ? 3u : 1u) << line;
     return line;

@@ -132,16 +132,10 @@ TEST(FieldValues, RealsAndTheirUnitsScaleTheDecimalTextExactly) {
     for (const auto& [read, text, expected] : cases) EXPECT_EQ((*read)(text), expected) << text;
 }
 
-// The units that the models give their numbers, and no unit elsewhere: a value
-// with a unit is written back as the bare number in the field's unit.
-TEST(FieldValues, FieldsCarryTheUnitsOfTheModels) {
-    std::string with_unit;
-    for (const Category& category : categories())
-        for (const ParameterField& field : category_fields(category.item_code))
-            if (field.unit) with_unit += std::to_string(category.item_code) + " " + std::string(field.key) + " " +
-                                         std::string(field.unit->symbol) + ", ";
-    EXPECT_EQ(with_unit, "8 contact_voltage mV, 9 contact_voltage mV, 12 power_rating W, 12 current_rating A, "
-                         "14 power_rating W, ");
+// A field reads a value with its unit, and writes it back as the bare number
+// in its unit. (Which fields have which unit shows in the README's listing of
+// the field tables.)
+TEST(FieldValues, FieldsReadTheirUnits) {
     std::array<std::uint8_t, GJBZ108A_BLOCK_SIZE> block{};
     std::string why;
     const ParameterField& voltage = *find_field(8, "contact_voltage");
