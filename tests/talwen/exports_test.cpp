@@ -49,12 +49,11 @@ TEST_F(HostLibraryExports, GetFromLibFindsByEveryNameKindOrAnswersZero) {
         {2, 1, 3, "lK" + std::string(60, 'K'), "", kLongestKey.c_str(), kLongestGeneric.c_str()},
         {3, 1, 3, "Cat-77", "", nullptr, nullptr},  // a catalog number is not a military number
         {1, 1, 3, "", "LOGIC TWO", nullptr, nullptr},
-        {1, 1, 2, "", "Board FPGA Main", nullptr, nullptr},  // another category
-        {1, 2, 3, "", "Board FPGA Main", nullptr, nullptr},  // another item class
-        {2, 1, 3, "NO-SUCH", "Board FPGA Main", nullptr, nullptr},
-        {2, 1, 3, "REF-TO-NOTHING", "", nullptr, nullptr},
-        {0, 1, 3, "", "Board FPGA Main", nullptr, nullptr},
-        {5, 1, 3, "", "Board FPGA Main", nullptr, nullptr},
+        // Another category, another item class.
+        {1, 1, 2, "", "Board FPGA Main", nullptr, nullptr}, {1, 2, 3, "", "Board FPGA Main", nullptr, nullptr},
+        {2, 1, 3, "NO-SUCH", "Board FPGA Main", nullptr, nullptr}, {2, 1, 3, "REF-TO-NOTHING", "", nullptr, nullptr},
+        // Name kinds beyond 1..4, another method's constants.
+        {0, 1, 3, "", "Board FPGA Main", nullptr, nullptr}, {5, 1, 3, "", "Board FPGA Main", nullptr, nullptr},
         {1, 1, 3, "", "Board FPGA Main", nullptr, nullptr, 1, 7},
         {1, 1, 3, "", "Board FPGA Main", nullptr, nullptr, 2, 8},
     };
@@ -175,12 +174,10 @@ TEST_F(HostLibraryExports, SearchesMatchTheKeyLiterallyIgnoringCase) {
         {2, 1, 24, "", "50% DUTY\n500 DUTY\nALPHA_1\nalphax1\nBACK\\SLASH\nPRE ALPHA\n"},
         {1, 1, 0, "50", "50% DUTY\n500 DUTY\n"},  // category 0: every category
         {1, 1, 24, "LPHA", nullptr},              // contained, but not at the start
-        {2, 1, 3, "ALPHA", nullptr},
-        {3, 1, 24, "ALPHA", nullptr},
-        {1, 1, 5, longest, "LLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLL\n"},
-        {2, 1, 5, longest + "L", nullptr},
-        {2, 2, 5, std::string(63, 'L'), nullptr},
-        {2, 2, 5, std::string(200000, 'L'), nullptr},
+        {2, 1, 3, "ALPHA", nullptr}, {3, 1, 24, "ALPHA", nullptr},  // another category, no such search kind
+        // Keys up to the longest name of their kind.
+        {1, 1, 5, longest, "LLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLL\n"}, {2, 1, 5, longest + "L", nullptr},
+        {2, 2, 5, std::string(63, 'L'), nullptr}, {2, 2, 5, std::string(200000, 'L'), nullptr},
         // Names of the kind that refer to parts of the category.
         {1, 2, 7, "zz-", "ZZ-100\nZZ-101\n"},
         {2, 3, 7, "300", "ZZ-300\n"},
