@@ -109,10 +109,7 @@ TEST(Documentation, ShippedExampleListsReadWithoutProblems) {
     EXPECT_EQ(problems_of(source_file("examples/power_rf.csv"), "power_rf.csv"), "");
     EXPECT_EQ(seen_codes, all_codes()) << "the power and RF assembly uses every category";
 
-    seen_codes.clear();
     EXPECT_EQ(problems_of(source_file("examples/board.csv"), "board.csv"), "");
-    for (unsigned code : {1u, 2u, 3u, 5u, 7u, 11u, 12u, 15u, 33u})
-        EXPECT_TRUE(seen_codes.count(code)) << "the board has a part of category " << code;
 }
 
 // What the built tool prints when run with `arguments` from the source folder,
