@@ -49,13 +49,6 @@ public:
 
     std::size_t remaining() const { return size_ - position_; }
 
-    // The rest of the input.
-    std::string_view rest() {
-        std::string_view text(reinterpret_cast<const char*>(data_) + position_, size_ - position_);
-        position_ = size_;
-        return text;
-    }
-
 private:
     const std::uint8_t* data_;
     std::size_t size_;
