@@ -80,6 +80,8 @@ std::int32_t counting_model(char*, std::uint8_t* record) {
     return GJBZ108A_COMPUTED;
 }
 
+// That the check reads the effective block, and a part it passes is
+// calculated, is DefaultsMerge's case.
 TEST(Calculation, APartThatTheCheckRejectsIsNotCalculated) {
     EditRecord edit{};
     edit[GJBZ108A_ITEM_CLASS] = 1;
@@ -90,20 +92,11 @@ TEST(Calculation, APartThatTheCheckRejectsIsNotCalculated) {
 
     calls = 0;
     Calculator calculator(&counting_model);
-    Outcome outcome = calculator.calculate(edit.data());
+    const Outcome outcome = calculator.calculate(edit.data());
     EXPECT_EQ(calls, 0);
     EXPECT_EQ(outcome.result, GJBZ108A_NOT_COMPUTED);
     EXPECT_EQ(outcome.messages, " Number of bits must be between  16 to 67108864\n");
     EXPECT_EQ(load_f32(edit.data(), GJBZ108A_RESET_REAL), 7.5f);
-
-    // The check reads the block the model would get: 16 bits pass, and the part
-    // (package 0, no pin rule) is calculated.
-    store(edit.data(), GJBZ108A_EDIT_EFFECTIVE_BLOCK + 8, 16.0f);
-    outcome = calculator.calculate(edit.data());
-    EXPECT_EQ(calls, 1);
-    EXPECT_EQ(outcome.result, GJBZ108A_COMPUTED);
-    EXPECT_EQ(outcome.failure_rate, 0.5f);
-    EXPECT_EQ(outcome.messages, "");
 }
 
 // Like calc_item, writes nothing at all when it has nothing to say.

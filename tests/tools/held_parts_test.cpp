@@ -11,6 +11,7 @@
 #include <array>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace gjbz108a::cli {
@@ -27,16 +28,26 @@ constexpr unsigned kCodes[] = {7, 25, 0};  // CAPACITOR, FUSES, and no known cat
 // "R" + to_string draws a false -Wrestrict from GCC 12.
 std::string ref_of(unsigned i) { return std::string(1, 'R').append(std::to_string(i)); }
 
-// 90 parts, the three categories in turn, every third one not computed.
+// Part i of the 90 that add_parts holds, the three categories in turn, every
+// third one not computed, as ref, quantity, category, status, failure rate,
+// quantity x rate and messages.
+auto given(unsigned i) {
+    const Status status = i % 3 == 1 ? Status::not_computed : i % 4 == 0 ? Status::warnings : Status::computed;
+    return std::tuple(ref_of(i), i, std::string(kCodes[i % 3] == 0 ? "Gizmo" : "kind"), status,
+                      0.5f * static_cast<float>(i), 0.25 * i, i % 2 == 0 ? "" : std::string(i, 'm') + "\nsecond line");
+}
+
+auto fields(const HeldPart& part) {
+    return std::tie(part.ref, part.quantity, part.category, part.status, part.failure_rate, part.quantity_rate,
+                    part.messages);
+}
+
 void add_parts(HeldParts& parts) {
     std::array<std::uint8_t, GJBZ108A_EDIT_RECORD_SIZE> record{};
     for (unsigned i = 0; i < 90; ++i) {
         record[GJBZ108A_ITEM_CODE] = static_cast<std::uint8_t>(kCodes[i % 3] == 0 ? 200 : kCodes[i % 3]);
-        const std::string ref = ref_of(i);
-        const std::string messages = i % 2 == 0 ? "" : std::string(i, 'm') + "\nsecond line";
-        const Status status = i % 3 == 1 ? Status::not_computed : i % 4 == 0 ? Status::warnings : Status::computed;
-        parts.add({ref, i, kCodes[i % 3] == 0 ? "Gizmo" : "kind", status, 0.5f * static_cast<float>(i),
-                   0.25 * i, messages, record.data()});
+        const auto [ref, quantity, category, status, rate, quantity_rate, messages] = given(i);
+        parts.add({ref, quantity, category, status, rate, quantity_rate, messages, record.data()});
     }
 }
 
@@ -56,19 +67,13 @@ TEST(HeldParts, GiveBackEachCategoryInListOrderFromMemoryOrFile) {
             for (; const HeldPart* part = file.next(); i += 3) {
                 const HeldPart* same = memory.next();
                 ASSERT_NE(same, nullptr);
-                EXPECT_EQ(part->ref, ref_of(i));
-                EXPECT_EQ(part->quantity, i);
-                EXPECT_EQ(part->category, code == 0 ? "Gizmo" : "kind");
-                EXPECT_EQ(part->status, i % 3 == 1 ? Status::not_computed : i % 4 == 0 ? Status::warnings : Status::computed);
-                EXPECT_EQ(part->failure_rate, 0.5f * static_cast<float>(i));
-                EXPECT_EQ(part->quantity_rate, 0.25 * i);
-                EXPECT_EQ(part->messages, i % 2 == 0 ? "" : std::string(i, 'm') + "\nsecond line");
+                EXPECT_EQ(fields(*part), given(i));
+                EXPECT_EQ(fields(*same), given(i));
                 EXPECT_EQ(part->parameters.size(), report_table(code, TableKind::parameters).columns().size());
                 EXPECT_EQ(part->factors.size(),
                           part->status == Status::not_computed ? 0 : report_table(code, TableKind::factors).columns().size());
                 EXPECT_EQ(part->parameters, same->parameters);
                 EXPECT_EQ(part->factors, same->factors);
-                EXPECT_EQ(part->ref, same->ref);
             }
             EXPECT_EQ(i / 3, 30u);
             EXPECT_EQ(memory.next(), nullptr);
