@@ -136,7 +136,7 @@ bool CDiaproc::OnInitDialog() {
         for (const HeaderButton& button : header_buttons()) {
             if (!button.image) continue;
             const std::string picture = button_image(button.caption, false);
-            if (!images_[next]) images_[next] = platform::create_bitmap(picture, 24, 20, nullptr);
+            if (!images_[next]) images_[next] = platform::load_bitmap(window(), picture, {24, 20});
             platform::set_button_image(GetDlgItem(button.id), images_[next++]);
         }
         UpdateData(false);  // the ENV list was empty the first time

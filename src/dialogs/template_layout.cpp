@@ -11,9 +11,6 @@ namespace {
 
 namespace style = platform::style;
 
-// Static styles the platform does not name: left-aligned text, an icon.
-constexpr std::uint32_t kStaticLeft = 0x0, kStaticIcon = 0x3;
-
 // Base units of the template font (the platform's default dialog font): its
 // average character width and its height in pixels.
 constexpr int kBaseWidth = 5, kBaseHeight = 13;
@@ -89,7 +86,7 @@ struct Layout {
     }
 
     void label(std::string_view text, int id, int x, int row_top, int width) {
-        add(id, "Static", kStaticLeft, text, {x, row_top + kLabelDrop, width, kLabelHeight});
+        add(id, "Static", style::kStaticLeft, text, {x, row_top + kLabelDrop, width, kLabelHeight});
     }
 
     void edit(int id, const Box& box) {
@@ -254,7 +251,7 @@ platform::DialogTemplate category_template(const CategoryDialog& category) {
     // An icon static names its resource by number, as a template does.
     std::string icon(1, '#');
     icon += std::to_string(category.icon);
-    layout.add(kStaticId, "Static", kStaticIcon, icon, kIcon);
+    layout.add(kStaticId, "Static", style::kStaticIcon, icon, kIcon);
     add_header(layout);
     const int content_bottom =
         category.controls.empty() ? kHeaderBottom : add_category_rows(layout, category, kHeaderBottom + 10);

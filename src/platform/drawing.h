@@ -22,6 +22,10 @@ Color brush_color(Brush brush);
 // A bitmap of `width` × `height` pixels (0x00RRGGBB rows from the top), or
 // blank when `pixels` is null. `name` labels it in recordings.
 Bitmap create_bitmap(std::string_view name, int width, int height, const std::uint32_t* pixels);
+// The picture `name` among the resources of the module that made `dialog`
+// (a bitmap resource on Windows); where there is none, as in the headless
+// backend, a blank one of `blank` size. `name` labels it in recordings.
+Bitmap load_bitmap(Hwnd dialog, std::string_view name, Size blank);
 Size bitmap_size(Bitmap bitmap);
 void delete_object(Font font);
 void delete_object(Brush brush);

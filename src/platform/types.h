@@ -79,6 +79,8 @@ inline constexpr std::uint32_t kPushButton = 0x0, kDefaultPushButton = 0x1, kChe
                                kAutoCheckBox = 0x3, kRadioButton = 0x4, kGroupBox = 0x7,
                                kAutoRadioButton = 0x9, kOwnerDrawButton = 0xB, kLeftText = 0x20,
                                kMultiLine = 0x2000, kNotify = 0x4000;
+// Statics: the kind is the low five bits.
+inline constexpr std::uint32_t kStaticKind = 0x1F, kStaticLeft = 0x0, kStaticIcon = 0x3;
 // Edits, combo boxes and list boxes.
 inline constexpr std::uint32_t kEditReadOnly = 0x0800, kEditAutoHorizontalScroll = 0x0080,
                                kComboDropDownList = 0x3, kComboSort = 0x100, kListSort = 0x2,

@@ -165,6 +165,8 @@ void paint_static(Hwnd control, const ThemedOwner& owner) {
     platform::end_paint(control, dc);
 }
 
+bool shows_icon(Hwnd control) { return (platform::window_style(control) & style::kStaticKind) == style::kStaticIcon; }
+
 // Paints the client area of the kinds drawn whole; false for the others.
 bool paint_client(Painter kind, Hwnd control, const ThemedOwner& owner) {
     switch (kind) {
@@ -172,7 +174,10 @@ bool paint_client(Painter kind, Hwnd control, const ThemedOwner& owner) {
     case Painter::radio: paint_box_button(control, owner, radio_image(control)); return true;
     case Painter::push_button: paint_push_button(control, owner); return true;
     case Painter::group_box: paint_group_box(control, owner); return true;
-    case Painter::static_text: paint_static(control, owner); return true;
+    case Painter::static_text:
+        if (shows_icon(control)) return false;  // the platform draws the template's icon
+        paint_static(control, owner);
+        return true;
     default: return false;
     }
 }

@@ -95,6 +95,10 @@ Bitmap create_bitmap(std::string_view name, int width, int height, const std::ui
     return new BitmapObject{std::string(name), {width, height}};
 }
 
+Bitmap load_bitmap(Hwnd, std::string_view name, Size blank) {
+    return create_bitmap(name, blank.width, blank.height, nullptr);  // no resources here
+}
+
 std::string bitmap_name(Bitmap bitmap) { return bitmap ? bitmap->name : std::string(); }
 
 Size bitmap_size(Bitmap bitmap) { return bitmap ? bitmap->size : Size{}; }

@@ -84,6 +84,19 @@ TemplateWriter build_template(const DialogTemplate& dialog) {
     return out;
 }
 
+// A template's pictures are resources of the module it comes from: the one
+// whose code runs the dialog (the plug-in for its editing dialogs). The
+// system's icon statics load their icons from it.
+HINSTANCE template_module(DialogProcedure procedure) {
+    LPCWSTR address;
+    static_assert(sizeof address == sizeof procedure);
+    std::memcpy(&address, &procedure, sizeof address);
+    HMODULE module = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT, address,
+                       &module);
+    return module ? module : GetModuleHandleW(nullptr);
+}
+
 struct DialogStart {
     const DialogTemplate* dialog;
     DialogProcedure procedure;
@@ -150,6 +163,9 @@ INT_PTR CALLBACK dialog_trampoline(HWND window, UINT message, WPARAM first, LPAR
         }
         return TRUE;
     }
+    case WM_DRAWITEM:
+        if (win32::draw_image_button(*reinterpret_cast<const DRAWITEMSTRUCT*>(second))) return TRUE;
+        return procedure(handle(window), message, first, second);
     case WM_ERASEBKGND: {
         const std::intptr_t erased = procedure(handle(window), message, first, second);
         if (erased) SetWindowLongPtrW(window, DWLP_MSGRESULT, 1);
@@ -232,7 +248,7 @@ Hwnd create_dialog(const DialogTemplate& dialog, Hwnd parent, DialogProcedure pr
     const TemplateWriter memory = build_template(dialog);
     DialogStart start{&dialog, procedure, parameter};
     const HWND window =
-        CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(memory.data()),
+        CreateDialogIndirectParamW(template_module(procedure), reinterpret_cast<LPCDLGTEMPLATEW>(memory.data()),
                                    native(parent), dialog_trampoline, reinterpret_cast<LPARAM>(&start));
     if (window) ShowWindow(window, SW_SHOW);
     return handle(window);

@@ -34,6 +34,13 @@ BitmapNames& bitmap_names() {
     return names;
 }
 
+Bitmap named(HBITMAP bitmap, std::string_view name) {
+    BitmapNames& names = bitmap_names();
+    const std::lock_guard lock(names.mutex);
+    names.names[bitmap] = name;
+    return reinterpret_cast<Bitmap>(bitmap);
+}
+
 // A device context that draws on the screen's pixels, for measuring.
 class ScreenDc {
 public:
@@ -121,10 +128,17 @@ Bitmap create_bitmap(std::string_view name, int width, int height, const std::ui
     const std::size_t bytes = static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4;
     if (pixels) std::memcpy(bits, pixels, bytes);
     else std::memset(bits, 0xFF, bytes);  // blank: white
-    BitmapNames& names = bitmap_names();
-    const std::lock_guard lock(names.mutex);
-    names.names[bitmap] = name;
-    return reinterpret_cast<Bitmap>(bitmap);
+    return named(bitmap, name);
+}
+
+// The module that made the dialog is the one whose template it is, and holds
+// the template's pictures.
+Bitmap load_bitmap(Hwnd dialog, std::string_view name, Size blank) {
+    const auto module = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(win32::native(dialog), GWLP_HINSTANCE));
+    const auto bitmap = static_cast<HBITMAP>(
+        module ? LoadImageW(module, win32::widen(name).c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION) : nullptr);
+    if (!bitmap) return create_bitmap(name, blank.width, blank.height, nullptr);
+    return named(bitmap, name);
 }
 
 std::string bitmap_name(Bitmap bitmap) {

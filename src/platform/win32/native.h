@@ -62,6 +62,10 @@ void record(std::string line);
 std::string quoted(std::string_view text);  // as the transcript quotes: in double quotes, line ends as \n
 std::string title_of(HWND window);          // its top-level window's title, quoted, or none
 
+// Draws an owner-drawn button that has a picture (set_button_image); false
+// for any other item, which its dialog draws.
+bool draw_image_button(const DRAWITEMSTRUCT& item);
+
 // The tool-tip window of a dialog, once enable_tool_tips made it.
 HWND tool_tip_window(HWND dialog);
 // A tool-tip text request as the system's tool tips send it, to `dialog`

@@ -321,10 +321,9 @@ void set_check(Hwnd button, int state) {
     if (is_window(button)) SendMessageW(native(button), BM_SETCHECK, static_cast<WPARAM>(state), 0);
 }
 
-// The button keeps its caption style: the style library's painter draws the
-// picture, and without the library a caption says more than a blank one. The
-// system hands a picture back only to a picture button, so it is kept in a
-// property too.
+// The button keeps its style: an owner-drawn one shows the picture by
+// draw_image_button, another its caption. The system hands a picture back
+// only to a picture button, so it is kept in a property too.
 constexpr wchar_t kImageProperty[] = L"gjbz108a.image";
 
 void set_button_image(Hwnd button, Bitmap image) {
@@ -337,6 +336,39 @@ void set_button_image(Hwnd button, Bitmap image) {
 Bitmap button_image(Hwnd button) {
     return is_window(button) ? static_cast<Bitmap>(GetPropW(native(button), kImageProperty)) : nullptr;
 }
+
+namespace win32 {
+
+// As the framework's bitmap button draws: the picture in the middle of a face
+// of its own background colour (its top left pixel), sunk a pixel while
+// pressed, greyed while disabled, with the focus rectangle while focused.
+bool draw_image_button(const DRAWITEMSTRUCT& item) {
+    const auto picture = static_cast<HBITMAP>(GetPropW(item.hwndItem, kImageProperty));
+    BITMAP size{};
+    if (item.CtlType != ODT_BUTTON || !picture || !GetObjectW(picture, sizeof size, &size)) return false;
+    const HDC source = CreateCompatibleDC(item.hDC);
+    const HGDIOBJ before = SelectObject(source, picture);
+    const HBRUSH face = CreateSolidBrush(GetPixel(source, 0, 0));
+    SelectObject(source, before);
+    DeleteDC(source);
+    RECT r = item.rcItem;
+    FillRect(item.hDC, &r, face);
+    DeleteObject(face);
+    const bool pressed = item.itemState & ODS_SELECTED;
+    DrawEdge(item.hDC, &r, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_ADJUST);
+    const int shift = pressed ? 1 : 0;
+    const int x = r.left + (r.right - r.left - size.bmWidth) / 2 + shift;
+    const int y = r.top + (r.bottom - r.top - size.bmHeight) / 2 + shift;
+    DrawStateW(item.hDC, nullptr, nullptr, reinterpret_cast<LPARAM>(picture), 0, x, y, size.bmWidth, size.bmHeight,
+               DST_BITMAP | (item.itemState & ODS_DISABLED ? DSS_DISABLED : DSS_NORMAL));
+    if (item.itemState & ODS_FOCUS) {
+        InflateRect(&r, -1, -1);
+        DrawFocusRect(item.hDC, &r);
+    }
+    return true;
+}
+
+}  // namespace win32
 
 // The platform's help and tool-tip messages carry records of their own; the
 // system's windows get the system's records.
