@@ -48,13 +48,6 @@ std::string_view without_plus(std::string_view text) noexcept {
 
 // Plain loops: find_first_not_of searches its set with memchr for every
 // character, which shows in the time of a long list.
-std::string_view trimmed(std::string_view cell) noexcept {
-    std::size_t first = 0, end = cell.size();
-    while (first < end && (cell[first] == ' ' || cell[first] == '\t')) ++first;
-    while (end > first && (cell[end - 1] == ' ' || cell[end - 1] == '\t')) --end;
-    return cell.substr(first, end - first);
-}
-
 bool same_text(std::string_view a, std::string_view b) noexcept {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)
@@ -380,16 +373,18 @@ bool read_field_value(const ParameterField& field, std::string_view raw_text, st
     return true;
 }
 
-std::string field_value_text(const ParameterField& field, const std::uint8_t* block) {
+std::string_view field_value_text(const ParameterField& field, const std::uint8_t* block,
+                                  FieldValueText& scratch) noexcept {
     if (!field_defined(block, field)) return {};
-    char text[32];
+    char* const text = scratch.data();
     const auto written = [&](auto value) {
-        return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
+        return std::string_view(text, static_cast<std::size_t>(
+                                          std::to_chars(text, text + scratch.size(), value).ptr - text));
     };
     switch (field.type) {
     case FieldType::selection: {
         const unsigned code = block[field.offset];
-        return code <= field.entries.size() ? std::string(field.entries[code - 1]) : written(code);
+        return code <= field.entries.size() ? field.entries[code - 1] : written(code);
     }
     case FieldType::u8:
     case FieldType::code: return written(unsigned{block[field.offset]});
@@ -402,12 +397,18 @@ std::string field_value_text(const ParameterField& field, const std::uint8_t* bl
         const float value = load<float>(block, field.offset);
         const float magnitude = value < 0 ? -value : value;
         const bool plain = magnitude == 0 || (magnitude >= 1e-5f && magnitude < 1e16f);
-        return std::string(text, std::to_chars(text, text + sizeof text, value,
-                                               plain ? std::chars_format::fixed : std::chars_format::general)
-                                     .ptr);
+        const auto end = std::to_chars(text, text + scratch.size(), value,
+                                       plain ? std::chars_format::fixed : std::chars_format::general)
+                             .ptr;
+        return {text, static_cast<std::size_t>(end - text)};
     }
     }
     return {};
+}
+
+std::string field_value_text(const ParameterField& field, const std::uint8_t* block) {
+    FieldValueText scratch;
+    return std::string(field_value_text(field, block, scratch));
 }
 
 }  // namespace gjbz108a

@@ -30,6 +30,7 @@
 #include "records/field_types.h"
 #include "records/item_codes.h"
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -37,8 +38,14 @@
 
 namespace gjbz108a {
 
-// The text without blanks and tabs around it.
-std::string_view trimmed(std::string_view text) noexcept;
+// The text without blanks and tabs around it. Inline: a parts list trims
+// every cell of every row.
+inline std::string_view trimmed(std::string_view text) noexcept {
+    std::size_t first = 0, end = text.size();
+    while (first < end && (text[first] == ' ' || text[first] == '\t')) ++first;
+    while (end > first && (text[end - 1] == ' ' || text[end - 1] == '\t')) --end;
+    return {text.data() + first, end - first};
+}
 
 // ASCII case-insensitive equality (entry texts and names are ASCII).
 bool same_text(std::string_view a, std::string_view b) noexcept;
@@ -94,6 +101,10 @@ bool read_field_value(const ParameterField& field, std::string_view text, std::u
 // field is not defined. A selection code that no entry has is written as its
 // number, so that it is not lost and is refused on the way back in.
 std::string field_value_text(const ParameterField& field, const std::uint8_t* block);
+// The same without a heap allocation, in `scratch` or in the field's entries.
+using FieldValueText = std::array<char, 32>;
+std::string_view field_value_text(const ParameterField& field, const std::uint8_t* block,
+                                  FieldValueText& scratch) noexcept;
 
 // Whether the field holds a value rather than its storage's undefined value.
 bool field_defined(const std::uint8_t* block, const ParameterField& field) noexcept;

@@ -29,6 +29,7 @@ public:
 
     std::size_t size() const noexcept override { return cells_.size(); }
     std::string_view cell(std::size_t index) const noexcept override;
+    void cells(std::vector<std::string_view>& cells) const override;
 
     bool plain_ascii() const noexcept override { return ascii_; }
 

@@ -2,6 +2,9 @@
 
 #include "records/field_values.h"
 
+#include <utility>
+#include <vector>
+
 namespace gjbz108a::cli {
 namespace {
 
@@ -54,7 +57,7 @@ DuplicateReferences::Probe DuplicateReferences::probe(std::string_view ref) cons
         probe.hash = finished(folded_hash(ref));
         break;
     }
-    if (!slots_.empty()) __builtin_prefetch(&slots_[probe.hash & (slots_.size() - 1)]);
+    if (slot_count_ != 0) __builtin_prefetch(&slots()[probe.hash & (slot_count_ - 1)]);
     return probe;
 }
 
@@ -89,11 +92,11 @@ std::string DuplicateReferences::message(std::string_view ref, const Probe& prob
 // The line of the first part with the designator of `hash`, or 0 when none
 // had it (and then, with `remember`, `line` is kept for it).
 unsigned long DuplicateReferences::single_line(std::uint64_t hash, unsigned long line, bool remember) {
-    if (remember && 4 * (used_ + 1) > 3 * slots_.size()) grow();
-    if (slots_.empty()) return 0;
-    const std::size_t mask = slots_.size() - 1;
+    if (remember && 4 * (used_ + 1) > 3 * slot_count_) grow();
+    if (slot_count_ == 0) return 0;
+    const std::size_t mask = slot_count_ - 1;
     for (std::size_t at = hash & mask;; at = (at + 1) & mask) {  // linear probing
-        Slot& slot = slots_[at];
+        Slot& slot = slots()[at];
         if (slot.hash == hash) return static_cast<unsigned long>(slot.first_line);
         if (slot.hash == 0) {
             if (remember) {
@@ -142,15 +145,20 @@ DuplicateReferences::Earlier DuplicateReferences::add_range(const Probe& probe, 
     return found;
 }
 
+// Fresh pages are zero: every slot of the new table starts empty.
 void DuplicateReferences::grow() {
-    std::vector<Slot> old(slots_.empty() ? kFirstSize : 2 * slots_.size(), Slot{0, 0});
-    old.swap(slots_);
-    const std::size_t mask = slots_.size() - 1;
-    for (const Slot& slot : old) {
+    const std::size_t old_count = slot_count_;
+    const std::size_t count = old_count == 0 ? kFirstSize : 2 * old_count;
+    platform::ZeroedPages old = std::exchange(table_, platform::ZeroedPages(count * sizeof(Slot)));
+    slot_count_ = count;
+    const auto* old_slots = static_cast<const Slot*>(old.data());
+    const std::size_t mask = count - 1;
+    for (std::size_t i = 0; i < old_count; ++i) {
+        const Slot& slot = old_slots[i];
         if (slot.hash == 0) continue;
         std::size_t at = slot.hash & mask;
-        while (slots_[at].hash != 0) at = (at + 1) & mask;
-        slots_[at] = slot;
+        while (slots()[at].hash != 0) at = (at + 1) & mask;
+        slots()[at] = slot;
     }
 }
 

@@ -6,7 +6,8 @@
 // constant memory, so no designator is kept: a single one is a 64-bit hash
 // and the line of its first part, 16 bytes a slot in an open-addressing table
 // at most three quarters full: 21 to 43 bytes a part, 32 MB for a million
-// parts (48 MB for a moment while the table grows). A range is kept whole, as
+// parts (48 MB for a moment while the table grows), on huge pages where the
+// system has them, as look-ups land anywhere in it. A range is kept whole, as
 // its prefix's hash, its ends and its line, in an ordered map of ranges that
 // do not overlap (a range that overlaps earlier ones adds only the numbers
 // they do not cover): some 80 bytes a node, at most two nodes a range.
@@ -17,6 +18,7 @@
 // a lost or changed part, so nothing more is kept to rule it out.
 #pragma once
 
+#include "platform/zeroed_pages.h"
 #include "tools/parts_list/reference_designators.h"
 
 #include <cstddef>
@@ -25,7 +27,6 @@
 #include <string>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 namespace gjbz108a::cli {
 
@@ -71,8 +72,10 @@ private:
     Earlier add_range(const Probe& probe, unsigned long line);
     const RangeEnd* range_holding(std::uint64_t prefix, std::uint32_t number) const;
     void grow();
+    Slot* slots() const noexcept { return static_cast<Slot*>(table_.data()); }
 
-    std::vector<Slot> slots_;
+    platform::ZeroedPages table_;  // of slot_count_ slots, a power of two
+    std::size_t slot_count_ = 0;
     std::size_t used_ = 0;
     Ranges ranges_;
 };

@@ -92,8 +92,8 @@ bool PartReader::holds_a_part(const Row& row) const {
 }
 
 bool PartReader::read(const Row& row, Part& part) {
-    cells_.resize(row.size());
-    for (std::size_t column = 0; column < cells_.size(); ++column) cells_[column] = trimmed(row.cell(column));
+    row.cells(cells_);
+    for (std::string_view& cell : cells_) cell = trimmed(cell);
     if (!holds_a_part(row)) return false;
     row_ = &row;
     if (!latin1_reported_) check_encoding(row);
@@ -116,6 +116,18 @@ bool PartReader::read(const Row& row, Part& part) {
     if (blocks_ == Blocks::entered_and_effective && !part.refused()) merge_defaults(part);
     if (blocks_ == Blocks::entered_and_effective && !part.refused()) check_used_values(part);
     return true;
+}
+
+// Every field of the category not defined, on a block of zeros as a fresh
+// record has it: the same for every part of the category, so made once.
+const Block& PartReader::undefined_block(const Category& category) {
+    std::optional<Block>& block = undefined_blocks_[static_cast<std::size_t>(&category - categories().data())];
+    if (!block) {
+        block.emplace();
+        block->fill(0);
+        entr_fill_def(block->data(), screen_fields(category.item_code));
+    }
+    return *block;
 }
 
 void PartReader::read_category(Part& part) {
@@ -180,7 +192,8 @@ void PartReader::read_names(Part& part) {
 
     if (part.category == nullptr) return;
     std::uint8_t* entered = record + GJBZ108A_EDIT_ENTERED_BLOCK;
-    entr_fill_def(entered, screen_fields(part.category->item_code));
+    const Block& undefined = undefined_block(*part.category);
+    std::ranges::copy(undefined, entered);
     if (!named || bad_name) return;
     const auto found = find_named_part(library_, part.category->item_code, part.category->name, names, why_);
     if (!found) {
@@ -237,16 +250,21 @@ void PartReader::read_parameters(Part& part) {
     }
 }
 
+// Also learns which values the part is computed with.
 void PartReader::merge_defaults(Part& part) {
-    for (const FieldProblem& problem : build_effective_block(part.record.data(), library_)) {
+    std::uint8_t* record = part.record.data();
+    if (merged_.recall(record, part.used)) return;
+    for (const FieldProblem& problem : build_effective_block(record, library_)) {
         this->problem(part, part.line, layout_.label(problem.field->key), problem.why);
     }
+    if (part.refused()) return;
+    part.used = UsedValues(record);
+    merged_.keep(record, part.used);
 }
 
 // The part is named in these messages: the line alone does not say which part
 // of a JSON list or of a row over many lines is meant.
 void PartReader::check_used_values(Part& part) {
-    part.used = UsedValues(part.record.data());
     const UsedValues& used = part.used;
     std::string name = "part ";
     append_quoted(name, part.ref);

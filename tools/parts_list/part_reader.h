@@ -6,12 +6,14 @@
 
 #include "tools/parts_list/columns.h"
 #include "tools/parts_list/diagnostics.h"
+#include "tools/parts_list/merged_blocks.h"
 #include "tools/parts_list/part.h"
 #include "editing/part_library.h"
 
+#include <optional>
 #include <string>
-#include <vector>
 #include <string_view>
+#include <vector>
 
 namespace gjbz108a::cli {
 
@@ -52,6 +54,7 @@ private:
     void read_category(Part& part);
     void read_general(Part& part);
     void read_names(Part& part);
+    const Block& undefined_block(const Category& category);
     void read_parameters(Part& part);
     void merge_defaults(Part& part);
     void check_used_values(Part& part);
@@ -65,6 +68,8 @@ private:
     const Row* row_ = nullptr;  // the row being read, for the lines of its cells
     std::vector<std::string_view> cells_;  // its cells without their blanks, read once
     std::string why_;           // reused for every conversion
+    MergedBlocks merged_;
+    std::vector<std::optional<Block>> undefined_blocks_ = std::vector<std::optional<Block>>(categories().size());
     bool latin1_reported_ = false;
 };
 

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <string_view>
+#include <vector>
 
 namespace gjbz108a::cli {
 
@@ -16,6 +17,11 @@ public:
 
     virtual std::size_t size() const noexcept = 0;
     virtual std::string_view cell(std::size_t column) const noexcept = 0;
+    // Every cell in one call, as cell() gives them: a reader reads them all.
+    virtual void cells(std::vector<std::string_view>& cells) const {
+        cells.resize(size());
+        for (std::size_t column = 0; column < cells.size(); ++column) cells[column] = cell(column);
+    }
 
     // The line on which the row starts, counting from 1.
     virtual unsigned long line() const noexcept = 0;

@@ -19,6 +19,7 @@
 #include <gjbz108a/records.h>
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace gjbz108a::cli {
@@ -45,17 +46,24 @@ public:
             csv_cell(out_.ch(','), line.environment_name);
         }
         out_.ch(',').text(defaulted_keys(line.used, keys_).value_or(""));
+        // Most of a part's cells are empty: the commas before each value are
+        // written in one go.
+        std::size_t commas = 0;
         place_values(line);
         for (const ParameterField* field : values_) {
-            out_.ch(',');
-            if (field != nullptr) csv_cell(out_, field_value_text(*field, line.record + GJBZ108A_EDIT_EFFECTIVE_BLOCK));
+            ++commas;
+            if (field == nullptr) continue;
+            out_.repeat(',', std::exchange(commas, 0));
+            csv_cell(out_, field_value_text(*field, line.record + GJBZ108A_EDIT_EFFECTIVE_BLOCK, value_text_));
         }
         place_factors(line);
         for (const std::optional<float>& factor : factors_) {
-            out_.ch(',');
-            if (factor) out_.exact(*factor);
+            ++commas;
+            if (!factor) continue;
+            out_.repeat(',', std::exchange(commas, 0));
+            out_.exact(*factor);
         }
-        out_.ch('\n');
+        out_.repeat(',', commas).ch('\n');
     }
 
     void finish(const Summary& s) override {
@@ -94,6 +102,7 @@ private:
     std::string joined_;
     std::string counts_;
     std::string keys_;
+    FieldValueText value_text_;
 };
 
 }  // namespace

@@ -6,12 +6,22 @@
 
 namespace gjbz108a::cli {
 
-Output::Output(std::ostream& stream) : stream_(stream) { buffer_.reserve(2 * kSpillSize); }
+Output::Output(std::ostream& stream) : stream_(stream), buffer_(new char[2 * kSpillSize]) {}
 
 void Output::flush() {
-    stream_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    stream_.write(buffer_.get(), static_cast<std::streamsize>(used_));
     stream_.flush();
-    buffer_.clear();
+    used_ = 0;
+}
+
+// A text longer than the buffer holds goes out in pieces of it.
+Output& Output::long_text(std::string_view s) {
+    while (!s.empty()) {
+        const std::size_t piece = std::min(s.size(), kSpillSize);
+        text(s.substr(0, piece));
+        s.remove_prefix(piece);
+    }
+    return *this;
 }
 
 std::string_view Output::format_whole(unsigned long value) {
@@ -28,29 +38,26 @@ std::string_view Output::format_rounded(double value, int digits) {
 Output& Output::whole(unsigned long value) { return text(format_whole(value)); }
 
 Output& Output::exact(float value) {
-    const auto end = std::to_chars(scratch_, scratch_ + sizeof scratch_, value).ptr;
-    return text({scratch_, static_cast<std::size_t>(end - scratch_)});
+    if (!float_texts_) float_texts_ = std::make_unique<ShortestTexts<float>>();
+    return text(float_texts_->text(value));
 }
 
 Output& Output::exact(double value) {
-    const auto end = std::to_chars(scratch_, scratch_ + sizeof scratch_, value).ptr;
-    return text({scratch_, static_cast<std::size_t>(end - scratch_)});
+    if (!double_texts_) double_texts_ = std::make_unique<ShortestTexts<double>>();
+    return text(double_texts_->text(value));
 }
 
 Output& Output::rounded(double value, int digits) { return text(format_rounded(value, digits)); }
 
 Output& Output::left(std::string_view s, std::size_t width) {
-    buffer_.append(s);
-    if (const std::size_t taken = display_width(s); taken < width) buffer_.append(width - taken, ' ');
-    spill_if_full();
+    text(s);
+    if (const std::size_t taken = display_width(s); taken < width) repeat(' ', width - taken);
     return *this;
 }
 
 Output& Output::right(std::string_view s, std::size_t width) {
-    if (const std::size_t taken = display_width(s); taken < width) buffer_.append(width - taken, ' ');
-    buffer_.append(s);
-    spill_if_full();
-    return *this;
+    if (const std::size_t taken = display_width(s); taken < width) repeat(' ', width - taken);
+    return text(s);
 }
 
 }  // namespace gjbz108a::cli

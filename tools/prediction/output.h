@@ -3,7 +3,12 @@
 // numbers are formatted without a locale or a heap allocation.
 #pragma once
 
+#include "tools/prediction/shortest_texts.h"
+
+#include <algorithm>
 #include <cstddef>
+#include <cstring>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -17,15 +22,30 @@ public:
     Output(const Output&) = delete;
     Output& operator=(const Output&) = delete;
 
-    // Inline: a report writes every part a few bytes at a time.
+    // Inline: a report writes every part a few bytes at a time. Below
+    // kSpillSize after every call, the buffer has room for any text up to
+    // kSpillSize without a check of its own.
     Output& text(std::string_view s) {
-        buffer_.append(s);
+        if (s.empty()) return *this;  // its data() may be null, which memcpy must not get
+        if (s.size() > kSpillSize) return long_text(s);
+        std::memcpy(buffer_.get() + used_, s.data(), s.size());
+        used_ += s.size();
         spill_if_full();
         return *this;
     }
     Output& ch(char c) {
-        buffer_.push_back(c);
+        buffer_[used_++] = c;
         spill_if_full();
+        return *this;
+    }
+    Output& repeat(char c, std::size_t count) {
+        while (count > 0) {
+            const std::size_t run = std::min(count, kSpillSize);
+            std::memset(buffer_.get() + used_, c, run);
+            used_ += run;
+            count -= run;
+            spill_if_full();
+        }
         return *this;
     }
     Output& whole(unsigned long value);
@@ -49,12 +69,17 @@ public:
 private:
     static constexpr std::size_t kSpillSize = std::size_t{1} << 16;
     void spill_if_full() {
-        if (buffer_.size() >= kSpillSize) flush();
+        if (used_ >= kSpillSize) flush();
     }
+    Output& long_text(std::string_view s);
 
     std::ostream& stream_;
-    std::string buffer_;
+    std::unique_ptr<char[]> buffer_;  // of 2 * kSpillSize
+    std::size_t used_ = 0;
     char scratch_[64];
+    // Made on the first number: an Output that writes none needs neither.
+    std::unique_ptr<ShortestTexts<float>> float_texts_;
+    std::unique_ptr<ShortestTexts<double>> double_texts_;
 };
 
 // True when the text holds nothing but blanks.
