@@ -5,17 +5,37 @@
 # measured in this run, three times, the least taken:
 #   - end to end: the CPU time of `gjbz108a --format csv` (read, checked,
 #     computed and written) on one processor, against a plain Python
-#     csv.reader pass over the same file; the target is at most 1.5 times;
+#     csv.reader pass over the same file; the target is at most 1.5 times.
+#     Python is timed as its interpreter, not through a launcher script (a
+#     version manager's shim) whose own start would pad its time;
+#   - the same as instructions, counted by callgrind on a list ten times
+#     shorter, each side's start left out: the same whatever the load;
 #   - memory: the peak of the prediction and of `report --format csv`, beside
 #     that of a list ten times shorter; the target is under 64 MB;
 #   - two threads: the elapsed time on every processor this process may use
-#     against one (taskset -c 0), and the CPU time that the second thread adds.
-#   bench/parts_list.sh [BUILD_DIR] [PARTS]     (default build/release, 1000000)
+#     against one (taskset -c 0), and the CPU time that the second thread adds;
+#     with --busy also while a CPU hog runs on every processor, to show that
+#     the second thread costs nothing on a busy machine.
+#   bench/parts_list.sh [--busy] [BUILD_DIR] [PARTS]     (default build/release, 1000000)
 set -euo pipefail
+busy=false
+if [[ ${1:-} == --busy ]]; then
+  busy=true
+  shift
+fi
 build=${1:-build/release}
 parts=${2:-1000000}
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+hogs=()
+stop_hogs() {
+  for pid in "${hogs[@]}"; do kill "$pid" 2> /dev/null || true; done
+  for pid in "${hogs[@]}"; do wait "$pid" 2> /dev/null || true; done
+  hogs=()
+}
+# The hogs die with the script however it ends.
+trap 'stop_hogs; rm -rf "$work"' EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
 export TALWEN_DB=$work/library.db
 tool=$build/tools/gjbz108a
 
@@ -41,10 +61,16 @@ check_summary() {  # the closing row says every part was read and none refused
   [[ $summary == *"parts read $1;"*"refused 0"* ]] || { echo "not every part was computed: $summary" >&2; exit 1; }
 }
 
+counted() {  # counted COMMAND...: the instructions callgrind counts, on one processor
+  taskset -c 0 valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 > /dev/null |
+    awk '/ I +refs:/ { gsub(",", "", $NF); print $NF }'
+}
+
 "$build/bench/generate_parts_list" 1000 > "$work/parts.csv"
 measure "$work/out.csv" "$tool" --format csv "$work/parts.csv" > /dev/null  # creates the library
 "$build/bench/generate_parts_list" $((parts / 10)) > "$work/short.csv"
 "$build/bench/generate_parts_list" "$parts" > "$work/parts.csv"
+head -1 "$work/parts.csv" > "$work/header.csv"
 
 echo "parts list: load average $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) processors"
 read -r _ _ short_kb <<< "$(measure "$work/out.csv" "$tool" --format csv "$work/short.csv")"
@@ -53,14 +79,15 @@ read -r one_s one_cpu one_kb <<< "$(least 3 measure "$work/out.csv" taskset -c 0
 check_summary "$parts"
 read -r two_s two_cpu two_kb <<< "$(least 3 measure "$work/out.csv" "$tool" --format csv "$work/parts.csv")"
 check_summary "$parts"
-if command -v python3 > /dev/null; then
+python=$(python3 -c 'import sys; print(sys.executable)' 2> /dev/null || true)
+if [[ -n $python ]]; then
   cat > "$work/split.py" <<'PY'
 import csv, sys
 with open(sys.argv[1], newline="", encoding="utf-8") as f:
     for row in csv.reader(f):
         pass
 PY
-  read -r _ python_cpu _ <<< "$(least 3 measure /dev/null python3 "$work/split.py" "$work/parts.csv")"
+  read -r _ python_cpu _ <<< "$(least 3 measure /dev/null "$python" "$work/split.py" "$work/parts.csv")"
 else
   python_cpu=0
 fi
@@ -78,3 +105,31 @@ awk -v n="$parts" -v one_s="$one_s" -v one_cpu="$one_cpu" -v two_s="$two_s" -v t
   printf "parts list: two threads %.2f s elapsed against %.2f s on one processor (taskset -c 0): %.2fx; CPU %.2f s against %.2f s\n",
          two_s, one_s, one_s / two_s, two_cpu, one_cpu
 }'
+
+if [[ -n $python ]] && command -v valgrind > /dev/null; then
+  tool_instructions=$(( $(counted "$tool" --format csv "$work/short.csv") -
+                        $(counted "$tool" --format csv "$work/header.csv") ))
+  python_instructions=$(( $(counted "$python" "$work/split.py" "$work/short.csv") -
+                          $(counted "$python" "$work/split.py" "$work/header.csv") ))
+  awk -v n=$((parts / 10)) -v t="$tool_instructions" -v p="$python_instructions" 'BEGIN {
+    printf "parts list: %d instructions a part against Python csv.reader'"'"'s %d (%d parts, callgrind, start left out): %.2fx\n",
+           t / n, p / n, n, t / p
+  }'
+fi
+
+if $busy; then
+  for ((cpu = 0; cpu < $(nproc); cpu++)); do
+    taskset -c "$cpu" awk 'BEGIN { while (1) {} }' &
+    hogs+=("$!")
+  done
+  read -r busy_one_s busy_one_cpu _ <<< "$(least 3 measure "$work/out.csv" taskset -c 0 "$tool" --format csv "$work/parts.csv")"
+  read -r busy_two_s busy_two_cpu _ <<< "$(least 3 measure "$work/out.csv" "$tool" --format csv "$work/parts.csv")"
+  stop_hogs
+  awk -v hogs="$(nproc)" -v one_s="$busy_one_s" -v one_cpu="$busy_one_cpu" -v two_s="$busy_two_s" \
+      -v two_cpu="$busy_two_cpu" 'BEGIN {
+    more = (two_cpu / one_cpu - 1) * 100
+    printf "parts list, busy (a CPU hog on each of %d processors): two threads CPU %.2f s against %.2f s on one processor (%+.0f %%): %s; elapsed %.2f s against %.2f s\n",
+           hogs, two_cpu, one_cpu, more, more <= 5 ? "costs nothing on a busy machine" : sprintf("costs %.0f %% more CPU on a busy machine", more),
+           two_s, one_s
+  }'
+fi
