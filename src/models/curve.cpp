@@ -57,11 +57,9 @@ Reading read_curve(Curve curve, float x) noexcept {
         return may_be_invalid(y, kAbove, last.x);
     }
 
-    const CurvePoint* upper = first_at_or_above(curve, x);
-    if (upper->x == x) return {upper->y};
-    const CurvePoint lower = upper[-1];
-    if (lower.y == -1.0f) return invalid(x);
-    return {static_cast<float>(interpolate_line(x, lower.x, lower.y, upper->x, upper->y))};
+    float factor;
+    if (read_inside(curve, x, factor)) return {factor};
+    return invalid(x);  // in a stretch marked invalid
 }
 
 constexpr std::size_t kMessageSize = 256;

@@ -49,22 +49,30 @@ float lookup_curve(Curve curve, float x, const char* name) noexcept;
 // touches no per-thread state.
 float lookup_curve(Curve curve, float x, const char* name, Validity& status, char** cursor) noexcept;
 
-// lookup_curve for a model with the common case inline: x within the curve
-// and outside any stretch marked invalid, the factor read with no message.
-// Every other x takes the lookup above.
+// The factor at x when x lies within the curve and outside any stretch marked
+// invalid (a point of factor -1 starts one): the lookup's common case, which
+// warns of nothing. False for every other x, NaN and either infinity included,
+// as the points are finite.
+inline bool read_inside(Curve curve, float x, float& factor) noexcept {
+    if (!(curve.front().x <= x && x <= curve.back().x)) return false;
+    const CurvePoint* upper = first_at_or_above(curve, x);
+    if (upper->x == x) {
+        factor = upper->y;
+        return true;
+    }
+    const CurvePoint lower = upper[-1];
+    if (lower.y == -1.0f) return false;
+    factor = static_cast<float>(interpolate_line(x, lower.x, lower.y, upper->x, upper->y));
+    return true;
+}
+
+// lookup_curve for a model with the common case inline; every other x takes
+// the lookup above.
 inline float read_factor(Curve curve, float x, const char* name, Validity& status, char** cursor) noexcept {
-    // False for NaN, and for either infinity as the points are finite.
-    if (curve.front().x <= x && x <= curve.back().x) {
-        const CurvePoint* upper = first_at_or_above(curve, x);
-        if (upper->x == x) {
-            status = Validity::valid;
-            return upper->y;
-        }
-        const CurvePoint lower = upper[-1];
-        if (lower.y != -1.0f) {
-            status = Validity::valid;
-            return static_cast<float>(interpolate_line(x, lower.x, lower.y, upper->x, upper->y));
-        }
+    float factor;
+    if (read_inside(curve, x, factor)) {
+        status = Validity::valid;
+        return factor;
     }
     return lookup_curve(curve, x, name, status, cursor);
 }
