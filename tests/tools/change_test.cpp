@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-namespace gjbz108a::cli {
+namespace gjbz108a::cli::test {
 namespace {
 
 // CRLF line ends, a quoted note, a row shorter than the header, a row of notes
@@ -27,13 +27,11 @@ const std::string kList =
     "U1,1,IC Digital,1,30,5,Logic,,B1,14,,\r\n"
     "U2,1,IC Memory,1,30,5,SRAM,,B1,28,262144,\r\n";
 
-using test::CommandRun;
-
 CommandRun change(const std::vector<std::string_view>& arguments, const std::string& list = kList,
-                 test::FakeLibrary library = {}) {
+                 FakeLibrary library = {}) {
     std::vector<std::string_view> all{"-"};
     all.insert(all.end(), arguments.begin(), arguments.end());
-    return test::run_command(change_command, all, list, &library);
+    return run_command(change_command, all, list, &library);
 }
 
 // The list with some of its part lines replaced: each pair names the line by
@@ -216,9 +214,9 @@ TEST(Change, GeneralFieldsOfPartsOfEveryCategoryOrOfOne) {
 }
 
 // A memory stored in the library as B2 with 32 pins; rows name it.
-test::FakeLibrary library_with_memory() {
-    test::FakeLibrary library;
-    library.parts[{NameKind::generic_name, "SRAM 32K", 1}] = {test::FakeLibrary::stored_memory(32), "SRAM 32K"};
+FakeLibrary library_with_memory() {
+    FakeLibrary library;
+    library.parts[{NameKind::generic_name, "SRAM 32K", 1}] = {FakeLibrary::stored_memory(32), "SRAM 32K"};
     return library;
 }
 
@@ -244,4 +242,4 @@ TEST(Change, ConditionsSeeTheLibraryPartThatARowNames) {
 }
 
 }  // namespace
-}  // namespace gjbz108a::cli
+}  // namespace gjbz108a::cli::test

@@ -13,14 +13,12 @@
 #include <string>
 #include <vector>
 
-namespace gjbz108a::cli {
+namespace gjbz108a::cli::test {
 namespace {
-
-using test::CommandRun;
 
 CommandRun run(const std::vector<std::string>& words) {
     const std::vector<std::string_view> arguments(words.begin(), words.end());
-    return test::run_command(run_command_line, arguments, "", false);
+    return run_command(run_command_line, arguments, "", false);
 }
 
 std::vector<std::string> words_of(std::string_view command) {
@@ -103,4 +101,4 @@ TEST(CommandLine, DidYouMeanForCommandsCategoriesAndKeys) {
 }
 
 }  // namespace
-}  // namespace gjbz108a::cli
+}  // namespace gjbz108a::cli::test

@@ -1,22 +1,28 @@
-// Reading whole files in tests: any file, or one of the source tree (the
-// README, the shipped examples), which ctest names in GJBZ108A_SOURCE_DIR.
+// Whole files in tests: any file read or written, or one of the source tree
+// read (the README, the shipped examples), which ctest names in
+// GJBZ108A_SOURCE_DIR.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 
 namespace gjbz108a::cli::test {
 
-inline std::string read_file(const std::string& path) {
+inline std::string read_file(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     EXPECT_TRUE(in) << path;
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+inline void write_file(const std::filesystem::path& path, const std::string& text) {
+    EXPECT_TRUE(std::ofstream(path, std::ios::binary) << text) << path;
 }
 
 inline std::string source_folder() {

@@ -17,17 +17,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path& folder() { return run_folder(); }
-std::string read(const fs::path& path) { return read_file(path.string()); }
-void write(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
-
 const std::string kList =
     "ref,qty,category,environment,temperature,cycling_rate,style,quality\n"
     "C1,1,CAPACITOR,1,30,5,Mica,B1\n"
     "R1,1,Resistor,1,30,5,Chip Film,B1\n";
 
 TEST(IoFaults, AnOutputThatCannotBeWrittenIsNoSuccess) {
-    write(folder() / "list.csv", kList);
+    write_in_run_folder("list.csv", kList);
     const std::string full = "gjbz108a: cannot write standard output: No space left on device\n";
     // Every command writes through the one standard output that the tool
     // closes last: a command of each kind.
@@ -43,13 +39,13 @@ TEST(IoFaults, AnOutputThatCannotBeWrittenIsNoSuccess) {
     // not all arrive: with SIGPIPE ignored, as some shells leave it.
     std::string long_list = "ref,qty,category,environment,temperature,cycling_rate\n";
     for (int i = 0; i < 4000; ++i) long_list.append("F").append(std::to_string(i)).append(",1,FUSES,1,30,5\n");
-    write(folder() / "long.csv", long_list);
+    write_in_run_folder("long.csv", long_list);
     const CommandRun piped = shell("trap '' PIPE; TOOL long.csv | head -c 10 >/dev/null");
     EXPECT_EQ(piped.err, "");
 }
 
 TEST(IoFaults, AnInputThatCannotBeReadStopsWithItsReason) {
-    fs::create_directories(folder() / "dir");
+    fs::create_directories(run_folder() / "dir");
     struct Case {
         const char* command;
         const char* err;
@@ -74,52 +70,52 @@ TEST(IoFaults, AnInputThatCannotBeReadStopsWithItsReason) {
 // change -o LIST rewrites LIST in place; what LIST is must survive it. (Its
 // mode and a link to it are the file replacement's own tests, platform suite.)
 TEST(IoFaults, AnInPlaceRewriteKeepsTheFileItReplaces) {
-    const fs::path list = folder() / "kept.csv";
+    const fs::path list = run_folder() / "kept.csv";
     std::string changed = kList;
     changed.replace(changed.find("B1"), 2, "B2");
     const std::string change = "TOOL change kept.csv --category 7 --set quality=B2 -o ";
 
     // Files planted under the name a fixed temporary would take are not touched.
-    write(list, kList);
-    write(folder() / "victim", "precious");
-    write(folder() / "kept.csv.partial", "mine");
+    write_file(list, kList);
+    write_in_run_folder("victim", "precious");
+    write_in_run_folder("kept.csv.partial", "mine");
     EXPECT_EQ(shell(change + "kept.csv").status, 0);
-    EXPECT_EQ(read(folder() / "kept.csv.partial"), "mine");
-    fs::remove(folder() / "kept.csv.partial");
-    fs::create_symlink("victim", folder() / "kept.csv.partial");
-    write(list, kList);
+    EXPECT_EQ(read_file(run_folder() / "kept.csv.partial"), "mine");
+    fs::remove(run_folder() / "kept.csv.partial");
+    fs::create_symlink("victim", run_folder() / "kept.csv.partial");
+    write_file(list, kList);
     EXPECT_EQ(shell(change + "kept.csv").status, 0);
-    EXPECT_EQ(read(folder() / "victim"), "precious");
-    EXPECT_EQ(read(list), changed);
+    EXPECT_EQ(read_file(run_folder() / "victim"), "precious");
+    EXPECT_EQ(read_file(list), changed);
 
     // A second name would be parted from the new content: refused, untouched.
-    write(list, kList);
-    fs::remove(folder() / "second.csv");
-    fs::create_hard_link(list, folder() / "second.csv");
+    write_file(list, kList);
+    fs::remove(run_folder() / "second.csv");
+    fs::create_hard_link(list, run_folder() / "second.csv");
     CommandRun run = shell(change + "kept.csv");
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, "gjbz108a: cannot write kept.csv: the file has 2 hard links, which replacing it would part; "
                        "write to another file\n");
-    EXPECT_EQ(read(list), kList);
+    EXPECT_EQ(read_file(list), kList);
 
     // A list with a problem writes nothing, not even an empty file.
-    write(folder() / "broken.csv", kList + "C2,1,CAPACITOR,1,30,5,Mica,B9\n");
+    write_in_run_folder("broken.csv", kList + "C2,1,CAPACITOR,1,30,5,Mica,B9\n");
     run = shell("TOOL change broken.csv --category 7 --set quality=B2 -o never.csv");
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.err.ends_with("\ngjbz108a change: nothing written\n")) << run.err;
-    EXPECT_FALSE(fs::exists(folder() / "never.csv"));
+    EXPECT_FALSE(fs::exists(run_folder() / "never.csv"));
 
     // No temporary file is left behind.
-    for (const auto& entry : fs::directory_iterator(folder()))
+    for (const auto& entry : fs::directory_iterator(run_folder()))
         EXPECT_FALSE(entry.path().filename().string().starts_with(".")) << entry.path();
 }
 
 TEST(IoFaults, TheComponentLibraryIsNoOutputFile) {
     const std::string database = process_library().database().string();
     shell("TOOL lib show X");  // makes the database
-    const std::string before = read(database);
+    const std::string before = read_file(database);
     ASSERT_FALSE(before.empty());
-    write(folder() / "list.csv", kList);
+    write_in_run_folder("list.csv", kList);
     for (const std::string& command : {"TOOL lib export parts -o '" + database + "'",
                                       "TOOL change list.csv --category 7 --set quality=B2 -o '" + database + "'"}) {
         const CommandRun run = shell(command);
@@ -127,7 +123,7 @@ TEST(IoFaults, TheComponentLibraryIsNoOutputFile) {
         EXPECT_EQ(run.err.substr(0, run.err.find('\n') + 1),
                   "gjbz108a: " + database + " is the component library's database; choose another output file\n")
             << command;
-        EXPECT_EQ(read(database), before) << command;
+        EXPECT_EQ(read_file(database), before) << command;
     }
 }
 
@@ -142,12 +138,12 @@ TEST(IoFaults, AReadOnlyLibraryReads) {
     talwen::Connection(database).execute("DROP TABLE environment_names; PRAGMA user_version = 1");
     fs::permissions(root, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
                               fs::perms::others_read | fs::perms::others_exec);
-    write(root / "list.csv", "ref,qty,category,environment,temperature,cycling_rate,catalog_number\n"
+    write_file(root / "list.csv", "ref,qty,category,environment,temperature,cycling_rate,catalog_number\n"
                              "U1,1,IC Memory,1,30,5,CAT-10100\n");
     fs::permissions(database, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     fs::permissions(root, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
                               fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
-    const std::string before = read(database);
+    const std::string before = read_file(database);
     // The superuser writes anywhere: the tool runs as nobody instead.
     const std::string as_user = ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
     const std::string with_library = "TALWEN_DB='" + database.string() + "' " + as_user;
@@ -163,7 +159,7 @@ TEST(IoFaults, AReadOnlyLibraryReads) {
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "gjbz108a lib: " + database.string() +
                            ": the component library is read-only here: the file cannot be written\n");
-    EXPECT_EQ(read(database), before);
+    EXPECT_EQ(read_file(database), before);
     EXPECT_EQ(std::distance(fs::directory_iterator(root), fs::directory_iterator()), 2);  // no journal files
 
     fs::permissions(root, fs::perms::owner_all);

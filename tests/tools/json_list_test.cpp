@@ -10,14 +10,12 @@
 #include <string>
 #include <vector>
 
-namespace gjbz108a::cli {
+namespace gjbz108a::cli::test {
 namespace {
-
-using test::Prediction;
 
 Prediction run(const std::string& list, const std::string& file_name, Format format = Format::csv,
                View view = View::parts, CalculateFunction calculate = &calc_item) {
-    return test::predict_list(list, file_name, format, view, calculate);
+    return predict_list(list, file_name, format, view, calculate);
 }
 
 std::string replaced(std::string text, const std::string& from, const std::string& to) {
@@ -25,8 +23,6 @@ std::string replaced(std::string text, const std::string& from, const std::strin
         text.replace(at, from.size(), to);
     return text;
 }
-
-using test::source_file;
 
 // The shipped examples and a list with problems of every row kind, as CSV and
 // as their JSON rendering (each part on its CSV line): the same parts, rates,
@@ -41,7 +37,7 @@ TEST(JsonList, TheSameListAsCsvAndAsJsonGivesTheSameReport) {
         "F1,1,fuses,27,,,,,,\n";
     for (const std::string& list :
          {source_file("examples/board.csv"), source_file("examples/power_rf.csv"), with_problems}) {
-        const std::string json = test::json_rendering(list);
+        const std::string json = json_rendering(list);
         for (const Format format : {Format::text, Format::csv, Format::json}) {
             for (const View view : {View::parts, View::tables}) {
                 const Prediction csv = run(list, "parts.csv", format, view);
@@ -82,7 +78,7 @@ TEST(JsonList, MembersAndInvalidJsonInThePrediction) {
          kSomethingRefused, "parts read 3; computed 1; computed with warnings 0; refused 2"},
     };
     for (const Case& c : cases) {
-        const Prediction json = run(c.json, "list", Format::csv, View::parts, &test::temperature_as_rate);
+        const Prediction json = run(c.json, "list", Format::csv, View::parts, &temperature_as_rate);
         EXPECT_EQ(json.diagnostics, c.diagnostics) << c.json;
         EXPECT_EQ(json.status, c.status) << c.json;
         EXPECT_NE(json.out.find(c.in_out), std::string::npos) << c.json << '\n' << json.out;
@@ -90,4 +86,4 @@ TEST(JsonList, MembersAndInvalidJsonInThePrediction) {
 }
 
 }  // namespace
-}  // namespace gjbz108a::cli
+}  // namespace gjbz108a::cli::test

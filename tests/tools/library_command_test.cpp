@@ -13,15 +13,11 @@
 #include <string>
 #include <vector>
 
-namespace gjbz108a::cli {
+namespace gjbz108a::cli::test {
 namespace {
 
-using test::FreshDatabase;
-
-using test::CommandRun;
-
 CommandRun lib(const std::vector<std::string_view>& arguments, const std::string& input = "") {
-    return test::run_command(library_command, arguments, input);
+    return run_command(library_command, arguments, input);
 }
 
 TEST(LibraryCommand, ShowFindsAPartByAnyOfItsNames) {
@@ -165,16 +161,16 @@ TEST(LibraryCommand, ExportWritesEachTableToStandardOutputOrAFile) {
     EXPECT_TRUE(lib({"export", "defaults"}).out.starts_with("item_class,category,type,subtype,field,value,why\n"));
     const std::string file = database.path() + ".parts.csv";
     EXPECT_EQ(lib({"export", "parts", "-o", file}).status, 0);
-    EXPECT_EQ(test::read_file(file), parts);
+    EXPECT_EQ(read_file(file), parts);
     EXPECT_EQ(lib({"export", "parts", "-o"}).status, 2);
 }
 
 TEST(LibraryCommand, HelpAndBadCommands) {
     const CommandRun help = lib({"--help"});
     EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("The database now: " + test::process_library().database().string()), std::string::npos);
+    EXPECT_NE(help.out.find("The database now: " + process_library().database().string()), std::string::npos);
     EXPECT_EQ(lib({}).status, 2);  // an unknown command's words are CommandLine's
 }
 
 }  // namespace
-}  // namespace gjbz108a::cli
+}  // namespace gjbz108a::cli::test

@@ -16,13 +16,8 @@
 #include <sstream>
 #include <string>
 
-namespace gjbz108a::cli {
+namespace gjbz108a::cli::test {
 namespace {
-
-using test::effective;
-using test::entered;
-using test::FakeLibrary;
-using test::read_row;
 
 // IC memory block offsets.
 constexpr unsigned kTech = 2, kPackage = 3, kQuality = 4, kPins = 6, kBits = 8, kUnnamedReal = 12;
@@ -42,15 +37,15 @@ TEST(DefaultsMerge, EnteredValuesAreShownAndTheDefaultsFillTheRest) {
     store(sram.data(), kBits, 1048576.0f);
     library.defaults_by_type[{1, kSram, 0}] = sram;
 
-    test::ReadRow row = read_row("type,quality,pins,bits", "IC Memory,1,30,0,SRAM,B1,,", library);
+    ReadRow row = read_row("type,quality,pins,bits", "IC Memory,1,30,0,SRAM,B1,,", library);
     EXPECT_EQ(row.diagnostics, "");
     EXPECT_EQ(library.asked, (std::vector<FakeLibrary::TypeKey>{{1, kSram, 0}}));
 
     EXPECT_EQ(entered(row.part)[kQuality], kB1);
     EXPECT_EQ(load_u16(entered(row.part), kPins), 65535);
     EXPECT_EQ(bits_of(entered(row.part), kBits), 0x7F7FFFFFu);
-    EXPECT_EQ(test::report_cell(row.part, 6), " ---  ");  // the report shows what was entered
-    EXPECT_EQ(test::report_cell(row.part, 4), " B1   ");
+    EXPECT_EQ(report_cell(row.part, 6), " ---  ");  // the report shows what was entered
+    EXPECT_EQ(report_cell(row.part, 4), " B1   ");
 
     EXPECT_EQ(effective(row.part)[1], kSram);
     EXPECT_EQ(effective(row.part)[kQuality], kB1);  // entered, so not the default B2
@@ -71,7 +66,7 @@ TEST(DefaultsMerge, EnteredValuesAreShownAndTheDefaultsFillTheRest) {
 // every category nothing but its type.
 TEST(DefaultsMerge, TheTypeIsRequiredWhereTheCategoryHasOne) {
     FakeLibrary library;
-    test::ReadRow row = read_row("style,quality", "CAPACITOR,1,30,0,,B1", library);
+    ReadRow row = read_row("style,quality", "CAPACITOR,1,30,0,,B1", library);
     EXPECT_EQ(row.diagnostics, "list.csv:2: column 'style': You must define Type of the part.\n");
     EXPECT_TRUE(row.part.refused());
     EXPECT_TRUE(library.asked.empty());
@@ -85,7 +80,7 @@ TEST(DefaultsMerge, AFieldWithoutADefaultRefusesThePartUnlessNoModelReadsIt) {
     library.defaults_by_type[{1, kSram, 0}] = sram;
 
     // The SubType and the real at 12 stay undefined as well, and are no problem.
-    test::ReadRow row = read_row("type,pins,bits", "IC Memory,1,30,0,SRAM,,", library);
+    ReadRow row = read_row("type,pins,bits", "IC Memory,1,30,0,SRAM,,", library);
     EXPECT_EQ(row.diagnostics,
               "list.csv:2: column 'pins': not entered, and the component library has no default for it\n"
               "list.csv:2: column 'bits': not entered, and the component library has no default for it\n");
@@ -101,7 +96,7 @@ TEST(DefaultsMerge, WithoutTheLibraryOnlyFullyEnteredPartsAreRead) {
     library.loadable = false;
     const std::string columns = "type,tech,package,quality,learning,pins,bits,user_pi_q";
     // The user quality factor is read only with the quality User.
-    test::ReadRow row = read_row(columns, "IC Memory,1,30,0,SRAM,MOS,Package FLAT,B1,Stabilized,20,1024,", library);
+    ReadRow row = read_row(columns, "IC Memory,1,30,0,SRAM,MOS,Package FLAT,B1,Stabilized,20,1024,", library);
     EXPECT_EQ(row.diagnostics, "");
     EXPECT_EQ(effective(row.part)[kTech], kMos);
     EXPECT_EQ(load_u16(effective(row.part), kPins), 20);
@@ -167,7 +162,7 @@ std::string generic_name_of(const Part& part) {
 
 TEST(NamedParts, ThePartTakesTheLibrarysParametersAndTheRowOverridesThem) {
     FakeLibrary library = library_with_two_memories();
-    test::ReadRow row = read_row(kColumns, "IC Memory,1,30,0,sram 32k,,,,", library);
+    ReadRow row = read_row(kColumns, "IC Memory,1,30,0,sram 32k,,,,", library);
     EXPECT_EQ(row.diagnostics, "");
     EXPECT_EQ(entered(row.part)[1], kSram);
     EXPECT_EQ(entered(row.part)[kQuality], kB2);
@@ -186,7 +181,7 @@ TEST(NamedParts, ThePartTakesTheLibrarysParametersAndTheRowOverridesThem) {
 TEST(NamedParts, NamesAreTriedInTheOrderOfTheirKinds) {
     FakeLibrary library = library_with_two_memories();
     // The generic name is found first, whatever the catalog number names.
-    test::ReadRow row = read_row(kColumns, "IC Memory,1,30,0,SRAM 32K,CAT-8,,,", library);
+    ReadRow row = read_row(kColumns, "IC Memory,1,30,0,SRAM 32K,CAT-8,,,", library);
     EXPECT_EQ(load_u16(entered(row.part), kPins), 32);
     // An unknown generic name leaves the catalog number to find the part.
     row = read_row(kColumns, "IC Memory,1,30,0,NO SUCH PART,CAT-8,,,", library);
@@ -199,7 +194,7 @@ TEST(NamedParts, NamesAreTriedInTheOrderOfTheirKinds) {
 
 TEST(NamedParts, ANameTheLibraryDoesNotKnowRefusesThePart) {
     FakeLibrary library = library_with_two_memories();
-    test::ReadRow row = read_row(kColumns, "IC Memory,1,30,0,NO SUCH PART,,,,", library);
+    ReadRow row = read_row(kColumns, "IC Memory,1,30,0,NO SUCH PART,,,,", library);
     EXPECT_EQ(row.diagnostics, "list.csv:2: column 'generic_name': the component library has no part of category "
                                "IC Memory under the generic name 'NO SUCH PART'\n");
     EXPECT_TRUE(row.part.refused());
@@ -233,4 +228,4 @@ TEST(NamedParts, NamesFitTheRecordsNameFields) {
 }
 
 }  // namespace
-}  // namespace gjbz108a::cli
+}  // namespace gjbz108a::cli::test

@@ -8,13 +8,8 @@
 #include <string>
 #include <vector>
 
-namespace gjbz108a::cli {
+namespace gjbz108a::cli::test {
 namespace {
-
-using test::counts;
-using test::kHeader;
-using test::predict_text;
-using test::Prediction;
 
 // Each list alone: what the reader reports, the exit status, and pieces of
 // the JSON report ("" when the list is unusable and nothing is reported).
@@ -174,7 +169,7 @@ TEST(ListHints, SeparatorsAndDecimalCommas) {
          "parts.csv:2: column 7: a value beyond the last column of the header\n", kSomethingRefused},
     };
     for (const auto& c : cases) {
-        const test::Prediction run = predict_text(c.list);
+        const Prediction run = predict_text(c.list);
         EXPECT_EQ(run.diagnostics, c.diagnostics) << c.list;
         EXPECT_EQ(run.status, c.status) << c.list;
     }
@@ -182,7 +177,7 @@ TEST(ListHints, SeparatorsAndDecimalCommas) {
 
 TEST(ListHints, DidYouMeanForColumnsCategoriesAndEntries) {
     // (A column's name typed a little wrong is one of Predict's cases.)
-    const test::Prediction run = predict_text(std::string(kHeader) +
+    const Prediction run = predict_text(std::string(kHeader) +
                                               ",quality,style\n"
                                               "L1,1,INDUCTIVE DEVICES,1,30,0,B1,\n"
                                               "C1,1,CAPACITORS,1,30,0,,\n"
@@ -197,4 +192,4 @@ TEST(ListHints, DidYouMeanForColumnsCategoriesAndEntries) {
 }
 
 }  // namespace
-}  // namespace gjbz108a::cli
+}  // namespace gjbz108a::cli::test

@@ -14,20 +14,20 @@
 #include "component_library.h"
 #include "files.h"
 #include "process_library.h"
+#if !defined(_WIN32)
+#include "tool_shell.h"
+#endif
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
-namespace gjbz108a::cli {
+namespace gjbz108a::cli::test {
 namespace {
-
-using test::source_file;
 
 std::set<unsigned> seen_codes;
 
@@ -112,27 +112,13 @@ TEST(Documentation, ShippedExampleListsReadWithoutProblems) {
     EXPECT_EQ(problems_of(source_file("examples/board.csv"), "board.csv"), "");
 }
 
-// What the built tool prints when run with `arguments` from the source folder,
-// where the README's commands run.
-std::string tool_output(const std::string& arguments) {
-    const std::string command = "cd '" + test::source_folder() + "' && '" GJBZ108A_TOOL "' " + arguments;
-    FILE* pipe = popen(command.c_str(), "r");
-    EXPECT_NE(pipe, nullptr) << command;
-    if (pipe == nullptr) return {};
-    std::string text;
-    char block[4096];
-    for (std::size_t n; (n = std::fread(block, 1, sizeof block, pipe)) > 0;) text.append(block, n);
-    pclose(pipe);
-    return text;
-}
-
 // Every block of output in the README is marked with the command that prints
 // it, "<!-- output: gjbz108a ARGUMENTS -->", and must be whole lines of what
 // that command prints now.
 TEST(Documentation, ReadmeOutputExcerptsAreWhatTheToolPrints) {
 #if defined(_WIN32)
     GTEST_SKIP() << "runs the tool through the POSIX shell; the Windows build's output is compared with Linux's";
-#endif
+#else
     const std::string readme = source_file("README.md");
     const std::string marker = "<!-- output: gjbz108a ", open = " -->\n```text\n", close = "```\n";
     int excerpts = 0;
@@ -145,7 +131,7 @@ TEST(Documentation, ReadmeOutputExcerptsAreWhatTheToolPrints) {
         const auto text_end = readme.find(close, text);
         ASSERT_NE(text_end, std::string::npos);
         const std::string excerpt = readme.substr(text, text_end - text);
-        const std::string output = tool_output(arguments);
+        const std::string output = shell("cd '" + source_folder() + "' && TOOL " + arguments).out;
         const auto found = output.find(excerpt);
         EXPECT_TRUE(found != std::string::npos && (found == 0 || output[found - 1] == '\n'))
             << "gjbz108a " << arguments << " no longer prints:\n" << excerpt;
@@ -153,6 +139,7 @@ TEST(Documentation, ReadmeOutputExcerptsAreWhatTheToolPrints) {
         at = text_end;
     }
     EXPECT_EQ(excerpts, 10);
+#endif
 }
 
 constexpr const char* kGeneral = "ref,qty,category,environment,temperature,cycling_rate";
@@ -165,7 +152,7 @@ void expect_every_part_computed(const std::string& list, const std::string& name
 }
 
 TEST(ShippedLibrary, EveryStarterPartIsComputed) {
-    test::FreshDatabase database;
+    FreshDatabase database;
     talwen::ComponentLibrary library(database.path());
     std::ostringstream list;
     list << kGeneral << ",generic_name\n";
@@ -179,7 +166,7 @@ TEST(ShippedLibrary, EveryStarterPartIsComputed) {
 }
 
 TEST(ShippedLibrary, APartOfEveryTypeIsComputedFromTheDefaultsAlone) {
-    test::FreshDatabase database;
+    FreshDatabase database;
     constexpr std::string_view kTypeKeys[] = {"type", "style", "construction", "configuration"};
     std::ostringstream list;
     list << kGeneral;
@@ -203,4 +190,4 @@ TEST(ShippedLibrary, APartOfEveryTypeIsComputedFromTheDefaultsAlone) {
 }
 
 }  // namespace
-}  // namespace gjbz108a::cli
+}  // namespace gjbz108a::cli::test

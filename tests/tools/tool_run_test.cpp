@@ -11,14 +11,11 @@
 #include <string>
 #include <vector>
 
-namespace gjbz108a::cli {
+namespace gjbz108a::cli::test {
 namespace {
 
-using test::shell;
-using test::CommandRun;
-
 std::string write_list(const std::string& name, const std::string& text) {
-    test::write_in_run_folder(name, text);
+    write_in_run_folder(name, text);
     return name;
 }
 
@@ -35,7 +32,7 @@ TEST(ToolRun, EnvironmentNamesFromAListOrTheLibrary) {
     const std::string names = write_list("env.lst", "---\nGround benign\nGF\n");
     const std::string bad = write_list("bad.lst", "GB\nGF\n");
     const std::string parts = write_list("named.csv", kHeader + "\nF1,1,FUSES,ground BENIGN,25,0\nF2,1,FUSES,2,25,0\n");
-    const std::string library = "TALWEN_DB='" + (test::run_folder() / "names.db").string() + "' ";
+    const std::string library = "TALWEN_DB='" + (run_folder() / "names.db").string() + "' ";
     const auto shows_names = [](const CommandRun& run) {
         return run.out.find(",computed,,1,Ground benign,") != std::string::npos &&
                run.out.find(",computed,,2,GF,") != std::string::npos;
@@ -115,4 +112,4 @@ TEST(ToolRun, ArgumentsStreamsAndExitStatus) {
 }
 
 }  // namespace
-}  // namespace gjbz108a::cli
+}  // namespace gjbz108a::cli::test

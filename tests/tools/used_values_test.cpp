@@ -10,14 +10,12 @@
 #include <string>
 #include <vector>
 
-namespace gjbz108a::cli {
+namespace gjbz108a::cli::test {
 namespace {
 
-using test::kHeader;
-
-test::Prediction run(const std::string& rows, const RunOptions& options, Format format = Format::json) {
-    return test::predict_list(std::string(kHeader) + ",type,tech,package,quality,learning,pins,bits,user_pi_q\n" + rows,
-                              "list.csv", format, View::parts, &test::temperature_as_rate, options);
+Prediction run(const std::string& rows, const RunOptions& options, Format format = Format::json) {
+    return predict_list(std::string(kHeader) + ",type,tech,package,quality,learning,pins,bits,user_pi_q\n" + rows,
+                              "list.csv", format, View::parts, &temperature_as_rate, options);
 }
 
 TEST(UsedValues, EveryValueIsShownWithTheDefaultsNamed) {
@@ -51,12 +49,12 @@ TEST(UsedValues, EveryValueIsShownWithTheDefaultsNamed) {
         {"U6,1,IC Memory,1,0.5,0,SRAM,MOS,,B1,Stabilized,,1024,\n", true,
          "list.csv:2: part 'U6': no value for package, pins; --no-defaults refuses the component library's "
          "defaults\n",
-         {R"("parameters":null,"defaulted":null)", test::counts(1, 0, 0, 1)}},
+         {R"("parameters":null,"defaulted":null)", counts(1, 0, 0, 1)}},
         // A user quality factor that no model reads is no default to refuse.
-        {"U7,1," + full + "B1,Stabilized,20,1024,\n", true, "", {test::counts(1, 1, 0, 0)}},
+        {"U7,1," + full + "B1,Stabilized,20,1024,\n", true, "", {counts(1, 1, 0, 0)}},
     };
     for (const Case& c : cases) {
-        const test::Prediction p = run(c.row, {.no_defaults = c.no_defaults});
+        const Prediction p = run(c.row, {.no_defaults = c.no_defaults});
         EXPECT_EQ(p.diagnostics, c.diagnostics) << c.row;
         for (const std::string& piece : c.in_out) EXPECT_NE(p.out.find(piece), std::string::npos) << piece << '\n' << p.out;
     }
@@ -73,4 +71,4 @@ TEST(UsedValues, TheMtbfOfATotalOfZeroIsNone) {
 }
 
 }  // namespace
-}  // namespace gjbz108a::cli
+}  // namespace gjbz108a::cli::test
