@@ -1,6 +1,7 @@
 #include "tools/prediction/calculation.h"
 
 #include "records/record.h"
+#include "support/edit_record.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,9 @@
 namespace gjbz108a::cli {
 namespace {
 
-using EditRecord = std::array<std::uint8_t, GJBZ108A_EDIT_RECORD_SIZE>;
+using test::EditRecord;
+using test::kEffective;
+using test::kEntered;
 
 std::array<std::uint8_t, GJBZ108A_ITEM_RECORD_SIZE> seen;
 
@@ -26,15 +29,13 @@ std::int32_t capturing_model(char*, std::uint8_t* record) {
 }
 
 TEST(Calculation, DerivesTheItemRecordAndCopiesResultsBack) {
-    EditRecord edit{};
-    edit[GJBZ108A_ITEM_CLASS] = 1;
-    edit[GJBZ108A_ITEM_CODE] = 7;
-    edit[GJBZ108A_ENVIRONMENT_CODE] = 3;
-    edit[GJBZ108A_EDIT_EFFECTIVE_BLOCK + 1] = 9;   // Style
-    edit[GJBZ108A_EDIT_EFFECTIVE_BLOCK + 101] = 42; // last byte of the block
-    edit[GJBZ108A_EDIT_ENTERED_BLOCK + 1] = 0;      // the entered block is the report's
-    edit[GJBZ108A_EDIT_RESULTS + 101] = 17;       // last byte of the result block
-    store(edit.data(), GJBZ108A_EDIT_QUANTITY, std::uint16_t{6});
+    EditRecord edit(7);
+    edit.u8(GJBZ108A_ENVIRONMENT_CODE, 3)
+        .u8(kEffective + 1, 9)       // Style
+        .u8(kEffective + 101, 42)    // last byte of the block
+        .u8(kEntered + 1, 0)         // the entered block is the report's
+        .u8(GJBZ108A_EDIT_RESULTS + 101, 17)  // last byte of the result block
+        .u16(GJBZ108A_EDIT_QUANTITY, 6);
 
     Calculator calculator(&capturing_model);
     const Outcome outcome = calculator.calculate(edit.data());
@@ -48,29 +49,26 @@ TEST(Calculation, DerivesTheItemRecordAndCopiesResultsBack) {
     EXPECT_EQ(outcome.result, GJBZ108A_COMPUTED);
     EXPECT_EQ(outcome.failure_rate, 0.75f);
     EXPECT_EQ(outcome.messages, "");
-    EXPECT_EQ(load_f32(edit.data(), GJBZ108A_FAILURE_RATE), 0.75f);
-    EXPECT_EQ(load_f32(edit.data(), GJBZ108A_EDIT_RESULTS + 12), 2.5f);
+    EXPECT_EQ(edit.f32_at(GJBZ108A_FAILURE_RATE), 0.75f);
+    EXPECT_EQ(edit.f32_at(GJBZ108A_EDIT_RESULTS + 12), 2.5f);
     // Both stored blocks are as they were: the model decremented the code in its copy.
-    EXPECT_EQ(edit[GJBZ108A_EDIT_EFFECTIVE_BLOCK + 1], 9);
-    EXPECT_EQ(edit[GJBZ108A_EDIT_ENTERED_BLOCK + 1], 0);
+    EXPECT_EQ(edit.u8_at(kEffective + 1), 9);
+    EXPECT_EQ(edit.u8_at(kEntered + 1), 0);
     EXPECT_EQ(load_u16(edit.data(), GJBZ108A_EDIT_QUANTITY), 6);
 }
 
 TEST(Calculation, GoesThroughTheLibrarysCalcItem) {
-    EditRecord edit{};
-    edit[GJBZ108A_ITEM_CLASS] = 1;
-    edit[GJBZ108A_ITEM_CODE] = 25;        // fuses: the check has no rule for them
-    edit[GJBZ108A_ENVIRONMENT_CODE] = 14; // an environment the models do not support
-    store(edit.data(), GJBZ108A_RESET_REAL, 7.5f);
-    store(edit.data(), GJBZ108A_RESET_WORD, std::uint32_t{0xDEADBEEF});
+    EditRecord edit(25);  // fuses: the check has no rule for them
+    edit.u8(GJBZ108A_ENVIRONMENT_CODE, 14)  // an environment the models do not support
+        .f32(GJBZ108A_RESET_REAL, 7.5f)
+        .u32(GJBZ108A_RESET_WORD, 0xDEADBEEF);
 
-    Calculator calculator;
-    const Outcome outcome = calculator.calculate(edit.data());
+    const Outcome outcome = Calculator().calculate(edit.data());
     EXPECT_EQ(outcome.result, GJBZ108A_NOT_COMPUTED);
     EXPECT_EQ(outcome.messages, " Environment not supported\n");
     // calc_item's reset of the header reaches the stored record.
-    EXPECT_EQ(load_f32(edit.data(), GJBZ108A_RESET_REAL), 1.0f);
-    EXPECT_EQ(load_u32(edit.data(), GJBZ108A_RESET_WORD), 0u);
+    EXPECT_EQ(edit.f32_at(GJBZ108A_RESET_REAL), 1.0f);
+    EXPECT_EQ(edit.u32_at(GJBZ108A_RESET_WORD), 0u);
 }
 
 int calls = 0;
@@ -83,20 +81,14 @@ std::int32_t counting_model(char*, std::uint8_t* record) {
 // That the check reads the effective block, and a part it passes is
 // calculated, is DefaultsMerge's case.
 TEST(Calculation, APartThatTheCheckRejectsIsNotCalculated) {
-    EditRecord edit{};
-    edit[GJBZ108A_ITEM_CLASS] = 1;
-    edit[GJBZ108A_ITEM_CODE] = 1;  // IC memory: 16 to 67108864 bits
-    edit[GJBZ108A_ENVIRONMENT_CODE] = 1;
-    store(edit.data(), GJBZ108A_EDIT_EFFECTIVE_BLOCK + 8, 15.9f);
-    store(edit.data(), GJBZ108A_RESET_REAL, 7.5f);
+    EditRecord edit(1);  // IC memory: 16 to 67108864 bits
+    edit.u8(GJBZ108A_ENVIRONMENT_CODE, 1).f32(kEffective + 8, 15.9f).f32(GJBZ108A_RESET_REAL, 7.5f);
 
-    calls = 0;
-    Calculator calculator(&counting_model);
-    const Outcome outcome = calculator.calculate(edit.data());
+    const Outcome outcome = Calculator(&counting_model).calculate(edit.data());
     EXPECT_EQ(calls, 0);
     EXPECT_EQ(outcome.result, GJBZ108A_NOT_COMPUTED);
     EXPECT_EQ(outcome.messages, " Number of bits must be between  16 to 67108864\n");
-    EXPECT_EQ(load_f32(edit.data(), GJBZ108A_RESET_REAL), 7.5f);
+    EXPECT_EQ(edit.f32_at(GJBZ108A_RESET_REAL), 7.5f);
 }
 
 // Like calc_item, writes nothing at all when it has nothing to say.
@@ -108,12 +100,8 @@ std::int32_t speaks_only_of_code_4(char* messages, std::uint8_t* record) {
 
 TEST(Calculation, APartWithoutMessagesDoesNotShowThePreviousOnes) {
     Calculator calculator(&speaks_only_of_code_4);
-    EditRecord part{};
-    part[GJBZ108A_ITEM_CLASS] = 1;
-    part[GJBZ108A_ITEM_CODE] = 4;
-    EXPECT_EQ(calculator.calculate(part.data()).messages, " Illegal item code 4\n");
-    part[GJBZ108A_ITEM_CODE] = 5;
-    EXPECT_EQ(calculator.calculate(part.data()).messages, "");
+    EXPECT_EQ(calculator.calculate(EditRecord(4).data()).messages, " Illegal item code 4\n");
+    EXPECT_EQ(calculator.calculate(EditRecord(5).data()).messages, "");
 }
 
 }  // namespace

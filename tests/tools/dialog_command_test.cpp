@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -18,6 +17,9 @@ CommandRun run(bool dialog, std::vector<std::string> arguments) {
     const std::vector<std::string_view> views(arguments.begin(), arguments.end());
     return run_command(dialog ? dialog_command : edit_command, views, "", nullptr);
 }
+
+// A file of the user's actions, for --actions.
+std::string actions(const std::string& text) { return write_in_run_folder("actions.txt", text); }
 
 constexpr const char* kList =
     "ref,qty,category,environment,temperature,cycling_rate,style,quality,# note\n"
@@ -55,10 +57,11 @@ TEST(DialogCommand, PrintsTheDialogAsTheUserSawIt) {
     };
     for (const Case& c : cases) {
         std::vector<std::string> arguments = c.arguments;
-        arguments.insert(arguments.end(), {"--actions", write_in_run_folder("actions.txt", c.actions)});
+        arguments.insert(arguments.end(), {"--actions", actions(c.actions)});
         const CommandRun result = run(true, arguments);
         ASSERT_EQ(result.status, 0) << result.err;
-        for (const std::string& line : c.expected) EXPECT_NE(result.out.find(line), std::string::npos) << line << "\n" << result.out;
+        for (const std::string& line : c.expected)
+            EXPECT_NE(result.out.find(line), std::string::npos) << line << "\n" << result.out;
     }
 }
 
@@ -80,7 +83,7 @@ TEST(DialogCommand, RefusesBadArgumentsAndActions) {
     };
     for (const auto& c : cases) {
         std::vector<std::string> arguments = c.arguments;
-        if (!c.actions.empty()) arguments.insert(arguments.end(), {"--actions", write_in_run_folder("actions.txt", c.actions)});
+        if (!c.actions.empty()) arguments.insert(arguments.end(), {"--actions", actions(c.actions)});
         const CommandRun result = run(c.dialog, arguments);
         EXPECT_EQ(result.status, 2) << c.message;
         EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
@@ -91,29 +94,28 @@ TEST(EditCommand, RewritesOnlyTheCellsTheDialogChanged) {
     const std::string list = write_in_run_folder("edited.csv", kList);
     const std::string out = (run_folder() / "out.csv").string();
     // Quality "C" (entry 5), resistors left as they were; Cancel writes nothing.
-    EXPECT_EQ(run(false, {list, "--ref", "R1", "--actions", write_in_run_folder("a.txt", "select 1009 5\nclick 2\n")}).status, 0);
+    EXPECT_EQ(run(false, {list, "--ref", "R1", "--actions", actions("select 1009 5\nclick 2\n")}).status, 0);
     EXPECT_EQ(read_file(list), kList);
-    const CommandRun result =
-        run(false, {list, "--ref", "R1", "-o", out, "--actions", write_in_run_folder("a.txt", "select 1009 5\nclick 1\n")});
+    const CommandRun result = run(false, {list, "--ref", "R1", "-o", out, "--actions", actions("select 1009 5\nclick 1\n")});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(read_file(out), "ref,qty,category,environment,temperature,cycling_rate,style,quality,# note\n"
                               "R1,4,Resistor,1,30,5,Metal Film,C,\"keep, this\"\n"
                               "C1,1,Capacitor,1,30,5,,,\n");
     EXPECT_EQ(read_file(list), kList);
     // A quantity changed in the dialog goes into the qty cell.
-    const CommandRun quantity =
-        run(false, {list, "--ref", "R1", "-o", out, "--actions", write_in_run_folder("a.txt", "type 1029 12\nclick 1\n")});
+    const CommandRun quantity = run(false, {list, "--ref", "R1", "-o", out, "--actions", actions("type 1029 12\nclick 1\n")});
     ASSERT_EQ(quantity.status, 0) << quantity.err;
     EXPECT_EQ(quantity.err, "gjbz108a edit: R1: 1 cell rewritten in " + out + "\n");
     EXPECT_EQ(read_file(out), "ref,qty,category,environment,temperature,cycling_rate,style,quality,# note\n"
                               "R1,12,Resistor,1,30,5,Metal Film,B1,\"keep, this\"\n"
                               "C1,1,Capacitor,1,30,5,,,\n");
     // Environments by name: the list's cell reads, the ENV list shows them.
-    const std::string named = write_in_run_folder("named.csv", "ref,qty,category,environment,temperature,cycling_rate,style\n"
-                                                      "R1,4,Resistor,ground fixed,30,5,Metal Film\n");
+    const std::string named = write_in_run_folder("named.csv",
+                                                  "ref,qty,category,environment,temperature,cycling_rate,style\n"
+                                                  "R1,4,Resistor,ground fixed,30,5,Metal Film\n");
     const std::string names = write_in_run_folder("names.lst", "---\nGround Benign\nGround Fixed\n");
-    const CommandRun by_name = run(false, {named, "--ref", "R1", "--environments", names, "--actions",
-                                       write_in_run_folder("a.txt", "type 1029 2\nclick 1\n")});
+    const CommandRun by_name =
+        run(false, {named, "--ref", "R1", "--environments", names, "--actions", actions("type 1029 2\nclick 1\n")});
     ASSERT_EQ(by_name.status, 0) << by_name.err;
     EXPECT_EQ(read_file(named), "ref,qty,category,environment,temperature,cycling_rate,style\n"
                                 "R1,2,Resistor,ground fixed,30,5,Metal Film\n");
@@ -122,7 +124,7 @@ TEST(EditCommand, RewritesOnlyTheCellsTheDialogChanged) {
               std::string::npos)
         << shown.out;
     // A name the list has no column for is refused, the list untouched.
-    const CommandRun refused = run(false, {list, "--ref", "R1", "--actions", write_in_run_folder("a.txt", "type 1026 PN-7\nclick 1\n")});
+    const CommandRun refused = run(false, {list, "--ref", "R1", "--actions", actions("type 1026 PN-7\nclick 1\n")});
     EXPECT_EQ(refused.status, 2);
     EXPECT_NE(refused.err.find("the list has no column 'part_name'"), std::string::npos) << refused.err;
     EXPECT_EQ(read_file(list), kList);

@@ -16,7 +16,6 @@
 
 #include <map>
 #include <tuple>
-#include <utility>
 #include <vector>
 
 namespace gjbz108a::cli::test {

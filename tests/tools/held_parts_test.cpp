@@ -12,7 +12,6 @@
 #include <filesystem>
 #include <string>
 #include <tuple>
-#include <vector>
 
 namespace gjbz108a::cli {
 namespace {

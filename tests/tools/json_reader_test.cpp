@@ -1,9 +1,6 @@
 #include "tools/parts_list/json_reader.h"
 #include "tools/parts_list/input_limits.h"
-
-#include "fake_library.h"
 #include "tools/parts_list/list_format.h"
-#include "tools/prediction/predict.h"
 
 #include <gtest/gtest.h>
 

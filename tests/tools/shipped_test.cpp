@@ -12,7 +12,6 @@
 #include "records/record.h"
 
 #include "component_library.h"
-#include "files.h"
 #include "process_library.h"
 #if !defined(_WIN32)
 #include "tool_shell.h"

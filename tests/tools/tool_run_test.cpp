@@ -7,76 +7,65 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
 namespace gjbz108a::cli::test {
 namespace {
 
-std::string write_list(const std::string& name, const std::string& text) {
-    write_in_run_folder(name, text);
-    return name;
-}
-
-// `environment` goes before the command: "TALWEN_DB=... ".
-CommandRun run_tool(const std::string& arguments, const std::string& environment = "") {
-    return shell(environment + "TOOL " + arguments);
-}
-
 const std::string kHeader = "ref,qty,category,environment,temperature,cycling_rate";
 
 // The names of the environments come from a list given to the run or kept in
 // the library: a library of this test's own, so that no other test sees them.
 TEST(ToolRun, EnvironmentNamesFromAListOrTheLibrary) {
-    const std::string names = write_list("env.lst", "---\nGround benign\nGF\n");
-    const std::string bad = write_list("bad.lst", "GB\nGF\n");
-    const std::string parts = write_list("named.csv", kHeader + "\nF1,1,FUSES,ground BENIGN,25,0\nF2,1,FUSES,2,25,0\n");
-    const std::string library = "TALWEN_DB='" + (run_folder() / "names.db").string() + "' ";
+    write_in_run_folder("env.lst", "---\nGround benign\nGF\n");
+    write_in_run_folder("bad.lst", "GB\nGF\n");
+    write_in_run_folder("named.csv", kHeader + "\nF1,1,FUSES,ground BENIGN,25,0\nF2,1,FUSES,2,25,0\n");
+    const std::string tool = "TALWEN_DB='" + (run_folder() / "names.db").string() + "' TOOL ";
     const auto shows_names = [](const CommandRun& run) {
         return run.out.find(",computed,,1,Ground benign,") != std::string::npos &&
                run.out.find(",computed,,2,GF,") != std::string::npos;
     };
-    CommandRun run = run_tool("--format csv --environments " + names + " " + parts, library);
+    CommandRun run = shell(tool + "--format csv --environments env.lst named.csv");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(shows_names(run)) << run.out;
 
     // change reads and compares names as well; a changed cell gets the code.
-    run = run_tool("change " + parts + " --environments " + names +
-                       " --where 'environment=Ground Benign' --set environment=gf",
-                   library);
+    run = shell(tool + "change named.csv --environments env.lst --where 'environment=Ground Benign' "
+                       "--set environment=gf");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, kHeader + "\nF1,1,FUSES,2,25,0\nF2,1,FUSES,2,25,0\n");
 
-    run = run_tool("lib environments import " + names, library);
+    run = shell(tool + "lib environments import env.lst");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "gjbz108a lib: environment names stored: 2\n");
-    EXPECT_EQ(run_tool("lib environments", library).out, "---\nGround benign\nGF\n");
-    EXPECT_TRUE(shows_names(run_tool("--format csv " + parts, library)));
+    EXPECT_EQ(shell(tool + "lib environments").out, "---\nGround benign\nGF\n");
+    EXPECT_TRUE(shows_names(shell(tool + "--format csv named.csv")));
     // PI e is 1 at code 1 in the three documented tables.
-    run = run_tool("environments --format csv", library);
+    run = shell(tool + "environments --format csv");
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("\n1,Ground benign,yes,0,1,1,1\n"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("\n14,,no,,,,\n"), std::string::npos) << run.out;
 
-    const std::string refusal = "gjbz108a: " + bad + ":1: the first line is 'GB', but an environment list starts "
-                                "with ---, the entry of no environment; the names of codes 1 to 27 follow it, one a line\n";
-    EXPECT_EQ(run_tool("--environments " + bad + " " + parts, library).err, refusal);
-    run = run_tool("lib environments import " + bad, library);
+    const std::string refusal = "gjbz108a: bad.lst:1: the first line is 'GB', but an environment list starts with ---, "
+                                "the entry of no environment; the names of codes 1 to 27 follow it, one a line\n";
+    EXPECT_EQ(shell(tool + "--environments bad.lst named.csv").err, refusal);
+    run = shell(tool + "lib environments import bad.lst");
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, refusal + "gjbz108a lib: nothing imported\n");
-    EXPECT_EQ(run_tool("lib environments", library).out, "---\nGround benign\nGF\n");
+    EXPECT_EQ(shell(tool + "lib environments").out, "---\nGround benign\nGF\n");
 }
 
 // Each run: its arguments, its exit status, and the start of what it prints
 // on each stream ("" for nothing).
 TEST(ToolRun, ArgumentsStreamsAndExitStatus) {
-    const std::string refused = write_list("refused.csv", kHeader + ",type\r\n"
-                                                                    "F1,3,FUSES,14,25,\r\n"
-                                                                    "DS1,1,LAMPS INCANDESCENT,1,25,,Halogen\r\n");
-    write_list("stdin.csv", kHeader + "\nX,0,FUSES,1,,\n");
+    write_in_run_folder("refused.csv", kHeader + ",type\r\n"
+                                                 "F1,3,FUSES,14,25,\r\n"
+                                                 "DS1,1,LAMPS INCANDESCENT,1,25,,Halogen\r\n");
+    write_in_run_folder("stdin.csv", kHeader + "\nX,0,FUSES,1,,\n");
     // JSON by its first byte, with lines before it: neither bytes nor lines are lost.
-    write_list("parts.txt", "\n\n  [{\"ref\": \"X\", \"qty\": 0, \"category\": \"FUSES\", \"environment\": 1}]\n");
+    write_in_run_folder("parts.txt",
+                        "\n\n  [{\"ref\": \"X\", \"qty\": 0, \"category\": \"FUSES\", \"environment\": 1}]\n");
     struct Case {
         std::string arguments;
         int status;
@@ -100,14 +89,15 @@ TEST(ToolRun, ArgumentsStreamsAndExitStatus) {
         {"report --format json refused.csv", 1, "{\"categories\":[\n{\"item_code\":25,", "refused.csv:2: "},
     };
     for (const Case& c : cases) {
-        const CommandRun run = run_tool(c.arguments);
+        const CommandRun run = shell("TOOL " + c.arguments);
         EXPECT_EQ(run.status, c.status) << c.arguments;
         EXPECT_EQ(run.out.substr(0, c.out.size()), c.out) << c.arguments;
         EXPECT_EQ(run.out.empty(), c.out.empty()) << c.arguments;
         EXPECT_EQ(run.err.substr(0, c.err.size()), c.err) << c.arguments;
         EXPECT_EQ(run.err.empty(), c.err.empty()) << c.arguments;
     }
-    EXPECT_NE(run_tool(refused).out.find("Parts read: 2 (4 pieces), computed: 0, computed with warnings: 0, refused: 2\n"),
+    EXPECT_NE(shell("TOOL refused.csv").out.find("Parts read: 2 (4 pieces), computed: 0, computed with warnings: 0, "
+                                                 "refused: 2\n"),
               std::string::npos);
 }
 
