@@ -2,10 +2,7 @@
 // quality levels as the user meets them, through the lists' selections.
 #include "dialog_fixture.h"
 
-#include "dialogs/category_rules.h"
-#include "dialogs/dialog_texts.h"
-
-#include <algorithm>
+#include <set>
 
 namespace gjbz108a::test {
 namespace {
@@ -14,49 +11,38 @@ using platform::UserAction;
 
 using CategoryDialogLive = DialogTest;
 
-// The rule tables are checked level by level on their own; here, in every
-// category, that a selection reaches them: a part type chosen in the Type list
-// disables what its rules name, a quality level switches "PI q:", and "---" as
-// the type asks for one and disables every parameter. That an existing set of
-// defaults fixes the part type is seen through edit_item.
-TEST_F(CategoryDialogLive, QualityLevelsAndTheTypeList) {
-    for (const CategoryDialog& table : category_dialogs()) {
-        SCOPED_TRACE(table.class_name);
-        auto dialog = open(table.item_code);
-        const bool typed = has_type_list(table);
-        if (typed) {
-            for (const CategoryControl& control : table.controls) {
-                if (control.id != kTypeListId) {
-                    EXPECT_FALSE(enabled(*dialog, control.id)) << control.id;
-                }
-            }
-            perform(*dialog, {UserAction::select(kTypeListId, 1)});
-        }
-        const std::vector<int> off = disabled_by_type(table, 1);  // none without a Type list
-        for (const CategoryControl& control : table.controls) {
-            if (control.id == kUserQualityId) continue;  // follows the quality level
-            EXPECT_EQ(enabled(*dialog, control.id), std::ranges::count(off, control.id) == 0) << control.id;
-        }
-        if (find_control(table, kUserQualityId) && find_control(table, kQualityListId) &&
-            enabled(*dialog, kQualityListId)) {
-            const platform::Hwnd quality = dialog->GetDlgItem(kQualityListId);
-            const int user = platform::find_string_exact(quality, -1, "User-definable");
-            ASSERT_GT(user, 1);
-            perform(*dialog, {UserAction::select(kQualityListId, 1)});
-            EXPECT_FALSE(enabled(*dialog, kUserQualityId));
-            perform(*dialog, {UserAction::select(kQualityListId, user)});
-            EXPECT_TRUE(enabled(*dialog, kUserQualityId));
-        }
-        if (!typed) continue;
-        platform::clear_recordings();
-        perform(*dialog, {UserAction::select(kTypeListId, 0)});
-        EXPECT_EQ(message_boxes(), std::vector<std::string>{kTypeMissing});
-        for (const CategoryControl& control : table.controls) {
-            if (control.id != kTypeListId && control.id != kUserQualityId) {
-                EXPECT_FALSE(enabled(*dialog, control.id)) << control.id;
-            }
-        }
+// The rule tables are checked entry by entry on their own, and every category
+// runs the same dialog over its table; here, in the resistor's, that the
+// selections reach them: a part type disables what its rules name, a quality
+// level switches "PI q:", and "---" as the type asks for one and disables
+// every parameter. That an existing set of defaults fixes the part type is
+// seen through edit_item.
+TEST_F(CategoryDialogLive, TheListsSelectionsReachTheRules) {
+    constexpr int kResistors = 1137;
+    const auto enabled_now = [](const CategoryEditDialog& dialog) {
+        std::set<int> ids;
+        for (int id : {kResistors, kQualityListId, kUserQualityId})
+            if (enabled(dialog, id)) ids.insert(id);
+        return ids;
+    };
+    struct Step {
+        int list, index;
+        std::set<int> enabled;
+    };
+    const Step steps[]{
+        {kTypeListId, 12, {kResistors, kQualityListId, kUserQualityId}},  // a network, quality "---"
+        {kQualityListId, 1, {kResistors, kQualityListId}},
+        {kQualityListId, 6, {kResistors, kQualityListId, kUserQualityId}},  // "User-definable"
+        {kTypeListId, kMetalFilmStyle, {kQualityListId, kUserQualityId}},
+        {kTypeListId, 0, {}},
+    };
+    auto dialog = open(kResistor);
+    EXPECT_EQ(enabled_now(*dialog), std::set<int>{});  // until a part type is chosen
+    for (const Step& step : steps) {
+        perform(*dialog, {UserAction::select(step.list, step.index)});
+        EXPECT_EQ(enabled_now(*dialog), step.enabled) << step.list << ' ' << step.index;
     }
+    EXPECT_EQ(message_boxes(), std::vector<std::string>{kTypeMissing});  // for "---" alone
 }
 
 }  // namespace
