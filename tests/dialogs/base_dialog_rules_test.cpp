@@ -14,8 +14,6 @@
 namespace gjbz108a {
 namespace {
 
-std::set<int> as_set(std::span<const int> ids) { return {ids.begin(), ids.end()}; }
-
 TEST(BaseDialogRules, OpeningForDefaultsOrAGlobalChangeHidesThePlacementAndTheLibrary) {
     EXPECT_TRUE(hidden_on_open(EditingMode::single_part, 0).empty());
     // Every header field with its label and unit, and the six image buttons...
@@ -34,8 +32,9 @@ TEST(BaseDialogRules, OpeningForDefaultsOrAGlobalChangeHidesThePlacementAndTheLi
     }
     const auto hidden = [](EditingMode mode, std::int32_t variant) {
         const std::vector<int> ids = hidden_on_open(mode, variant);
-        EXPECT_EQ(std::set<int>(ids.begin(), ids.end()).size(), ids.size());
-        return as_set(ids);
+        const std::set<int> unique(ids.begin(), ids.end());
+        EXPECT_EQ(unique.size(), ids.size());
+        return unique;
     };
     EXPECT_EQ(hidden(EditingMode::defaults, 0), everything);
     EXPECT_EQ(hidden(EditingMode::defaults, 1), everything);

@@ -39,38 +39,33 @@ TEST(DialogTables, OneDialogForEverySupportedCategoryAndNoneElse) {
     EXPECT_EQ(templates.size(), 28u) << "templates are not shared";
 }
 
+bool is_one_to_n(std::vector<int> orders) {
+    std::ranges::sort(orders);
+    for (std::size_t i = 0; i < orders.size(); ++i)
+        if (orders[i] != static_cast<int>(i) + 1) return false;
+    return true;
+}
+
 // Block bytes, storage and list lengths come from the field tables while
-// compiling; what is left to check is that every field has its control.
-TEST(DialogTables, EveryFieldButSubTypeHasOneControlAndEveryEntryAText) {
+// compiling; what is left to check is that every field has its control, and
+// that the header and each category exchange in an order that runs from 1
+// with neither gap nor repeat.
+TEST(DialogTables, EveryFieldButSubTypeHasOneControlEveryEntryATextAndTheOrdersRunOneToN) {
+    std::vector<int> header_orders;
+    for (const HeaderField& field : header_fields()) header_orders.push_back(field.order);
+    EXPECT_TRUE(is_one_to_n(header_orders));
     for (const CategoryDialog& dialog : category_dialogs()) {
         SCOPED_TRACE(dialog.class_name);
         for (const ParameterField& field : category_fields(dialog.item_code)) {
             const auto shown = std::ranges::count(dialog.controls, field.offset, &CategoryControl::block_byte);
             EXPECT_EQ(shown, field.type == FieldType::code ? 0 : 1) << field.key;
         }
+        std::vector<int> orders;
         for (const CategoryControl& control : dialog.controls) {
             EXPECT_EQ(control.id == kTypeListId, control.block_byte == kTypeOffset) << control.id;
             EXPECT_EQ(std::ranges::count(control.entries, std::string_view{}), 0) << control.id;
+            orders.push_back(control.order);
         }
-    }
-}
-
-// The header and each category exchange in an order that runs from 1 with
-// neither gap nor repeat.
-TEST(DialogTables, ExchangeOrdersAreOneToN) {
-    const auto is_one_to_n = [](std::vector<int> orders) {
-        std::ranges::sort(orders);
-        for (std::size_t i = 0; i < orders.size(); ++i)
-            if (orders[i] != static_cast<int>(i) + 1) return false;
-        return true;
-    };
-    std::vector<int> header_orders;
-    for (const HeaderField& field : header_fields()) header_orders.push_back(field.order);
-    EXPECT_TRUE(is_one_to_n(header_orders));
-    for (const CategoryDialog& dialog : category_dialogs()) {
-        SCOPED_TRACE(dialog.class_name);
-        std::vector<int> orders;
-        for (const CategoryControl& control : dialog.controls) orders.push_back(control.order);
         EXPECT_TRUE(is_one_to_n(orders));
     }
 }

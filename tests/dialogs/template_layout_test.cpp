@@ -79,8 +79,9 @@ TEST(TemplateLayout, EveryTemplateFitsWithoutOverlapsAndUniqueIds) {
 }
 
 // The header and the push buttons are laid out by the same code in every
-// template; what differs is each category's rows.
-TEST(TemplateLayout, CategoryTemplatesShowEveryControlWithItsLabel) {
+// template; what differs is each category's rows and the group boxes that
+// frame them.
+TEST(TemplateLayout, CategoryTemplatesShowEveryControlWithItsLabelAndFrameTheirGroups) {
     for (const CategoryDialog& category : category_dialogs()) {
         SCOPED_TRACE(category.class_name);
         const DialogTemplate dialog = category_template(category);
@@ -96,35 +97,23 @@ TEST(TemplateLayout, CategoryTemplatesShowEveryControlWithItsLabel) {
             EXPECT_EQ(label.text, row.label);
             EXPECT_LE(label.rect.right, control.rect.left);
             EXPECT_TRUE(label.rect.top >= control.rect.top && label.rect.top < control.rect.bottom);
+            for (const GroupBox& group : category.group_boxes) {
+                const auto frame = std::ranges::find_if(dialog.controls, [&group](const ControlTemplate& box) {
+                    return is_frame(box) && box.text == group.text;
+                });
+                ASSERT_NE(frame, dialog.controls.end()) << group.text;
+                const bool member = std::ranges::count(group.controls, row.id) > 0;
+                EXPECT_EQ(inside(label.rect, frame->rect), member && group.framed != Framed::controls) << row.id;
+                EXPECT_EQ(inside(control.rect, frame->rect), member && group.framed != Framed::labels) << row.id;
+                if (!member) {
+                    EXPECT_FALSE(overlap(control.rect, frame->rect) || overlap(label.rect, frame->rect)) << row.id;
+                }
+            }
             if (row.kind != ControlKind::list) continue;
             EXPECT_EQ(control.style & 0x3, style::kComboDropDownList);
             ASSERT_EQ(control.items.size(), row.entries.size() + 1);
             EXPECT_EQ(control.items.front(), "---");
             EXPECT_TRUE(std::ranges::equal(std::span(control.items).subspan(1), row.entries));
-        }
-    }
-}
-
-TEST(TemplateLayout, GroupBoxesFrameTheirRowsAndNothingElse) {
-    for (const CategoryDialog& category : category_dialogs()) {
-        const DialogTemplate dialog = category_template(category);
-        for (const GroupBox& group : category.group_boxes) {
-            SCOPED_TRACE(testing::Message() << category.class_name << ' ' << group.text);
-            const auto frame = std::ranges::find_if(dialog.controls, [&group](const ControlTemplate& control) {
-                return is_frame(control) && control.text == group.text;
-            });
-            ASSERT_NE(frame, dialog.controls.end());
-            for (const CategoryControl& row : category.controls) {
-                const std::size_t at = index_of(dialog, row.id);
-                const Rect& label = dialog.controls[at - 1].rect;
-                const Rect& control = dialog.controls[at].rect;
-                const bool member = std::ranges::count(group.controls, row.id) > 0;
-                EXPECT_EQ(inside(label, frame->rect), member && group.framed != Framed::controls) << row.id;
-                EXPECT_EQ(inside(control, frame->rect), member && group.framed != Framed::labels) << row.id;
-                if (!member) {
-                    EXPECT_FALSE(overlap(control, frame->rect) || overlap(label, frame->rect)) << row.id;
-                }
-            }
         }
     }
 }
