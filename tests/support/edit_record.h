@@ -23,7 +23,6 @@ public:
 
     // Result slot 0 is the failure rate, slot c the value of factor column c.
     EditRecord& result(unsigned slot, float value) { return f32(GJBZ108A_EDIT_RESULTS + 4 * slot, value); }
-    EditRecord& marker_triple() { return u8(44, 1).u8(45, 0x20).u8(46, 1); }
 };
 
 }  // namespace gjbz108a::test

@@ -20,7 +20,6 @@ public:
 
     ItemRecord& temperature(float t) { return f32(GJBZ108A_TEMPERATURE, t); }
     ItemRecord& cycling_rate(float r) { return f32(GJBZ108A_CYCLING_RATE, r); }
-    ItemRecord& marker_triple() { return u8(44, 1).u8(45, 0x20).u8(46, 1); }
 
     float slot(unsigned i) const { return f32_at(GJBZ108A_ITEM_RESULTS + 4 * i); }
     float failure_rate() const { return f32_at(GJBZ108A_FAILURE_RATE); }

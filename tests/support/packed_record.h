@@ -21,6 +21,8 @@ public:
     Builder& i32(std::size_t offset, std::int32_t value) { return put(offset, value); }
     Builder& u32(std::size_t offset, std::uint32_t value) { return put(offset, value); }
     Builder& f32(std::size_t offset, float value) { return put(offset, value); }
+    // Both records begin with the part's header, which holds the marker triple.
+    Builder& marker_triple() { return u8(44, 1).u8(45, 0x20).u8(46, 1); }
 
     float f32_at(std::size_t offset) const { return get<float>(offset); }
     std::uint32_t u32_at(std::size_t offset) const { return get<std::uint32_t>(offset); }

@@ -84,24 +84,18 @@ TEST_F(DataExchangeTest, IntegerTextsStoreTheirValueOrFailWithTheMessageAndTheFo
         {dword, "***", 0xFFFFFFF5u}, {dword, "4294967295", 0xFFFFFFFFu},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
         clear_recordings();
         set_focus(dialog_item(dialog_, kOtherEdit));
         type(kEdit, c.text);
         DataExchange dx = saving();
         std::uint32_t value = 0x5A5A5A5A;  // wider than every variable: the bytes beyond it stay
         c.exchange(&dx, kEdit, &value);
-        if (c.stored) {
-            EXPECT_EQ(dx.failed, 0) << c.text;
-            const std::uint32_t mask = c.exchange == byte ? 0xFF : c.exchange == word ? 0xFFFF : 0xFFFFFFFF;
-            EXPECT_EQ(value & mask, *c.stored) << c.text;
-            EXPECT_EQ(value & ~mask, 0x5A5A5A5Au & ~mask) << c.text;
-            EXPECT_TRUE(transcript().empty()) << c.text;
-        } else {
-            EXPECT_EQ(dx.failed, 1) << c.text;
-            EXPECT_EQ(value, 0x5A5A5A5Au) << c.text;
-            EXPECT_EQ(transcript(), std::vector<std::string>{kNotNumber}) << c.text;
-            EXPECT_EQ(focused_window(), dialog_item(dialog_, kEdit)) << c.text;
-        }
+        const std::uint32_t mask = c.exchange == byte ? 0xFF : c.exchange == word ? 0xFFFF : 0xFFFFFFFF;
+        EXPECT_EQ(value, c.stored ? (0x5A5A5A5Au & ~mask) | *c.stored : 0x5A5A5A5Au);
+        EXPECT_EQ(dx.failed, c.stored ? 0 : 1);
+        EXPECT_EQ(transcript(), c.stored ? std::vector<std::string>{} : std::vector<std::string>{kNotNumber});
+        EXPECT_EQ(focused_window(), dialog_item(dialog_, c.stored ? kOtherEdit : kEdit));
     }
 }
 
@@ -138,9 +132,7 @@ TEST_F(DataExchangeTest, RealsTravelWithTheirSentinelsAndShowInTheShortestGenera
         DDX_Editfloat(&dx, kEdit, &value);
         EXPECT_EQ(dx.failed, c.stored ? 0 : 1) << c.text;
         EXPECT_EQ(value, c.stored ? static_cast<float>(*c.stored) : 7.0f) << c.text;
-        if (!c.stored) {
-            EXPECT_EQ(transcript(), std::vector<std::string>{kNotNumber});
-        }
+        EXPECT_EQ(transcript(), c.stored ? std::vector<std::string>{} : std::vector<std::string>{kNotNumber});
     }
     EXPECT_EQ(std::bit_cast<std::uint32_t>(0x1.47ae14p+121f), 0x7C23D70Au);
 
@@ -159,13 +151,12 @@ TEST_F(DataExchangeTest, RealsTravelWithTheirSentinelsAndShowInTheShortestGenera
         DDX_Editfloat(&dx, kEdit, &single);
         EXPECT_EQ(shown(kEdit), s.six) << s.value;
     }
-    DataExchange dx = loading();
-    double sentinels[2] = {std::bit_cast<double>(std::uint64_t{0x7FEFFFFFFFFFFFFF}),
-                           std::bit_cast<double>(std::uint64_t{0x7F847AE147AE147A})};
-    DDX_Editdouble(&dx, kEdit, &sentinels[0]);
-    EXPECT_EQ(shown(kEdit), "---");
-    DDX_Editdouble(&dx, kEdit, &sentinels[1]);
-    EXPECT_EQ(shown(kEdit), "***");
+    for (const auto& [bits, text] : {std::pair{std::uint64_t{0x7FEFFFFFFFFFFFFF}, "---"}, {0x7F847AE147AE147A, "***"}}) {
+        DataExchange dx = loading();
+        auto sentinel = std::bit_cast<double>(bits);
+        DDX_Editdouble(&dx, kEdit, &sentinel);
+        EXPECT_EQ(shown(kEdit), text);
+    }
 }
 
 TEST_F(DataExchangeTest, RangeChecksExemptTheSentinelsAndShowTheBounds) {
@@ -197,21 +188,18 @@ TEST_F(DataExchangeTest, RangeChecksExemptTheSentinelsAndShowTheBounds) {
         {[](DataExchange* dx) { const float v = FLT_MAX; DDV_Checkfloat(dx, &v, 0.5f, 100.f); }, ""},
     };
     for (std::size_t i = 0; i < cases.size(); ++i) {
+        SCOPED_TRACE(i);
+        const bool fails = !cases[i].message.empty();
         clear_recordings();
         set_focus(nullptr);
-        DataExchange dx = saving();
+        DataExchange dx = saving(), load = loading();
         dx.control = kOtherEdit;  // as the exchange before the check leaves it
         cases[i].check(&dx);
-        EXPECT_EQ(dx.failed, cases[i].message.empty() ? 0 : 1) << i;
-        if (cases[i].message.empty()) {
-            EXPECT_TRUE(transcript().empty()) << i;
-            continue;
-        }
-        EXPECT_EQ(transcript(), std::vector<std::string>{cases[i].message}) << i;
-        EXPECT_EQ(focused_window(), dialog_item(dialog_, kOtherEdit)) << i;
-        DataExchange load = loading();  // nothing is checked on the way to the controls
-        cases[i].check(&load);
-        EXPECT_EQ(load.failed, 0) << i;
+        cases[i].check(&load);  // nothing is checked on the way to the controls
+        EXPECT_EQ(dx.failed, fails ? 1 : 0);
+        EXPECT_EQ(load.failed, 0);
+        EXPECT_EQ(transcript(), fails ? std::vector<std::string>{cases[i].message} : std::vector<std::string>{});
+        EXPECT_EQ(focused_window(), fails ? dialog_item(dialog_, kOtherEdit) : nullptr);
     }
 }
 
@@ -226,19 +214,16 @@ TEST_F(DataExchangeTest, AFailedExchangeStopsEveryLaterCallAndTheComboIndexTrave
     EXPECT_EQ(second, 1);
     EXPECT_EQ(transcript().size(), 1u);
 
-    uint8_t index = 7;
-    DataExchange save = saving();
-    DDX_ToggleByte(&save, kCombo, &index);
-    EXPECT_EQ(index, 255);  // nothing selected
-    index = 2;
-    DataExchange load = loading();
-    DDX_ToggleByte(&load, kCombo, &index);
-    EXPECT_EQ(current_selection(dialog_item(dialog_, kCombo)), 2);
-    DDX_ToggleByte(&save, kCombo, &index);
-    EXPECT_EQ(index, 2);
-    index = 255;
-    DDX_ToggleByte(&load, kCombo, &index);
-    EXPECT_EQ(current_selection(dialog_item(dialog_, kCombo)), kListError);
+    for (const int selected : {2, kListError}) {  // 255 stands for nothing selected
+        const auto shown = static_cast<std::uint8_t>(selected);
+        DataExchange load = loading(), save = saving();
+        std::uint8_t index = shown;
+        DDX_ToggleByte(&load, kCombo, &index);
+        EXPECT_EQ(current_selection(dialog_item(dialog_, kCombo)), selected);
+        index = 7;
+        DDX_ToggleByte(&save, kCombo, &index);
+        EXPECT_EQ(index, shown);
+    }
 }
 
 // List files in a folder of the test's own: tests run in parallel processes.
@@ -286,7 +271,7 @@ TEST_F(ListFileTest, LinesBecomeEntriesUpToTheFirstEmptyOne) {
     EXPECT_TRUE(transcript().empty());
 }
 
-TEST_F(ListFileTest, AFileThatCannotBeReadLeavesTheBoxAndOnlyTheComboSaysSo) {
+TEST_F(ListFileTest, AFileThatCannotBeReadOrAFailedAddOnlyTheComboReports) {
     add_string(dialog_item(dialog_, kList), "old");
     EXPECT_EQ(LBfromFile(dialog_, kList, "/no/such/list.txt"), -1);
     EXPECT_EQ(LBfromFileNoDuplic(dialog_, kList, "/no/such/list.txt"), -1);
@@ -296,9 +281,9 @@ TEST_F(ListFileTest, AFileThatCannotBeReadLeavesTheBoxAndOnlyTheComboSaysSo) {
     ASSERT_EQ(transcript().size(), 1u);
     EXPECT_TRUE(transcript()[0].starts_with("message box \"ComboBox From File\": ")) << transcript()[0];
     EXPECT_EQ(items(kCombo), (std::vector<std::string>{"---", "A", "B"}));
-}
 
-TEST_F(ListFileTest, AFailedAddIsReportedAndTheReadingGoesOn) {
+    // A failed add is reported and the reading goes on.
+    clear_recordings();
     set_item_capacity(dialog_item(dialog_, kCombo), 2);
     EXPECT_EQ(CBfromFile(dialog_, kCombo, file("one\ntwo\nthree\nfour\n").c_str()), 0);
     EXPECT_EQ(items(kCombo), (std::vector<std::string>{"one", "two"}));

@@ -38,10 +38,33 @@ DialogTemplate themed_template(platform::Point position = {10, 10}, platform::Si
     return dialog;
 }
 
+// The themed base under a dialog of the framework: a quantity and a name
+// exchanged on OK, a tool tip for the quantity, and the help request noted.
 class Themed : public CDesignDialog {
 public:
     Themed(DialogTemplate dialog, const CDefaultAppFont* style) : CDesignDialog(std::move(dialog), nullptr, style) {}
     using CDesignDialog::WindowProcedure;
+    uint16_t quantity = 1;
+    std::string name = "start";
+    int helped = 0;
+
+protected:
+    void DoDataExchange(DataExchange& dx) override {
+        DDX_EditWord(&dx, kEdit, &quantity);
+        DDV_CheckWord(&dx, quantity, 1, 9999);
+        exchange_text(dx, kName, name, 8);
+    }
+    bool OnInitDialog() override {
+        platform::enable_tool_tips(window());
+        return CDesignDialog::OnInitDialog();
+    }
+    std::string ToolTipText(platform::Hwnd control) override {
+        return platform::control_id(control) == kEdit ? "Quantity in current assembly" : "";
+    }
+    bool OnHelp(const platform::HelpInfo& help) override {
+        helped = help.control_id;
+        return true;
+    }
 };
 
 struct Screen {
@@ -269,35 +292,9 @@ TEST(Painters, BoxButtonsPushButtonsAndTheirStates) {
 // The framework under the themed base: data exchange on OK, a failure keeps
 // the dialog open with the focus on its control; tool tips and help reach
 // their operations.
-class Entry : public CDesignDialog {
-public:
-    explicit Entry(const CDefaultAppFont* style) : CDesignDialog(themed_template(), nullptr, style) {}
-    uint16_t quantity = 1;
-    std::string name = "start";
-    int helped = 0;
-
-protected:
-    void DoDataExchange(DataExchange& dx) override {
-        DDX_EditWord(&dx, kEdit, &quantity);
-        DDV_CheckWord(&dx, quantity, 1, 9999);
-        exchange_text(dx, kName, name, 8);
-    }
-    bool OnInitDialog() override {
-        platform::enable_tool_tips(window());
-        return CDesignDialog::OnInitDialog();
-    }
-    std::string ToolTipText(platform::Hwnd control) override {
-        return platform::control_id(control) == kEdit ? "Quantity in current assembly" : "";
-    }
-    bool OnHelp(const platform::HelpInfo& help) override {
-        helped = help.control_id;
-        return true;
-    }
-};
-
 TEST(Framework, OkExchangesAndAFailureKeepsTheDialogOpenOnTheControl) {
     FakeStyle fake;
-    Entry entry(fake.get());
+    Themed entry(themed_template(), fake.get());
     SetUtilWhwnd(nullptr);
     platform::clear_recordings();
     using platform::UserAction;
