@@ -58,13 +58,10 @@ void check_record(const std::uint8_t* before, const Guarded& record, int result)
         if (before[i] != record[i])
             require(may_change(before, record.data(), result, i), "calc_item changed a byte it may not write");
     }
-    if (checked(before)) {
-        const float one = 1.0f;
-        const std::uint32_t zero = 0;
-        require(std::memcmp(record.data() + GJBZ108A_RESET_REAL, &one, 4) == 0 &&
-                    std::memcmp(record.data() + GJBZ108A_RESET_WORD, &zero, 4) == 0,
+    if (checked(before))
+        require(load<float>(record.data() + GJBZ108A_RESET_REAL) == 1.0f &&
+                    load<std::uint32_t>(record.data() + GJBZ108A_RESET_WORD) == 0,
                 "the reset values are not 1.0 and 0");
-    }
     if (result != GJBZ108A_NOT_COMPUTED)
         require(std::memcmp(record.data() + GJBZ108A_FAILURE_RATE, record.data() + GJBZ108A_ITEM_RESULTS, 4) == 0,
                 "the header failure rate differs from result slot 0");

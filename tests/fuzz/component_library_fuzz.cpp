@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,7 +27,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::uint8_t kUnwritten = 0x7F;
 constexpr std::size_t kKeyBuffer = 64, kGenericBuffer = 44, kSearchKeyBuffer = 72;
 // The block and buffer sizes that talwen.h states.
 constexpr std::size_t kBlockSize = 102, kBlockBuffer = 104, kResultPathBuffer = 100;
@@ -68,19 +68,20 @@ struct StoredPart {
 // What this input stored, by folded generic name.
 using Stored = std::map<std::string, StoredPart>;
 
-// GetFromLib, with its buffer properties; true with the block when found.
-bool look_up(int32_t name_kind, int32_t item_class, int32_t item_code, std::string_view key, std::string_view generic,
-             bool our_method, std::string* found_key, std::string* found_generic, std::uint8_t* found_block) {
-    Guarded key_buffer = text_buffer(key, kKeyBuffer);
-    Guarded generic_buffer = text_buffer(generic, kGenericBuffer);
-    Guarded block(kBlockBuffer, kUnwritten);
-    Guarded host_text = text_buffer("host", 60);
-    const Guarded key_before(key_buffer.data(), key_buffer.size());
-    const Guarded generic_before(generic_buffer.data(), generic_buffer.size());
+struct Found {
+    std::string key, generic;
+    std::array<std::uint8_t, kBlockSize> block;
+};
+
+// GetFromLib, with its buffer properties.
+std::optional<Found> look_up(int32_t name_kind, int32_t item_class, int32_t item_code, std::string_view key,
+                             std::string_view generic, bool our_method) {
+    Guarded key_buffer = text_buffer(key, kKeyBuffer), generic_buffer = text_buffer(generic, kGenericBuffer);
+    Guarded block(kBlockBuffer, kUnwritten), host_text = text_buffer("host", 60);
+    const Guarded key_before = key_buffer, generic_before = generic_buffer;
     const int32_t result = GetFromLib(name_kind, our_method ? 1 : 2, 8, item_class, item_code, key_buffer.chars(),
                                       generic_buffer.chars(), block.data(), host_text.chars());
-    for (const Guarded* b : {&key_buffer, &generic_buffer, &block, &host_text})
-        b->check_guards("GetFromLib wrote outside a buffer");
+    check_guards({&key_buffer, &generic_buffer, &block, &host_text}, "GetFromLib wrote outside a buffer");
     require(result == 0 || result == 1, "GetFromLib returned neither 0 nor 1");
     require(block[kBlockSize] == kUnwritten && block[kBlockSize + 1] == kUnwritten,
             "GetFromLib wrote the last two bytes of the block buffer");
@@ -88,24 +89,23 @@ bool look_up(int32_t name_kind, int32_t item_class, int32_t item_code, std::stri
         require(key_buffer.same_as(key_before) && generic_buffer.same_as(generic_before) &&
                     untouched_from(block, 0, kUnwritten),
                 "GetFromLib wrote and answered 0");
-        return false;
+        return std::nullopt;
     }
     require(our_method && name_kind >= 1 && name_kind <= 4, "GetFromLib found a part for a call it refuses");
-    *found_key = std::string(text_in(key_buffer, "GetFromLib left a key without its NUL"));
-    *found_generic = std::string(text_in(generic_buffer, "GetFromLib left a generic name without its NUL"));
-    std::memcpy(found_block, block.data(), kBlockSize);
-    return true;
+    Found found{std::string(text_in(key_buffer, "GetFromLib left a key without its NUL")),
+                std::string(text_in(generic_buffer, "GetFromLib left a generic name without its NUL")), {}};
+    std::memcpy(found.block.data(), block.data(), kBlockSize);
+    return found;
 }
 
 // The part must be found under `key` of `name_kind`, as it was stored.
 void require_found(int32_t name_kind, std::string_view key, const StoredPart& part) {
-    std::string found_key, found_generic;
-    std::array<std::uint8_t, kBlockSize> block{};
-    const bool found = look_up(name_kind, part.item_class, part.item_code, name_kind == 1 ? "" : key,
-                               name_kind == 1 ? key : "", true, &found_key, &found_generic, block.data());
-    require(found, "a stored part is not found");
-    require(found_generic == part.spelling && block == part.block, "a stored part comes back changed");
-    if (name_kind != 1) require(folded(found_key) == folded(key), "a cross-reference comes back under another name");
+    const bool by_name = name_kind == 1;
+    const auto found =
+        look_up(name_kind, part.item_class, part.item_code, by_name ? "" : key, by_name ? key : "", true);
+    require(found.has_value(), "a stored part is not found");
+    require(found->generic == part.spelling && found->block == part.block, "a stored part comes back changed");
+    require(by_name || folded(found->key) == folded(key), "a cross-reference comes back under another name");
 }
 
 void get_from_lib(FuzzInput& in, const Stored& stored) {
@@ -113,13 +113,10 @@ void get_from_lib(FuzzInput& in, const Stored& stored) {
     const auto name_kind = in.take<std::int8_t>();
     const auto item_class = in.take<std::uint8_t>(), item_code = in.take<std::uint8_t>();
     const std::string key = take_text(in, kKeyBuffer - 1), generic = take_text(in, kGenericBuffer - 1);
-    std::string found_key, found_generic;
-    std::array<std::uint8_t, kBlockSize> block{};
-    if (!look_up(name_kind, item_class, item_code, key, generic, our_method, &found_key, &found_generic, block.data()))
-        return;
-    const auto part = stored.find(folded(found_generic));
-    if (part != stored.end())
-        require(block == part->second.block && found_generic == part->second.spelling,
+    const auto found = look_up(name_kind, item_class, item_code, key, generic, our_method);
+    if (!found) return;
+    if (const auto part = stored.find(folded(found->generic)); part != stored.end())
+        require(found->block == part->second.block && found->generic == part->second.spelling,
                 "a part comes back other than stored");
 }
 
@@ -144,8 +141,7 @@ void put_to_lib(FuzzInput& in, Stored& stored) {
     Guarded name_buffer = text_buffer(name, name.size() + 1);
     Guarded block(part.block.data(), part.block.size());
     const int32_t result = PutToLib(1, 8, item_class, item_code, name_buffer.chars(), block.data(), 0, 0);
-    name_buffer.check_guards("PutToLib wrote outside the name");
-    block.check_guards("PutToLib wrote outside the block");
+    check_guards({&name_buffer, &block}, "PutToLib wrote outside the name or the block");
     require(result == 0 || result == 1, "PutToLib returned neither 0 nor 1");
     if (result == 0) return;
     stored[folded(name)] = part;
@@ -158,8 +154,7 @@ void put_to_xref(FuzzInput& in, const Stored& stored) {
     Guarded name_buffer = text_buffer(name, name.size() + 1);
     Guarded generic_buffer = text_buffer(generic, generic.size() + 1);
     const int32_t result = PutToXref(name_kind, name_buffer.chars(), generic_buffer.chars());
-    name_buffer.check_guards("PutToXref wrote outside the name");
-    generic_buffer.check_guards("PutToXref wrote outside the generic name");
+    check_guards({&name_buffer, &generic_buffer}, "PutToXref wrote outside a name");
     require(result == 0 || result == 1, "PutToXref returned neither 0 nor 1");
     if (result == 0) return;
     if (const auto part = stored.find(folded(generic)); part != stored.end()) require_found(name_kind, name, part->second);
@@ -177,8 +172,7 @@ void search(FuzzInput& in) {
     Guarded key_buffer = text_buffer(key, kSearchKeyBuffer);
     Guarded path(kResultPathBuffer, kUnwritten);
     const int32_t result = SearchInLib(search_kind, name_kind, item_class, item_code, key_buffer.chars(), path.chars());
-    key_buffer.check_guards("SearchInLib wrote outside the key");
-    path.check_guards("SearchInLib wrote outside the result path");
+    check_guards({&key_buffer, &path}, "SearchInLib wrote outside the key or the result path");
     require(result == 0 || result == 1, "SearchInLib returned neither 0 nor 1");
 
     if (result == 0) {

@@ -11,23 +11,19 @@ using namespace gjbz108a::fuzz;
 
 namespace {
 
-void check_guards(std::initializer_list<const Guarded*> blocks) {
-    for (const Guarded* block : blocks) block->check_guards("a defaults function wrote outside a block");
-}
-
 // entr_upd_def into a fresh copy of `destination`; the sources must not change.
 Guarded merged(const Guarded& destination, const Guarded& entered, const Guarded& defaults, const FieldList& fields) {
-    Guarded out = copy_of(destination);
-    const Guarded entered_before = copy_of(entered), defaults_before = copy_of(defaults);
+    Guarded out = destination;
+    const Guarded entered_before = entered, defaults_before = defaults;
     entr_upd_def(out.data(), entered.data(), defaults.data(), fields.list());
-    check_guards({&out, &entered, &defaults});
+    check_guards({&out, &entered, &defaults}, "entr_upd_def wrote outside a block");
     require(entered.same_as(entered_before) && defaults.same_as(defaults_before), "entr_upd_def wrote a source block");
     fields.require_only_fields_changed(destination.data(), out.data(), "entr_upd_def wrote a byte of no field");
     return out;
 }
 
 void check_fill(const Guarded& block, const Guarded& defaults, const FieldList& fields) {
-    Guarded filled = copy_of(block);
+    Guarded filled = block;
     entr_fill_def(filled.data(), fields.list());
     filled.check_guards("entr_fill_def wrote outside the block");
     fields.require_only_fields_changed(block.data(), filled.data(), "entr_fill_def wrote a byte of no field");
@@ -62,11 +58,11 @@ void check_merge(const Guarded& destination, const Guarded& entered, const Guard
     }
 
     // Each field is read before it is written: in place gives the same fields.
-    Guarded into_entered = copy_of(entered);
+    Guarded into_entered = entered;
     entr_upd_def(into_entered.data(), into_entered.data(), defaults.data(), fields.list());
-    Guarded into_defaults = copy_of(defaults);
+    Guarded into_defaults = defaults;
     entr_upd_def(into_defaults.data(), entered.data(), into_defaults.data(), fields.list());
-    check_guards({&into_entered, &into_defaults, &entered});
+    check_guards({&into_entered, &into_defaults, &entered}, "entr_upd_def wrote outside a block");
     for (const ScreenField& field : fields.acted_on()) {
         require(same_value(into_entered.data(), out.data(), field) &&
                     same_value(into_defaults.data(), out.data(), field),

@@ -13,18 +13,27 @@
 // and its JSON rendering give the same report is the unit tests' to check.
 //
 // The component library is the tests' stand-in (see predict_csv).
-#include "support/parts_list_checks.h"
+#include "support/fuzz_support.h"
 
+#include "records/category_fields.h"
+#include "records/item_codes.h"
+#include "records/record.h"
 #include "tools/parts_list/columns.h"
 #include "tools/parts_list/csv_reader.h"
 #include "tools/parts_list/json_reader.h"
 #include "tools/parts_list/list_format.h"
+#include "tools/parts_list/part.h"
 #include "tools/parts_list/part_reader.h"
+#include "tools/prediction/predict.h"
 
+#include "../tools/fake_library.h"
 #include "../tools/json_rendering.h"
 
+#include <algorithm>
+#include <cmath>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 using namespace gjbz108a;
@@ -34,26 +43,141 @@ namespace {
 
 constexpr std::string_view kCsvName = "parts.csv", kJsonName = "parts.json";
 
+// A record's cells, and whether it was written without a syntax error.
+struct CsvRecord {
+    std::vector<std::string> cells;
+    bool well_formed;
+};
+
+std::vector<CsvRecord> read_csv_records(std::string_view text) {
+    std::istringstream in{std::string(text)};
+    cli::CsvReader reader(in);
+    std::vector<CsvRecord> records;
+    unsigned long last_line = 0;
+    while (reader.next()) {
+        require(reader.size() >= 1, "a record without cells");
+        require(reader.line() >= 1 && reader.line() >= last_line, "record lines go backwards");
+        last_line = reader.line();
+        CsvRecord& record = records.emplace_back(CsvRecord{{}, reader.syntax_error().empty()});
+        for (std::size_t i = 0; i < reader.size(); ++i) record.cells.emplace_back(reader.cell(i));
+    }
+    return records;
+}
+
+void check_part(const cli::Part& part) {
+    const std::uint8_t* record = part.record.data();
+    const unsigned code = record[GJBZ108A_ITEM_CODE];
+    require(record[GJBZ108A_ITEM_CLASS] == 1 && record[GJBZ108A_EDIT_ITEM_CLASS] == 1, "an accepted part is not electronic");
+    require(find_category(code) != nullptr && record[GJBZ108A_EDIT_ITEM_CODE] == code,
+            "an accepted part has no supported category");
+    require(record[GJBZ108A_ENVIRONMENT_CODE] >= 1 && record[GJBZ108A_ENVIRONMENT_CODE] <= kLastEnvironmentCode,
+            "an accepted part has an invalid environment");
+    const unsigned quantity = load_u16(record, GJBZ108A_EDIT_QUANTITY);
+    require(quantity >= 1 && quantity <= 9999 && quantity == part.quantity, "an accepted part has an invalid quantity");
+    const std::size_t reference = GJBZ108A_EDIT_PART_NAME - GJBZ108A_EDIT_REFERENCE;
+    const auto* ref = reinterpret_cast<const char*>(record + GJBZ108A_EDIT_REFERENCE);
+    require(std::memchr(ref, 0, reference) != nullptr && part.ref == ref,
+            "an accepted part's reference is not the text of its field");
+    require(!std::isnan(load_f32(record, GJBZ108A_TEMPERATURE)) && !std::isnan(load_f32(record, GJBZ108A_CYCLING_RATE)),
+            "an accepted part has a temperature or cycling rate that is not a number");
+
+    const std::uint8_t* block = record + GJBZ108A_EDIT_ENTERED_BLOCK;
+    for (const ParameterField& field : category_fields(code)) {
+        if (field.type == FieldType::selection)
+            require(block[field.offset] <= field.entries.size(), "a selection code beyond its list");
+        if (field.type == FieldType::f32) {
+            const float value = load_f32(block, field.offset);
+            require(std::isfinite(value) && value >= 0, "a real parameter that is negative or not finite");
+        }
+    }
+}
+
+// Lines as the readers count them: LF, CRLF and a lone CR each end one.
+std::size_t line_count(std::string_view text) {
+    std::size_t lines = 1;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))) ++lines;
+    return lines;
+}
+
+void check_diagnostics(std::string_view diagnostics, std::string_view file_name, std::size_t lines) {
+    while (!diagnostics.empty()) {
+        const std::size_t end = diagnostics.find('\n');
+        require(end != std::string_view::npos, "a diagnostic does not end in a line feed");
+        std::string_view line = diagnostics.substr(0, end);
+        diagnostics.remove_prefix(end + 1);
+        require(line.starts_with(file_name) && line.size() > file_name.size() + 1 && line[file_name.size()] == ':',
+                "a diagnostic does not start with the file's name");
+        line.remove_prefix(file_name.size() + 1);
+        std::size_t number = 0, digits = 0;
+        for (; digits < line.size() && line[digits] >= '0' && line[digits] <= '9'; ++digits)
+            number = number * 10 + static_cast<std::size_t>(line[digits] - '0');
+        require(digits > 0 && digits < 12 && line.substr(digits).starts_with(": "),
+                "a diagnostic does not give its line");
+        require(number >= 1 && number <= lines, "a diagnostic names a line the file does not have");
+    }
+}
+
+// The output of --format csv: every row as wide as the header, the total last,
+// and the exit status that its count of refused parts calls for. (A run may
+// tell notes that refuse nothing, a reference used twice or Latin-1 bytes,
+// and still exit with 0.)
+void check_csv_output(std::string_view out, int status) {
+    const std::vector<CsvRecord> rows = read_csv_records(out);
+    require(rows.size() >= 2, "CSV output without its header and total");
+    const std::vector<std::string>& header = rows[0].cells;
+    const auto status_column = static_cast<std::size_t>(std::ranges::find(header, "status") - header.begin());
+    for (const CsvRecord& row : rows)
+        require(row.well_formed && row.cells.size() == header.size(), "a CSV output row is not as wide as its header");
+    require(status_column < header.size() && rows.back().cells[status_column] == "total",
+            "the CSV output does not end with the total");
+    const std::string& counts = rows.back().cells[status_column + 1];
+    const std::size_t refused = counts.find("; refused ");
+    require(refused != std::string::npos, "the total does not count the refused parts");
+    // The count of refused parts, whatever the total says after it.
+    const std::string_view count = std::string_view(counts).substr(refused + std::string_view("; refused ").size());
+    require(status != 0 || (count.starts_with('0') && (count.size() == 1 || count[1] == ';')),
+            "exit status 0 with a refused part");
+}
+
+// A prediction with --format csv against the tests' stand-in library, which
+// gives every part type a complete set of defaults and knows no named part:
+// the host library has a target of its own, and the stand-in keeps each
+// input's run the same. Its exit status is a documented one, and every
+// diagnostic a "file:line: why" line that names a line the text has.
+struct ListRun {
+    cli::ExitStatus status;
+    std::string out;
+};
+
+ListRun predict_csv(const std::string& text, std::string_view file_name) {
+    std::istringstream in(text);
+    std::ostringstream out, diagnostics;
+    cli::test::FakeLibrary library;
+    const cli::ExitStatus status =
+        cli::predict(in, file_name, cli::Format::csv, cli::View::parts, out, diagnostics, &calc_item, &library);
+    require(status == cli::kAllComputed || status == cli::kSomethingRefused || status == cli::kListUnusable,
+            "an undocumented exit status");
+    check_diagnostics(diagnostics.str(), file_name, line_count(text));
+    return {status, out.str()};
+}
+
 // Every cell quoted, quotes doubled.
-std::string written(const CsvRecord& record) {
+std::string written(const std::vector<std::string>& record) {
     std::string text;
-    for (std::size_t i = 0; i < record.size(); ++i) {
-        if (i > 0) text += ',';
-        text += '"';
-        for (char c : record[i]) text += c == '"' ? std::string("\"\"") : std::string(1, c);
+    for (const std::string& cell : record) {
+        text += text.empty() ? "\"" : ",\"";
+        for (char c : cell) text += c == '"' ? std::string("\"\"") : std::string(1, c);
         text += '"';
     }
     return text + '\n';
 }
 
 void check_round_trip(std::string_view text) {
-    std::vector<bool> well_formed;
-    const std::vector<CsvRecord> records = read_csv_records(text, &well_formed);
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        if (!well_formed[i]) continue;
-        std::vector<bool> again_well_formed;
-        const std::vector<CsvRecord> again = read_csv_records(written(records[i]), &again_well_formed);
-        require(again.size() == 1 && again[0] == records[i] && again_well_formed[0],
+    for (const CsvRecord& record : read_csv_records(text)) {
+        if (!record.well_formed) continue;
+        const std::vector<CsvRecord> again = read_csv_records(written(record.cells));
+        require(again.size() == 1 && again[0].cells == record.cells && again[0].well_formed,
                 "a record written out and read again differs");
     }
 }

@@ -20,7 +20,6 @@ using namespace gjbz108a::fuzz;
 
 namespace {
 
-constexpr std::uint8_t kUnwritten = 0x7F;
 constexpr std::size_t kTextSize = 256;
 
 struct Request {
@@ -45,13 +44,11 @@ bool answered(int32_t result, std::initializer_list<const Guarded*> outputs, std
     return answered(result);
 }
 
-uint32_t column_count(const Request& r, bool* known) {
+uint32_t column_count(const Request& r) {
     Guarded out(sizeof(uint32_t), kUnwritten);
     const int32_t result = GetFieldsCount(r.selector, r.item_code, r.mode, reinterpret_cast<uint32_t*>(out.data()));
-    *known = answered(result, {&out}, "GetFieldsCount");
-    if (!*known) return 0;
-    uint32_t count;
-    std::memcpy(&count, out.data(), sizeof count);
+    if (!answered(result, {&out}, "GetFieldsCount")) return 0;
+    const auto count = load<uint32_t>(out.data());
     require(count <= 16, "a category has more than 16 columns");
     return count;
 }
@@ -68,8 +65,7 @@ uint32_t check_width(const Request& r) {
     const int32_t result = GetFieldLength(r.selector, r.item_code, r.column, r.mode,
                                           reinterpret_cast<uint32_t*>(out.data()));
     if (!answered(result, {&out}, "GetFieldLength")) return 0;
-    uint32_t width;
-    std::memcpy(&width, out.data(), sizeof width);
+    const auto width = load<uint32_t>(out.data());
     require(width >= 3 && width < kTextSize / 3, "a column width out of all proportion");
     return width;
 }
@@ -87,7 +83,7 @@ void check_title(const Request& r, uint32_t width, uint32_t lines) {
 }
 
 void check_cell(const Request& r, uint32_t width, const Guarded& original) {
-    Guarded record(original.data(), original.size());
+    Guarded record = original;
     Guarded text(kTextSize, kUnwritten);
     const int32_t result = GetField(r.selector, r.item_code, r.column, r.mode, text.chars(), record.data());
     record.check_guards("GetField wrote outside the record");
@@ -95,7 +91,7 @@ void check_cell(const Request& r, uint32_t width, const Guarded& original) {
 
     // Mode 1 refreshes the entered block from the effective one; nothing else
     // of the record changes, and a refused request changes nothing.
-    Guarded expected(original.data(), original.size());
+    Guarded expected = original;
     if (answered(result) && static_cast<std::uint8_t>(r.mode) == 1)
         std::memcpy(expected.data() + GJBZ108A_EDIT_ENTERED_BLOCK, expected.data() + GJBZ108A_EDIT_EFFECTIVE_BLOCK,
                     GJBZ108A_BLOCK_SIZE);
@@ -112,20 +108,17 @@ void check_cell(const Request& r, uint32_t width, const Guarded& original) {
 }
 
 void check_order(const Request& r) {
-    bool counted = false;
-    const uint32_t count = column_count(r, &counted);
+    const uint32_t count = column_count(r);
     Guarded shown(sizeof(uint32_t), kUnwritten);
     Guarded order(count * sizeof(uint32_t), kUnwritten);
     const int32_t view = GetViewFields(r.selector, r.item_code, r.mode, reinterpret_cast<uint32_t*>(shown.data()),
                                        reinterpret_cast<uint32_t*>(order.data()));
     if (!answered(view, {&shown, &order}, "GetViewFields")) return;
-    uint32_t n;
-    std::memcpy(&n, shown.data(), sizeof n);
+    const auto n = load<uint32_t>(shown.data());
     require(n <= count, "more columns shown than there are");
     std::vector<bool> seen(count + 1, false);
     for (uint32_t i = 0; i < n; ++i) {
-        uint32_t column;
-        std::memcpy(&column, order.data() + 4 * i, sizeof column);
+        const auto column = load<uint32_t>(order.data() + 4 * i);
         require(column >= 1 && column <= count && !seen[column], "the display order is not a set of columns");
         seen[column] = true;
     }

@@ -160,6 +160,4 @@ inline Guarded take_block(FuzzInput& in) {
     return block;
 }
 
-inline Guarded copy_of(const Guarded& block) { return Guarded(block.data(), block.size()); }
-
 }  // namespace gjbz108a::fuzz

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <string_view>
 #include <vector>
 
@@ -25,6 +26,17 @@ namespace gjbz108a::fuzz {
 
 inline void require(bool holds, const char* what) {
     if (!holds) violated(what);
+}
+
+// The fill of an output buffer, so that the bytes a call did not write show.
+constexpr std::uint8_t kUnwritten = 0x7F;
+
+// The value of type T stored at `at`, whatever its alignment.
+template <typename T>
+T load(const void* at) {
+    T value;
+    std::memcpy(&value, at, sizeof value);
+    return value;
 }
 
 // The input read front to back, so that a seed file is the arguments in call
@@ -96,6 +108,10 @@ private:
     std::vector<std::uint8_t> bytes_;
     std::size_t size_;
 };
+
+inline void check_guards(std::initializer_list<const Guarded*> buffers, const char* what) {
+    for (const Guarded* buffer : buffers) buffer->check_guards(what);
+}
 
 // The NUL-terminated text at the start of a buffer; violated when the buffer
 // holds no NUL.

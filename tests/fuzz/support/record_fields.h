@@ -38,7 +38,6 @@ inline unsigned owned_result_slots(unsigned item_code) {
 }
 
 constexpr std::size_t kRecordSize = 456;  // an ItemRecord and the slack behind it
-constexpr std::uint8_t kUnwritten = 0x7F;
 
 // The arguments of calc_item and chek_item from the input: the record (zero
 // past the input's end) as it was and with guard bytes, and a message buffer
