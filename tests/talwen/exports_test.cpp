@@ -2,8 +2,6 @@
 // real database in a temporary folder.
 #include "fixture.h"
 
-#include "records/field_values.h"
-
 #include "records/item_codes.h"
 
 #include <gtest/gtest.h>
@@ -105,16 +103,6 @@ TEST_F(HostLibraryExports, StoringReplacesByNameAndRefusesWhatCannotComeBack) {
     EXPECT_EQ(a->item_code, 2);
     EXPECT_EQ(load<std::uint16_t>(a->block.data(), 6), 20);
     EXPECT_EQ(library.find_cross_reference(NameKind::catalog_number, "C-1")->generic_name, "PART B");
-}
-
-// The fields of a block as text, "-" where undefined.
-std::string block_text(unsigned item_code, const std::uint8_t* block) {
-    std::string text;
-    for (const ParameterField& field : category_fields(item_code)) {
-        const std::string value = field_value_text(field, block);
-        text += (text.empty() ? "" : ", ") + (value.empty() ? "-" : value);
-    }
-    return text;
 }
 
 TEST_F(HostLibraryExports, DefaultsComeFromTheMostSpecificSet) {
@@ -225,18 +213,6 @@ TEST(HostLibraryDatabase, AMissingDatabaseIsCreatedWithTheShippedData) {
     EXPECT_EQ(mode.text(0), "wal");
     EXPECT_EQ(db.query_integer("SELECT count(*) FROM parts"), 70);
     EXPECT_EQ(db.query_integer("SELECT count(*) FROM cross_references"), 129);
-}
-
-TEST(HostLibraryDatabase, AnUnusableDatabaseFailsQuietlyForTheCaller) {
-    TemporaryLibrary folder;
-    std::filesystem::create_directories(folder.database().parent_path());
-    std::ofstream(folder.database()) << "this is not a database, but a text file of some length........";
-    EXPECT_EQ(Buffers("", "ANY").get(1, 1, 3), 0);
-    EXPECT_EQ(put("ANY", 3), 0);
-    std::array<std::uint8_t, 104> block{};
-    EXPECT_EQ(GetDflt(1, 8, 1, 3, 1, 2, block.data()), 0);
-    EXPECT_EQ(block_text(3, block.data()), "2, Logic, -, -, -, -, -, -, -");  // undefined values, not stale bytes
-    SetCurrentWndParent(nullptr);                                           // accepted whatever the state
 }
 
 }  // namespace

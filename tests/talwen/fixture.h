@@ -9,6 +9,7 @@
 #include "component_library.h"
 #include "csv_exchange.h"
 #include "records/field_types.h"
+#include "records/field_values.h"
 #include "records/record.h"
 
 #include <array>
@@ -73,13 +74,12 @@ inline std::string file_text(const std::filesystem::path& path) {
     return text.str();
 }
 
-// A parts file of `count` resistors named BULK 00001, BULK 00002, ...
-inline std::string bulk_parts(int count) {
-    std::string text = "generic_name, category, style, quality\n";
-    for (int i = 1; i <= count; ++i) {
-        std::array<char, 64> row{};
-        std::snprintf(row.data(), row.size(), "BULK %05d, 5, Metal Film, B2\n", i);
-        text += row.data();
+// The fields of a block as text, "-" where undefined.
+inline std::string block_text(unsigned item_code, const std::uint8_t* block) {
+    std::string text;
+    for (const ParameterField& field : category_fields(item_code)) {
+        const std::string value = field_value_text(field, block);
+        text += (text.empty() ? "" : ", ") + (value.empty() ? "-" : value);
     }
     return text;
 }

@@ -19,10 +19,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The library refuses in words what it cannot use; the exports fail quietly.
 TEST(Opening, ANewerOrForeignDatabaseIsRefusedUntouched) {
     struct Case {
-        const char* setup;  // on a database in rollback-journal mode, as another program keeps one
-        std::string error;  // after the file name
+        const char* setup;  // on a database in rollback-journal mode, as another program keeps one; none: a text file
+        std::string error;  // after the file name (for a text file any reason, in SQLite's words)
     };
     const Case cases[] = {
         {"CREATE TABLE parts (x); PRAGMA user_version = 3",
@@ -31,16 +32,26 @@ TEST(Opening, ANewerOrForeignDatabaseIsRefusedUntouched) {
          ": not a component library: the database holds tables of another program"},
         {"PRAGMA journal_mode = WAL; CREATE TABLE parts (x); PRAGMA user_version = 7",
          ": the database has schema version 7; this library knows versions up to 2"},
+        {nullptr, ""},
     };
     for (const auto& [setup, error] : cases) {
+        SCOPED_TRACE(setup ? setup : "a text file");
         TemporaryLibrary folder;
         fs::create_directories(folder.database().parent_path());
-        Connection(folder.database()).execute(setup);
+        if (setup) Connection(folder.database()).execute(setup);
+        else std::ofstream(folder.database()) << "this is not a database, but a text file of some length........";
         const std::string before = file_text(folder.database());
-        EXPECT_EQ(error_of([&] { ComponentLibrary library(folder.database()); }), folder.database().string() + error)
-            << setup;
-        EXPECT_EQ(file_text(folder.database()), before) << setup;
-        EXPECT_FALSE(fs::exists(folder.database().string() + "-journal")) << setup;
+        const std::string refusal = error_of([&] { ComponentLibrary library(folder.database()); });
+        if (setup) EXPECT_EQ(refusal, folder.database().string() + error);
+        else EXPECT_TRUE(refusal.starts_with(folder.database().string() + ": ")) << refusal;
+        EXPECT_EQ(Buffers("", "ANY").get(1, 1, 3), 0);
+        EXPECT_EQ(put("ANY", 3), 0);
+        std::array<std::uint8_t, 104> block{};
+        EXPECT_EQ(GetDflt(1, 8, 1, 3, 1, 2, block.data()), 0);
+        EXPECT_EQ(block_text(3, block.data()), "2, Logic, -, -, -, -, -, -, -");  // undefined values, not stale bytes
+        SetCurrentWndParent(nullptr);                                           // accepted whatever the state
+        EXPECT_EQ(file_text(folder.database()), before);
+        EXPECT_FALSE(fs::exists(folder.database().string() + "-journal"));
     }
 }
 
@@ -109,7 +120,7 @@ TEST(Concurrency, ReadersGoOnWhileAnImportHoldsTheWriteLock) {
         // after the busy timeout.
         const auto start = std::chrono::steady_clock::now();
         EXPECT_EQ(look_up("LOGIC QUAD NAND2 CMOS DIP14", 3), 1);
-        EXPECT_EQ(look_up("BULK 00001", 5), 0);
+        EXPECT_EQ(look_up("BULK 1", 5), 0);
         std::array<char, 100> path{};
         EXPECT_EQ(SearchInLib(1, 1, 1, 5, "BULK", path.data()), 0);
         std::array<std::uint8_t, 104> defaults{};
@@ -119,9 +130,11 @@ TEST(Concurrency, ReadersGoOnWhileAnImportHoldsTheWriteLock) {
         second_writer = std::thread([] { EXPECT_EQ(put("WAITED", 5), 1); });
         std::this_thread::sleep_for(std::chrono::milliseconds(200));  // let it reach the lock
     };
-    EXPECT_EQ(import_text(library, import_parts, bulk_parts(2000), halfway), "");
+    std::string parts = "generic_name, category, style, quality\n";
+    for (int i = 1; i <= 2000; ++i) parts += "BULK " + std::to_string(i) + ", 5, Metal Film, B2\n";
+    EXPECT_EQ(import_text(library, import_parts, parts, halfway), "");
     second_writer.join();
-    EXPECT_EQ(look_up("BULK 02000", 5), 1);
+    EXPECT_EQ(look_up("BULK 2000", 5), 1);
     EXPECT_EQ(look_up("WAITED", 5), 1);
 }
 
