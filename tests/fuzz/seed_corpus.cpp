@@ -27,6 +27,7 @@
 #include <iostream>
 #include <iterator>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -37,13 +38,12 @@ using namespace gjbz108a;
 
 namespace {
 
+// A seed's bytes in the order its target reads them.
 class Seed {
 public:
     template <typename T>
     Seed& put(T value) {
-        const auto* bytes = reinterpret_cast<const char*>(&value);
-        bytes_.append(bytes, sizeof value);
-        return *this;
+        return bytes(&value, sizeof value);
     }
     Seed& bytes(const void* data, std::size_t size) {
         bytes_.append(static_cast<const char*>(data), size);
@@ -51,13 +51,14 @@ public:
     }
     // A text as the component library target reads it: length byte, bytes.
     Seed& text(std::string_view text) {
-        put(static_cast<std::uint8_t>(text.size()));
-        bytes_.append(text);
-        return *this;
+        return put(static_cast<std::uint8_t>(text.size())).bytes(text.data(), text.size());
     }
     void write(const fs::path& folder, const std::string& name) const {
         fs::create_directories(folder);
-        std::ofstream(folder / name, std::ios::binary) << bytes_;
+        std::ofstream out(folder / name, std::ios::binary);
+        out << bytes_;
+        out.close();
+        if (!out) throw std::runtime_error("cannot write " + (folder / name).string());
     }
 
 private:
@@ -71,6 +72,7 @@ struct ExamplePart {
 
 std::vector<ExamplePart> read_examples(const fs::path& file, PartLibrary& library) {
     std::ifstream in(file, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot read " + file.string());
     cli::CsvReader csv(in);
     std::vector<ExamplePart> parts;
     if (!csv.next()) return parts;
@@ -89,15 +91,14 @@ std::vector<ExamplePart> read_examples(const fs::path& file, PartLibrary& librar
     return parts;
 }
 
-// The ItemRecord a host hands to calc_item (effective block and results), and
-// the slack behind it.
+// The ItemRecord a host hands to calc_item (the header, the effective block and
+// results of zero), and the slack behind it: 456 bytes in all.
 Seed item_record(const cli::Part& part) {
-    std::array<std::uint8_t, 456> record{};
-    std::memcpy(record.data(), part.record.data(), GJBZ108A_HEADER_SIZE);
-    std::memcpy(record.data() + GJBZ108A_ITEM_BLOCK, part.record.data() + GJBZ108A_EDIT_EFFECTIVE_BLOCK,
-                GJBZ108A_BLOCK_SIZE);
+    const std::array<std::uint8_t, 456 - GJBZ108A_ITEM_BLOCK - GJBZ108A_BLOCK_SIZE> rest{};
     Seed seed;
-    seed.bytes(record.data(), record.size());
+    seed.bytes(part.record.data(), GJBZ108A_ITEM_BLOCK)
+        .bytes(part.record.data() + GJBZ108A_EDIT_EFFECTIVE_BLOCK, GJBZ108A_BLOCK_SIZE)
+        .bytes(rest.data(), rest.size());
     return seed;
 }
 
@@ -115,18 +116,16 @@ const std::uint8_t* entered_block(const cli::Part& part) { return part.record.da
 void write_part_seeds(const fs::path& corpus, const ExamplePart& example, const ExamplePart& neighbour) {
     const cli::Part& part = example.part;
     const std::uint8_t item_code = part.record[GJBZ108A_ITEM_CODE];
-    item_record(part).write(corpus / "calc_item", example.name);
-    item_record(part).write(corpus / "chek_item", example.name);
+    for (const char* target : {"calc_item", "chek_item"}) item_record(part).write(corpus / target, example.name);
 
-    uint32_t parameters = 0, factors = 0;
-    GetFieldsCount(1, item_code, 0, &parameters);
-    GetFieldsCount(1, item_code, GJBZ108A_REPORT_FACTORS, &factors);
-    if (parameters > 0)
-        report_request(part, static_cast<std::int32_t>(part.line % parameters + 1), 1)
-            .write(corpus / "report_fields", example.name + "-parameters");
-    if (factors > 0)
-        report_request(part, static_cast<std::int32_t>(part.line % factors + 1), GJBZ108A_REPORT_FACTORS)
-            .write(corpus / "report_fields", example.name + "-factors");
+    // A parameter cell (refreshed) and a factor cell, in a column chosen by the line.
+    for (const auto& [mode, what] : {std::pair{1, "-parameters"}, {GJBZ108A_REPORT_FACTORS, "-factors"}}) {
+        uint32_t columns = 0;
+        GetFieldsCount(1, item_code, mode, &columns);
+        if (columns > 0)
+            report_request(part, static_cast<std::int32_t>(part.line % columns + 1), mode)
+                .write(corpus / "report_fields", example.name + what);
+    }
 
     // The category's own field list; the neighbour's block as defaults and as
     // conditions or new values.
@@ -169,14 +168,14 @@ void write_component_library_seeds(const fs::path& corpus, const std::vector<Exa
 
 // The example lists, and their JSON renderings, for the parts-list readers.
 void write_list_seeds(const fs::path& corpus, const fs::path& examples) {
-    const fs::path folder = corpus / "parts_list";
-    fs::create_directories(folder);
     for (const auto& entry : fs::directory_iterator(examples)) {
         if (entry.path().extension() != ".csv") continue;
-        fs::copy_file(entry.path(), folder / entry.path().filename(), fs::copy_options::overwrite_existing);
         std::ifstream in(entry.path(), std::ios::binary);
         const std::string csv{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-        std::ofstream(folder / entry.path().stem().concat(".json"), std::ios::binary) << cli::test::json_rendering(csv);
+        if (!in) throw std::runtime_error("cannot read " + entry.path().string());
+        const std::string json = cli::test::json_rendering(csv);
+        Seed().bytes(csv.data(), csv.size()).write(corpus / "parts_list", entry.path().filename().string());
+        Seed().bytes(json.data(), json.size()).write(corpus / "parts_list", entry.path().stem().string() + ".json");
     }
 }
 
@@ -192,21 +191,25 @@ int main(int argc, char** argv) {
     std::string folder = (fs::temp_directory_path() / "fuzz-seeds-XXXXXX").string();
     if (::mkdtemp(folder.data()) == nullptr) return 1;
     ::setenv("TALWEN_DB", (fs::path(folder) / "library.db").c_str(), 1);
-    const auto library = cli::make_host_library();
-    if (!library->reachable()) {
-        std::cerr << "fuzz_seeds: the component library cannot be loaded\n";
-        return 1;
+    int status = 0;
+    try {
+        const auto library = cli::make_host_library();
+        if (!library->reachable()) throw std::runtime_error("the component library cannot be loaded");
+        std::vector<ExamplePart> examples;
+        for (const char* list : {"board.csv", "power_rf.csv"}) {
+            auto parts = read_examples(source / "examples" / list, *library);
+            examples.insert(examples.end(), parts.begin(), parts.end());
+        }
+        for (std::size_t i = 0; i < examples.size(); ++i)
+            write_part_seeds(corpus, examples[i], examples[(i + 1) % examples.size()]);
+        write_component_library_seeds(corpus, examples);
+        write_list_seeds(corpus, source / "examples");
+        if (!(std::cout << examples.size() << " example parts written as seeds to " << corpus.string() << std::endl))
+            throw std::runtime_error("cannot write the standard output");
+    } catch (const std::exception& error) {
+        std::cerr << "fuzz_seeds: " << error.what() << "\n";
+        status = 1;
     }
-    std::vector<ExamplePart> examples;
-    for (const char* list : {"board.csv", "power_rf.csv"}) {
-        auto parts = read_examples(source / "examples" / list, *library);
-        examples.insert(examples.end(), parts.begin(), parts.end());
-    }
-    for (std::size_t i = 0; i < examples.size(); ++i)
-        write_part_seeds(corpus, examples[i], examples[(i + 1) % examples.size()]);
-    write_component_library_seeds(corpus, examples);
-    write_list_seeds(corpus, source / "examples");
     fs::remove_all(folder);
-    std::cout << examples.size() << " example parts written as seeds to " << corpus.string() << "\n";
-    return 0;
+    return status;
 }
