@@ -45,7 +45,7 @@ bool may_change(const std::uint8_t* before, const std::uint8_t* after, int resul
     if (model_ran && i > GJBZ108A_ITEM_BLOCK && i < GJBZ108A_ITEM_RESULTS) {
         // A selection code of the category's list, one lower than before.
         for (const ScreenField& field : screen_fields(item_code)) {
-            if (selection_code(field.type_code) && GJBZ108A_ITEM_BLOCK + field.offset == i)
+            if (kind_of(field.type_code) == Kind::selection && GJBZ108A_ITEM_BLOCK + field.offset == i)
                 return static_cast<std::uint8_t>(before[i] - 1) == after[i];
         }
     }

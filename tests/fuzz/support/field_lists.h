@@ -18,28 +18,6 @@ namespace gjbz108a::fuzz {
 
 constexpr std::size_t kBlockSize = GJBZ108A_BLOCK_SIZE;
 
-enum class Kind { none, byte, i16, u16, i32, u32, f32, f64, text, plain_u16, selection, text8 };
-
-// The storage of each field type code, transcribed from the type table on its
-// own rather than taken from the library: the properties check the library's
-// storages against it.
-inline Kind kind_of(std::uint8_t code) {
-    switch (code) {
-    case 1: case 2: case 19: return Kind::byte;
-    case 3: return Kind::i16;
-    case 4: case 20: return Kind::u16;
-    case 5: return Kind::i32;
-    case 6: case 21: return Kind::u32;
-    case 7: return Kind::f32;
-    case 8: return Kind::f64;
-    case 9: case 10: case 11: case 23: return Kind::text;
-    case 12: case 13: return Kind::plain_u16;
-    case 14: case 15: case 16: case 22: case 24: return Kind::selection;
-    case 17: case 18: return Kind::text8;
-    default: return Kind::none;
-    }
-}
-
 inline bool is_text(const ScreenField& field) {
     const Kind kind = kind_of(field.type_code);
     return kind == Kind::text || kind == Kind::text8;

@@ -23,9 +23,27 @@ inline std::span<const ScreenField> screen_fields(unsigned item_code) {
 
 inline bool supported(unsigned item_code) { return !screen_fields(item_code).empty(); }
 
-// Field type codes of a SelectionCode byte.
-inline bool selection_code(std::uint8_t type_code) {
-    return type_code == 14 || type_code == 15 || type_code == 16 || type_code == 22 || type_code == 24;
+// How a field type code stores its value; none for the codes that every function skips.
+enum class Kind { none, byte, i16, u16, i32, u32, f32, f64, text, plain_u16, selection, text8 };
+
+// The storage of each field type code, transcribed from the type table on its
+// own rather than taken from the library: the properties check the library's
+// storages against it.
+inline Kind kind_of(std::uint8_t code) {
+    switch (code) {
+    case 1: case 2: case 19: return Kind::byte;
+    case 3: return Kind::i16;
+    case 4: case 20: return Kind::u16;
+    case 5: return Kind::i32;
+    case 6: case 21: return Kind::u32;
+    case 7: return Kind::f32;
+    case 8: return Kind::f64;
+    case 9: case 10: case 11: case 23: return Kind::text;
+    case 12: case 13: return Kind::plain_u16;
+    case 14: case 15: case 16: case 22: case 24: return Kind::selection;
+    case 17: case 18: return Kind::text8;
+    default: return Kind::none;
+    }
 }
 
 // Result slots a model owns: slot 0 and one per factor column, except the
