@@ -139,11 +139,8 @@ TEST(EnvironmentTables, MiscellaneousParts) {
     // The stored integers by EnvironmentCode. Types 1 to 14 divide them by 10
     // into PI e; types 15 to 40 by their divisor into the failure rate, and a
     // 0 is refused.
-    struct Types {
-        unsigned first, last;
-        std::array<float, 19> stored;
-    };
-    const Types rows[] = {
+    // The first and last type of a row, the integers stored.
+    const std::tuple<unsigned, unsigned, std::vector<float>> rows[] = {
         {1, 9, {10, 120, 15, 40, 50, 45, 30, 120, 65, 35, 90, 35, 70, 60, 55, 100, 10, 120, 220}},
         {10, 13, {10, 11, 140, 18, 20, 25, 15, 40, 30, 20, 45, 20, 30, 30, 35, 50, 7, 23, 60}},
         {14, 14, {10, 13, 20, 60, 90, 60, 25, 170, 70, 50, 360, 80, 110, 160, 120, 220, 5, 320, 660}},
@@ -170,11 +167,11 @@ TEST(EnvironmentTables, MiscellaneousParts) {
     const float divisor_from_15[] = {10000, 10000, 10000, 10000, 10000, 1000, 1000, 1000, 100, 1000, 100, 100, 1000,
                                      100,   3000,  1000,  1000,  10000, 10000, 10000, 1000, 10000, 10000, 10000, 10000, 10000};
     const std::vector<float> environments(kEnvironments.begin(), kEnvironments.end());
-    for (const Types& row : rows) {
-        for (unsigned type = row.first; type <= row.last; ++type) {
+    for (const auto& [first, last, stored] : rows) {
+        for (unsigned type = first; type <= last; ++type) {
             const bool computed = type <= 14;
             const Column column{{with(29, 151, type)}, computed ? 2u : 0u, computed ? 10 : divisor_from_15[type - 15]};
-            expect_values(column, kEnvironment, environments, {row.stored.begin(), row.stored.end()});
+            expect_values(column, kEnvironment, environments, stored);
         }
     }
 }

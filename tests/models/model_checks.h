@@ -16,6 +16,7 @@
 #include <initializer_list>
 #include <limits>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace gjbz108a::test {

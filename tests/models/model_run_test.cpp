@@ -11,12 +11,8 @@ namespace {
 // gives failure rate 0 with every owned factor 0, once the environment is
 // supported; an unsupported one is refused first.
 TEST(EveryModel, DecrementsItsCodesClearsItsSlotsAndAnswersTheMarkerTriple) {
-    struct Category {
-        unsigned item_code;
-        std::vector<std::size_t> codes;
-        unsigned owned_slots;
-    };
-    const Category categories[] = {
+    // ItemCode, the offsets of its codes, the count of the slots it owns.
+    const std::tuple<unsigned, std::vector<std::size_t>, unsigned> categories[] = {
         {1, {151, 152, 153, 154, 155}, 8}, {2, {151, 152, 153, 154, 155, 170}, 8}, {3, {151, 152, 153, 154, 155}, 8},
         {33, {152}, 10}, {11, {151, 152}, 6}, {12, {151, 152}, 7}, {13, {151, 152}, 6}, {14, {151, 152}, 7},
         {15, {151, 152}, 5}, {5, {151, 153}, 6}, {6, {151, 152}, 5}, {7, {151, 152, 153, 154}, 7},
@@ -24,34 +20,34 @@ TEST(EveryModel, DecrementsItsCodesClearsItsSlotsAndAnswersTheMarkerTriple) {
         {16, {151, 152}, 4}, {18, {151, 152, 153}, 5}, {21, {151, 152}, 4}, {22, {151, 152}, 4}, {30, {151, 152}, 4},
         {24, {}, 1}, {25, {}, 1}, {28, {151}, 1}, {27, {152}, 4}, {29, {151, 152, 153, 158}, 6}, {31, {151, 152}, 4},
     };
-    for (const Category& c : categories) {
+    for (const auto& [item_code, codes, owned_slots] : categories) {
         for (unsigned environment : {26u, 14u}) {
-            SCOPED_TRACE(testing::Message() << "ItemCode " << c.item_code << ", EnvironmentCode " << environment);
-            ItemRecord r(c.item_code, environment);
+            SCOPED_TRACE(testing::Message() << "ItemCode " << item_code << ", EnvironmentCode " << environment);
+            ItemRecord r(item_code, environment);
             r.marker_triple().f32(GJBZ108A_FAILURE_RATE, 7.0f);
             for (std::size_t offset = 151; offset <= 171; ++offset) r.u8(offset, 3);
             for (unsigned slot = 0; slot < 12; ++slot) r.f32(GJBZ108A_ITEM_RESULTS + 4 * slot, 9.0f);
             const Calculation calc = calculate(r);
             for (std::size_t offset = 151; offset <= 171; ++offset) {
-                const bool code = std::find(c.codes.begin(), c.codes.end(), offset) != c.codes.end();
+                const bool code = std::find(codes.begin(), codes.end(), offset) != codes.end();
                 EXPECT_EQ(r.u8_at(offset), code ? 2 : 3) << "byte " << offset;
             }
-            for (unsigned slot = c.owned_slots; slot < 12; ++slot) EXPECT_EQ(r.slot(slot), 9.0f) << "slot " << slot;
+            for (unsigned slot = owned_slots; slot < 12; ++slot) EXPECT_EQ(r.slot(slot), 9.0f) << "slot " << slot;
             if (environment == 14) {
                 EXPECT_EQ(calc.result, 1);
                 EXPECT_EQ(calc.messages, " Environment not supported\n");
                 EXPECT_EQ(r.failure_rate(), 7.0f);
-            } else if (c.item_code > 3) {  // the integrated circuits compute at 35 degrees instead
+            } else if (item_code > 3) {  // the integrated circuits compute at 35 degrees instead
                 EXPECT_EQ(calc.result, 3);
                 EXPECT_TRUE(calc.buffer_untouched);
                 EXPECT_EQ(r.failure_rate(), 0.0f);
             }
             // A filter stores its base rate before it looks at the environment.
-            const unsigned first_cleared = c.item_code == 31 ? 2 : 1;
-            if (c.item_code > 3 || environment == 14) {
-                for (unsigned slot = first_cleared; slot < c.owned_slots; ++slot) EXPECT_EQ(r.slot(slot), 0.0f) << slot;
+            const unsigned first_cleared = item_code == 31 ? 2 : 1;
+            if (item_code > 3 || environment == 14) {
+                for (unsigned slot = first_cleared; slot < owned_slots; ++slot) EXPECT_EQ(r.slot(slot), 0.0f) << slot;
             }
-            if (c.item_code == 31) {
+            if (item_code == 31) {
                 EXPECT_EQ(r.slot(1), 0.0086f);  // construction 3
             }
         }
@@ -61,13 +57,7 @@ TEST(EveryModel, DecrementsItsCodesClearsItsSlotsAndAnswersTheMarkerTriple) {
 TEST(EveryModel, RefusesACodeOutsideItsListWhereItReadsIt) {
     // A part, the offset of one of its codes, the code's name and the length
     // of its list: codes 0 and length + 1 are refused.
-    struct List {
-        ItemRecord part;
-        std::size_t offset;
-        std::string name;
-        unsigned length;
-    };
-    const List lists[] = {
+    const std::tuple<ItemRecord, std::size_t, std::string, unsigned> lists[] = {
         {part(1), 154, "Qual", 8}, {part(1), 153, "Package", 13}, {part(1), 152, "Tech", 2},
         {part(1), 155, "Learn fact.", 3}, {part(2), 151, "Type", 2}, {part(3), 151, "Type", 8},
         {part(2).u8(151, 2), 170, "Seal", 3}, {part(2).u8(151, 2).u8(153, 2).u8(170, 9), 152, "Tech", 3},  // FLAT: no seal
@@ -85,10 +75,11 @@ TEST(EveryModel, RefusesACodeOutsideItsListWhereItReadsIt) {
         {part(31), 152, "Quality", 4}, {part(29), 151, "Type", 40}, {part(29), 152, "Quality", 5},
         {part(29).u8(151, 14), 153, "Learning factor", 3}, {part(29).u8(151, 14), 158, "Axis", 3},
     };
-    for (const List& list : lists) {
-        for (unsigned code : {0u, list.length + 1}) {
-            expect_refused(ItemRecord(list.part).u8(list.offset, code), " " + list.name + " code " +
-                           std::to_string(code) + " is not in the list 1.." + std::to_string(list.length) + "\n");
+    for (const auto& [record, offset, name, length] : lists) {
+        for (unsigned code : {0u, length + 1}) {
+            const std::string line = " " + name + " code " + std::to_string(code) + " is not in the list 1.." +
+                                     std::to_string(length) + "\n";
+            expect_refused(ItemRecord(record).u8(offset, code), line);
         }
     }
     // Resistors judge the style first, optoelectronic devices the quality.

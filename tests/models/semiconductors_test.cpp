@@ -110,12 +110,8 @@ TEST(Semiconductors, TemperatureAndCyclingCurves) {
 TEST(Semiconductors, RatingBands) {
     // Power 1.0 W belongs to the upper band, current 1.0 A to the lower one;
     // each style reads only its own rating.
-    struct Band {
-        unsigned item_code, style;
-        std::size_t field;
-        float rating, pi_r;
-    };
-    const Band bands[] = {
+    // ItemCode, style, the rating's field, the rating, PI r.
+    const std::tuple<unsigned, unsigned, std::size_t, float, float> bands[] = {
         {12, 1, kPower, 0.99f, 1}, {12, 1, kPower, 1, 1.3f}, {12, 2, kPower, 5, 1.3f}, {12, 3, kPower, 5.01f, 1.7f},
         {12, 4, kPower, 20, 1.7f}, {12, 5, kPower, 20.5f, 2.3f}, {12, 6, kPower, 50, 2.3f}, {12, 1, kPower, 50.5f, 3},
         {12, 8, kCurrent, 1, 1}, {12, 8, kCurrent, 1.01f, 1.5f}, {12, 8, kCurrent, 5, 1.5f}, {12, 8, kCurrent, 5.5f, 2.5f},
@@ -123,9 +119,9 @@ TEST(Semiconductors, RatingBands) {
         {14, 1, kPower, 0.1f, 1}, {14, 2, kPower, 0.11f, 1.3f}, {14, 3, kPower, 1, 1.3f}, {14, 1, kPower, 1.5f, 2},
         {14, 1, kPower, 5, 2}, {14, 1, kPower, 5.5f, 3}, {12, 8, kPower, 60, 1}, {12, 1, kCurrent, 60, 1},
     };
-    for (const Band& b : bands) {
-        EXPECT_EQ(computed(part(b.item_code).u8(kStyle, b.style).f32(b.field, b.rating)).slot(kPiR), b.pi_r)
-            << b.item_code << " style " << b.style << " at " << b.rating;
+    for (const auto& [item_code, style, field, rating, pi_r] : bands) {
+        EXPECT_EQ(computed(part(item_code).u8(kStyle, style).f32(field, rating)).slot(kPiR), pi_r)
+            << item_code << " style " << style << " at " << rating;
     }
 }
 

@@ -29,6 +29,9 @@ TEST(FieldValues, EachTypeByItsRulesAndBackToTheSameText) {
     const ParameterField ten{"kind", "Kind", 3, FieldType::selection, std::span(letters).first(10), nullptr};
     const ParameterField eleven{"kind", "Kind", 3, FieldType::selection, letters, nullptr};
     const ParameterField code{"subtype", "SubType", 0, FieldType::code, {}, nullptr};
+    // A field with a unit reads values with it (its rules are read_real's, below) and
+    // writes the bare number in its unit.
+    const ParameterField& voltage = *find_field(8, "contact_voltage");
     const std::string mark = " is the value that means not defined in this field; leave it empty or write --- for that";
     struct Case {
         const ParameterField& field;
@@ -62,6 +65,7 @@ TEST(FieldValues, EachTypeByItsRulesAndBackToTheSameText) {
         {ten, "z", nullptr, "'z' is not an entry of the list (a, b, c, d, e, f, g, h, i, j)"},
         {eleven, "z", nullptr, "'z' is not an entry of the list; gjbz108a --list-fields shows its entries"},
         {code, "0", ""}, {code, "255", "255"}, {code, "256", nullptr, "'256' is out of range (0 to 255)"},
+        {voltage, " 0.05 V ", "50"},
     };
     for (const Case& c : cases) {
         std::array<std::uint8_t, GJBZ108A_BLOCK_SIZE> block;
@@ -130,19 +134,6 @@ TEST(FieldValues, RealsAndTheirUnitsScaleTheDecimalTextExactly) {
         {&millivolts, ". V", "'. V' is not a number"},
     };
     for (const auto& [read, text, expected] : cases) EXPECT_EQ((*read)(text), expected) << text;
-}
-
-// A field reads a value with its unit, and writes it back as the bare number
-// in its unit. (Which fields have which unit shows in the README's listing of
-// the field tables.)
-TEST(FieldValues, FieldsReadTheirUnits) {
-    std::array<std::uint8_t, GJBZ108A_BLOCK_SIZE> block{};
-    std::string why;
-    const ParameterField& voltage = *find_field(8, "contact_voltage");
-    ASSERT_TRUE(read_field_value(voltage, " 0.05 V ", block.data(), why)) << why;
-    EXPECT_EQ(field_value_text(voltage, block.data()), "50");
-    EXPECT_FALSE(read_field_value(voltage, "50 W", block.data(), why));
-    EXPECT_EQ(field_value_text(voltage, block.data()), "50");
 }
 
 }  // namespace
