@@ -68,12 +68,7 @@ TEST(ChekItem, NonElectronicAndUnsupportedPartsAreRefusedOthersWithoutRulesPass)
 
 // An integrated circuit: Type, Package, active pins and the count of its category.
 ItemRecord ic(unsigned item_code, unsigned type, unsigned package, unsigned pins, double count) {
-    ItemRecord record(item_code);
-    record.u8(151, type).u8(153, package).u16(156, static_cast<std::uint16_t>(pins));
-    if (item_code == 1) record.f32(158, static_cast<float>(count));
-    if (item_code == 2) record.i32(158, static_cast<std::int32_t>(count));
-    if (item_code == 3) record.u32(158, static_cast<std::uint32_t>(count));
-    return record;
+    return ItemRecord(item_code).u8(151, type).u8(153, package).u16(156, static_cast<std::uint16_t>(pins)).ic_size(count);
 }
 
 const std::string kBetween = " Number of pins for this package must be between ";

@@ -15,7 +15,6 @@ namespace {
 constexpr std::array<CurvePoint, 3> kTemperature{{{90, 3.27f}, {95, 3.78f}, {100, 4.39f}}};
 constexpr std::array<CurvePoint, 3> kPins{{{4, 0.0167f}, {6, 0.0269f}, {8, 0.0376f}}};
 constexpr std::array<CurvePoint, 3> kFromZero{{{0, 0.93f}, {5, 0.94f}, {10, 0.95f}}};
-constexpr std::array<CurvePoint, 2> kTransistors{{{200000000, 0.0361f}, {220000000, 0.0367f}}};
 constexpr std::array<CurvePoint, 2> kSteep{{{0, 0}, {1, 1e30f}}};  // leaves the range of f32
 // Invalid-stretch markers: valid before one and on its point itself, invalid
 // from it on and above a last point of -1.
@@ -23,7 +22,8 @@ constexpr std::array<CurvePoint, 4> kMarked{{{0, 1}, {10, -1}, {20, 3}, {30, -1}
 
 TEST(LookupCurve, FactorValidityAndMessage) {
     // Every point of every documented curve is read back by the model tests;
-    // here the ways between and beyond them. Each case follows one that set
+    // here the ways between and beyond them. (Numbers print as put_general
+    // writes them.) Each case follows one that set
     // another status: every call resets the validity.
     constexpr float kInf = std::numeric_limits<float>::infinity();
     constexpr Validity valid = Validity::valid, warned = Validity::may_be_invalid, invalid = Validity::invalid;
@@ -37,8 +37,6 @@ TEST(LookupCurve, FactorValidityAndMessage) {
         {kPins, 5, "Number of leading-out terminals", 0.0218f, valid, ""},  // 0.0167 + (0.0269 - 0.0167) / 2
         {kFromZero, -40, "Temperature", 0.93f, warned, " For Temperature < 0" + beyond},  // the first factor
         {kFromZero, -0.0f, "Temperature", 0.93f, valid, ""},  // negative zero is the first point
-        {kTransistors, 250000000, "Number of transistors", 0.0376f, warned,  // 0.0367 + 0.0006 x 1.5
-         " For Number of transistors > 2.2e+08" + beyond},  // the limit in six significant digits
         {kPins, -3, "Number of bytes", -1, invalid, " For Number of bytes = -3" + refused},  // a negative line
         {kFromZero, std::numeric_limits<float>::quiet_NaN(), "Temperature", -1, invalid,
          " For Temperature = nan" + refused},

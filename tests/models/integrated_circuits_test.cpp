@@ -8,14 +8,7 @@ constexpr std::size_t kType = 151, kTech = 152, kPackage = 153, kQual = 154, kLe
                       kSize = 158, kSeal = 170;
 enum Slot : unsigned { kRate, kLbase, kPiE, kPiQ, kPiT, kPiF, kPiCyc, kPiL };
 
-// The size field: # of bits (f32), # of transist. (i32), # of elements (u32).
-Field size_of(unsigned item_code) {
-    return [item_code](ItemRecord& r, float n) {
-        if (item_code == 1) r.f32(kSize, n);
-        if (item_code == 2) r.i32(kSize, static_cast<std::int32_t>(n));
-        if (item_code == 3) r.u32(kSize, static_cast<std::uint32_t>(n));
-    };
-}
+const Field kIcSize = [](ItemRecord& r, float n) { r.ic_size(n); };
 
 // Inputs: Type, Tech, Package, Qual, Learn fact., Active pins, size, temperature,
 // cycling rate, user quality factor, Seal. Lbase x PI e x PI q x (PI t + PI f)
@@ -23,7 +16,7 @@ Field size_of(unsigned item_code) {
 Model ic_model(unsigned item_code) {
     return {item_code,
             {u8_field(kType), u8_field(kTech), u8_field(kPackage), u8_field(kQual), u8_field(kLearning),
-             u16_field(kPins), size_of(item_code), kTemperature, kCycling, f32_field(166), u8_field(kSeal)},
+             u16_field(kPins), kIcSize, kTemperature, kCycling, f32_field(166), u8_field(kSeal)},
             [](const Slots& s) { return product({s[1], s[2], s[3], s[4] + s[5], s[6], s[7]}); }};
 }
 
@@ -135,24 +128,24 @@ TEST(IntegratedCircuits, TemperatureAndPinCountCurves) {
 TEST(IntegratedCircuits, SizeCurvesAndGaAsBaseRates) {
     // Memory bits; analog transistors; digital gates (types 1, 5) and
     // transistors (types 6, 8). The memory curve has its point at 1045576.
-    expect_values({{part(1)}, kLbase}, size_of(1),
+    expect_values({{part(1)}, kLbase}, kIcSize,
                   {16, 32, 64, 128, 256, 320, 512, 1024, 2048, 2560, 4096, 8192, 9216, 16384, 32768, 65536, 131072,
                    262144, 524288, 1045576, 2097152, 4194304, 8388608, 16777216, 33554432, 67108864},
                   {0.002401f, 0.002855f, 0.003395f, 0.004037f, 0.004801f, 0.005077f, 0.00571f, 0.00679f, 0.008075f,
                    0.008538f, 0.009602f, 0.011419f, 0.01176f, 0.01358f, 0.016149f, 0.019205f, 0.022838f, 0.027159f,
                    0.032298f, 0.038409f, 0.045677f, 0.054319f, 0.064597f, 0.076819f, 0.091353f, 0.108638f});
-    expect_values({{part(2)}, kLbase}, size_of(2),
+    expect_values({{part(2)}, kLbase}, kIcSize,
                   {50, 100, 200, 300, 400, 500, 600, 700, 800, 900, 1000, 3000, 5000},
                   {0.0061f, 0.0079f, 0.0102f, 0.0119f, 0.0132f, 0.0144f, 0.0154f, 0.0163f, 0.0171f, 0.0178f, 0.0186f,
                    0.0279f, 0.0337f});
-    expect_values({{part(3).u8(kType, 1), part(3).u8(kType, 5)}, kLbase}, size_of(3),
+    expect_values({{part(3).u8(kType, 1), part(3).u8(kType, 5)}, kLbase}, kIcSize,
                   {50, 100, 200, 300, 400, 500, 600, 700, 800, 900, 1000, 3000, 5000, 7000, 9000, 10000, 20000, 30000,
                    40000, 50000, 60000, 80000, 100000, 300000, 500000, 700000, 900000, 1000000, 2000000, 3000000,
                    4000000, 5000000},
                   {0.0028f, 0.0032f, 0.0038f, 0.0041f, 0.0044f, 0.0046f, 0.0048f, 0.005f, 0.0051f, 0.0052f, 0.0054f,
                    0.0068f, 0.0077f, 0.0083f, 0.0087f, 0.0089f, 0.0104f, 0.0114f, 0.0121f, 0.0127f, 0.0133f, 0.0141f,
                    0.0149f, 0.019f, 0.0212f, 0.0229f, 0.0242f, 0.0247f, 0.0289f, 0.0316f, 0.0336f, 0.0353f});
-    expect_values({{part(3).u8(kType, 6), part(3).u8(kType, 8)}, kLbase}, size_of(3),
+    expect_values({{part(3).u8(kType, 6), part(3).u8(kType, 8)}, kLbase}, kIcSize,
                   {50, 100, 200, 300, 400, 500, 600, 700, 800, 900, 1000, 3000, 5000, 7000, 9000, 10000, 20000, 30000,
                    40000, 50000, 60000, 70000, 80000, 100000, 300000, 500000, 700000, 900000, 1e6f, 2e6f, 3e6f, 4e6f,
                    5e6f, 6e6f, 7e6f, 8e6f, 9e6f, 1e7f, 2e7f, 3e7f, 4e7f, 5e7f, 6e7f, 7e7f, 8e7f, 9e7f, 1e8f, 1.2e8f,

@@ -42,9 +42,7 @@ inline ItemRecord part(unsigned item_code) {
     switch (item_code) {
     case 1: case 2: case 3:  // Type, Tech MOS, Package Dual In-Line, Qual B2, Learn 1, 16 pins, Seal
         r.u8(151, 1).u8(152, 2).u8(153, 1).u8(154, 5).u8(155, 1).u16(156, 16).u8(170, 1);
-        if (item_code == 1) r.f32(158, 4096);
-        if (item_code == 2) r.i32(158, 100);
-        if (item_code == 3) r.u32(158, 1000);
+        r.ic_size(item_code == 1 ? 4096 : item_code == 2 ? 100 : 1000);
         break;
     case 33: r.u8(152, 7).u16(154, 2).u16(156, 4).u16(160, 10); break;
     case 11: case 12: case 13: case 14: case 15: r.u8(151, 1).u8(152, 6); break;

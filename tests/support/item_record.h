@@ -20,6 +20,13 @@ public:
 
     ItemRecord& temperature(float t) { return f32(GJBZ108A_TEMPERATURE, t); }
     ItemRecord& cycling_rate(float r) { return f32(GJBZ108A_CYCLING_RATE, r); }
+    // The size of an integrated circuit (byte 158) in its category's storage:
+    // # of bits (f32), # of transist. (i32), # of elements (u32).
+    ItemRecord& ic_size(double n) {
+        if (u8_at(GJBZ108A_ITEM_CODE) == 1) return f32(158, static_cast<float>(n));
+        if (u8_at(GJBZ108A_ITEM_CODE) == 2) return i32(158, static_cast<std::int32_t>(n));
+        return u32(158, static_cast<std::uint32_t>(n));
+    }
 
     float slot(unsigned i) const { return f32_at(GJBZ108A_ITEM_RESULTS + 4 * i); }
     float failure_rate() const { return f32_at(GJBZ108A_FAILURE_RATE); }
