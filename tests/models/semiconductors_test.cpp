@@ -62,8 +62,7 @@ TEST(Semiconductors, BaseRatesQualityLevelsAndCoveringRows) {
         {2, {3, 1, 40}, {0.002f, 1.1f, 0.07f, 2.07f}},  // order-sensitive
     });
     // 0 and 255 bits; a user factor of 0 gives 0.
-    for (auto [bits, rate] : {std::pair{0u, 0.004f}, {255u, 0.2845f}})
-        EXPECT_EQ(computed(part(15).u8(kStyle, 8).u8(kBits, bits)).slot(kBase), rate) << bits << " bits";
+    expect_values({{part(15).u8(kStyle, 8)}, kBase}, u8_field(kBits), {0, 255}, {0.004f, 0.2845f});
     EXPECT_EQ(rate_of(part(13).u8(kQuality, 8).f32(158, 0.0f)), 0.0f);
 }
 
