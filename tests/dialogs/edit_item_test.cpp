@@ -16,8 +16,16 @@ namespace {
 using platform::UserAction;
 
 // The resistor's entered block: style (list), resistor count (u8), quality
-// (list), PI q (f32).
-constexpr std::size_t kStyle = kEntered + 1, kCount = kEntered + 2, kQuality = kEntered + 3, kPiQ = kEntered + 8;
+// (list), the real its screen list carries, PI q (f32).
+constexpr std::size_t kStyle = kEntered + 1, kCount = kEntered + 2, kQuality = kEntered + 3, kCarried = kEntered + 4,
+                      kPiQ = kEntered + 8;
+constexpr float kAnyReal = 0x1.47ae14p+121f;  // "***"
+
+// `text` and its NUL at `offset`.
+EditRecord& with_text(EditRecord& record, std::size_t offset, const char* text) {
+    std::memcpy(record.data() + offset, text, std::strlen(text) + 1);
+    return record;
+}
 
 EditRecord resistor() {
     EditRecord record(kResistor);
@@ -28,7 +36,7 @@ EditRecord resistor() {
                                        {GJBZ108A_EDIT_MILITARY_NUMBER, "OLD MIL"},
                                        {GJBZ108A_EDIT_CATALOG_NUMBER, "OLD CAT"},
                                        {GJBZ108A_EDIT_GENERIC_NAME, "OLD GENERIC"}})
-        std::memcpy(record.data() + offset, name, std::strlen(name) + 1);
+        with_text(record, offset, name);
     return record;
 }
 
@@ -86,54 +94,46 @@ TEST_F(EditItem, SinglePartWritesTheIdentificationAndBothBlocksButNotThePlacemen
     EXPECT_EQ(cancelled.bytes(), before);
 }
 
+// Outside single-part mode only the entered block changes, compared here
+// with the whole record.
 TEST_F(EditItem, DefaultsWriteOnlyTheEnteredBlock) {
-    // A new set starts with every field not defined, and keeps that on Cancel.
+    // A new set starts with every field of its screen list not defined, and
+    // keeps that on Cancel.
+    const EditRecord undefined = resistor().u8(kStyle, 0).u8(kCount, 127).f32(kCarried, FLT_MAX).f32(kPiQ, FLT_MAX);
     EditRecord fresh = resistor();
     platform::set_script({UserAction::click(2)});
     EXPECT_EQ(edit_item(nullptr, 1, 1, nullptr, fresh.data()), 2);
-    EXPECT_EQ(fresh.u8_at(kStyle), 0);
-    EXPECT_EQ(fresh.u8_at(kCount), 127);
-    EXPECT_EQ(fresh.f32_at(kPiQ), FLT_MAX);
+    EXPECT_EQ(fresh.bytes(), undefined.bytes());
 
     EditRecord chosen = resistor();
     platform::set_script({UserAction::select(1001, 12), UserAction::select(1009, kB2), UserAction::click(1)});
     ASSERT_EQ(edit_item(nullptr, 1, 1, nullptr, chosen.data()), 1);
-    EXPECT_EQ(chosen.u8_at(kStyle), 12);
-    EXPECT_EQ(chosen.u8_at(kQuality), kB2);
-    EXPECT_EQ(chosen.u8_at(kCount), 127);
-    EXPECT_EQ(chosen.f32_at(kPiQ), FLT_MAX);
-    EXPECT_EQ(chosen.u8_at(kEffective + 1), 9);
-    EXPECT_EQ(chosen.u8_at(GJBZ108A_EDIT_STATE), 0);
-    EXPECT_EQ(text_at(chosen, GJBZ108A_EDIT_PART_NAME), "OLD PN");
+    EXPECT_EQ(chosen.bytes(), EditRecord(undefined).u8(kStyle, 12).u8(kQuality, kB2).bytes());
 
     // An existing set: the part type is fixed, the block passes unchanged.
     EditRecord existing = resistor();
     platform::set_script({UserAction::select(1001, 3), UserAction::click(1)});
     ASSERT_EQ(edit_item(nullptr, 1, 0, nullptr, existing.data()), 1);
-    EXPECT_EQ(existing.u8_at(kStyle), kMetalFilmStyle);
-    EXPECT_EQ(existing.u8_at(kCount), 1);
+    EXPECT_EQ(existing.bytes(), resistor().bytes());
 }
 
 TEST_F(EditItem, GlobalChangeStoresTheShiftedListsAndTheConditionsNames) {
     EditRecord conditions = resistor();
-    // Index 0 is "***", 1 "---", 2 the first quality.
+    // Index 0 is "***", 1 "---", 2 the first quality; the fields left alone are "***".
     platform::set_script({UserAction::select(1009, 2), UserAction::click(1)});
     ASSERT_EQ(edit_item(nullptr, 2, 0, nullptr, conditions.data()), 1);
-    EXPECT_EQ(conditions.u8_at(kQuality), 2);
-    EXPECT_EQ(conditions.u8_at(kStyle), 0);
-    EXPECT_EQ(conditions.u8_at(kCount), 117);
-    for (std::size_t offset : {GJBZ108A_EDIT_PART_NAME, GJBZ108A_EDIT_MILITARY_NUMBER,
-                               GJBZ108A_EDIT_CATALOG_NUMBER, GJBZ108A_EDIT_GENERIC_NAME})
-        EXPECT_EQ(text_at(conditions, offset), "***") << offset;
-    EXPECT_EQ(text_at(conditions, GJBZ108A_EDIT_REFERENCE), "R1");
+    EditRecord any = resistor().u8(kStyle, 0).u8(kCount, 117).f32(kCarried, kAnyReal).f32(kPiQ, kAnyReal);
+    EditRecord expected = any;
+    for (std::size_t offset : {GJBZ108A_EDIT_PART_NAME, GJBZ108A_EDIT_MILITARY_NUMBER, GJBZ108A_EDIT_CATALOG_NUMBER,
+                               GJBZ108A_EDIT_GENERIC_NAME})
+        with_text(expected, offset, "***");
+    EXPECT_EQ(conditions.bytes(), expected.u8(kQuality, 2).bytes());
 
     EditRecord new_values = resistor();
     platform::set_script({UserAction::select(1001, 1), UserAction::click(1)});
     ASSERT_EQ(edit_item(nullptr, 2, 1, nullptr, new_values.data()), 1);
-    EXPECT_EQ(new_values.u8_at(kStyle), 1);  // "---": the style becomes not defined
-    EXPECT_EQ(new_values.u8_at(kQuality), 0);
-    EXPECT_EQ(text_at(new_values, GJBZ108A_EDIT_PART_NAME), "OLD PN");
-    EXPECT_EQ(new_values.u8_at(GJBZ108A_EDIT_STATE), 0);
+    // "---": the style becomes not defined.
+    EXPECT_EQ(new_values.bytes(), any.u8(kStyle, 1).bytes());
 }
 
 }  // namespace
