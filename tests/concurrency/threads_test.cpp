@@ -5,6 +5,7 @@
 // thread starts at once or after some parts, and whether the reading side
 // finishes or stops early; a failure on its thread is thrown once to the
 // reading side. Run under ThreadSanitizer by ./dev test.
+#include "method/method_codes.h"
 #include "models/model_checks.h"
 #include "tools/prediction/threaded_report.h"
 
@@ -36,8 +37,7 @@ Outcome run(ItemRecord record) {
 // the curve lookup for a temperature that is no number.
 std::vector<ItemRecord> mixed_parts() {
     std::vector<ItemRecord> parts;
-    for (unsigned code : {1, 2, 3, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 18, 19, 20, 21, 22, 24, 25, 27, 28, 29,
-                          30, 31, 33}) {
+    for (unsigned code : kSupportedItemCodes) {
         parts.push_back(part(code));
         parts.push_back(part(code).temperature(180).cycling_rate(400));
         parts.push_back(part(code).temperature(-40));

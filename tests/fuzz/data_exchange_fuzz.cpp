@@ -12,7 +12,7 @@
 
 #include <gjbz108a/data_exchange.h>
 
-#include <cctype>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -30,21 +30,14 @@ namespace platform = gjbz108a::platform;
 
 namespace {
 
-bool blank(char c) { return c == ' ' || c == '\t'; }
-
+// White space, at most a sign, digits, then blanks and tabs only.
 void check_integer(std::string_view text) {
-    for (const bool is_signed : {false, true}) {
-        const auto parsed = toolkit::parse_integer(text, is_signed);
-        if (!parsed) continue;
-        std::size_t at = 0;
-        while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at]))) ++at;
-        if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
-        const std::size_t digits = at;
-        while (at < text.size() && std::isdigit(static_cast<unsigned char>(text[at]))) ++at;
-        require(at > digits, "an integer without digits was read");
-        while (at < text.size() && blank(text[at])) ++at;
-        require(at == text.size(), "an integer with something after it was read");
-    }
+    std::size_t at = std::min(text.find_first_not_of(" \t\n\v\f\r"), text.size());
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
+    const std::size_t digits_end = std::min(text.find_first_not_of("0123456789", at), text.size());
+    const bool integer = digits_end > at && text.find_first_not_of(" \t", digits_end) == std::string_view::npos;
+    for (const bool is_signed : {false, true})
+        require(integer || !toolkit::parse_integer(text, is_signed), "a text not written as an integer was read");
 }
 
 void check_real(std::string_view text) {

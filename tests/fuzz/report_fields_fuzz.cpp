@@ -22,6 +22,7 @@ namespace {
 
 constexpr std::size_t kTextSize = 256;
 
+// Read from the input as it stands: its five members in this order.
 struct Request {
     int32_t selector, item_code, column, mode, line;
 };
@@ -140,12 +141,7 @@ void check_integer_text(int32_t value, int32_t length, int32_t type) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput in(data, size);
-    Request r{};
-    r.selector = in.take<int32_t>();
-    r.item_code = in.take<int32_t>();
-    r.column = in.take<int32_t>();
-    r.mode = in.take<int32_t>();
-    r.line = in.take<int32_t>();
+    const auto r = in.take<Request>();
     const auto value = in.take<int32_t>();
     const auto length = in.take<std::int8_t>();
     const auto type = in.take<int32_t>();

@@ -62,13 +62,9 @@ constexpr std::size_t kRecordSize = 456;  // an ItemRecord and the slack behind 
 // whose unwritten bytes show.
 struct ItemCall {
     ItemCall(const std::uint8_t* data, std::size_t size, std::size_t message_size)
-        : before(first_bytes(data, size)), record(before.data(), kRecordSize), messages(message_size, kUnwritten) {}
-
-    static std::array<std::uint8_t, kRecordSize> first_bytes(const std::uint8_t* data, std::size_t size) {
-        std::array<std::uint8_t, kRecordSize> bytes{};
-        std::memcpy(bytes.data(), data, std::min(size, kRecordSize));
-        return bytes;
-    }
+        : before(FuzzInput(data, size).take<std::array<std::uint8_t, kRecordSize>>()),
+          record(before.data(), kRecordSize),
+          messages(message_size, kUnwritten) {}
 
     std::array<std::uint8_t, kRecordSize> before;
     Guarded record, messages;
