@@ -33,19 +33,13 @@
 #include <dlfcn.h>
 #endif
 
-typedef int32_t (*CalcItem)(char* messages, uint8_t* record);
-typedef uint32_t (*ChekItem)(char* messages, const uint8_t* record);
-typedef void (*GetScrInfoFunction)(int32_t item_code, const ScreenFieldList** list);
-typedef int32_t (*GetFieldsCountFunction)(int32_t selector, int32_t item_code, int32_t mode, uint32_t* count);
-typedef int32_t (*GetFieldFunction)(int32_t selector, int32_t item_code, int32_t column, int32_t mode, char* text,
-                                    uint8_t* record);
-
 static struct {
-    CalcItem calc_item;
-    ChekItem chek_item;
-    GetScrInfoFunction get_scr_info;
-    GetFieldsCountFunction get_fields_count;
-    GetFieldFunction get_field;
+    int32_t (*calc_item)(char* messages, uint8_t* record);
+    uint32_t (*chek_item)(char* messages, const uint8_t* record);
+    void (*get_scr_info)(int32_t item_code, const ScreenFieldList** list);
+    int32_t (*get_fields_count)(int32_t selector, int32_t item_code, int32_t mode, uint32_t* count);
+    int32_t (*get_field)(int32_t selector, int32_t item_code, int32_t column, int32_t mode, char* text,
+                         uint8_t* record);
 } plugin;
 
 static void* library;
@@ -122,10 +116,6 @@ static void print_f32(const uint8_t* at) {
     printf(" %08lx", (unsigned long)bits);
 }
 
-/* Messages are appended without a NUL of their own: the buffer starts zeroed.
-   A line that lacks its end runs into the next output line, alike on every
-   system. */
-static void print_messages(const char* messages) { fputs(messages, stdout); }
 
 static void print_columns(int32_t item_code, int32_t mode, uint8_t* edit_record) {
     uint32_t count = 0;
@@ -163,7 +153,10 @@ static void run_part(int32_t item_code, const ScreenFieldList* list, int number)
     char messages[4096] = {0};
     printf("part %d-%d chek_item %lu\n", (int)item_code, number,
            (unsigned long)plugin.chek_item(messages, record));
-    print_messages(messages);
+    /* Messages are appended without a NUL of their own: the buffer starts
+       zeroed. A line that lacks its end runs into the next output line, alike
+       on every system. */
+    fputs(messages, stdout);
 
     memset(messages, 0, sizeof messages);
     const int32_t result = plugin.calc_item(messages, record);
@@ -172,7 +165,7 @@ static void run_part(int32_t item_code, const ScreenFieldList* list, int number)
     printf(" slots");
     for (int slot = 0; slot < GJBZ108A_BLOCK_SIZE / 4; ++slot) print_f32(record + GJBZ108A_ITEM_RESULTS + 4 * slot);
     printf("\n");
-    print_messages(messages);
+    fputs(messages, stdout);
 
     memcpy(edit_record + GJBZ108A_EDIT_RESULTS, record + GJBZ108A_ITEM_RESULTS, GJBZ108A_BLOCK_SIZE);
     print_columns(item_code, 0, edit_record);
