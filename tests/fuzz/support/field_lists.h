@@ -93,13 +93,10 @@ public:
     // hold only then.
     bool disjoint() const { return disjoint_; }
 
-    // Whether byte i of a block belongs to a field the functions act on.
-    bool covers(std::size_t i) const { return covered_[i]; }
-
     // Checks that `after` differs from `before` only in bytes of the fields.
     void require_only_fields_changed(const std::uint8_t* before, const std::uint8_t* after, const char* what) const {
         for (std::size_t i = 0; i < kBlockSize; ++i)
-            if (before[i] != after[i]) require(covers(i), what);
+            if (before[i] != after[i]) require(covered_[i], what);
     }
 
 private:
@@ -128,7 +125,7 @@ private:
     bool null_ = false;
     bool negative_ = false;
     bool disjoint_ = true;
-    bool covered_[kBlockSize] = {};
+    bool covered_[kBlockSize] = {};  // the bytes of the fields the functions act on
 };
 
 // A parameter block from the input, with guard bytes around it.
