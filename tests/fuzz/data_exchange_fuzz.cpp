@@ -63,11 +63,10 @@ void check_fillers(std::string_view bytes) {
         std::atexit([] { std::remove(path.c_str()); });
         return file;
     }();
-    {
-        std::ofstream file(path, std::ios::binary);
-        file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        require(file.good(), "the fuzz input could not be written");
-    }
+    std::ofstream file(path, std::ios::binary);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    file.close();
+    require(!file.fail(), "the fuzz input could not be written");
     platform::DialogTemplate dialog{"Fill", {0, 0}, {100, 100}, {}, {}};
     dialog.controls = {{1, "ListBox", platform::style::kListSort, "", {0, 0, 50, 50}, 0, {}},
                        {2, "ComboBox", 0, "", {0, 50, 50, 60}, 0, {}}};
