@@ -11,6 +11,7 @@
 
 #include <gjbz108a/records.h>
 
+#include <algorithm>
 #include <atomic>
 #include <sstream>
 #include <stdexcept>
@@ -53,8 +54,7 @@ TEST(Threads, EveryThreadSeesWhatOneThreadSees) {
     // The mix must hold all three results, so that the threads race over
     // warnings and refusals, not only over clean parts.
     for (int result : {GJBZ108A_COMPUTED, GJBZ108A_WITH_WARNINGS, GJBZ108A_NOT_COMPUTED})
-        EXPECT_TRUE(std::any_of(expected.begin(), expected.end(),
-                                [result](const Outcome& o) { return std::get<2>(o) == result; }))
+        EXPECT_TRUE(std::ranges::any_of(expected, [&](const Outcome& o) { return std::get<2>(o) == result; }))
             << result;
 
     constexpr unsigned kThreads = 8, kRounds = 200;
