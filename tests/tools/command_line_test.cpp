@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -22,10 +23,8 @@ CommandRun run(const std::vector<std::string>& words) {
 }
 
 std::vector<std::string> words_of(std::string_view command) {
-    std::vector<std::string> words;
     std::istringstream in{std::string(command)};
-    for (std::string word; in >> word;) words.push_back(word);
-    return words;
+    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
 }
 
 TEST(CommandLine, EveryCommandHasItsHelpInBothForms) {

@@ -23,12 +23,6 @@
 namespace gjbz108a::cli {
 namespace {
 
-template <typename Number>
-std::string plain_text(Number value) {
-    char text[64];
-    return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
-}
-
 // Random bit patterns (every sign, exponent, subnormal and NaN), the longest
 // texts, and each number again later, after others have taken its slot.
 template <typename Number, typename Bits>
@@ -47,7 +41,8 @@ void expect_texts_of_to_chars() {
     {
         Output out(written);
         for (const Number number : numbers) {
-            const std::string plain = plain_text(number);
+            char text[64];
+            const std::string plain(text, std::to_chars(text, text + sizeof text, number).ptr);
             ASSERT_EQ(texts.text(number), plain);
             out.exact(number).ch(' ');
             expected.append(plain).push_back(' ');

@@ -17,12 +17,13 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
-namespace gjbz108a::cli {
+namespace gjbz108a::cli::test {
 namespace {
 
-const std::string kParts = std::string(test::kHeader) +
+const std::string kParts = std::string(kHeader) +
                            ",style,quality\n"
                            "F1,3,FUSES,1,0.125,,,\n"
                            "LONG-DESIGNATOR,1,24,1,0.25,5,,\n"
@@ -33,7 +34,7 @@ const std::string kParts = std::string(test::kHeader) +
                            "C2,1,CAPACITOR,1,0.25,,Fine Tuning variable,B2\n"
                            "C3,1,CAPACITOR,14,1,,Paper,B1\n";
 
-const std::string kTables = std::string(test::kHeader) +
+const std::string kTables = std::string(kHeader) +
                             ",style,quality,surface,sealed\n"
                             "C1,2,CAPACITOR,1,0.5,,Paper,B1,Chip,With\n"
                             "X1,1,Gizmo,1,1,,,,,\n"
@@ -46,9 +47,9 @@ TEST(Outputs, EveryViewInEveryFormat) {
     for (const auto& [format, extension] : formats) {
         for (const View view : {View::parts, View::tables}) {
             const std::string name = std::string(view == View::parts ? "parts." : "tables.") + extension;
-            const test::Prediction run =
-                test::predict_list(view == View::parts ? kParts : kTables, "parts.csv", format, view,
-                                   &test::with_capacitor_factors);
+            const Prediction run =
+                predict_list(view == View::parts ? kParts : kTables, "parts.csv", format, view,
+                                   &with_capacitor_factors);
             EXPECT_EQ(run.status, kSomethingRefused) << name;
             // Every refusal, the model's too, on the error stream.
             EXPECT_EQ(run.diagnostics, view == View::parts
@@ -59,7 +60,7 @@ TEST(Outputs, EveryViewInEveryFormat) {
                                              "supported ItemCode nor a category name\n"
                                              "parts.csv:5: part 'C3' not computed: Environment not supported\n")
                 << name;
-            EXPECT_EQ(run.out, test::source_file("tests/tools/golden/" + name)) << name;
+            EXPECT_EQ(run.out, source_file("tests/tools/golden/" + name)) << name;
         }
     }
 }
@@ -70,32 +71,30 @@ TEST(Outputs, EveryViewInEveryFormat) {
 //   F2  FUSES   4 x 0.25 = 1    25 %
 //   X1  FUSES   not computed: no share
 // Total 4; METERS 2 and FUSES 2 are 50 % each, METERS first by its ItemCode.
-const std::string kPareto = std::string(test::kHeader) +
+const std::string kPareto = std::string(kHeader) +
                             "\n"
                             "F1,2,FUSES,1,0.5,\n"
                             "X1,3,FUSES,14,1,\n"
                             "M1,1,METERS,1,2,\n"
                             "F2,4,FUSES,1,0.25,\n";
 
-test::Prediction pareto(Format format, std::size_t top) {
-    return test::predict_list(kPareto, "parts.csv", format, View::pareto, &test::temperature_as_rate, {.top = top});
-}
-
-TEST(Pareto, CategoriesAndPartsBySharePercentages) {
-    const std::pair<Format, const char*> formats[] = {
-        {Format::text, "pareto.txt"}, {Format::csv, "pareto.csv"}, {Format::json, "pareto.json"}};
-    for (const auto& [format, name] : formats) {
-        const test::Prediction run = pareto(format, 0);
-        EXPECT_EQ(run.status, kSomethingRefused) << name;
-        EXPECT_EQ(run.diagnostics, "parts.csv:3: part 'X1' not computed: Environment not supported\n") << name;
-        EXPECT_EQ(run.out, test::source_file(std::string("tests/tools/golden/") + name)) << name;
-    }
+Prediction pareto(Format format, std::size_t top) {
+    return predict_list(kPareto, "parts.csv", format, View::pareto, &temperature_as_rate, {.top = top});
 }
 
 // A top keeps the largest parts, of two equal shares the one read first, and
-// the categories whole: M1 and F1, and FUSES with both its parts.
-TEST(Pareto, ATopKeepsTheLargestPartsAndTheCategoriesWhole) {
-    EXPECT_EQ(pareto(Format::json, 2).out, test::source_file("tests/tools/golden/pareto-top2.json"));
+// the categories whole: with a top of 2, M1 and F1, and FUSES with both its parts.
+TEST(Pareto, CategoriesAndPartsBySharePercentages) {
+    const std::tuple<Format, std::size_t, const char*> runs[] = {{Format::text, 0, "pareto.txt"},
+                                                                 {Format::csv, 0, "pareto.csv"},
+                                                                 {Format::json, 0, "pareto.json"},
+                                                                 {Format::json, 2, "pareto-top2.json"}};
+    for (const auto& [format, top, name] : runs) {
+        const Prediction run = pareto(format, top);
+        EXPECT_EQ(run.status, kSomethingRefused) << name;
+        EXPECT_EQ(run.diagnostics, "parts.csv:3: part 'X1' not computed: Environment not supported\n") << name;
+        EXPECT_EQ(run.out, source_file(std::string("tests/tools/golden/") + name)) << name;
+    }
     EXPECT_NE(pareto(Format::text, 1).out.find("The 1 largest of the 3 computed parts by share"), std::string::npos);
 }
 
@@ -111,7 +110,7 @@ TEST(Pareto, ItsOptionsBelongToTheReport) {
         {{"report", "--top"}, "gjbz108a: --top needs a value\n"},
     };
     for (const auto& [arguments, err] : cases) {
-        const test::CommandRun run = test::run_command(run_command_line, arguments, "", false);
+        const CommandRun run = run_command(run_command_line, arguments, "", false);
         EXPECT_EQ(run.status, kListUnusable);
         EXPECT_EQ(run.err, err + "Try 'gjbz108a --help'.\n");
         EXPECT_EQ(run.out, "");
@@ -119,4 +118,4 @@ TEST(Pareto, ItsOptionsBelongToTheReport) {
 }
 
 }  // namespace
-}  // namespace gjbz108a::cli
+}  // namespace gjbz108a::cli::test

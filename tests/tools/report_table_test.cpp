@@ -9,34 +9,23 @@
 
 #include <set>
 #include <string>
-#include <vector>
 
 namespace gjbz108a::cli {
 namespace {
 
-using test::EditRecord;
-using test::kEntered;
-
-std::vector<std::string> names(const ReportTable& table) {
-    std::vector<std::string> all;
-    for (const auto& column : table.columns()) all.push_back(column.name);
-    return all;
-}
-
-std::vector<std::uint32_t> widths(const ReportTable& table) {
-    std::vector<std::uint32_t> all;
-    for (const auto& column : table.columns()) all.push_back(column.width);
+// The columns in display order, each as "number name/width".
+std::string columns_of(const ReportTable& table) {
+    std::string all;
+    for (const auto& column : table.columns())
+        all.append(all.empty() ? "" : ", ").append(std::to_string(column.number) + " " + column.name + "/" +
+                                                   std::to_string(column.width));
     return all;
 }
 
 TEST(ReportTable, ColumnsInDisplayOrderWithTheirWidths) {
     // IC Memory shows its parameter columns in the order 2, 1, 7, 6, 3, 5, 4.
-    const ReportTable& memory = report_table(1, TableKind::parameters);
-    EXPECT_EQ(names(memory), (std::vector<std::string>{"Tech", "Type", "# of bits", "Active pins", "Package",
-                                                        "Learn fact.", "Qual"}));
-    EXPECT_EQ(widths(memory), (std::vector<std::uint32_t>{9, 8, 19, 6, 27, 12, 6}));
-    EXPECT_EQ(memory.columns()[0].number, 2u);
-    EXPECT_EQ(memory.title_lines(), 2u);
+    EXPECT_EQ(columns_of(report_table(1, TableKind::parameters)),
+              "2 Tech/9, 1 Type/8, 7 # of bits/19, 6 Active pins/6, 3 Package/27, 5 Learn fact./12, 4 Qual/6");
 }
 
 TEST(ReportTable, TitlesAreCutIntoLinesOfTheColumnWidth) {
@@ -61,7 +50,7 @@ TEST(ReportTable, TitlesAreCutIntoLinesOfTheColumnWidth) {
     // Gas lasers have three title lines, all their titles one line long.
     const ReportTable& laser = report_table(16, TableKind::parameters);
     EXPECT_EQ(laser.title_lines(), 3u);
-    EXPECT_EQ(names(laser), (std::vector<std::string>{"Type", "Learn factor"}));
+    EXPECT_EQ(columns_of(laser), "1 Type/16, 2 Learn factor/16");
     EXPECT_TRUE(laser.titled(0));
     EXPECT_FALSE(laser.titled(1));
     EXPECT_FALSE(laser.titled(2));
@@ -85,10 +74,10 @@ TEST(ReportTable, NamesOfACategoryAreDistinctAndNotEmpty) {
 // Which factors show is learned per type and marker; a blank cell is no factor.
 TEST(ReportTable, AFactorCellIsItsValueOrNoneWhenBlank) {
     const ReportTable& resistor = report_table(5, TableKind::factors);
-    EditRecord network(5);
+    test::EditRecord network(5);
     // Network: PI t is shown. (The cells' texts are GetField's, the report's
     // tests'.)
-    network.u8(kEntered + 1, 12).result(1, 0.5f).result(4, 1.5f).result(5, 1.25f);
+    network.u8(test::kEntered + 1, 12).result(1, 0.5f).result(4, 1.5f).result(5, 1.25f);
     EXPECT_EQ(resistor.factor(resistor.columns()[3], network.data()), 1.5f);
 
     // Under the marker triple only the cycling factor is printed.
@@ -96,17 +85,17 @@ TEST(ReportTable, AFactorCellIsItsValueOrNoneWhenBlank) {
     EXPECT_EQ(resistor.factor(resistor.columns()[0], network.data()), std::nullopt);
     EXPECT_EQ(resistor.factor(resistor.columns()[4], network.data()), 1.25f);
     // What shows is learned per type and marker: a network without it shows its Lbase again.
-    EditRecord other(5);
-    other.u8(kEntered + 1, 12).result(1, 0.75f);
+    test::EditRecord other(5);
+    other.u8(test::kEntered + 1, 12).result(1, 0.75f);
     EXPECT_EQ(resistor.factor(resistor.columns()[0], other.data()), 0.75f);
 
     // A chip film resistor has no PI t.
-    EditRecord chip(5);
-    chip.u8(kEntered + 1, 11).result(4, 1.5f);
+    test::EditRecord chip(5);
+    chip.u8(test::kEntered + 1, 11).result(4, 1.5f);
     EXPECT_EQ(resistor.factor(resistor.columns()[3], chip.data()), std::nullopt);
 
     // The marker triple never blanks an integrated circuit's factors.
-    EditRecord memory(1);
+    test::EditRecord memory(1);
     memory.marker_triple().result(2, 1.5f);
     const ReportTable& ic = report_table(1, TableKind::factors);
     EXPECT_EQ(ic.factor(ic.columns()[1], memory.data()), 1.5f);
