@@ -193,10 +193,9 @@ TEST(IntegratedCircuits, WarningsInvalidSizeAndCodesNeverRead) {
     expect_warned(part(2).i32(kSize, 6000), " For Number of transistors > 5000 the model may be invalid\n\n");
 
     // A negative size stops after the earlier lines; the host's rate stays.
-    const ItemRecord negative = part(1).u16(kPins, 2).f32(kSize, -1);
-    expect_refused(negative, " For Number of leading-out terminals < 4 the model may be invalid\n\n"
-                             " For Number of bytes = -1 the model is invalid\n\n");
-    const ItemRecord stopped = computed(negative, GJBZ108A_NOT_COMPUTED);
+    const ItemRecord stopped = expect_refused(part(1).u16(kPins, 2).f32(kSize, -1),
+                                              " For Number of leading-out terminals < 4 the model may be invalid\n\n"
+                                              " For Number of bytes = -1 the model is invalid\n\n");
     EXPECT_EQ(stopped.slot(kPiT), 1.26f);  // written before the failing lookup
     EXPECT_EQ(stopped.slot(kLbase), 0.0f);
     EXPECT_EQ(stopped.slot(kRate), 0.0f);

@@ -190,9 +190,9 @@ inline std::vector<float> codes(unsigned last) {
 
 // ---- Single parts ----
 
-// The part after calc_item, which must answer `result`, for checks of its slots.
-inline ItemRecord computed(ItemRecord r, int result = GJBZ108A_COMPUTED) {
-    EXPECT_EQ(calculate(r).result, result);
+// The part after calc_item, which must compute it, for checks of its slots.
+inline ItemRecord computed(ItemRecord r) {
+    EXPECT_EQ(calculate(r).result, GJBZ108A_COMPUTED);
     return r;
 }
 
@@ -209,12 +209,14 @@ inline ItemRecord expect_warned(ItemRecord r, const std::string& lines) {
 // ---- Refusals ----
 
 // The part is refused with exactly `line`; the host's failure rate stays.
-inline void expect_refused(ItemRecord r, const std::string& line) {
+// Gives the part after calc_item, for checks of the slots written before.
+inline ItemRecord expect_refused(ItemRecord r, const std::string& line) {
     r.f32(GJBZ108A_FAILURE_RATE, 9.0f);
     const Calculation calc = calculate(r);
     EXPECT_EQ(calc.result, 1) << line;
     EXPECT_EQ(calc.messages, line);
     EXPECT_EQ(r.failure_rate(), 9.0f) << line;
+    return r;
 }
 
 }  // namespace gjbz108a::test

@@ -127,9 +127,8 @@ TEST(Semiconductors, RatingBands) {
 TEST(Semiconductors, OverheatingWarningsAndInvalidValues) {
     // Germanium above 90 degrees is refused before any curve.
     for (auto [item_code, style, base_rate] : {std::tuple{11u, 2u, 0.0019f}, {12u, 3u, 0.00785f}, {12u, 4u, 0.00478f}}) {
-        const ItemRecord overheated = part(item_code).u8(kStyle, style).u8(kQuality, 7).temperature(90.5f);
-        expect_refused(overheated, " The component is overheated. T is greater than  90\n");
-        const ItemRecord hot = computed(overheated, GJBZ108A_NOT_COMPUTED);
+        const ItemRecord hot = expect_refused(part(item_code).u8(kStyle, style).u8(kQuality, 7).temperature(90.5f),
+                                              " The component is overheated. T is greater than  90\n");
         EXPECT_EQ(hot.slot(kBase), base_rate);
         EXPECT_EQ(hot.slot(kPiQ), 4.0f);
         EXPECT_EQ(hot.slot(kPiT), 0.0f);
