@@ -2,9 +2,10 @@
 // thread must see exactly what one thread sees, warnings and refusals
 // included; and the report written on a thread of its own, which gets every
 // part in order, and the same parts as a report on one thread, whether the
-// thread starts at once or after some parts, and whether the reading side
-// finishes or stops early; a failure on its thread is thrown once to the
-// reading side. Run under ThreadSanitizer by ./dev test.
+// thread starts at once, after some parts or never, and whether the reading
+// side finishes or stops early; a failure on its thread is thrown once to the
+// reading side; the thread starts only where a processor stood idle. Run
+// under ThreadSanitizer by ./dev test.
 #include "method/method_codes.h"
 #include "models/model_checks.h"
 #include "tools/prediction/threaded_report.h"
@@ -13,6 +14,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <functional>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 #include <thread>
@@ -95,7 +98,7 @@ public:
         text << line.ref << ' ' << line.category << ' ' << line.quantity << ' ' << status_text(line.status) << ' '
              << line.failure_rate << ' ' << line.quantity_rate << " [" << line.messages << "] "
              << line.environment_name << ' ' << int{line.record[GJBZ108A_ITEM_CODE]} << ' '
-             << int{line.record[GJBZ108A_EDIT_RECORD_SIZE - 1]} << '\n';
+             << int{line.record[GJBZ108A_EDIT_ITEM_CLASS - 1]} << '\n';
         seen_ += text.str();
     }
     void finish(const Summary& summary) override { seen_.append("read ").append(std::to_string(summary.read)); }
@@ -117,9 +120,19 @@ struct ListPart {
                i % 3 == 0 ? Status::not_computed : Status::computed, 0.25f * static_cast<float>(i), 0.5 * i,
                messages, record.data(), {}, i % 4 == 0 ? "Ground, benign" : ""} {
         record[GJBZ108A_ITEM_CODE] = static_cast<std::uint8_t>(i % 34);
-        record[GJBZ108A_EDIT_RECORD_SIZE - 1] = static_cast<std::uint8_t>(i * 7);
+        record[GJBZ108A_EDIT_ITEM_CLASS - 1] = static_cast<std::uint8_t>(i * 7);  // the results' last byte
     }
 };
+
+// Starts the thread once `direct_parts` parts went straight to the report;
+// with kNever, decides at part 300 never to start it.
+constexpr unsigned long kNever = ~0ul;
+ThreadedReport::StartRule after(unsigned long direct_parts) {
+    return [=](unsigned long parts) {
+        if (direct_parts == kNever) return parts < 300 ? SecondThread::not_yet : SecondThread::never;
+        return parts < direct_parts ? SecondThread::not_yet : SecondThread::start;
+    };
+}
 
 void report_list(Report& report, unsigned long parts) {
     for (unsigned long i = 0; i < parts; ++i) report.part(ListPart(i).line);
@@ -135,11 +148,11 @@ TEST(Threads, ReportOnItsOwnThreadGetsEveryPartInOrder) {
             Recorder direct(expected);
             report_list(direct, parts);
             if (finished) direct.finish({0, parts, 0, 0, 0});
-            for (const unsigned long direct_parts : {0ul, 1ul, 1000ul}) {
+            for (const unsigned long direct_parts : {0ul, 1ul, 1000ul, kNever}) {
                 SCOPED_TRACE(std::to_string(parts) + " parts, " + std::to_string(direct_parts) + " direct");
                 std::string seen;
                 {
-                    ThreadedReport threaded(std::make_unique<Recorder>(seen), direct_parts);
+                    ThreadedReport threaded(std::make_unique<Recorder>(seen), after(direct_parts));
                     report_list(threaded, parts);
                     if (finished) {
                         threaded.finish({0, parts, 0, 0, 0});
@@ -158,7 +171,7 @@ TEST(Threads, FailureOnTheReportsThreadIsThrownOnceToTheReadingSide) {
         std::string seen;
         int thrown = 0;
         {
-            ThreadedReport threaded(std::make_unique<Recorder>(seen, fail_at), 0);
+            ThreadedReport threaded(std::make_unique<Recorder>(seen, fail_at), after(0));
             try {
                 report_list(threaded, 10000);
                 threaded.finish({});
@@ -170,6 +183,50 @@ TEST(Threads, FailureOnTheReportsThreadIsThrownOnceToTheReadingSide) {
         EXPECT_EQ(thrown, 1);
         EXPECT_EQ(seen.find("read "), std::string::npos) << "finish after a failure";
     }
+}
+
+// Two readings of /proc/stat of a machine of three processors, of which this
+// process may use `usable`: the second thread starts where at least half a
+// processor stood idle beside the reading one, counting waits for input and
+// output as idle and time stolen by the hypervisor as busy.
+TEST(Threads, SecondThreadStartsOnlyWhereHalfAProcessorStoodIdle) {
+    // cpuN: user nice system idle iowait irq softirq steal guest guest_nice,
+    // after 5 ticks of each processor; the first reading has 100 of each.
+    const std::string before = "cpu  300 300 300 300 300 300 300 300 0 0\n"
+                               "cpu0 100 100 100 100 100 100 100 100 0 0\n"
+                               "cpu1 100 100 100 100 100 100 100 100 0 0\n"
+                               "cpu2 100 100 100 100 100 100 100 100 0 0\nintr 1 2 3\nctxt 7\n";
+    const auto after = [](std::string_view cpu1, std::string_view cpu2) {
+        return "cpu  0 0 0 0 0 0 0 0 0 0\ncpu0 105 100 100 100 100 100 100 100 0 0\ncpu1 " + std::string(cpu1) +
+               " 0 0\ncpu2 " + std::string(cpu2) + " 0 0\n";
+    };
+    const std::string busy = "104 100 101 100 100 100 100 100", idle = "100 100 100 105 100 100 100 100";
+    const std::string waiting = "100 100 100 102 103 100 100 100", stolen = "100 100 100 100 100 100 100 105";
+    const std::string half = "102 100 100 102 101 100 100 100", less = "103 100 100 102 100 100 100 100";
+    const auto all = [](unsigned) { return true; };
+    const auto first_two = [](unsigned cpu) { return cpu < 2; };
+    const struct {
+        std::string after;
+        std::function<bool(unsigned)> usable;
+        std::optional<bool> idle;
+    } cases[] = {
+        {after(idle, idle), all, true},        {after(busy, busy), all, false},
+        {after(busy, idle), all, true},        {after(busy, idle), first_two, false},
+        {after(waiting, busy), all, true},     {after(stolen, busy), all, false},
+        {after(half, busy), all, true},        {after(less, busy), all, false},
+        {after(half, busy), first_two, true},  {before, all, std::nullopt},  // no time passed
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.after);
+        const std::optional<ProcessorTimes> first = read_proc_stat(before, c.usable);
+        const std::optional<ProcessorTimes> second = read_proc_stat(c.after, c.usable);
+        ASSERT_TRUE(first && second);
+        EXPECT_EQ(processor_idle(*first, *second), c.idle);
+    }
+    // Nothing read: no processor line of ours, or not the layout expected.
+    EXPECT_FALSE(read_proc_stat(before, [](unsigned cpu) { return cpu > 2; }));
+    EXPECT_FALSE(read_proc_stat("cpu0 1 2 3\n", all));
+    EXPECT_FALSE(read_proc_stat("", all));
 }
 
 }  // namespace

@@ -113,9 +113,8 @@ Summary compute_parts(Rows& rows, const ColumnLayout& layout, Report& report, Di
 // Where a second processor is free, a long list is formatted and written on a
 // thread of its own while the next parts are read and computed.
 std::unique_ptr<Report> parallel_report(std::unique_ptr<Report> report) {
-    constexpr unsigned long kDirectParts = 1000;  // a short list is done before a thread would pay
     if (usable_processors() < 2) return report;
-    return std::make_unique<ThreadedReport>(std::move(report), kDirectParts);
+    return std::make_unique<ThreadedReport>(std::move(report), IdleProcessorRule());
 }
 
 // A JSON list has no header: its columns grow as the members name them, and a

@@ -1,25 +1,29 @@
 // A report that formats and writes its parts on a thread of its own, while the
 // thread that hands them over goes on reading and computing the list. Each
-// part is copied whole (its texts and its EditRecord) into a batch; full
-// batches wait in a queue of a few, so memory stays flat (a few megabytes)
-// however far one side runs ahead: the reading side waits while the queue is
-// full. The parts reach the report in the order they came, and its finish()
-// runs on the calling thread once every part has been written.
+// part is copied into a batch: its texts and the bytes of its EditRecord that
+// a report reads; full batches wait in a queue of a few, so memory stays flat
+// (about a megabyte) however far one side runs ahead: the reading side waits
+// while the queue is full. The parts reach the report in the order they came,
+// and its finish() runs on the calling thread once every part has been
+// written.
 //
-// The first `direct_parts` parts go straight to the report, so a short list
-// never starts the thread. An exception of the report on its thread ends the
+// Parts go straight to the report until `start` (asked before each part with
+// the count so far) says to start the thread, or never: so a short list, or
+// a list on a busy machine, never starts it. An exception of the report on its thread ends the
 // writing and is thrown, once, to the reading side at its next hand-over or
 // at finish(). When the reading side stops with an exception, the destructor
 // still lets the parts handed over so far be written, as a report on one
 // thread would have.
 #pragma once
 
+#include "tools/prediction/processor_use.h"
 #include "tools/prediction/report.h"
 
 #include <condition_variable>
 #include <cstddef>
 #include <deque>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -27,13 +31,10 @@
 
 namespace gjbz108a::cli {
 
-// The processors this process may run on: where only one is, a second thread
-// would only take turns with the first.
-unsigned usable_processors() noexcept;
-
 class ThreadedReport final : public Report {
 public:
-    ThreadedReport(std::unique_ptr<Report> report, unsigned long direct_parts);
+    using StartRule = std::function<SecondThread(unsigned long parts)>;
+    ThreadedReport(std::unique_ptr<Report> report, StartRule start);
     ~ThreadedReport() override;
     ThreadedReport(const ThreadedReport&) = delete;
     ThreadedReport& operator=(const ThreadedReport&) = delete;
@@ -58,7 +59,7 @@ private:
     void throw_writer_error();
 
     std::unique_ptr<Report> report_;
-    unsigned long direct_parts_;
+    StartRule start_;  // empty once it has said
     unsigned long parts_ = 0;
     std::unique_ptr<Batch> filling_;
 
