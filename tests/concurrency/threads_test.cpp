@@ -97,7 +97,8 @@ public:
         std::ostringstream text;
         text << line.ref << ' ' << line.category << ' ' << line.quantity << ' ' << status_text(line.status) << ' '
              << line.failure_rate << ' ' << line.quantity_rate << " [" << line.messages << "] "
-             << line.environment_name << ' ' << int{line.record[GJBZ108A_ITEM_CODE]} << ' '
+             << line.environment_name << ' ' << line.line << " {" << line.told_before << "} "
+             << int{line.record[GJBZ108A_ITEM_CODE]} << ' '
              << int{line.record[GJBZ108A_EDIT_ITEM_CLASS - 1]} << '\n';
         seen_ += text.str();
     }
@@ -111,14 +112,15 @@ private:
 
 // Part i of a list, its texts and record its own.
 struct ListPart {
-    std::string ref, messages;
+    std::string ref, messages, told;
     std::array<std::uint8_t, GJBZ108A_EDIT_RECORD_SIZE> record{};
     PartLine line;
     explicit ListPart(unsigned long i)
         : ref(std::string(1, 'P').append(std::to_string(i))), messages(i % 5 == 0 ? "a warning\nand another" : ""),
+          told(i % 7 == 0 ? "list.csv:" + std::to_string(i + 1) + ": a row of nothing\n" : ""),
           line{ref, static_cast<unsigned>(i % 9999 + 1), i % 2 ? "CAPACITOR" : "Gizmo",
                i % 3 == 0 ? Status::not_computed : Status::computed, 0.25f * static_cast<float>(i), 0.5 * i,
-               messages, record.data(), {}, i % 4 == 0 ? "Ground, benign" : ""} {
+               messages, record.data(), {}, i % 4 == 0 ? "Ground, benign" : "", i + 2, told} {
         record[GJBZ108A_ITEM_CODE] = static_cast<std::uint8_t>(i % 34);
         record[GJBZ108A_EDIT_ITEM_CLASS - 1] = static_cast<std::uint8_t>(i * 7);  // the results' last byte
     }

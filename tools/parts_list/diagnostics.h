@@ -22,10 +22,18 @@ public:
     // A progress line on the same terminal, cleared before each problem.
     void share_terminal_with(ProgressLine* progress) noexcept { progress_ = progress; }
 
+    // While `held` is set, each problem's line is appended there instead of
+    // written, for whoever writes it in its place among other lines (see
+    // write_held); null writes again.
+    void hold(std::string* held) noexcept { held_ = held; }
+    // Lines that a holding Diagnostics appended, written as they stand.
+    void write_held(std::string_view lines);
+
 private:
     std::string file_;
     std::ostream& out_;
     ProgressLine* progress_ = nullptr;
+    std::string* held_ = nullptr;
 };
 
 }  // namespace gjbz108a::cli

@@ -3,7 +3,6 @@
 #include "tools/environments/environment_names.h"
 #include "tools/parts_list/columns.h"
 #include "tools/parts_list/csv_reader.h"
-#include "tools/parts_list/duplicate_references.h"
 #include "tools/file_streams.h"
 #include "tools/prediction/host_part_library.h"
 #include "tools/parts_list/input_limits.h"
@@ -11,7 +10,7 @@
 #include "tools/parts_list/list_format.h"
 #include "tools/parts_list/part_reader.h"
 #include "tools/prediction/output.h"
-#include "tools/prediction/progress_line.h"
+#include "tools/prediction/reference_check.h"
 #include "tools/prediction/threaded_report.h"
 #include "tools/reports/spool_file.h"
 
@@ -41,9 +40,20 @@ void report_refusal(Diagnostics& report_problem, const Part& part, std::string_v
     report_problem.report(part.line, "", why);
 }
 
-// Computes the parts that `rows` gives, each reported before the next is read.
+// Where a second processor is free, a long list is formatted and written on a
+// thread of its own while the next parts are read and computed.
+std::unique_ptr<Report> parallel_report(std::unique_ptr<Report> report) {
+    if (usable_processors() < 2) return report;
+    return std::make_unique<ThreadedReport>(std::move(report), IdleProcessorRule());
+}
+
+// Computes the parts that `rows` gives, each reported before the next is read,
+// and ends the report. What the reading and the computing tell of a part is
+// held and handed over with it, so that the report's side writes it in its
+// place: before the part's own report and the warnings about its reference.
 template <typename Rows>
-Summary compute_parts(Rows& rows, const ColumnLayout& layout, Report& report, Diagnostics& report_problem,
+Summary compute_parts(Rows& rows, const ColumnLayout& layout, std::unique_ptr<Report> output,
+                      Diagnostics& report_problem, std::string_view file_name, std::ostream& diagnostics,
                       PartLibrary& library, CalculateFunction calculate, std::ostream* progress,
                       const RunOptions& options) {
     PartReader reader(layout, report_problem, library, PartReader::Blocks::entered_and_effective,
@@ -52,18 +62,18 @@ Summary compute_parts(Rows& rows, const ColumnLayout& layout, Report& report, Di
     Calculator calculator(calculate);
     Part part;
     Summary summary;
-    std::optional<ProgressLine> progress_line;
-    if (progress != nullptr) {
-        progress_line.emplace(*progress, "parts read");
-        report_problem.share_terminal_with(&*progress_line);
-    }
-    DuplicateReferences references;
-    const std::string ref_column = layout.label(layout.general(ColumnKind::ref));
+    // Declared before the report, which writes what is left of `told` when it ends.
+    std::string told, told_of_part;
+    const auto report = parallel_report(std::make_unique<ReferenceCheck>(
+        std::move(output), file_name, diagnostics, layout.label(layout.general(ColumnKind::ref)), told, progress));
+    report_problem.hold(&told);
+    const struct Release {
+        Diagnostics& diagnostics;
+        ~Release() { diagnostics.hold(nullptr); }
+    } release{report_problem};
     while (rows.next()) {
         if (!reader.read(rows, part)) continue;
         ++summary.read;
-        if (progress_line) progress_line->count(summary.read);
-        const DuplicateReferences::Probe reference = references.probe(part.ref);
         PartLine line{part.ref,
                       part.quantity,
                       part.category != nullptr ? part.category->name : std::string_view(part.category_text),
@@ -75,6 +85,7 @@ Summary compute_parts(Rows& rows, const ColumnLayout& layout, Report& report, Di
                       part.used};
         if (options.environments != nullptr)
             line.environment_name = options.environments->name(part.record[GJBZ108A_ENVIRONMENT_CODE]);
+        line.line = part.line;
         if (!part.refused()) {
             const Outcome outcome = calculator.calculate(part.record.data());
             line.status = status_of(outcome.result);
@@ -97,24 +108,15 @@ Summary compute_parts(Rows& rows, const ColumnLayout& layout, Report& report, Di
             summary.total_failure_rate += line.quantity_rate;
             summary.pieces_computed += part.quantity;
         }
-        report.part(line);
-        // Worth a look but no reason to refuse: both parts are computed.
-        if (const DuplicateReferences::Earlier earlier = references.earlier(reference, part.line); earlier.line != 0)
-            report_problem.report(part.line, ref_column, DuplicateReferences::message(part.ref, reference, earlier));
-        if (reference.designators.form == Designators::Form::range && part.quantity != 0)
-            if (const std::string warning = range_count_warning(part.ref, reference.designators, part.quantity);
-                !warning.empty())
-                report_problem.report(part.line, ref_column, warning);
+        // Taken from `told` before the report may throw, so that its end does
+        // not write them again.
+        told_of_part.clear();
+        told.swap(told_of_part);
+        line.told_before = told_of_part;
+        report->part(line);
     }
-    report_problem.share_terminal_with(nullptr);
+    report->finish(summary);
     return summary;
-}
-
-// Where a second processor is free, a long list is formatted and written on a
-// thread of its own while the next parts are read and computed.
-std::unique_ptr<Report> parallel_report(std::unique_ptr<Report> report) {
-    if (usable_processors() < 2) return report;
-    return std::make_unique<ThreadedReport>(std::move(report), IdleProcessorRule());
 }
 
 // A JSON list has no header: its columns grow as the members name them, and a
@@ -135,10 +137,10 @@ ExitStatus predict_list(std::istream& in, std::string_view file_name, Format for
     if (probe.format() == ListFormat::json) {
         JsonReader json(in, report_problem);
         if (!json.open()) return kListUnusable;
-        const auto report = parallel_report(make_report(format, view, out, options.top, named_environments));
-        const Summary summary =
-            compute_parts(json, json.layout(), *report, report_problem, *library, calculate, progress, options);
-        report->finish(summary);
+        const Summary summary = compute_parts(json, json.layout(),
+                                              make_report(format, view, out, options.top, named_environments),
+                                              report_problem, file_name, diagnostics, *library, calculate, progress,
+                                              options);
         if (json.stopped()) return kListUnusable;
         return summary.refused > 0 || json.unknown_members() ? kSomethingRefused : kAllComputed;
     }
@@ -147,10 +149,9 @@ ExitStatus predict_list(std::istream& in, std::string_view file_name, Format for
     bool header_problems = false;
     const std::optional<ColumnLayout> layout = read_header(csv, report_problem, header_problems);
     if (!layout) return kListUnusable;
-    const auto report = parallel_report(make_report(format, view, out, options.top, named_environments));
     const Summary summary =
-        compute_parts(csv, *layout, *report, report_problem, *library, calculate, progress, options);
-    report->finish(summary);
+        compute_parts(csv, *layout, make_report(format, view, out, options.top, named_environments), report_problem,
+                      file_name, diagnostics, *library, calculate, progress, options);
     return summary.refused > 0 || header_problems ? kSomethingRefused : kAllComputed;
 }
 

@@ -34,6 +34,12 @@ struct PartLine {
     // The name of the part's environment (its code is in the record) from the
     // environment list in use; empty when it names none.
     std::string_view environment_name = {};
+    // The line of the list where the part begins.
+    unsigned long line = 0;
+    // Lines for the error stream told while the part (and any row before it
+    // that held none) was read and computed, written before the part is
+    // reported, so that they keep their place however late that is.
+    std::string_view told_before = {};
 };
 
 // The counts are disjoint: read = computed + with_warnings + refused.

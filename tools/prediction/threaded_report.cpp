@@ -21,7 +21,8 @@ constexpr std::size_t kHeldRecordBytes = GJBZ108A_EDIT_ITEM_CLASS;
 }  // namespace
 
 struct ThreadedReport::HeldLine {
-    std::string ref, category, messages, environment_name;
+    std::string ref, category, messages, environment_name, told_before;
+    unsigned long line_number = 0;
     unsigned quantity = 0;
     Status status = Status::not_computed;
     float failure_rate = 0;
@@ -34,6 +35,8 @@ struct ThreadedReport::HeldLine {
         category.assign(line.category);
         messages.assign(line.messages);
         environment_name.assign(line.environment_name);
+        told_before.assign(line.told_before);
+        line_number = line.line;
         quantity = line.quantity;
         status = line.status;
         failure_rate = line.failure_rate;
@@ -44,8 +47,8 @@ struct ThreadedReport::HeldLine {
     // The part, its record's held bytes copied into `whole_record`.
     PartLine line(std::uint8_t* whole_record) const {
         std::memcpy(whole_record, record.data(), record.size());
-        return {ref, quantity, category, status, failure_rate, quantity_rate, messages, whole_record, used,
-                environment_name};
+        return {ref,  quantity,         category,    status,     failure_rate, quantity_rate, messages, whole_record,
+                used, environment_name, line_number, told_before};
     }
 };
 
