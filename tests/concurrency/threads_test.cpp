@@ -4,10 +4,12 @@
 // part in order, and the same parts as a report on one thread, whether the
 // thread starts at once, after some parts or never, and whether the reading
 // side finishes or stops early; a failure on its thread is thrown once to the
-// reading side; the thread starts only where a processor stood idle. Run
-// under ThreadSanitizer by ./dev test.
+// reading side; the error stream keeps the order of one thread; the thread
+// starts only where a processor stood idle. Run under ThreadSanitizer by
+// ./dev test.
 #include "method/method_codes.h"
 #include "models/model_checks.h"
+#include "tools/prediction/reference_check.h"
 #include "tools/prediction/threaded_report.h"
 
 #include <gjbz108a/records.h>
@@ -184,6 +186,36 @@ TEST(Threads, FailureOnTheReportsThreadIsThrownOnceToTheReadingSide) {
         }  // and the destructor neither throws nor waits for ever
         EXPECT_EQ(thrown, 1);
         EXPECT_EQ(seen.find("read "), std::string::npos) << "finish after a failure";
+    }
+}
+
+// Behind the report's thread, the error stream is that of one thread: each
+// part's lines told while it was read, then the warnings about its reference,
+// in the list's order, and the lines told after the last part at the end,
+// also when the reading side stops early.
+TEST(Threads, ErrorStreamKeepsTheOrderOfOneThread) {
+    const auto errors_of = [](bool threaded, bool finished) {
+        std::string seen;
+        std::ostringstream errors;
+        const std::string told_after = "list.csv:3001: the end\n";
+        {
+            auto check = std::make_unique<ReferenceCheck>(std::make_unique<Recorder>(seen), "list.csv", errors,
+                                                          "column 'ref'", told_after, nullptr);
+            std::unique_ptr<Report> report = std::move(check);
+            if (threaded) report = std::make_unique<ThreadedReport>(std::move(report), after(0));
+            for (unsigned long i = 0; i < 3000; ++i) report->part(ListPart(i % 1000).line);  // each ref thrice
+            if (finished) report->finish({});
+        }
+        return errors.str();
+    };
+    for (const bool finished : {true, false}) {
+        const std::string direct = errors_of(false, finished);
+        EXPECT_NE(direct.find("list.csv:1: a row of nothing\n"
+                              "list.csv:2: column 'ref': 'P0' is also the reference of line 2\n"
+                              "list.csv:3: column 'ref': 'P1' is also the reference of line 3\n"),
+                  std::string::npos);
+        EXPECT_TRUE(direct.ends_with("line 1001\nlist.csv:3001: the end\n"));
+        EXPECT_EQ(errors_of(true, finished), direct);
     }
 }
 
