@@ -93,7 +93,6 @@ TEST(DesignDialogScaling, FactorsFromTheMeasuredFontsTheChildrenTruncatedAndTheD
          Rect{10, 10, 270, 164}},
         {{4, 12}, {5, 13}, 96, 1.09f, 1.09f, -11},          // smaller both ways
         {{6, 12}, {5, 13}, 120, 1.38f, 1.0615385f, -13},    // one factor above 1 takes both up by 1.15
-        {{5, 12}, {5, 16}, 144, 1.09f, 1.09f, -16},
         // Beyond the work area, centred: 806 × 525 -> 1019 × 650; the right edge 1119 is past 1024.
         {{11, 14}, {10, 13}, 96, 1.265f, 1.2384615f, -11, {}, {}, Rect{2, 59, 1021, 709}, true, {100, 100}, {800, 500}},
         // 906 × 675 -> 1146 × 835: x would be -61, left of the work area; y -33 would end below the screen.
