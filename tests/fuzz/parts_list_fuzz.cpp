@@ -215,11 +215,17 @@ void check_csv_parts(const std::string& text) {
     while (csv.next()) parts.check(csv);
 }
 
-void check_json_parts(const std::string& text) {
+// What reading a JSON text to its end found: a parts list, and text that is not JSON.
+struct JsonRead {
+    bool opened, stopped;
+};
+
+JsonRead check_json_parts(const std::string& text) {
     std::istringstream in(text);
     std::ostringstream ignored;
     cli::Diagnostics diagnostics(kJsonName, ignored);
     cli::JsonReader json(in, diagnostics);
+    const bool opened = json.open();
     AcceptedParts parts(json.layout());
     const std::size_t lines = line_count(text);
     unsigned long last_line = 1;
@@ -232,6 +238,7 @@ void check_json_parts(const std::string& text) {
                     "a member's line is before its part or beyond the file");
         parts.check(json);
     }
+    return {opened, json.stopped()};
 }
 
 void check_csv_run(const std::string& text) {
@@ -239,21 +246,16 @@ void check_csv_run(const std::string& text) {
     if (run.status != cli::kListUnusable) check_csv_output(run.out, run.status);
 }
 
-// `rendering`: the text is the JSON rendering of a CSV list.
-void check_json_run(const std::string& text, bool rendering) {
+// The JSON text's parts, then its run. `rendering`: the text is the JSON
+// rendering of a CSV list.
+void check_json(const std::string& text, bool rendering) {
+    const JsonRead read = check_json_parts(text);
     const ListRun json = predict_csv(text, kJsonName);
-    std::istringstream in(text);
-    std::ostringstream ignored;
-    cli::Diagnostics diagnostics(kJsonName, ignored);
-    cli::JsonReader reader(in, diagnostics);
-    const bool opened = reader.open();
-    while (reader.next()) {
-    }
-    require(opened == !json.out.empty(), "a report without a parts list, or a parts list without a report");
-    if (opened) check_csv_output(json.out, json.status);
-    require(reader.stopped() == (json.status == cli::kListUnusable),
+    require(read.opened == !json.out.empty(), "a report without a parts list, or a parts list without a report");
+    if (read.opened) check_csv_output(json.out, json.status);
+    require(read.stopped == (json.status == cli::kListUnusable),
             "exit status 2 is not exactly the list that stops being JSON");
-    require(!rendering || !reader.stopped(), "the JSON rendering of a CSV list is not read as JSON");
+    require(!rendering || !read.stopped, "the JSON rendering of a CSV list is not read as JSON");
 }
 
 }  // namespace
@@ -261,15 +263,12 @@ void check_json_run(const std::string& text, bool rendering) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     if (cli::format_by_content(text) == cli::ListFormat::json) {
-        check_json_parts(text);
-        check_json_run(text, false);
+        check_json(text, false);
         return 0;
     }
     check_round_trip(text);
     check_csv_parts(text);
     check_csv_run(text);
-    const std::string json = cli::test::json_rendering(text);
-    check_json_parts(json);
-    check_json_run(json, true);
+    check_json(cli::test::json_rendering(text), true);
     return 0;
 }
