@@ -38,9 +38,9 @@ TEST(IntegratedCircuits, CoveringRowsAndWorkedExamples) {
         {2, {1, 2, 8, 1, 3, 16, 4096, 50, 5}, {0.009602f, 2, 0.15f, 2.64f, 0.11f, 1.1f, 5}},
         {5, {1, 2, 8, 1, 3, 16, 4096, 50, 20}, {0.009602f, 14, 0.15f, 2.64f, 0.11f, 1.4f, 5}},
     });
-    // A GaAs MMIC has no pin term: 2 pins give no warning.
+    // Qual 8 "User" of an analog circuit; a GaAs MMIC has no pin term: 2 pins give no warning.
     expect_rows(ic_model(2), {
-        {9, {1, 1, 4, 1, 3, 14, 50, 40, 50}, {0.0061f, 8.5f, 0.15f, 2.2f, 0.1323f, 2, 5}},
+        {9, {1, 1, 4, 8, 3, 14, 50, 40, 50, 0.15f}, {0.0061f, 8.5f, 0.15f, 2.2f, 0.1323f, 2, 5}},
         {10, {2, 3, 1, 2, 1, 2, 0, 45, 0, 0, 3}, {0.0118f, 6, 0.25f, 1.65f, 0, 1, 1}},
         {17, {1, 2, 5, 7, 2, 500, 5000, 100, 0}, {0.0337f, 12, 6, 28.32f, 6.7578f, 1, 2}},
     });
