@@ -66,6 +66,7 @@ Summary compute_parts(Rows& rows, const ColumnLayout& layout, std::unique_ptr<Re
     std::string told, told_of_part;
     const auto report = parallel_report(std::make_unique<ReferenceCheck>(
         std::move(output), file_name, diagnostics, layout.label(layout.general(ColumnKind::ref)), told, progress));
+    // Held in `told` only while it lives, however the loop ends.
     report_problem.hold(&told);
     const struct Release {
         Diagnostics& diagnostics;
