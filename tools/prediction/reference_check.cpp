@@ -2,6 +2,8 @@
 
 #include "tools/parts_list/reference_designators.h"
 
+#include <utility>
+
 namespace gjbz108a::cli {
 
 ReferenceCheck::ReferenceCheck(std::unique_ptr<Report> report, std::string_view file, std::ostream& diagnostics,
