@@ -4,8 +4,8 @@
 // its turns from other work and add the cost of handing the parts over. So
 // the list is first read on one thread while the processors' idle time is
 // measured, and the second thread starts only when at least half a processor
-// stood idle beside the reading one: the writing side's share of the work is
-// about a third of a processor's.
+// stood idle beside the reading one: the writing side does a little less than
+// half of the work, so with less it would mostly wait for its turns.
 #pragma once
 
 #include <chrono>
