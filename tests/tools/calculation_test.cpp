@@ -63,7 +63,8 @@ TEST(Calculation, GoesThroughTheLibrarysCalcItem) {
         .f32(GJBZ108A_RESET_REAL, 7.5f)
         .u32(GJBZ108A_RESET_WORD, 0xDEADBEEF);
 
-    const Outcome outcome = Calculator().calculate(edit.data());
+    Calculator calculator;  // the messages are its buffer's
+    const Outcome outcome = calculator.calculate(edit.data());
     EXPECT_EQ(outcome.result, GJBZ108A_NOT_COMPUTED);
     EXPECT_EQ(outcome.messages, " Environment not supported\n");
     // calc_item's reset of the header reaches the stored record.
@@ -84,7 +85,8 @@ TEST(Calculation, APartThatTheCheckRejectsIsNotCalculated) {
     EditRecord edit(1);  // IC memory: 16 to 67108864 bits
     edit.u8(GJBZ108A_ENVIRONMENT_CODE, 1).f32(kEffective + 8, 15.9f).f32(GJBZ108A_RESET_REAL, 7.5f);
 
-    const Outcome outcome = Calculator(&counting_model).calculate(edit.data());
+    Calculator calculator(&counting_model);  // the messages are its buffer's
+    const Outcome outcome = calculator.calculate(edit.data());
     EXPECT_EQ(calls, 0);
     EXPECT_EQ(outcome.result, GJBZ108A_NOT_COMPUTED);
     EXPECT_EQ(outcome.messages, " Number of bits must be between  16 to 67108864\n");
