@@ -95,10 +95,8 @@ TEST(HeldParts, TemporaryFileLeavesNothingAndItsFailureIsTold) {
 
     test::set_environment(kTemporaryFolderVariable, (folder / "missing").string());
     HeldParts parts(1);
-    std::array<std::uint8_t, GJBZ108A_EDIT_RECORD_SIZE> record{};
-    record[GJBZ108A_ITEM_CODE] = 7;
     try {
-        parts.add({"C1", 1, "kind", Status::computed, 1.0f, 1.0, "", record.data()});
+        add_parts(parts);
         ADD_FAILURE() << "a temporary file in a missing folder";
     } catch (const SpoolError& error) {
         EXPECT_TRUE(std::string_view(error.what()).starts_with("cannot ")) << error.what();
