@@ -47,9 +47,7 @@ TEST(EveryModel, DecrementsItsCodesClearsItsSlotsAndAnswersTheMarkerTriple) {
             if (item_code > 3 || environment == 14) {
                 for (unsigned slot = first_cleared; slot < owned_slots; ++slot) EXPECT_EQ(r.slot(slot), 0.0f) << slot;
             }
-            if (item_code == 31) {
-                EXPECT_EQ(r.slot(1), 0.0086f);  // construction 3
-            }
+            if (item_code == 31) { EXPECT_EQ(r.slot(1), 0.0086f); }  // construction 3
         }
     }
 }
