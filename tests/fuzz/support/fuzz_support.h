@@ -109,6 +109,7 @@ private:
     std::size_t size_;
 };
 
+// The guards of every buffer that one call was handed.
 inline void check_guards(std::initializer_list<const Guarded*> buffers, const char* what) {
     for (const Guarded* buffer : buffers) buffer->check_guards(what);
 }
