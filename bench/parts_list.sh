@@ -16,9 +16,10 @@
 #     against one (taskset -c 0), and the CPU time that the second thread adds;
 #     the tool starts it only where a processor stood idle while the first
 #     50 ms of the list were read, so whether it started is looked up too (in
-#     /proc/PID/task, a quarter second into the run). Met when two threads are at least 1.1 times faster;
-#     with --busy also while a CPU hog runs on every processor, where it is
-#     met when the tool takes at most 5 % more CPU than on one processor.
+#     /proc/PID/task, a quarter second into the run). Met when two threads are
+#     at least 1.1 times faster; with --busy also while a CPU hog runs on every
+#     processor, where it is met when the second thread did not start or the
+#     tool took at most 5 % more CPU than on one processor.
 #   bench/parts_list.sh [--busy] [BUILD_DIR] [PARTS]     (default build/release, 1000000)
 set -euo pipefail
 busy=false
@@ -157,8 +158,13 @@ if $busy; then
     more = (two_cpu / one_cpu - 1) * 100
     printf "parts list, busy (a CPU hog on each of %d processors): on every processor CPU %.2f s against %.2f s on one processor (%+.0f %%), elapsed %.2f s against %.2f s; the second thread %s\n",
            hogs, two_cpu, one_cpu, more, two_s, one_s, (threads < 2 ? "did not start" : "started")
-    printf "parts list: target 4, busy: %s, target at most 5 %% more CPU: %s\n",
-           (more <= 5 ? "costs nothing on a busy machine" : sprintf("costs %.0f %% more CPU on a busy machine", more)),
-           (more <= 5 ? "met" : "NOT met")
+    # Without its second thread the tool runs as on one processor: what the CPU
+    # times differ by then is the noise between runs, not a cost.
+    if (threads < 2)
+      printf "parts list: target 4, busy: costs nothing on a busy machine, as the second thread did not start: met\n"
+    else
+      printf "parts list: target 4, busy: %s, target at most 5 %% more CPU: %s\n",
+             (more <= 5 ? "costs nothing on a busy machine" : sprintf("costs %.0f %% more CPU on a busy machine", more)),
+             (more <= 5 ? "met" : "NOT met")
   }'
 fi
