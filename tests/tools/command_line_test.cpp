@@ -1,6 +1,6 @@
 // The conventions of the command line: every command's help in both forms,
-// the version, the fields of one category, and "did you mean" for a name
-// typed a little wrong.
+// the version, the fields of one category, and the words and options it
+// refuses, with "did you mean" for a name typed a little wrong.
 #include "tools/command_line.h"
 
 #include "tools/help/help_texts.h"
@@ -68,9 +68,11 @@ TEST(CommandLine, VersionAndTheFieldsOfOneCategory) {
     EXPECT_NE(run({"--list-fields"}).out.find(fuses.out), std::string::npos);
 }
 
-// Each command's own words; the hints for the names and entries of a list's
-// cells, which every command takes from the same place, are ListHints'.
-TEST(CommandLine, DidYouMeanForCommandsCategoriesAndKeys) {
+// Each command's own words and options, refused before any list is read, with
+// a hint for a name typed a little wrong; the hints for the names and entries
+// of a list's cells, which every command takes from the same place, are
+// Predict's.
+TEST(CommandLine, BadWordsAndOptionsAreRefusedBeforeAnyListIsRead) {
     const struct {
         std::vector<std::string> words;
         std::string err;
@@ -90,11 +92,21 @@ TEST(CommandLine, DidYouMeanForCommandsCategoriesAndKeys) {
         {{"change", "list.csv", "--categroy", "5"},
          "gjbz108a change: unknown option '--categroy'; did you mean '--category'?\n"
          "Try 'gjbz108a change --help'.\n"},
+        // The Pareto view's options belong to the report.
+        {{"--top", "5", "list.csv"}, "gjbz108a: --top belongs to 'gjbz108a report'\nTry 'gjbz108a --help'.\n"},
+        {{"report", "--sort", "size", "list.csv"},
+         "gjbz108a: unknown sort 'size': use category or rate\nTry 'gjbz108a --help'.\n"},
+        {{"report", "--top", "0", "list.csv"},
+         "gjbz108a: --top: '0' is out of range (1 to 1000000000)\nTry 'gjbz108a --help'.\n"},
+        {{"report", "--top", "x", "list.csv"}, "gjbz108a: --top: 'x' is not a number\nTry 'gjbz108a --help'.\n"},
+        {{"report", "--sort", "category", "--top", "3", "list.csv"},
+         "gjbz108a: --top shows the largest parts: it goes with --sort rate\nTry 'gjbz108a --help'.\n"},
+        {{"report", "--top"}, "gjbz108a: --top needs a value\nTry 'gjbz108a --help'.\n"},
     };
     for (const auto& c : cases) {
         const CommandRun refused = run(c.words);
-        EXPECT_EQ(refused.status, 2) << c.words[0];
-        EXPECT_EQ(refused.out, "");
+        EXPECT_EQ(refused.status, 2) << c.err;
+        EXPECT_EQ(refused.out, "") << c.err;
         EXPECT_EQ(refused.err, c.err);
     }
 }

@@ -8,9 +8,6 @@
 // has no PI t and no PI ch.
 // Tables: 2 x 0.5 + 1 x 0.25 + 3 x 0.5 = 2.75; Surface and Sealed show "--"
 // when nothing is chosen; the Gizmo has no category.
-#include "tools/command_line.h"
-
-#include "command_run.h"
 #include "files.h"
 #include "prediction.h"
 
@@ -18,7 +15,6 @@
 
 #include <string>
 #include <tuple>
-#include <vector>
 
 namespace gjbz108a::cli::test {
 namespace {
@@ -96,25 +92,6 @@ TEST(Pareto, CategoriesAndPartsBySharePercentages) {
         EXPECT_EQ(run.out, source_file(std::string("tests/tools/golden/") + name)) << name;
     }
     EXPECT_NE(pareto(Format::text, 1).out.find("The 1 largest of the 3 computed parts by share"), std::string::npos);
-}
-
-// Options that cannot work are refused before any list is read.
-TEST(Pareto, ItsOptionsBelongToTheReport) {
-    const std::vector<std::pair<std::vector<std::string_view>, std::string>> cases = {
-        {{"--top", "5", "list.csv"}, "gjbz108a: --top belongs to 'gjbz108a report'\n"},
-        {{"report", "--sort", "size", "list.csv"}, "gjbz108a: unknown sort 'size': use category or rate\n"},
-        {{"report", "--top", "0", "list.csv"}, "gjbz108a: --top: '0' is out of range (1 to 1000000000)\n"},
-        {{"report", "--top", "x", "list.csv"}, "gjbz108a: --top: 'x' is not a number\n"},
-        {{"report", "--sort", "category", "--top", "3", "list.csv"},
-         "gjbz108a: --top shows the largest parts: it goes with --sort rate\n"},
-        {{"report", "--top"}, "gjbz108a: --top needs a value\n"},
-    };
-    for (const auto& [arguments, err] : cases) {
-        const CommandRun run = run_command(run_command_line, arguments, "", false);
-        EXPECT_EQ(run.status, kListUnusable);
-        EXPECT_EQ(run.err, err + "Try 'gjbz108a --help'.\n");
-        EXPECT_EQ(run.out, "");
-    }
 }
 
 }  // namespace

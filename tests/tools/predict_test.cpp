@@ -11,8 +11,10 @@
 namespace gjbz108a::cli::test {
 namespace {
 
-// Each list alone: what the reader reports, the exit status, and pieces of
-// the JSON report ("" when the list is unusable and nothing is reported).
+// Each list alone: what the reader reports (with the hints for a list that a
+// spreadsheet of another locale wrote, and for names and entries typed a
+// little wrong), the exit status, and pieces of the JSON report ("" when the
+// list is unusable and nothing is reported).
 TEST(Predict, EveryProblemIsNamedByFileLineAndColumnAndTheOtherPartsGoOn) {
     const std::string fifty(50, 'r');
     const std::string not_a_list =
@@ -130,6 +132,38 @@ TEST(Predict, EveryProblemIsNamedByFileLineAndColumnAndTheOtherPartsGoOn) {
         {"another table", "name,price\nwidget,3\n", not_a_list, kListUnusable, {}},
         {"UTF-16", std::string("\xff\xfer\0e\0f\0,\0q\0t\0y\0\r\0\n\0", 20),
          "parts.csv:1: the file is UTF-16 text; save the parts list as UTF-8 (or ASCII) CSV\n", kListUnusable, {}},
+        // A list as a spreadsheet of another locale writes it.
+        {"semicolons", "ref;qty;category;environment;temperature;cycling_rate\nR1;1;5;1;30,5;0\n",
+         "parts.csv:1: the columns are separated by ';': save the list as CSV with ',' between the cells and a "
+         "decimal point ('.') in numbers\n",
+         kListUnusable, {}},
+        {"tabs", "ref\tqty\tcategory\tenvironment\ttemperature\tcycling_rate\n",
+         "parts.csv:1: the columns are separated by tabs: save the list as CSV with ',' between the cells\n",
+         kListUnusable, {}},
+        {"one name with a semicolon is no such list", std::string(kHeader) + ",# a;b\nF1,1,FUSES,1,30,0,\n", "",
+         kAllComputed, {}},
+        {"a decimal comma in a cell", header + "F1,1,FUSES,1,\"30,5\",0\n",
+         "parts.csv:2: column 'temperature': '30,5' is not a number; write a decimal point, not a comma: 30.5\n",
+         kSomethingRefused, {}},
+        {"a decimal comma between cells", header + "F1,1,FUSES,1,30,5,0\n",
+         "parts.csv:2: column 7: a value beyond the last column of the header; a decimal comma makes two cells of "
+         "a number (30,5): write a decimal point (30.5)\n",
+         kSomethingRefused, {}},
+        {"cells of digits side by side that are no real", header + "F1,1,25,1,30.5,0.5,7\n",
+         "parts.csv:2: column 7: a value beyond the last column of the header\n", kSomethingRefused, {}},
+        // Names and entries typed a little wrong (a column's is above).
+        {"did you mean",
+         std::string(kHeader) + ",quality,style\n"
+                                "L1,1,INDUCTIVE DEVICES,1,30,0,B1,\n"
+                                "C1,1,CAPACITORS,1,30,0,,\n"
+                                "R1,1,Resistor,1,30,0,,Metalfilm\n",
+         "parts.csv:2: column 'quality': a part of category INDUCTIVE DEVICES has no such field; leave the cell "
+         "empty; did you mean 'transformer_quality' or 'coil_quality'?\n"
+         "parts.csv:3: column 'category': 'CAPACITORS' is neither a supported ItemCode nor a category name; did "
+         "you mean 'CAPACITOR'?\n"
+         "parts.csv:4: column 'style': 'Metalfilm' is not an entry of the list; gjbz108a --list-fields shows its "
+         "entries; did you mean 'Metal Film'?\n",
+         kSomethingRefused, {}},
     };
     for (const Case& c : cases) {
         const Prediction run = predict_text(c.list);
@@ -141,54 +175,6 @@ TEST(Predict, EveryProblemIsNamedByFileLineAndColumnAndTheOtherPartsGoOn) {
         for (const std::string& piece : c.in_out)
             EXPECT_NE(run.out.find(piece), std::string::npos) << c.what << '\n' << piece;
     }
-}
-
-TEST(ListHints, SeparatorsAndDecimalCommas) {
-    const struct {
-        std::string list, diagnostics;
-        ExitStatus status;
-    } cases[]{
-        {"ref;qty;category;environment;temperature;cycling_rate\nR1;1;5;1;30,5;0\n",
-         "parts.csv:1: the columns are separated by ';': save the list as CSV with ',' between the cells and a "
-         "decimal point ('.') in numbers\n",
-         kListUnusable},
-        {"ref\tqty\tcategory\tenvironment\ttemperature\tcycling_rate\n",
-         "parts.csv:1: the columns are separated by tabs: save the list as CSV with ',' between the cells\n",
-         kListUnusable},
-        // One name with a semicolon is no such file.
-        {std::string(kHeader) + ",# a;b\nF1,1,FUSES,1,30,0,\n", "", kAllComputed},
-        {std::string(kHeader) + "\nF1,1,FUSES,1,\"30,5\",0\n",
-         "parts.csv:2: column 'temperature': '30,5' is not a number; write a decimal point, not a comma: 30.5\n",
-         kSomethingRefused},
-        {std::string(kHeader) + "\nF1,1,FUSES,1,30,5,0\n",
-         "parts.csv:2: column 7: a value beyond the last column of the header; a decimal comma makes two cells of "
-         "a number (30,5): write a decimal point (30.5)\n",
-         kSomethingRefused},
-        // Cells of digits side by side that are no real: no such hint.
-        {std::string(kHeader) + "\nF1,1,25,1,30.5,0.5,7\n",
-         "parts.csv:2: column 7: a value beyond the last column of the header\n", kSomethingRefused},
-    };
-    for (const auto& c : cases) {
-        const Prediction run = predict_text(c.list);
-        EXPECT_EQ(run.diagnostics, c.diagnostics) << c.list;
-        EXPECT_EQ(run.status, c.status) << c.list;
-    }
-}
-
-TEST(ListHints, DidYouMeanForColumnsCategoriesAndEntries) {
-    // (A column's name typed a little wrong is one of Predict's cases.)
-    const Prediction run = predict_text(std::string(kHeader) +
-                                              ",quality,style\n"
-                                              "L1,1,INDUCTIVE DEVICES,1,30,0,B1,\n"
-                                              "C1,1,CAPACITORS,1,30,0,,\n"
-                                              "R1,1,Resistor,1,30,0,,Metalfilm\n");
-    EXPECT_EQ(run.diagnostics,
-              "parts.csv:2: column 'quality': a part of category INDUCTIVE DEVICES has no such field; leave the cell "
-              "empty; did you mean 'transformer_quality' or 'coil_quality'?\n"
-              "parts.csv:3: column 'category': 'CAPACITORS' is neither a supported ItemCode nor a category name; did "
-              "you mean 'CAPACITOR'?\n"
-              "parts.csv:4: column 'style': 'Metalfilm' is not an entry of the list; gjbz108a --list-fields shows its "
-              "entries; did you mean 'Metal Film'?\n");
 }
 
 }  // namespace
