@@ -197,19 +197,13 @@ TEST(Change, GeneralFieldsOfPartsOfEveryCategoryOrOfOne) {
 
 }
 
-// A memory stored in the library as B2 with 32 pins; rows name it.
-FakeLibrary library_with_memory() {
-    FakeLibrary library;
-    library.parts[{NameKind::generic_name, "SRAM 32K", 1}] = {FakeLibrary::stored_memory(32), "SRAM 32K"};
-    return library;
-}
-
+// The library's SRAM 32K is B2 with 32 pins.
 TEST(Change, ConditionsSeeTheLibraryPartThatARowNames) {
     const std::string list = "ref,qty,category,environment,temperature,cycling_rate,generic_name,quality,pins\n"
                              "U1,1,IC Memory,1,30,5,SRAM 32K,,\n"
                              "U2,1,IC Memory,1,30,5,SRAM 32K,B1,\n";
     CommandRun run = change({"--category", "1", "--where", "quality=B2", "generic_name=SRAM*", "--set", "quality=C1"}, list,
-                     library_with_memory());
+                     FakeLibrary::with_memories());
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, counts("IC Memory", 1, 1));
     EXPECT_EQ(run.out, "ref,qty,category,environment,temperature,cycling_rate,generic_name,quality,pins\n"
@@ -217,7 +211,7 @@ TEST(Change, ConditionsSeeTheLibraryPartThatARowNames) {
                        "U2,1,IC Memory,1,30,5,SRAM 32K,B1,\n");
 
     // An empty cell would bring the library's 32 pins back: refused.
-    run = change({"--category", "1", "--set", "pins=---"}, list, library_with_memory());
+    run = change({"--category", "1", "--set", "pins=---"}, list, FakeLibrary::with_memories());
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "<stdin>:2: column 'pins': the new value cannot be written: an empty cell takes the value of "

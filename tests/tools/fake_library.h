@@ -47,6 +47,17 @@ public:
         return block;
     }
 
+    // Two memories stored under names: SRAM 32K (32 pins, also under its name
+    // in lower case, as the library finds it) and, by its catalog number
+    // CAT-8, EEPROM 8-PIN (8 pins).
+    static FakeLibrary with_memories() {
+        FakeLibrary library;
+        library.parts[{NameKind::generic_name, "SRAM 32K", 1}] = {stored_memory(32), "SRAM 32K"};
+        library.parts[{NameKind::generic_name, "sram 32k", 1}] = {stored_memory(32), "SRAM 32K"};
+        library.parts[{NameKind::catalog_number, "CAT-8", 1}] = {stored_memory(8), "EEPROM 8-PIN"};
+        return library;
+    }
+
     static Block complete_defaults(unsigned item_code, unsigned type = 0, unsigned subtype = 0) {
         Block block = undefined_block(item_code);
         for (const ParameterField& field : category_fields(item_code)) {

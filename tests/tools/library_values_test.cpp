@@ -15,6 +15,8 @@
 #include <cstring>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace gjbz108a::cli::test {
 namespace {
@@ -148,20 +150,12 @@ TEST(DefaultsMerge, TheCheckAndTheModelGetTheEffectiveBlock) {
     }
 }
 
-FakeLibrary library_with_two_memories() {
-    FakeLibrary library;
-    library.parts[{NameKind::generic_name, "SRAM 32K", 1}] = {FakeLibrary::stored_memory(32), "SRAM 32K"};
-    library.parts[{NameKind::generic_name, "sram 32k", 1}] = {FakeLibrary::stored_memory(32), "SRAM 32K"};
-    library.parts[{NameKind::catalog_number, "CAT-8", 1}] = {FakeLibrary::stored_memory(8), "EEPROM 8-PIN"};
-    return library;
-}
-
 std::string generic_name_of(const Part& part) {
     return reinterpret_cast<const char*>(part.record.data() + GJBZ108A_EDIT_GENERIC_NAME);
 }
 
 TEST(NamedParts, ThePartTakesTheLibrarysParametersAndTheRowOverridesThem) {
-    FakeLibrary library = library_with_two_memories();
+    FakeLibrary library = FakeLibrary::with_memories();
     ReadRow row = read_row(kColumns, "IC Memory,1,30,0,sram 32k,,,,", library);
     EXPECT_EQ(row.diagnostics, "");
     EXPECT_EQ(entered(row.part)[1], kSram);
@@ -179,7 +173,7 @@ TEST(NamedParts, ThePartTakesTheLibrarysParametersAndTheRowOverridesThem) {
 }
 
 TEST(NamedParts, NamesAreTriedInTheOrderOfTheirKinds) {
-    FakeLibrary library = library_with_two_memories();
+    FakeLibrary library = FakeLibrary::with_memories();
     // The generic name is found first, whatever the catalog number names.
     ReadRow row = read_row(kColumns, "IC Memory,1,30,0,SRAM 32K,CAT-8,,,", library);
     EXPECT_EQ(load_u16(entered(row.part), kPins), 32);
@@ -192,39 +186,39 @@ TEST(NamedParts, NamesAreTriedInTheOrderOfTheirKinds) {
     EXPECT_STREQ(reinterpret_cast<const char*>(row.part.record.data() + GJBZ108A_EDIT_CATALOG_NUMBER), "CAT-8");
 }
 
-TEST(NamedParts, ANameTheLibraryDoesNotKnowRefusesThePart) {
-    FakeLibrary library = library_with_two_memories();
-    ReadRow row = read_row(kColumns, "IC Memory,1,30,0,NO SUCH PART,,,,", library);
-    EXPECT_EQ(row.diagnostics, "list.csv:2: column 'generic_name': the component library has no part of category "
-                               "IC Memory under the generic name 'NO SUCH PART'\n");
-    EXPECT_TRUE(row.part.refused());
-
-    EXPECT_EQ(read_row(kColumns, "IC Memory,1,30,0,,,QJ-1,P-1,", library).diagnostics,
-              "list.csv:2: column 'military_number': the component library has no part of category IC Memory "
-              "under the military number 'QJ-1' or the part name 'P-1'\n");
-    // A part of another category is not the one the row means.
-    EXPECT_EQ(read_row(kColumns, "IC Digital,1,30,0,SRAM 32K,,,,", library).diagnostics,
-              "list.csv:2: column 'generic_name': the component library has no part of category IC Digital "
-              "under the generic name 'SRAM 32K'\n");
+// A name the library does not know refuses the part; a name longer than its
+// field is refused before it is looked up.
+TEST(NamedParts, UnknownNamesAndNamesLongerThanTheRecordsFields) {
+    FakeLibrary library = FakeLibrary::with_memories();
+    const std::string generic(42, 'G'), other(62, 'N');
+    library.parts[{NameKind::generic_name, generic, 1}] = {FakeLibrary::stored_memory(32), generic};
+    library.parts[{NameKind::part_name, other, 1}] = {FakeLibrary::stored_memory(8), "EEPROM 8-PIN"};
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"IC Memory,1,30,0,NO SUCH PART,,,,", "list.csv:2: column 'generic_name': the component library has no "
+                                              "part of category IC Memory under the generic name 'NO SUCH PART'\n"},
+        {"IC Memory,1,30,0,,,QJ-1,P-1,", "list.csv:2: column 'military_number': the component library has no part "
+                                         "of category IC Memory under the military number 'QJ-1' or the part name "
+                                         "'P-1'\n"},
+        // A part of another category is not the one the row means.
+        {"IC Digital,1,30,0,SRAM 32K,,,,", "list.csv:2: column 'generic_name': the component library has no part "
+                                           "of category IC Digital under the generic name 'SRAM 32K'\n"},
+        {"IC Memory,1,30,0," + generic + ",,,,", ""},
+        {"IC Memory,1,30,0,,,," + other + ",", ""},
+        {"IC Memory,1,30,0," + generic + "G,,,,",
+         "list.csv:2: column 'generic_name': the generic name is longer than 42 characters\n"},
+        {"IC Memory,1,30,0,," + other + "N,,,",
+         "list.csv:2: column 'catalog_number': the catalog number is longer than 62 characters\n"},
+    };
+    for (const auto& [cells, diagnostics] : cases) {
+        const ReadRow row = read_row(kColumns, cells, library);
+        EXPECT_EQ(row.diagnostics, diagnostics) << cells;
+        EXPECT_EQ(row.part.refused(), !diagnostics.empty()) << cells;
+    }
 
     library.loadable = false;
     EXPECT_EQ(read_row(kColumns, "IC Memory,1,30,0,SRAM 32K,CAT-8,,,", library).diagnostics,
               "list.csv:2: column 'generic_name': the component library cannot be loaded to look up the generic "
               "name 'SRAM 32K' or the catalog number 'CAT-8'\n");
-}
-
-TEST(NamedParts, NamesFitTheRecordsNameFields) {
-    FakeLibrary library;
-    const std::string generic(42, 'G'), other(62, 'N');
-    library.parts[{NameKind::generic_name, generic, 1}] = {FakeLibrary::stored_memory(32), generic};
-    library.parts[{NameKind::part_name, other, 1}] = {FakeLibrary::stored_memory(8), "EEPROM 8-PIN"};
-    EXPECT_EQ(read_row(kColumns, "IC Memory,1,30,0," + generic + ",,,,", library).diagnostics, "");
-    EXPECT_EQ(read_row(kColumns, "IC Memory,1,30,0,,,," + other + ",", library).diagnostics, "");
-
-    EXPECT_EQ(read_row(kColumns, "IC Memory,1,30,0," + generic + "G,,,,", library).diagnostics,
-              "list.csv:2: column 'generic_name': the generic name is longer than 42 characters\n");
-    EXPECT_EQ(read_row(kColumns, "IC Memory,1,30,0,," + other + "N,,,", library).diagnostics,
-              "list.csv:2: column 'catalog_number': the catalog number is longer than 62 characters\n");
 }
 
 }  // namespace
