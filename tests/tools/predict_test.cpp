@@ -99,19 +99,20 @@ TEST(Predict, EveryProblemIsNamedByFileLineAndColumnAndTheOtherPartsGoOn) {
          "parts.csv:3: column 'Qualty': no category has this field\n"
          "parts.csv:4: column 8: a value in a column without a name\n",
          kSomethingRefused, {"\"ref\":\"F1\",\"qty\":1,\"category\":\"FUSES\",\"failure_rate\":0.5", "\"parts_read\":3,"}},
-        {"duplicated references",
+        // Repeated designators and a range's count are warnings: the parts are
+        // computed. (Which designators repeat is ReferenceDesignators'.)
+        {"repeated references and ranges",
          "REF,qty,category,environment,temperature,cycling_rate\n"
          "R3,1,FUSES,1,0.5,\n"
-         "R4,1,FUSES,1,0.5,\n"
          " R3 ,1,FUSES,1,0.5,\n"  // blanks around a cell do not count
-         ",1,FUSES,1,0.5,\n"      // empty designators are not compared
-         ",1,FUSES,1,0.5,\n"
-         "r3,1,FUSES,1,0.5,\n"    // nor does letter case
-         "R3,1,FUSES,1,0.5,5\n",  // a third one names the first
-         "parts.csv:4: column 'REF': 'R3' is also the reference of line 2\n"
-         "parts.csv:7: column 'REF': 'r3' is also the reference of line 2\n"
-         "parts.csv:8: column 'REF': 'R3' is also the reference of line 2\n",
-         kAllComputed, {counts(7, 6, 1, 0)}},
+         "R5-R8,4,FUSES,1,0.5,\n"
+         "R7-R9,2,FUSES,1,0.5,5\n"
+         "R3,1,FUSES,1,0.5,\n",  // a third one names the first
+         "parts.csv:3: column 'REF': 'R3' is also the reference of line 2\n"
+         "parts.csv:5: column 'REF': 'R7-R9' and the range of line 4 both include R7\n"
+         "parts.csv:5: column 'REF': 'R7-R9' names 3 designators, and qty is 2\n"
+         "parts.csv:6: column 'REF': 'R3' is also the reference of line 2\n",
+         kAllComputed, {counts(5, 4, 1, 0)}},
         {"a refused part's designator counts too", header + "R1,0,FUSES,1,0.5,\nR1,1,FUSES,1,0.5,\n",
          "parts.csv:2: column 'qty': '0' is out of range (1 to 9999)\n"
          "parts.csv:3: column 'ref': 'R1' is also the reference of line 2\n",

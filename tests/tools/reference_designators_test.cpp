@@ -1,10 +1,8 @@
 // Reference designators: what a range names and counts, and which parts name
 // the same designator in any letter case, inside a range or in overlapping
-// ranges.
+// ranges. (That a prediction names them is one of Predict's cases.)
 #include "tools/parts_list/duplicate_references.h"
 #include "tools/parts_list/reference_designators.h"
-
-#include "prediction.h"
 
 #include <gtest/gtest.h>
 
@@ -91,14 +89,6 @@ TEST(ReferenceDesignators, DuplicatesInAnyCaseInsideRangesAndWhereRangesOverlap)
         const DuplicateReferences::Earlier earlier = references.earlier(probe, line);
         EXPECT_EQ(earlier.line == 0 ? "" : DuplicateReferences::message(ref, probe, earlier), expected) << ref;
     }
-}
-
-TEST(ReferenceDesignators, APredictionNamesThemOnStandardError) {
-    const test::Prediction run = test::predict_text(std::string(test::kHeader) +
-                                                    "\nR1-R4,4,FUSES,1,0.5,\nR3-R6,3,FUSES,1,0.5,\n");
-    EXPECT_EQ(run.status, kAllComputed);
-    EXPECT_EQ(run.diagnostics, "parts.csv:3: column 'ref': 'R3-R6' and the range of line 2 both include R3\n"
-                               "parts.csv:3: column 'ref': 'R3-R6' names 4 designators, and qty is 3\n");
 }
 
 }  // namespace
