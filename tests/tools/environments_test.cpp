@@ -97,8 +97,7 @@ TEST(Environments, AListReadsAsTheDialogShowsItOrIsRefused) {
 
 TEST(Environments, TheEnvironmentColumnTakesACodeOrANameOfTheList) {
     std::string why;
-    const std::optional<EnvironmentNames> names = EnvironmentNames::read("---\nGB\nGF\n", "env.lst", why);
-    ASSERT_TRUE(names);
+    const EnvironmentNames names = EnvironmentNames::read("---\nGB\nGF\n", "env.lst", why).value();
     const GeneralField& environment = *general_field_named("environment");
     const auto read = [&](std::string_view text, const EnvironmentNames* list) {
         std::array<std::uint8_t, GJBZ108A_EDIT_RECORD_SIZE> record{};
@@ -106,10 +105,10 @@ TEST(Environments, TheEnvironmentColumnTakesACodeOrANameOfTheList) {
         if (!read_general_value(environment, text, record.data(), why, list)) return why;
         return "= " + std::to_string(record[GJBZ108A_ENVIRONMENT_CODE]);
     };
-    EXPECT_EQ(read("gf", &*names), "= 2");
-    EXPECT_EQ(read("GB", &*names), "= 1");
-    EXPECT_EQ(read("14", &*names), "= 14");
-    EXPECT_EQ(read("GM", &*names),
+    EXPECT_EQ(read("gf", &names), "= 2");
+    EXPECT_EQ(read("GB", &names), "= 1");
+    EXPECT_EQ(read("14", &names), "= 14");
+    EXPECT_EQ(read("GM", &names),
               "'GM' is neither an environment code (1 to 27) nor a name of the environment list");
     EXPECT_EQ(read("GB", nullptr), "'GB' is not an environment code (1 to 27), and no environment list names one "
                                    "(see gjbz108a environments --help)");

@@ -131,9 +131,7 @@ TEST(IoFaults, TheComponentLibraryIsNoOutputFile) {
 // A library in a folder the user cannot write still reads; only a write says
 // "read-only", and nothing on disk changes.
 TEST(IoFaults, AReadOnlyLibraryReads) {
-    std::string made = (fs::temp_directory_path() / "gjbz108a-ro-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(made.data()), nullptr);
-    const fs::path root = made, database = root / "library.db";
+    const fs::path root = gjbz108a::test::make_unique_folder("gjbz108a-ro-"), database = root / "library.db";
     ASSERT_EQ(shell("TALWEN_DB='" + database.string() + "' TOOL lib show CAT-10100").status, 0);
     // A library of schema version 1, from before the environment names: read as it is.
     talwen::Connection(database).execute("DROP TABLE environment_names; PRAGMA user_version = 1");

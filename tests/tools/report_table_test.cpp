@@ -22,14 +22,13 @@ std::string columns_of(const ReportTable& table) {
     return all;
 }
 
-TEST(ReportTable, ColumnsInDisplayOrderWithTheirWidths) {
+TEST(ReportTable, ColumnsInDisplayOrderWithTheirWidthsAndTitleLines) {
     // IC Memory shows its parameter columns in the order 2, 1, 7, 6, 3, 5, 4.
-    EXPECT_EQ(columns_of(report_table(1, TableKind::parameters)),
-              "2 Tech/9, 1 Type/8, 7 # of bits/19, 6 Active pins/6, 3 Package/27, 5 Learn fact./12, 4 Qual/6");
-}
-
-TEST(ReportTable, TitlesAreCutIntoLinesOfTheColumnWidth) {
     const ReportTable& memory = report_table(1, TableKind::parameters);
+    EXPECT_EQ(columns_of(memory),
+              "2 Tech/9, 1 Type/8, 7 # of bits/19, 6 Active pins/6, 3 Package/27, 5 Learn fact./12, 4 Qual/6");
+
+    // Titles are cut into lines of the column's width.
     const auto& pins = memory.columns()[3];  // "Active pins " in a column of 6
     EXPECT_EQ(ReportTable::title_line(pins, 0), "Active");
     EXPECT_EQ(ReportTable::title_line(pins, 1), " pins ");
