@@ -138,33 +138,53 @@ ThreadedReport::StartRule after(unsigned long direct_parts) {
     };
 }
 
-void report_list(Report& report, unsigned long parts) {
-    for (unsigned long i = 0; i < parts; ++i) report.part(ListPart(i).line);
+// What a report and the error stream behind its reference check are given of
+// a list of `parts` parts, each reference again after 1000 parts: on one
+// thread, or with the report's thread started after `direct_parts` parts. A
+// reading side that stops early (a read error, say) does not finish, and
+// still has its parts written.
+struct Written {
+    std::string report, errors;
+};
+Written write_list(unsigned long parts, bool finished, std::optional<unsigned long> direct_parts) {
+    Written written;
+    std::ostringstream errors;
+    const std::string told_after = "list.csv: the end\n";
+    std::size_t at_finish = 0;
+    {
+        std::unique_ptr<Report> report = std::make_unique<ReferenceCheck>(
+            std::make_unique<Recorder>(written.report), "list.csv", errors, "column 'ref'", told_after, nullptr);
+        if (direct_parts) report = std::make_unique<ThreadedReport>(std::move(report), after(*direct_parts));
+        for (unsigned long i = 0; i < parts; ++i) report->part(ListPart(i % 1000).line);
+        if (finished) report->finish({0, parts, 0, 0, 0});
+        at_finish = written.report.size();
+    }
+    if (finished) { EXPECT_EQ(written.report.size(), at_finish) << "all written once finish returns"; }
+    written.errors = errors.str();
+    return written;
 }
 
-// A reading side that stops early (a read error, say) does not finish, and
-// still has its parts written.
-TEST(Threads, ReportOnItsOwnThreadGetsEveryPartInOrder) {
+// Behind the report's thread, the report gets every part in order and the
+// error stream is that of one thread: each part's lines told while it was
+// read, then the warnings about its reference, in the list's order, and the
+// lines told after the last part at the end.
+TEST(Threads, ReportOnItsOwnThreadGetsEveryPartInOrderAndTheErrorStreamsOrder) {
     constexpr unsigned long kBatch = ThreadedReport::kBatchParts;
-    for (const unsigned long parts : {0ul, 1ul, kBatch - 1, kBatch, kBatch + 1, 7 * kBatch + 3, 20000ul}) {
+    for (const unsigned long parts : {0ul, 1ul, kBatch - 1, kBatch, kBatch + 1, 7 * kBatch + 3, 3000ul, 20000ul}) {
         for (const bool finished : {true, false}) {
-            std::string expected;
-            Recorder direct(expected);
-            report_list(direct, parts);
-            if (finished) direct.finish({0, parts, 0, 0, 0});
+            const Written direct = write_list(parts, finished, std::nullopt);
             for (const unsigned long direct_parts : {0ul, 1ul, 1000ul, kNever}) {
                 SCOPED_TRACE(std::to_string(parts) + " parts, " + std::to_string(direct_parts) + " direct");
-                std::string seen;
-                {
-                    ThreadedReport threaded(std::make_unique<Recorder>(seen), after(direct_parts));
-                    report_list(threaded, parts);
-                    if (finished) {
-                        threaded.finish({0, parts, 0, 0, 0});
-                        EXPECT_EQ(seen, expected);  // all written once finish returns
-                    }
-                }
-                EXPECT_EQ(seen, expected);
+                const Written threaded = write_list(parts, finished, direct_parts);
+                EXPECT_EQ(threaded.report, direct.report);
+                EXPECT_EQ(threaded.errors, direct.errors);
             }
+            if (parts != 3000) continue;
+            EXPECT_NE(direct.errors.find("list.csv:1: a row of nothing\n"
+                                         "list.csv:2: column 'ref': 'P0' is also the reference of line 2\n"
+                                         "list.csv:3: column 'ref': 'P1' is also the reference of line 3\n"),
+                      std::string::npos);
+            EXPECT_TRUE(direct.errors.ends_with("line 1001\nlist.csv: the end\n"));
         }
     }
 }
@@ -177,7 +197,7 @@ TEST(Threads, FailureOnTheReportsThreadIsThrownOnceToTheReadingSide) {
         {
             ThreadedReport threaded(std::make_unique<Recorder>(seen, fail_at), after(0));
             try {
-                report_list(threaded, 10000);
+                for (unsigned long i = 0; i < 10000; ++i) threaded.part(ListPart(i).line);
                 threaded.finish({});
             } catch (const std::runtime_error& error) {
                 EXPECT_STREQ(error.what(), "no room left on the device");
@@ -186,36 +206,6 @@ TEST(Threads, FailureOnTheReportsThreadIsThrownOnceToTheReadingSide) {
         }  // and the destructor neither throws nor waits for ever
         EXPECT_EQ(thrown, 1);
         EXPECT_EQ(seen.find("read "), std::string::npos) << "finish after a failure";
-    }
-}
-
-// Behind the report's thread, the error stream is that of one thread: each
-// part's lines told while it was read, then the warnings about its reference,
-// in the list's order, and the lines told after the last part at the end,
-// also when the reading side stops early.
-TEST(Threads, ErrorStreamKeepsTheOrderOfOneThread) {
-    const auto errors_of = [](bool threaded, bool finished) {
-        std::string seen;
-        std::ostringstream errors;
-        const std::string told_after = "list.csv:3001: the end\n";
-        {
-            auto check = std::make_unique<ReferenceCheck>(std::make_unique<Recorder>(seen), "list.csv", errors,
-                                                          "column 'ref'", told_after, nullptr);
-            std::unique_ptr<Report> report = std::move(check);
-            if (threaded) report = std::make_unique<ThreadedReport>(std::move(report), after(0));
-            for (unsigned long i = 0; i < 3000; ++i) report->part(ListPart(i % 1000).line);  // each ref thrice
-            if (finished) report->finish({});
-        }
-        return errors.str();
-    };
-    for (const bool finished : {true, false}) {
-        const std::string direct = errors_of(false, finished);
-        EXPECT_NE(direct.find("list.csv:1: a row of nothing\n"
-                              "list.csv:2: column 'ref': 'P0' is also the reference of line 2\n"
-                              "list.csv:3: column 'ref': 'P1' is also the reference of line 3\n"),
-                  std::string::npos);
-        EXPECT_TRUE(direct.ends_with("line 1001\nlist.csv:3001: the end\n"));
-        EXPECT_EQ(errors_of(true, finished), direct);
     }
 }
 
