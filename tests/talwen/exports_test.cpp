@@ -199,21 +199,5 @@ TEST_F(HostLibraryExports, TheResultPathFillsItsBufferToTheLastByte) {
     gjbz108a::test::set_environment(gjbz108a::test::kSearchFolderVariable, folder.folder().string());
 }
 
-TEST(HostLibraryDatabase, AMissingDatabaseIsCreatedWithTheShippedData) {
-    TemporaryLibrary folder;
-    ASSERT_FALSE(std::filesystem::exists(folder.database()));
-    Buffers buffers("cat-10010");  // data/cross_references.csv
-    ASSERT_EQ(buffers.get(2, 1, 3), 1);
-    EXPECT_STREQ(buffers.generic.data(), "LOGIC QUAD NAND2 CMOS DIP14");
-    EXPECT_EQ(block_text(3, buffers.block.data()), "-, Logic, MOS, Package Dual In-Line, B2, Stabilized, 14, 50, -");
-
-    Connection db(folder.database());
-    Statement mode(db, "PRAGMA journal_mode");
-    ASSERT_TRUE(mode.step());
-    EXPECT_EQ(mode.text(0), "wal");
-    EXPECT_EQ(db.query_integer("SELECT count(*) FROM parts"), 70);
-    EXPECT_EQ(db.query_integer("SELECT count(*) FROM cross_references"), 129);
-}
-
 }  // namespace
 }  // namespace gjbz108a::talwen::test

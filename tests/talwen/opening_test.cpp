@@ -1,9 +1,9 @@
 // Opening a database: what is refused is left byte for byte as it was, what
-// is empty is filled. Writing beside others: a lock held too long is said in
+// is missing or empty is filled. Writing beside others: a lock held too long is said in
 // words; readers beside a long write see the last committed state at once, and
 // a second writer waits for the first. (That a file lands whole or not at all
 // is the import tests'; that a killed writer leaves the last committed state
-// is the write-ahead log's, whose use the database tests pin.)
+// is the write-ahead log's, whose use is pinned here.)
 #include "fixture.h"
 
 #include <gtest/gtest.h>
@@ -55,31 +55,43 @@ TEST(Opening, ANewerOrForeignDatabaseIsRefusedUntouched) {
     }
 }
 
-// An empty file or an empty database is filled with the shipped data; a
+// A missing file, an empty file or an empty database is filled with the
+// shipped data, in write-ahead-log mode, also when an export opens it first; a
 // library of the current schema is kept as it is; one of schema version 1,
 // from before the environment names, is brought up to date and keeps its parts.
-TEST(Opening, EmptyLibrariesAreFilledCurrentOnesKeptOlderOnesBroughtUpToDate) {
+TEST(Opening, MissingAndEmptyLibrariesAreFilledCurrentOnesKeptOlderOnesBroughtUpToDate) {
+    enum Start { missing, empty_file, created };  // else by an earlier opening
     const struct {
-        bool created;       // by an earlier opening, else an empty file
+        Start start;
         const char* setup;  // then
         bool refilled;      // the parts deleted by the setup are back
     } cases[] = {
-        {false, "", true},
-        {false, "PRAGMA page_size = 4096; VACUUM", true},
-        {true, "DELETE FROM parts WHERE item_code = 3", false},
-        {true, "DELETE FROM parts WHERE item_code = 3; DROP TABLE environment_names; PRAGMA user_version = 1", false},
+        {missing, "", true},
+        {empty_file, "", true},
+        {empty_file, "PRAGMA page_size = 4096; VACUUM", true},
+        {created, "DELETE FROM parts WHERE item_code = 3", false},
+        {created, "DELETE FROM parts WHERE item_code = 3; DROP TABLE environment_names; PRAGMA user_version = 1", false},
     };
-    for (const auto& [created, setup, refilled] : cases) {
-        SCOPED_TRACE(setup);
+    for (const auto& [start, setup, refilled] : cases) {
+        SCOPED_TRACE(testing::Message() << start << " " << setup);
         TemporaryLibrary folder;
-        fs::create_directories(folder.database().parent_path());
-        if (created) ComponentLibrary{folder.database()};
-        else std::ofstream{folder.database()};  // zero bytes
+        if (start != missing) fs::create_directories(folder.database().parent_path());
+        if (start == created) ComponentLibrary{folder.database()};
+        if (start == empty_file) std::ofstream{folder.database()};  // zero bytes
         if (*setup != '\0') Connection(folder.database()).execute(setup);
+        Buffers buffers("cat-10010");  // data/cross_references.csv
+        ASSERT_EQ(buffers.get(2, 1, 3), refilled ? 1 : 0);
+        if (refilled) {
+            EXPECT_STREQ(buffers.generic.data(), "LOGIC QUAD NAND2 CMOS DIP14");
+            EXPECT_EQ(block_text(3, buffers.block.data()), "-, Logic, MOS, Package Dual In-Line, B2, Stabilized, 14, 50, -");
+        }
         ComponentLibrary library(folder.database());
         EXPECT_TRUE(library.find_part("SRAM 256K X 8 CMOS SO32"));
-        EXPECT_EQ(library.find_part("LOGIC QUAD NAND2 CMOS DIP14").has_value(), refilled);
-        EXPECT_EQ(Connection(folder.database()).query_integer("PRAGMA user_version"), 2);
+        Connection db(folder.database());
+        EXPECT_EQ(db.query_integer("PRAGMA user_version"), 2);
+        EXPECT_EQ(db.query_integer("SELECT count(*) FROM parts"), refilled ? 70 : 61);  // 9 of them IC Digital
+        EXPECT_EQ(db.query_integer("SELECT count(*) FROM cross_references"), 129);
+        EXPECT_EQ(db.query_integer("SELECT journal_mode = 'wal' FROM pragma_journal_mode"), 1);
         EXPECT_TRUE(library.environment_names().empty());
         for (unsigned code : {3u, 4u}) {  // each write replaces the names
             library.write(
