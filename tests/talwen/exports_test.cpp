@@ -196,7 +196,6 @@ TEST_F(HostLibraryExports, TheResultPathFillsItsBufferToTheLastByte) {
         EXPECT_EQ(fits ? path[99] : path[0], fits ? '\0' : '#');
         EXPECT_EQ(path[100], '#');
     }
-    gjbz108a::test::set_environment(gjbz108a::test::kSearchFolderVariable, folder.folder().string());
 }
 
 }  // namespace
