@@ -82,23 +82,24 @@ TEST_F(BaseDialog, ReviewDefaultsShowsTheDefaultsAndRestoresTheEntries) {
     EXPECT_EQ(message_boxes(), std::vector<std::string>{kTypeMissing});
     EXPECT_FALSE(dialog->defaults_view());
 
+    // The defaults lock the header's fields and the parameters, and hide
+    // every button but their own; leaving them undoes both.
+    const auto shows_defaults = [&dialog](bool shown) {
+        EXPECT_EQ(dialog->defaults_view(), shown);
+        for (int id : {1029, 1028, 1042, 1041, 1040, 1026, kStyle, kQuality})
+            EXPECT_EQ(enabled(*dialog, id), !shown) << id;
+        for (int id : {1019, 1021, 1022, 1023, 1024, 1025, 2, 1}) EXPECT_EQ(visible(*dialog, id), !shown) << id;
+        EXPECT_TRUE(visible(*dialog, 1020));
+    };
     perform(*dialog, {UserAction::select(kStyle, kMetalFilmStyle), UserAction::type(kQuantity, "3"),
                       UserAction::click(1020)});
-    ASSERT_TRUE(dialog->defaults_view());
+    shows_defaults(true);
     EXPECT_EQ(selection(*dialog, kQuality), kB2);  // the shipped default of resistors
-    for (int id : {1029, 1028, 1042, 1041, 1040, 1026}) EXPECT_FALSE(enabled(*dialog, id)) << id;
-    for (int id : {1019, 1021, 1022, 1023, 1024, 1025, 2, 1}) EXPECT_FALSE(visible(*dialog, id)) << id;
-    EXPECT_TRUE(visible(*dialog, 1020));
-    EXPECT_FALSE(enabled(*dialog, kStyle));
-    EXPECT_FALSE(enabled(*dialog, kQuality));
     perform(*dialog, {UserAction::click(1020)});
-    EXPECT_FALSE(dialog->defaults_view());
+    shows_defaults(false);
     EXPECT_EQ(selection(*dialog, kQuality), 0);
     EXPECT_EQ(selection(*dialog, kStyle), kMetalFilmStyle);
     EXPECT_EQ(text(*dialog, kQuantity), "3");
-    for (int id : {1019, 1021, 1022, 1023, 1024, 1025, 2, 1}) EXPECT_TRUE(visible(*dialog, id)) << id;
-    EXPECT_TRUE(enabled(*dialog, kStyle));
-    EXPECT_TRUE(enabled(*dialog, kQuality));
     EXPECT_FALSE(enabled(*dialog, kResistors));  // the type rule again: metal film has no resistor count
 
     // Enter does nothing while the defaults show (OK is hidden): the run ends

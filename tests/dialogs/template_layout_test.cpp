@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -37,11 +38,6 @@ std::vector<DialogTemplate> all_templates() {
     std::vector<DialogTemplate> templates{header_template(), search_results_template()};
     for (const CategoryDialog& dialog : category_dialogs()) templates.push_back(category_template(dialog));
     return templates;
-}
-
-std::size_t index_of(const DialogTemplate& dialog, int id) {
-    const auto found = std::ranges::find(dialog.controls, id, &ControlTemplate::id);
-    return static_cast<std::size_t>(found - dialog.controls.begin());
 }
 
 TEST(TemplateLayout, EveryTemplateFitsWithoutOverlapsAndUniqueIds) {
@@ -87,11 +83,11 @@ TEST(TemplateLayout, CategoryTemplatesShowEveryControlWithItsLabelAndFrameTheirG
         const DialogTemplate dialog = category_template(category);
         EXPECT_EQ(dialog.title, category.title);
         for (const CategoryControl& row : category.controls) {
-            const std::size_t at = index_of(dialog, row.id);
-            ASSERT_LT(at, dialog.controls.size()) << row.id;
-            ASSERT_GT(at, 0u);
-            const ControlTemplate& control = dialog.controls[at];
-            const ControlTemplate& label = dialog.controls[at - 1];
+            const auto found = std::ranges::find(dialog.controls, row.id, &ControlTemplate::id);
+            ASSERT_NE(found, dialog.controls.end()) << row.id;
+            ASSERT_NE(found, dialog.controls.begin());
+            const ControlTemplate& control = *found;
+            const ControlTemplate& label = *std::prev(found);
             EXPECT_EQ(control.class_name, row.kind == ControlKind::list ? "ComboBox" : "Edit");
             EXPECT_EQ(label.class_name, "Static");
             EXPECT_EQ(label.text, row.label);
