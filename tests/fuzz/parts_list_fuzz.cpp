@@ -30,7 +30,9 @@
 #include "../tools/json_rendering.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <iomanip>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -106,13 +108,12 @@ void check_diagnostics(std::string_view diagnostics, std::string_view file_name,
         require(end != std::string_view::npos, "a diagnostic does not end in a line feed");
         std::string_view line = diagnostics.substr(0, end);
         diagnostics.remove_prefix(end + 1);
-        require(line.starts_with(file_name) && line.size() > file_name.size() + 1 && line[file_name.size()] == ':',
+        require(line.starts_with(file_name) && line.substr(file_name.size()).starts_with(':'),
                 "a diagnostic does not start with the file's name");
         line.remove_prefix(file_name.size() + 1);
-        std::size_t number = 0, digits = 0;
-        for (; digits < line.size() && line[digits] >= '0' && line[digits] <= '9'; ++digits)
-            number = number * 10 + static_cast<std::size_t>(line[digits] - '0');
-        require(digits > 0 && digits < 12 && line.substr(digits).starts_with(": "),
+        std::size_t number = 0;  // digits only: no sign, no blank, not beyond the type
+        const auto [after, error] = std::from_chars(line.data(), line.data() + line.size(), number);
+        require(error == std::errc{} && line.substr(static_cast<std::size_t>(after - line.data())).starts_with(": "),
                 "a diagnostic does not give its line");
         require(number >= 1 && number <= lines, "a diagnostic names a line the file does not have");
     }
@@ -164,13 +165,9 @@ ListRun predict_csv(const std::string& text, std::string_view file_name) {
 
 // Every cell quoted, quotes doubled.
 std::string written(const std::vector<std::string>& record) {
-    std::string text;
-    for (const std::string& cell : record) {
-        text += text.empty() ? "\"" : ",\"";
-        for (char c : cell) text += c == '"' ? std::string("\"\"") : std::string(1, c);
-        text += '"';
-    }
-    return text + '\n';
+    std::ostringstream text;
+    for (std::size_t i = 0; i < record.size(); ++i) text << (i == 0 ? "" : ",") << std::quoted(record[i], '"', '"');
+    return text.str() + '\n';
 }
 
 void check_round_trip(std::string_view text) {
@@ -203,15 +200,13 @@ private:
 
 void check_csv_parts(const std::string& text) {
     std::istringstream in(text);
+    std::ostringstream ignored;
+    cli::Diagnostics diagnostics(kCsvName, ignored);
     cli::CsvReader csv(in);
-    bool found_header = false;
-    while (!found_header && csv.next()) found_header = !csv.blank();
-    if (!found_header) return;
-    std::vector<cli::HeaderProblem> problems;
-    const cli::ColumnLayout layout(csv, problems);
-    for (const cli::HeaderProblem& problem : problems)
-        if (problem.fatal) return;
-    AcceptedParts parts(layout);
+    bool problems = false;
+    const auto layout = cli::read_header(csv, diagnostics, problems);
+    if (!layout) return;
+    AcceptedParts parts(*layout);
     while (csv.next()) parts.check(csv);
 }
 
@@ -241,11 +236,6 @@ JsonRead check_json_parts(const std::string& text) {
     return {opened, json.stopped()};
 }
 
-void check_csv_run(const std::string& text) {
-    const ListRun run = predict_csv(text, kCsvName);
-    if (run.status != cli::kListUnusable) check_csv_output(run.out, run.status);
-}
-
 // The JSON text's parts, then its run. `rendering`: the text is the JSON
 // rendering of a CSV list.
 void check_json(const std::string& text, bool rendering) {
@@ -268,7 +258,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     check_round_trip(text);
     check_csv_parts(text);
-    check_csv_run(text);
+    const ListRun csv = predict_csv(text, kCsvName);
+    if (csv.status != cli::kListUnusable) check_csv_output(csv.out, csv.status);
     check_json(cli::test::json_rendering(text), true);
     return 0;
 }
