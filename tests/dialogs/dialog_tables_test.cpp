@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ranges>
 #include <set>
 #include <string>
 #include <vector>
@@ -41,9 +42,7 @@ TEST(DialogTables, OneDialogForEverySupportedCategoryAndNoneElse) {
 
 bool is_one_to_n(std::vector<int> orders) {
     std::ranges::sort(orders);
-    for (std::size_t i = 0; i < orders.size(); ++i)
-        if (orders[i] != static_cast<int>(i) + 1) return false;
-    return true;
+    return std::ranges::equal(orders, std::views::iota(1, static_cast<int>(orders.size()) + 1));
 }
 
 // Block bytes, storage and list lengths come from the field tables while
