@@ -136,26 +136,24 @@ TEST_F(DataExchangeTest, RealsTravelWithTheirSentinelsAndShowInTheShortestGenera
     }
     EXPECT_EQ(std::bit_cast<std::uint32_t>(0x1.47ae14p+121f), 0x7C23D70Au);
 
+    // `six`: the float's text, none for the double sentinels (bits 0x7FEFFFFFFFFFFFFF
+    // and 0x7F847AE147AE147A), which are the double exchange's own.
     struct Shown { double value; const char* six; const char* fifteen; };
     for (const Shown& s : {Shown{10.0, "10.", "10."}, Shown{1.5, "1.5", "1.5"}, Shown{0.0001, "0.0001", "0.0001"},
                            Shown{1e-5, "1.e-005", "1.e-005"}, Shown{0.1, "0.1", "0.1"},
                            Shown{123456.0, "123456.", "123456."}, Shown{1234567.0, "1.23457e+006", "1234567."},
                            Shown{-314150.0, "-314150.", "-314150."}, Shown{0.0, "0.", "0."},
                            Shown{1.0 / 3.0, "0.333333", "0.333333333333333"},
-                           Shown{2.5e20, "2.5e+020", "2.5e+020"}}) {
+                           Shown{2.5e20, "2.5e+020", "2.5e+020"},
+                           Shown{DBL_MAX, nullptr, "---"}, Shown{0x1.47ae147ae147ap+1017, nullptr, "***"}}) {
         DataExchange dx = loading();
-        auto single = static_cast<float>(s.value);
         double twice = s.value;
         DDX_Editdouble(&dx, kEdit, &twice);
         EXPECT_EQ(shown(kEdit), s.fifteen) << s.value;
+        if (!s.six) continue;
+        auto single = static_cast<float>(s.value);
         DDX_Editfloat(&dx, kEdit, &single);
         EXPECT_EQ(shown(kEdit), s.six) << s.value;
-    }
-    for (const auto& [bits, text] : {std::pair{std::uint64_t{0x7FEFFFFFFFFFFFFF}, "---"}, {0x7F847AE147AE147A, "***"}}) {
-        DataExchange dx = loading();
-        auto sentinel = std::bit_cast<double>(bits);
-        DDX_Editdouble(&dx, kEdit, &sentinel);
-        EXPECT_EQ(shown(kEdit), text);
     }
 }
 

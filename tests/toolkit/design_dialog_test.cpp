@@ -67,9 +67,9 @@ protected:
     }
 };
 
-struct Screen {
-    Screen() { platform::set_screen({1024, 768}, {0, 0, 1024, 740}, 96); }
-    ~Screen() { platform::set_screen({1024, 768}, {0, 0, 1024, 740}, 96); }
+// Puts the screen of the other tests back, however a case ends.
+struct DefaultScreenAfter {
+    ~DefaultScreenAfter() { platform::set_screen({1024, 768}, {0, 0, 1024, 740}, 96); }
 };
 
 TEST(DesignDialogScaling, FactorsFromTheMeasuredFontsTheChildrenTruncatedAndTheDialogInTheWorkArea) {
@@ -99,7 +99,7 @@ TEST(DesignDialogScaling, FactorsFromTheMeasuredFontsTheChildrenTruncatedAndTheD
         {{11, 14}, {10, 13}, 96, 1.265f, 1.2384615f, -11, {}, {}, Rect{0, 0, 1146, 835}, true, {50, 50}, {900, 650}},
     };
     for (const Case& c : cases) {
-        Screen screen;
+        DefaultScreenAfter restore;
         platform::set_screen({1024, 768}, {0, 0, 1024, 740}, c.pixels_per_inch);
         FakeStyle fake;
         fake.theme().dialog_cell = c.dialog;
