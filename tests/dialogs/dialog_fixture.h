@@ -70,13 +70,10 @@ protected:
 
     // "caption: text" of every message box shown so far.
     static std::vector<std::string> message_boxes() {
-        std::vector<std::string> boxes;
         const std::string mark = "message box ";
-        for (const std::string& line : platform::transcript()) {
-            if (line.rfind(mark, 0) != 0) continue;
-            const std::string rest = line.substr(mark.size());
-            boxes.push_back(rest.substr(0, rest.find(" owner ")));
-        }
+        std::vector<std::string> boxes;
+        for (const std::string& line : platform::transcript())
+            if (line.starts_with(mark)) boxes.push_back(line.substr(mark.size(), line.find(" owner ") - mark.size()));
         return boxes;
     }
 
