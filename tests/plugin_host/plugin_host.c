@@ -136,11 +136,7 @@ static void run_part(int32_t item_code, const ScreenFieldList* list, int number)
     record[GJBZ108A_ENVIRONMENT_CODE] = (uint8_t)(1 + random_below(28));
     record[GJBZ108A_ITEM_CLASS] = random_below(20) == 0 ? 2 : 1;
     record[GJBZ108A_ITEM_CODE] = (uint8_t)item_code;
-    if (random_below(10) == 0) {
-        record[GJBZ108A_MARKER_TRIPLE] = 1;
-        record[GJBZ108A_MARKER_TRIPLE + 1] = 0x20;
-        record[GJBZ108A_MARKER_TRIPLE + 2] = 1;
-    }
+    if (random_below(10) == 0) memcpy(record + GJBZ108A_MARKER_TRIPLE, "\x01\x20\x01", 3); /* 1, 0x20, 1 */
     put_f32(record + GJBZ108A_TEMPERATURE, (float)((int)random_below(2000) - 600) / 10.0f);
     put_f32(record + GJBZ108A_CYCLING_RATE, (float)random_below(1000) / 10.0f);
     for (int32_t i = 0; i < list->count; ++i) fill_field(record + GJBZ108A_ITEM_BLOCK, &list->fields[i]);
@@ -232,8 +228,7 @@ static int edit_resistor(const char* plugin_file) {
 
     HWND host = CreateWindowExA(0, "STATIC", "plugin_host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, NULL,
                                 NULL, GetModuleHandleA(NULL), NULL);
-    uint8_t record[GJBZ108A_EDIT_RECORD_SIZE];
-    memset(record, 0, sizeof record);
+    uint8_t record[GJBZ108A_EDIT_RECORD_SIZE] = {0};
     record[GJBZ108A_ITEM_CLASS] = record[GJBZ108A_EDIT_ITEM_CLASS] = 1;
     record[GJBZ108A_ITEM_CODE] = record[GJBZ108A_EDIT_ITEM_CODE] = 5;
     put_u16(record + GJBZ108A_EDIT_QUANTITY, 1);
