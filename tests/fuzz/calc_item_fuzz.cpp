@@ -54,10 +54,9 @@ bool may_change(const std::uint8_t* before, const std::uint8_t* after, int resul
 
 void check_record(const std::uint8_t* before, const Guarded& record, int result) {
     record.check_guards("calc_item wrote outside the record");
-    for (std::size_t i = 0; i < kRecordSize; ++i) {
+    for (std::size_t i = 0; i < kRecordSize; ++i)
         if (before[i] != record[i])
             require(may_change(before, record.data(), result, i), "calc_item changed a byte it may not write");
-    }
     if (checked(before))
         require(load<float>(record.data() + GJBZ108A_RESET_REAL) == 1.0f &&
                     load<std::uint32_t>(record.data() + GJBZ108A_RESET_WORD) == 0,

@@ -62,10 +62,8 @@ void check_change_then_select(const Guarded& part, const Guarded& new_values, co
     if (!fields.disjoint()) return;
     for (const ScreenField& field : fields.acted_on()) {
         const Kind kind = kind_of(field.type_code);
-        if (kind == Kind::text) {
-            const std::string_view text = field_text(new_values.data(), field);
-            if (text == "-rb1" || text == "-re1") return;
-        }
+        const std::string_view text = kind == Kind::text ? field_text(new_values.data(), field) : "";
+        if (text == "-rb1" || text == "-re1") return;
         const std::uint8_t* at = new_values.data() + field.offset;
         if (kind == Kind::f32 && std::isnan(load<float>(at))) return;
         if (kind == Kind::f64 && std::isnan(load<double>(at))) return;
