@@ -95,20 +95,16 @@ std::vector<ExamplePart> read_examples(const fs::path& file, PartLibrary& librar
 // results of zero), and the slack behind it: 456 bytes in all.
 Seed item_record(const cli::Part& part) {
     const std::array<std::uint8_t, 456 - GJBZ108A_ITEM_BLOCK - GJBZ108A_BLOCK_SIZE> rest{};
-    Seed seed;
-    seed.bytes(part.record.data(), GJBZ108A_ITEM_BLOCK)
+    return Seed().bytes(part.record.data(), GJBZ108A_ITEM_BLOCK)
         .bytes(part.record.data() + GJBZ108A_EDIT_EFFECTIVE_BLOCK, GJBZ108A_BLOCK_SIZE)
         .bytes(rest.data(), rest.size());
-    return seed;
 }
 
 Seed report_request(const cli::Part& part, std::int32_t column, std::int32_t mode) {
-    Seed seed;
     const std::int32_t item_code = part.record[GJBZ108A_ITEM_CODE];
-    seed.put<std::int32_t>(1).put(item_code).put(column).put(mode).put<std::int32_t>(1);
-    seed.put<std::int32_t>(static_cast<std::int32_t>(part.quantity)).put<std::int8_t>(4).put<std::int32_t>(4);
-    seed.bytes(part.record.data(), part.record.size());
-    return seed;
+    return Seed().put<std::int32_t>(1).put(item_code).put(column).put(mode).put<std::int32_t>(1)
+        .put<std::int32_t>(static_cast<std::int32_t>(part.quantity)).put<std::int8_t>(4).put<std::int32_t>(4)
+        .bytes(part.record.data(), part.record.size());
 }
 
 const std::uint8_t* entered_block(const cli::Part& part) { return part.record.data() + GJBZ108A_EDIT_ENTERED_BLOCK; }
@@ -129,19 +125,17 @@ void write_part_seeds(const fs::path& corpus, const ExamplePart& example, const 
 
     // The category's own field list; the neighbour's block as defaults and as
     // conditions or new values.
-    Seed defaults;
-    defaults.put<std::uint8_t>(static_cast<std::uint8_t>(2 * item_code))
+    Seed().put<std::uint8_t>(static_cast<std::uint8_t>(2 * item_code))
         .bytes(entered_block(part), GJBZ108A_BLOCK_SIZE)
         .bytes(entered_block(neighbour.part), GJBZ108A_BLOCK_SIZE)
-        .bytes(entered_block(part), GJBZ108A_BLOCK_SIZE);
-    defaults.write(corpus / "defaults", example.name);
-    Seed change;
-    change.put<std::uint8_t>(static_cast<std::uint8_t>(2 * item_code))
+        .bytes(entered_block(part), GJBZ108A_BLOCK_SIZE)
+        .write(corpus / "defaults", example.name);
+    Seed().put<std::uint8_t>(static_cast<std::uint8_t>(2 * item_code))
         .put<std::int32_t>(1)
         .put<std::int32_t>(static_cast<std::int32_t>(part.line % 4))
         .bytes(entered_block(part), GJBZ108A_BLOCK_SIZE)
-        .bytes(entered_block(neighbour.part), GJBZ108A_BLOCK_SIZE);
-    change.write(corpus / "global_change", example.name);
+        .bytes(entered_block(neighbour.part), GJBZ108A_BLOCK_SIZE)
+        .write(corpus / "global_change", example.name);
 }
 
 // Calls into the component library: store a part, refer to it, find it and
