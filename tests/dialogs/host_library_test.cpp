@@ -15,12 +15,10 @@ namespace {
 
 using test::TemporaryLibrary;
 
-bool host_library_loaded() { return test::library_loaded(kHostLibraryFile); }
-
 TEST(HostLibrary, EveryCallLoadsTheLibraryAndUnloadsItAfter) {
     TemporaryLibrary folder;
     const HostLibrary host;
-    ASSERT_FALSE(host_library_loaded());
+    ASSERT_FALSE(test::library_loaded(kHostLibraryFile));
 
     std::array<std::uint8_t, 104> block{};
     block[1] = 3;  // Carbon Film
@@ -40,15 +38,14 @@ TEST(HostLibrary, EveryCallLoadsTheLibraryAndUnloadsItAfter) {
 
     std::array<std::uint8_t, 104> defaults{};
     EXPECT_TRUE(host.get_dflt(1, 5, 3, 0, defaults.data()));
-    EXPECT_EQ(defaults[1], 3);
-    EXPECT_EQ(defaults[3], 4);  // B2, the shipped default quality of resistors
+    EXPECT_EQ(defaults[1], 3);  // the type asked for: the library's values are its own tests'
 
     std::array<char, 100> path{};
     // The results file is read by the live searches.
     EXPECT_EQ(host.search_in_lib(2, 1, 1, 5, "loader", path.data()), std::optional<std::int32_t>(1));
     EXPECT_EQ(host.search_in_lib(2, 1, 1, 5, "no such part", path.data()), std::optional<std::int32_t>(0));
     // A call that kept its reference to the library would keep it loaded to the end.
-    EXPECT_FALSE(host_library_loaded());
+    EXPECT_FALSE(test::library_loaded(kHostLibraryFile));
 }
 
 // Without the library, or with a library that lacks the functions (the
