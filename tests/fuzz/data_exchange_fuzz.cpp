@@ -73,8 +73,7 @@ void check_fillers(std::string_view bytes) {
     const platform::Hwnd window = platform::create_dialog(dialog, nullptr, no_procedure, 0);
     const platform::Hwnd list = platform::dialog_item(window, 1);
     platform::set_item_capacity(platform::dialog_item(window, 2), 3);
-    std::size_t lines = 1;
-    for (const char c : bytes) lines += c == '\n' || c == '\r';
+    const auto lines = static_cast<std::size_t>(1 + std::ranges::count(bytes, '\n') + std::ranges::count(bytes, '\r'));
     for (const auto fill : {LBfromFile, LBfromFileNoDuplic, CBfromFile}) {
         require(fill(window, fill == CBfromFile ? 2 : 1, path.c_str()) == 0, "a readable file was not read");
         const platform::Hwnd box = platform::dialog_item(window, fill == CBfromFile ? 2 : 1);
