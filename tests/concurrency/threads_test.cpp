@@ -153,8 +153,10 @@ Written write_list(unsigned long parts, bool finished, std::optional<unsigned lo
             std::make_unique<Recorder>(written.report), "list.csv", errors, "column 'ref'", told_after, nullptr);
         if (direct_parts) report = std::make_unique<ThreadedReport>(std::move(report), after(*direct_parts));
         for (unsigned long i = 0; i < parts; ++i) report->part(ListPart(i % 1000).line);
-        if (finished) report->finish({0, parts, 0, 0, 0});
-        at_finish = written.report.size();
+        if (finished) {
+            report->finish({0, parts, 0, 0, 0});
+            at_finish = written.report.size();
+        }
     }
     if (finished) { EXPECT_EQ(written.report.size(), at_finish) << "all written once finish returns"; }
     written.errors = errors.str();
