@@ -28,10 +28,8 @@ TEST(EveryModel, DecrementsItsCodesClearsItsSlotsAndAnswersTheMarkerTriple) {
             for (std::size_t offset = 151; offset <= 171; ++offset) r.u8(offset, 3);
             for (unsigned slot = 0; slot < 12; ++slot) r.f32(GJBZ108A_ITEM_RESULTS + 4 * slot, 9.0f);
             const Calculation calc = calculate(r);
-            for (std::size_t offset = 151; offset <= 171; ++offset) {
-                const bool code = std::find(codes.begin(), codes.end(), offset) != codes.end();
-                EXPECT_EQ(r.u8_at(offset), code ? 2 : 3) << "byte " << offset;
-            }
+            for (std::size_t offset = 151; offset <= 171; ++offset)
+                EXPECT_EQ(r.u8_at(offset), std::ranges::count(codes, offset) ? 2 : 3) << "byte " << offset;
             for (unsigned slot = owned_slots; slot < 12; ++slot) EXPECT_EQ(r.slot(slot), 9.0f) << "slot " << slot;
             if (environment == 14) {
                 EXPECT_EQ(calc.result, 1);
