@@ -166,7 +166,8 @@ TEST(EnvironmentTables, MiscellaneousParts) {
     };
     const float divisor_from_15[] = {10000, 10000, 10000, 10000, 10000, 1000, 1000, 1000, 100, 1000, 100, 100, 1000,
                                      100,   3000,  1000,  1000,  10000, 10000, 10000, 1000, 10000, 10000, 10000, 10000, 10000};
-    const std::vector<float> environments(kEnvironments.begin(), kEnvironments.end());
+    // The EnvironmentCodes that the models support, in code order.
+    const std::vector<float> environments{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 16, 17, 21, 22, 23, 26};
     for (const auto& [first, last, stored] : rows) {
         for (unsigned type = first; type <= last; ++type) {
             const bool computed = type <= 14;

@@ -21,8 +21,6 @@
 
 namespace gjbz108a::test {
 
-// The EnvironmentCodes that the models support, in code order.
-constexpr std::array<unsigned, 19> kEnvironments{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 16, 17, 21, 22, 23, 26};
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float kBlank = kNaN;  // a blank cell of a documented table: not read
 
