@@ -145,9 +145,8 @@ TEST(ChekItem, QualityLevelsThatAStyleCannotHave) {
             for (unsigned quality = 0; quality <= 11; ++quality) {
                 // Inductive types other than the transformers (1..8) read their quality from byte 153.
                 const bool coil_quality = item == 18 && !(style >= 1 && style <= 8);
-                ItemRecord record(item);
-                record.u8(151, style).u8(coil_quality ? 153 : 152, quality);
-                EXPECT_EQ(check(record), quality_rule(item, style, quality))
+                EXPECT_EQ(check(ItemRecord(item).u8(151, style).u8(coil_quality ? 153 : 152, quality)),
+                          quality_rule(item, style, quality))
                     << item << ": " << style << "/" << quality;
             }
         }

@@ -159,9 +159,8 @@ TEST(IntegratedCircuits, SizeCurvesAndGaAsBaseRates) {
     // GaAs MESFET, HBT, HEMT by package, with glass sealing; then Package
     // Dual In-Line by seal. Packages 3..6 have no base rate.
     std::vector<Column> by_tech;
-    for (unsigned tech = 1; tech <= 3; ++tech) {
+    for (unsigned tech = 1; tech <= 3; ++tech)
         by_tech.push_back({{part(2).u8(kType, 2).u8(kTech, tech).u8(kSeal, 3)}, kLbase});
-    }
     expect_table(u8_field(kPackage), by_tech,
                  {{1, {0.0028f, 0.0039f, 0.0118f}}, {2, {0.0028f, 0.0038f, 0.0117f}}, {3, {0, 0, 0}}, {6, {0, 0, 0}},
                   {7, {0.0028f, 0.0039f, 0.0118f}}, {8, {0.003f, 0.0041f, 0.012f}}, {13, {0.003f, 0.0041f, 0.012f}}});
