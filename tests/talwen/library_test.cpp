@@ -127,10 +127,9 @@ TEST(ComponentLibrary, ExportedFilesImportToTheSameLibrary) {
     const auto files = exported(library);
 
     // A second database, emptied, is filled from the files alone.
-    const auto copy_file = folder.folder() / "copy.db";
-    { ComponentLibrary created(copy_file); }
-    Connection(copy_file).execute("DELETE FROM parts; DELETE FROM cross_references; DELETE FROM default_values;");
-    ComponentLibrary copy(copy_file);
+    ComponentLibrary copy(folder.folder() / "copy.db");
+    Connection(folder.folder() / "copy.db")
+        .execute("DELETE FROM parts; DELETE FROM cross_references; DELETE FROM default_values;");
     EXPECT_EQ(import_text(copy, import_parts, files[0]) + import_text(copy, import_cross_references, files[1]) +
                   import_text(copy, import_defaults, files[2]),
               "");
