@@ -53,10 +53,10 @@ TEST(IntegratedCircuits, CoveringRowsAndWorkedExamples) {
         {21, {2, 1, 3, 3, 1, 24, 50, 70, 5}, {0.0028f, 17, 0.4f, 1.66f, 0.2394f, 1.1f, 1}},
         {22, {7, 2, 6, 4, 3, 320, 50, 75, 10}, {0.0022f, 1.2f, 0.7f, 9.55f, 8.8364f, 1.2f, 5}},
     });
-    // The worked examples to their documented digits.
-    const float memory = rate_of(part(1).u8(kPackage, 8).u8(kQual, 1).u8(kLearning, 3).temperature(50).cycling_rate(5)
-                                     .u8(GJBZ108A_ENVIRONMENT_CODE, 2));
-    EXPECT_NEAR(memory, 0.0435691, 5e-8);  // its exact bits are those of its covering row
+    // The worked examples to their documented digits (the memory's exact bits
+    // are those of its covering row).
+    EXPECT_NEAR(rate_of(part(1).u8(kPackage, 8).u8(kQual, 1).u8(kLearning, 3).temperature(50).cycling_rate(5)
+                    .u8(GJBZ108A_ENVIRONMENT_CODE, 2)), 0.0435691, 5e-8);
     EXPECT_EQ(rate_of(part(3).u8(kType, 1)), 0.00515484f);  // 0.0054 x (0.87 + 0.0846)
 }
 

@@ -82,9 +82,8 @@ TEST(EveryModel, RefusesACodeOutsideItsListWhereItReadsIt) {
     expect_refused(part(5).u8(151, 0).u8(153, 0), " Style code 0 is not in the list 1..12\n");
     expect_refused(part(15).u8(151, 0).u8(152, 0), " Quality code 0 is not in the list 1..8\n");
     // Codes that a part's path never reads are not judged.
-    for (ItemRecord r : {part(14).u8(151, 0), part(29).u8(151, 20).u8(152, 0).u8(153, 0), part(8).u8(151, 0)}) {
+    for (ItemRecord r : {part(14).u8(151, 0), part(29).u8(151, 20).u8(152, 0).u8(153, 0), part(8).u8(151, 0)})
         EXPECT_EQ(calculate(r).result, 3);
-    }
 }
 
 }  // namespace
