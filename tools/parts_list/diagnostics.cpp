@@ -14,7 +14,8 @@ void append_one_line(std::string& out, std::string_view text) {
         const auto byte = static_cast<unsigned char>(c);
         if (c == '\n') out.append("\\n");
         else if (c == '\r') out.append("\\r");
-        else if ((byte < 0x20 && c != '\t') || byte == 0x7f) out.append("\\x").append({kHex[byte >> 4], kHex[byte & 0xf]});
+        else if ((byte < 0x20 && c != '\t') || byte == 0x7f)
+            out.append("\\x").append({kHex[byte >> 4], kHex[byte & 0xf]});
         else out.push_back(c);
     }
 }

@@ -9,11 +9,11 @@
 //
 // Parts go straight to the report until `start` (asked before each part with
 // the count so far) says to start the thread, or never: so a short list, or
-// a list on a busy machine, never starts it. An exception of the report on its thread ends the
-// writing and is thrown, once, to the reading side at its next hand-over or
-// at finish(). When the reading side stops with an exception, the destructor
-// still lets the parts handed over so far be written, as a report on one
-// thread would have.
+// a list on a busy machine, never starts it. An exception of the report on
+// its thread ends the writing and is thrown, once, to the reading side at its
+// next hand-over or at finish(). When the reading side stops with an
+// exception, the destructor still lets the parts handed over so far be
+// written, as a report on one thread would have.
 #pragma once
 
 #include "tools/prediction/processor_use.h"
